@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "cob/cob_base.h"
+#include "model/vector.h"
+
+namespace bk {
+
+class CPolyChunk;
+
+// One key frame of a channel.
+struct CAnimLineSRT {
+  static constexpr std::int32_t kOrientation = 2;
+  static constexpr std::int32_t kPosition = 3;
+  static constexpr std::int32_t kSize = 4;
+
+  CAnimLineSRT() = default;
+  CAnimLineSRT(std::int32_t key_type, std::int32_t frame, CVector shape, CVector value,
+               float rotation_w = 0.0f)
+      : KeyType(key_type), Frame(frame), RotationW(rotation_w), Shape(shape), Value(value) {}
+
+  std::int32_t KeyType = 0;
+  std::int32_t Frame = 0;
+  float RotationW = 0.0f;  // scalar part of an orientation quaternion
+  CVector Shape;           // spline shape: tension, continuity, bias
+  CVector Value;           // position, scale factors, or the quaternion's vector part
+
+  friend bool operator==(const CAnimLineSRT&, const CAnimLineSRT&) = default;
+};
+
+// A channel object with one list of keys (Chan chunk). Name is "Global".
+class CAnimChunk : public CCobBase {
+ public:
+  CAnimChunk() { Name = "Global"; }
+  void DeleteContents() override { Keys.clear(); }
+  // One Chan block per key type 2, 3, 4 that has keys (other types are not written).
+  void Write(CobWriter& out) const override;
+
+  std::int32_t Frames = 0;  // flight length in frames; not written
+  std::vector<CAnimLineSRT> Keys;
+};
+
+// The channels of one exploded piece or particle: orientation keys in Keys,
+// plus position and size keys and the motion parameters the engine copies in.
+class CAnimChunkEx : public CAnimChunk {
+ public:
+  void DeleteContents() override {
+    CAnimChunk::DeleteContents();
+    PositionKeys.clear();
+    SizeKeys.clear();
+  }
+  // Orientation, position, size blocks, each only when it has keys. The first
+  // block written carries this object's Id; every further one a fresh id from
+  // ChunkIdCounter.
+  void Write(CobWriter& out) const override;
+
+  std::int32_t FrameTotal = 0;
+  std::int32_t StaggerOrdinal = 0;
+  CVector Offset;
+  std::vector<CAnimLineSRT> PositionKeys;
+  std::vector<CAnimLineSRT> SizeKeys;
+  const CPolyChunk* Piece = nullptr;  // the animated piece; lives in the same group
+  int GravityOn = 0;
+  int ParticlesOn = 0;
+  float GlobalScale = 1.0f;
+  float BounceFrameFactor = 0.5f;
+  std::int32_t BounceCount = 0;
+  std::int32_t StaggerPieces = 1;
+  std::int32_t ScaleEndFrame = 0;
+  std::int32_t ScaleStartFrame = 0;
+  float GroundZ = 0.0f;
+  float ReboundScale = 1.0f;
+  float ScaleStart = 1.0f;
+  float ScaleEnd = 1.0f;
+};
+
+}  // namespace bk

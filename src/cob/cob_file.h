@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cob/poly_chunk.h"
+
+namespace bk {
+
+class CobWriter;
+class ProgressSink;
+
+// The system's own message texts for file failures.
+namespace messages {
+inline constexpr std::string_view kCouldNotOpen = "Could not open specified file.";
+inline constexpr std::string_view kAsciiOnly =
+    "This version of Burstkin can only load ASCII trueSpace *.cob files.";
+inline constexpr std::string_view kNotRecognized = "Burstkin could not recognize file.";
+inline constexpr std::string_view kOutOfMemory = "Out of memory.";
+inline constexpr std::string_view kCouldNotOpenOutput = "Could not open output file.";
+inline constexpr std::string_view kCouldNotWrite = "Could not write output file.";
+}  // namespace messages
+
+// The identification lines and the END line.
+inline constexpr std::string_view kInputSignature = "Caligari V00.01A";
+inline constexpr std::string_view kOutputSignature = "Caligari V00.01ALH             ";
+inline constexpr std::string_view kEndLine = "END  V1.00 Id 0 Parent 0 Size        0";
+
+bool IsCaligariAscii(std::string_view first_line);
+// True for the ten chunk types the format names, and for any line of the
+// general header form "XXXX Vn.nn Id n Parent n Size n".
+bool IsChunkHeader(std::string_view line);
+
+struct ImportResult {
+  std::unique_ptr<CPolyChunk> object;  // null on failure
+  std::string error;                   // the message to show on failure
+};
+
+// Imports the first polygon object of a file (with its unit and materials) and
+// bakes its transform. Never shows anything: failures come back as messages.
+ImportResult ImportObject(const std::string& path);
+ImportResult ImportObjectFromText(std::string_view text);
+
+struct ExportResult {
+  bool ok = false;         // the file was written (possibly cut short by a cancel)
+  bool cancelled = false;  // the children were cut short
+  std::string error;       // the message to show when !ok
+};
+
+// Writes the identification line, each object (a group's chunk, then its
+// children one by one with a progress report after each and an early stop on
+// cancel), and the END line.
+ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* const> objects,
+                           ProgressSink& progress);
+// The same into a writer (tests, other front ends).
+ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
+                          ProgressSink& progress);
+
+}  // namespace bk

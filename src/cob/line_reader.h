@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace bk {
+
+// Reads a file's text line by line. A line ends at a line feed; a carriage
+// return right before the line feed belongs to the line end. Lines of any
+// length are read whole. The reader does not own the text: it must outlive it.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text) {}
+
+  // Makes the next line the current line and returns true; returns false and
+  // leaves an empty current line when no bytes are left.
+  bool ReadLine();
+
+  // True when no bytes are left after the current line.
+  bool AtEnd() const { return pos_ >= text_.size(); }
+
+  std::string_view Line() const { return line_; }
+  std::size_t LineNumber() const { return lineNumber_; }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  std::string_view line_;
+  std::size_t lineNumber_ = 0;
+};
+
+}  // namespace bk

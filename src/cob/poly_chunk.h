@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "cob/cob_base.h"
+#include "cob/material.h"
+#include "cob/unit.h"
+#include "model/axis.h"
+#include "model/face.h"
+#include "model/uv_point.h"
+#include "model/vector.h"
+
+namespace bk {
+
+class CRandom;
+
+// One polygon mesh (PolH chunk): frame and transform, vertices, texture
+// vertices, faces (holes stand right after the face they cut), materials and
+// unit.
+//
+// The three element lists hold pointers. While an Owns flag is set, the
+// elements of that list live in this chunk's own storage (added with the
+// AddOwned* functions); while it is 0 they belong to another chunk that must
+// outlive this one (pieces share the imported object's vertices and texture
+// vertices; particles share their template's vertices, texture vertices and
+// faces). Materials and the unit are always this chunk's own.
+class CPolyChunk : public CCobBase {
+ public:
+  static constexpr std::uint32_t kNotFound = 0xFFFFFFFFu;
+
+  ~CPolyChunk() override { DeleteContents(); }
+
+  bool Read(LineReader& in, std::string_view header) override;
+  void DeleteContents() override;
+  void Write(CobWriter& out) const override;
+
+  // On a newly made chunk: copies the axis, the totals, HoleCount and Centroid;
+  // shares source's vertices, texture vertices and faces (Owns flags become 0);
+  // makes its own copies of the materials and of the unit (whose ParentId
+  // becomes this chunk's Id). Id, ParentId and Name are not copied.
+  void CopyFrom(const CPolyChunk& source);
+
+  // Appends to the chunk's own storage and to the list; returns the element.
+  CVector* AddOwnedVertex(CVector v);
+  CUvPoint* AddOwnedUvPoint(CUvPoint t);
+  CFace* AddOwnedFace(CFace face);
+
+  // Geometric operations (they change nothing unless they say so).
+  CVector ComputeCentroid();        // mean of Vertices; stores it in Centroid; (0,0,0) when empty
+  CVector FaceMidpointCenter() const;  // running halving over corners and faces
+  CVector LowerCorner() const;      // component-wise min of (0,0,0) and every corner's vertex
+  CVector TransformPoint(CVector p) const { return Axis.TransformPoint(p); }
+  void BakeTransform();             // applies the transform to every vertex, then makes it the identity
+  std::uint32_t FindVertex(CVector v) const;     // first exact match or kNotFound
+  std::uint32_t FindUvPoint(CUvPoint t) const;   // first exact match or kNotFound
+
+  CAxis Axis;
+  std::int32_t VertexTotal = 0;
+  std::vector<CVector*> Vertices;
+  std::int32_t UvTotal = 0;
+  std::vector<CUvPoint*> UvPoints;
+  std::int32_t FaceTotal = 0;
+  std::int32_t HoleCount = 0;
+  std::vector<CFace*> Faces;
+  std::vector<std::unique_ptr<CMaterial>> Materials;
+  std::unique_ptr<CUnit> Unit;
+  CVector Centroid;
+  int OwnsVertices = 1;
+  int OwnsUvPoints = 1;
+  int OwnsFaces = 1;
+  int OwnsMaterials = 1;  // always 1: materials are never shared
+
+ private:
+  // Stable addresses: the lists point into these.
+  std::deque<CVector> vertexStore_;
+  std::deque<CUvPoint> uvStore_;
+  std::deque<CFace> faceStore_;
+};
+
+}  // namespace bk

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cob/poly_chunk.h"
+#include "engine/explosion_options.h"
+#include "engine/motion.h"
+#include "model/progress.h"
+#include "model/random.h"
+
+namespace bk {
+
+class Platform;
+
+// Command ids, as the menu and toolbar use them.
+namespace cmd {
+inline constexpr int kImport = 32771;
+inline constexpr int kExport = 32773;
+inline constexpr int kExit = 57665;
+inline constexpr int kSortTopToBottom = 32774;
+inline constexpr int kSortBottomToTop = 32775;
+inline constexpr int kSortLeftToRight = 32776;
+inline constexpr int kSortRightToLeft = 32777;
+inline constexpr int kSortFrontToBack = 32778;
+inline constexpr int kSortBackToFront = 32779;
+inline constexpr int kShuffleMinimum = 32781;
+inline constexpr int kShuffleMedium = 32782;
+inline constexpr int kShuffleMaximum = 32783;
+inline constexpr int kExplosionOptions = 32785;
+}  // namespace cmd
+
+// Status codes of the run state.
+namespace status {
+inline constexpr int kReady = 0;
+inline constexpr int kReading = 1;
+inline constexpr int kCalculating = 2;
+inline constexpr int kWriting = 3;
+inline constexpr int kSorting = 4;
+}  // namespace status
+
+// What an Export command came to (the window program ignores it; the command
+// line turns it into its exit status).
+enum class ExportOutcome {
+  NotRun,              // busy, no object, or the save dialog was cancelled
+  Written,             // the whole file was written
+  CancelledWhileWriting,  // the file was ended early with its END line
+  CancelledExplosion,  // nothing written
+  Failed,              // a message was shown; nothing (valid) written
+};
+
+// The single document: owns the imported object, the particle objects and the
+// options, carries out every command on them, and runs progress and
+// cancellation. Talks to the user only through the Platform, which must
+// outlive it.
+class CBrkDoc : public ProgressSink {
+ public:
+  CBrkDoc(Platform& platform, std::uint32_t seed);
+  ~CBrkDoc() override;
+
+  // Commands.
+  bool ImportCommand();  // true when an object was imported
+  ExportOutcome ExportCommand();
+  void EditOptions();
+  void SortCommand(int descending, int axis);
+  void ShuffleCommand(int level);
+  void ImportParticles(int fresh);
+  void DeleteImportedObject();
+  void DeleteParticles();
+  void NewDocument();
+
+  // Whether a command (by id) can run now; the front ends grey it otherwise.
+  bool IsCommandAvailable(int command_id) const;
+
+  // Run state, progress and cancellation.
+  void SetBusy(int busy, int status_code);
+  void ShowStatusText();
+  void ShowProgress(int done, int total, std::string_view text) override;
+  bool CancelRequested() const override { return cancelRequested_ != 0; }
+  void RequestCancel() { cancelRequested_ = 1; }
+  void ClearCancel() { cancelRequested_ = 0; }
+  static std::string_view StatusMessage(int status_code);
+
+  Platform& GetPlatform() { return platform_; }
+
+  int Busy = 0;
+  int CanReorderFaces = 1;
+  std::int32_t ActiveOutputMode = 0;
+  float ActiveGlobalScale = 1.0f;
+  std::vector<std::unique_ptr<CPolyChunk>> ParticleObjects;
+  std::unique_ptr<CPolyChunk> ImportedObject;
+  CPolyChunk* CurrentParticle = nullptr;  // the first of ParticleObjects, or null
+  int StatusCode = status::kReady;
+  ExplosionOptions Options;
+
+  // Values that last for the life of the program.
+  MotionContext Motion;
+  CRandom Random;
+  int ProgressCallCount = 0;
+  std::string ImportPath = "*.cob";
+  std::string ExportPath = "*.cob";
+
+ private:
+  Platform& platform_;
+  int cancelRequested_ = 0;
+};
+
+}  // namespace bk

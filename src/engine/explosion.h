@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "cob/group.h"
+#include "engine/motion.h"
+
+namespace bk {
+
+class CPolyChunk;
+class ProgressSink;
+
+enum class RunOutcome { Done, Cancelled, Failed };
+
+// A group made by an engine run, or why there is none.
+struct GroupResult {
+  RunOutcome outcome = RunOutcome::Failed;
+  std::unique_ptr<CGroup> group;  // set only when outcome is Done
+};
+
+inline constexpr const char* kCouldNotExplode = "Could not explode object.";
+inline constexpr const char* kCouldNotExplodeParticles = "Could not explode Particle object.";
+
+// Cuts `source` into pieces of consecutive faces under a new "Burstkin" group,
+// each piece with its copied materials and unit and an animation channel.
+// Reports progress (total: faces, plus vertices when active_output_mode > 0)
+// and stops when progress.CancelRequested(). Pieces share source's vertices
+// and texture vertices: source must outlive the group.
+GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_t active_output_mode,
+                          ProgressSink& progress);
+
+// Piece k's place in the stagger order: k times 1.3f (1.0 when the base piece
+// size is 1), the product formed in double, truncated.
+std::int32_t StaggerOrdinalFor(std::int32_t k, std::int32_t base_size);
+
+}  // namespace bk
