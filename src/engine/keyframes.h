@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <span>
+#include <vector>
 
 #include "cob/anim_chunk.h"
 #include "model/vector.h"
@@ -42,5 +44,47 @@ Pose EvaluatePose(const CAnimChunkEx& channel, double frame);
 CVector ApplyPose(const Pose& pose, CVector center, CVector v);
 // The last key frame of any of the channel's lists (0 when it has none).
 int LastKeyFrame(const CAnimChunkEx& channel);
+
+// --- The prepared form of a channel, shared by the evaluator and the glTF
+// writer so that nothing evaluates keys a second way.
+
+using Vec3d = std::array<double, 3>;
+
+// One key of a position or size channel in evaluation order, with its
+// Kochanek-Bartels tangents in value per segment: Incoming (DS) belongs to the
+// segment that ends at this key, Outgoing (DD) to the one that starts here.
+// The first key's Incoming and the last key's Outgoing are zero (unused).
+struct VectorKeyTangents {
+  int Frame = 0;
+  Vec3d Value{};
+  Vec3d Incoming{};
+  Vec3d Outgoing{};
+};
+
+// One key of an orientation channel in evaluation order: the unit quaternion
+// (in the hemisphere of the key before) and its squad control points; A is
+// used by the segment that starts here, B by the one that ends here.
+struct OrientationKey {
+  int Frame = 0;
+  Quaternion Q;
+  Quaternion A;
+  Quaternion B;
+};
+
+// Keys sorted stably by frame, one per frame (the last in list order stands).
+std::vector<CAnimLineSRT> OrderKeys(std::span<const CAnimLineSRT> keys);
+std::vector<VectorKeyTangents> PrepareVectorKeys(std::span<const CAnimLineSRT> keys);
+std::vector<OrientationKey> PrepareOrientationKeys(std::span<const CAnimLineSRT> keys);
+// Evaluation of prepared channels (non-empty) at a frame.
+Vec3d EvaluatePreparedVector(std::span<const VectorKeyTangents> keys, double frame);
+Quaternion EvaluatePreparedOrientation(std::span<const OrientationKey> keys, double frame);
+
+// Quaternion helpers (Hamilton product; rotations of column vectors).
+Quaternion Multiply(const Quaternion& a, const Quaternion& b);
+Quaternion Normalized(const Quaternion& q);  // identity for a zero or non-finite length
+double Dot(const Quaternion& a, const Quaternion& b);
+// Great-arc interpolation from a (u = 0) to b (u = 1) without hemisphere flip.
+Quaternion Slerp(const Quaternion& a, const Quaternion& b, double u);
+Vec3d Rotate(const Quaternion& q, const Vec3d& v);
 
 }  // namespace bk
