@@ -16,6 +16,11 @@ namespace bk {
 
 class Platform;
 
+// Shown when "Particles only" is exported with no particle object loaded;
+// nothing is written then.
+inline constexpr std::string_view kNoParticlesToWrite =
+    "There are no particles to write: load a particle object or choose another output option.";
+
 // Command ids, as the menu and toolbar use them.
 namespace cmd {
 inline constexpr int kImport = 32771;
@@ -71,6 +76,14 @@ class CBrkDoc : public ProgressSink {
   void DeleteImportedObject();
   void DeleteParticles();
   void NewDocument();
+  // Steps 4 to 8 of Import Particle Object for paths already chosen (the
+  // command line's --particle files): loads them in order, skipping (with its
+  // message) any that fails; fresh 1 first deletes the loaded particles.
+  void LoadParticleFiles(const std::vector<std::string>& paths, int fresh);
+
+  // The main window's title for an imported path: its file name (after the
+  // last '\\' or '/') followed by " - Burstkin for Windows".
+  static std::string TitleFor(std::string_view path);
 
   // Whether a command (by id) can run now; the front ends grey it otherwise.
   bool IsCommandAvailable(int command_id) const;
@@ -104,6 +117,9 @@ class CBrkDoc : public ProgressSink {
   std::string ExportPath = "*.cob";
 
  private:
+  // Export steps 4 to 6 once the file is chosen and the run is busy.
+  ExportOutcome ExplodeAndWrite();
+
   Platform& platform_;
   int cancelRequested_ = 0;
 };

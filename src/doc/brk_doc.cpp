@@ -1,0 +1,299 @@
+#include "doc/brk_doc.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "cob/cob_file.h"
+#include "cob/group.h"
+#include "doc/platform.h"
+#include "engine/explosion.h"
+#include "engine/face_order.h"
+#include "engine/particles.h"
+
+namespace bk {
+
+namespace {
+
+constexpr std::string_view kTitleSuffix = " - Burstkin for Windows";
+constexpr std::string_view kLoadDifferentParticle = "Would you like to load a different particle?";
+constexpr std::string_view kAddToParticles =
+    "Would you like to add to the particle(s) already loaded?";
+
+// The part after the last separator; the whole path when there is none or it
+// ends with one. Both '\' and '/' separate here, so paths of this platform
+// give their file name too.
+std::string_view FileNameOf(std::string_view path) {
+  const std::size_t at = path.find_last_of("\\/");
+  if (at == std::string_view::npos || at + 1 == path.size()) return path;
+  return path.substr(at + 1);
+}
+
+}  // namespace
+
+CBrkDoc::CBrkDoc(Platform& platform, std::uint32_t seed) : Random(seed), platform_(platform) {}
+
+CBrkDoc::~CBrkDoc() = default;
+
+std::string_view CBrkDoc::StatusMessage(int status_code) {
+  switch (status_code) {
+    case status::kReading: return "Reading from disk; press Esc to cancel";
+    case status::kCalculating: return "Calculating; press Esc to cancel";
+    case status::kWriting: return "Writing to disk; press Esc to cancel";
+    case status::kSorting: return "Sorting faces; press Esc to cancel";
+    default: return "Ready";
+  }
+}
+
+std::string CBrkDoc::TitleFor(std::string_view path) {
+  return std::string(FileNameOf(path)) + std::string(kTitleSuffix);
+}
+
+// ---- Run state, progress and cancellation ----
+
+void CBrkDoc::SetBusy(int busy, int status_code) {
+  Busy = busy;
+  StatusCode = status_code;
+  platform_.EnableToolbar(busy == 0);
+}
+
+void CBrkDoc::ShowStatusText() { platform_.SetStatusText(StatusMessage(StatusCode)); }
+
+void CBrkDoc::ShowProgress(int done, int total, std::string_view /*text*/) {
+  ++ProgressCallCount;
+  if (!platform_.StatusBarVisible()) {
+    if (platform_.PumpOneMessage()) RequestCancel();
+    return;
+  }
+  PaneRect rect = platform_.ProgressPaneRect();
+  rect.left += 1;
+  rect.top += 1;
+  rect.bottom -= 1;
+  rect.right -= 2;
+  const int width = rect.right - rect.left;
+  // Callers pass total >= 1; a zero total is treated as one rather than
+  // dividing by zero.
+  const double fraction = static_cast<double>(done) / static_cast<double>(total > 0 ? total : 1);
+  rect.right = rect.left + static_cast<int>(fraction * width);
+  platform_.FillProgressRect(rect);
+
+  if (done == 0 || ProgressCallCount == 1) {
+    platform_.RepaintStatusBar();
+    ShowStatusText();
+  } else if (ProgressCallCount == total || done == total) {
+    ShowStatusText();
+    ProgressCallCount = 0;
+    platform_.RepaintStatusBar();
+  }
+  if (platform_.PumpOneMessage()) RequestCancel();
+}
+
+// ---- Availability ----
+
+bool CBrkDoc::IsCommandAvailable(int command_id) const {
+  const bool idle = Busy == 0;
+  const bool loaded = ImportedObject != nullptr;
+  switch (command_id) {
+    case cmd::kImport:
+    case cmd::kExit:
+      return idle;
+    case cmd::kExport:
+    case cmd::kExplosionOptions:
+      return idle && loaded;
+    case cmd::kSortTopToBottom:
+    case cmd::kSortBottomToTop:
+    case cmd::kSortLeftToRight:
+    case cmd::kSortRightToLeft:
+    case cmd::kSortFrontToBack:
+    case cmd::kSortBackToFront:
+    case cmd::kShuffleMinimum:
+    case cmd::kShuffleMedium:
+    case cmd::kShuffleMaximum:
+      return idle && loaded && CanReorderFaces != 0;
+    default:
+      return false;
+  }
+}
+
+// ---- Ownership ----
+
+void CBrkDoc::DeleteImportedObject() { ImportedObject.reset(); }
+
+void CBrkDoc::DeleteParticles() {
+  ParticleObjects.clear();
+  CurrentParticle = nullptr;
+}
+
+void CBrkDoc::NewDocument() {
+  DeleteImportedObject();
+  DeleteParticles();
+}
+
+// ---- Commands ----
+
+bool CBrkDoc::ImportCommand() {
+  if (Busy) return false;
+  ClearCancel();
+  std::optional<std::string> path = platform_.ChooseOpenFile("Import", ImportPath);
+  if (!path) return false;
+
+  DeleteImportedObject();
+  SetBusy(1, status::kReading);
+  ImportPath = *path;
+  ImportResult result = ImportObject(ImportPath);
+  const bool ok = result.object != nullptr;
+  if (ok) {
+    ImportedObject = std::move(result.object);
+    CanReorderFaces = ImportedObject->HoleCount <= 0 ? 1 : 0;
+    platform_.SetTitle(TitleFor(ImportPath));
+  } else {
+    platform_.ShowMessage(result.error);
+  }
+  SetBusy(0, status::kReady);
+  ClearCancel();
+  return ok;
+}
+
+void CBrkDoc::EditOptions() {
+  if (Busy || !ImportedObject) return;
+  Options.ObjectFaces = ImportedObject->FaceTotal;
+  Options.OutputMode = ActiveOutputMode;
+  Options.ParticleScaleGlobal = ActiveGlobalScale;
+  const bool was_on = Options.Particles != 0;
+
+  if (!platform_.RunOptionsSheet(Options)) return;
+
+  int fresh = 1;
+  bool answer_yes_or_ok = true;
+  if (Options.Particles != 0) {
+    if (CurrentParticle != nullptr && Options.OutputMode > 0) {
+      if (!platform_.AskYesNo(kLoadDifferentParticle)) {
+        answer_yes_or_ok = false;
+      } else if (!platform_.AskYesNo(kAddToParticles)) {
+        DeleteParticles();
+      } else {
+        fresh = 0;
+      }
+    }
+  } else if (was_on) {
+    DeleteParticles();
+  }
+
+  ActiveOutputMode = Options.OutputMode;
+  ActiveGlobalScale = Options.ParticleScaleGlobal;
+  if (answer_yes_or_ok && Options.OutputMode > 0) ImportParticles(fresh);
+}
+
+void CBrkDoc::ImportParticles(int fresh) {
+  ClearCancel();
+  ImportPath = "*.cob";
+  std::optional<std::vector<std::string>> paths =
+      platform_.ChooseOpenFiles("Import Particle Object", "*.cob");
+  if (!paths) {
+    DeleteParticles();
+    return;
+  }
+  LoadParticleFiles(*paths, fresh);
+}
+
+void CBrkDoc::LoadParticleFiles(const std::vector<std::string>& paths, int fresh) {
+  if (fresh == 1) DeleteParticles();
+  SetBusy(1, status::kReading);
+  for (const std::string& path : paths) {
+    ImportResult result = ImportObject(path);
+    if (result.object) {
+      ParticleObjects.push_back(std::move(result.object));
+    } else {
+      platform_.ShowMessage(result.error);
+    }
+  }
+  CurrentParticle = ParticleObjects.empty() ? nullptr : ParticleObjects.front().get();
+  SetBusy(0, status::kReady);
+  ClearCancel();
+}
+
+ExportOutcome CBrkDoc::ExportCommand() {
+  if (Busy || !ImportedObject) return ExportOutcome::NotRun;
+  std::optional<std::string> path = platform_.ChooseSaveFile("Export", ExportPath);
+  if (!path) return ExportOutcome::NotRun;
+
+  SetBusy(1, status::kCalculating);
+  ExportPath = *path;
+  const ExportOutcome outcome = ExplodeAndWrite();
+  platform_.Beep();
+  SetBusy(0, status::kReady);
+  ClearCancel();
+  platform_.RepaintMainWindow();
+  return outcome;
+}
+
+ExportOutcome CBrkDoc::ExplodeAndWrite() {
+  const MotionInputs in{Motion, Options, Random};
+  GroupResult exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
+  if (exploded.outcome == RunOutcome::Cancelled) return ExportOutcome::CancelledExplosion;
+  if (exploded.outcome != RunOutcome::Done || !exploded.group) {
+    platform_.ShowMessage(kCouldNotExplode);
+    return ExportOutcome::Failed;
+  }
+
+  GroupResult particles;
+  particles.outcome = RunOutcome::Done;  // none asked for
+  if (ActiveOutputMode > 0 && CurrentParticle != nullptr) {
+    std::vector<const CPolyChunk*> templates;
+    templates.reserve(ParticleObjects.size());
+    for (const auto& object : ParticleObjects) templates.push_back(object.get());
+    const ParticleInputs particle_inputs{*ImportedObject, *CurrentParticle, templates,
+                                         ActiveOutputMode, ActiveGlobalScale};
+    particles = ExplodeParticles(particle_inputs, *exploded.group, in, *this);
+    // A cancelled or failed particle step writes nothing, like the explosion
+    // itself: a file without the particles the user asked for would pass a
+    // partial result off as the whole.
+    if (particles.outcome == RunOutcome::Cancelled) return ExportOutcome::CancelledExplosion;
+    if (particles.outcome != RunOutcome::Done || !particles.group) {
+      platform_.ShowMessage(kCouldNotExplodeParticles);
+      return ExportOutcome::Failed;
+    }
+  }
+
+  std::vector<const CCobBase*> objects;
+  if (ActiveOutputMode != 2) objects.push_back(exploded.group.get());
+  if (ActiveOutputMode > 0 && particles.group) objects.push_back(particles.group.get());
+  if (ActiveOutputMode == 2 && !particles.group) {
+    // "Particles only" with no particle object loaded: there is nothing to
+    // write, and an empty file would look like a result.
+    platform_.ShowMessage(kNoParticlesToWrite);
+    return ExportOutcome::Failed;
+  }
+
+  SetBusy(1, status::kWriting);
+  const ExportResult written = ExportObjects(ExportPath, objects, *this);
+  if (!written.ok) {
+    // A file cut short by a failed write must not be taken for a result.
+    if (written.error == messages::kCouldNotWrite) {
+      std::error_code ignored;
+      std::filesystem::remove(ExportPath, ignored);
+    }
+    platform_.ShowMessage(written.error);
+    return ExportOutcome::Failed;
+  }
+  return written.cancelled ? ExportOutcome::CancelledWhileWriting : ExportOutcome::Written;
+}
+
+void CBrkDoc::SortCommand(int descending, int axis) {
+  if (Busy || !ImportedObject || CanReorderFaces == 0) return;
+  SetBusy(1, status::kSorting);
+  SortFaces(*ImportedObject, descending != 0, axis, *this);
+  ClearCancel();
+  SetBusy(0, status::kReady);
+  ShowProgress(1, 1, "Ready");
+  platform_.Beep();
+}
+
+void CBrkDoc::ShuffleCommand(int level) {
+  if (Busy || !ImportedObject || CanReorderFaces == 0) return;
+  platform_.SetWaitCursor(true);
+  ShuffleFaces(*ImportedObject, level, Random);
+  platform_.SetWaitCursor(false);
+}
+
+}  // namespace bk
