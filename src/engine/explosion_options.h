@@ -74,7 +74,10 @@ struct ExplosionOptions {
   // Keeps the particle scale frames within the animation (FrameTotal as last computed).
   void LimitParticleFrames();
   // The first display of the General page: a MinPieces of exactly 20 becomes a
-  // fifth of the faces, and ChunkCount follows.
+  // fifth of the faces (truncated), and ChunkCount follows. Whoever opens the
+  // sheet runs, in this order: UpdateDerivedValues(); ApplyFifthOfFacesRule();
+  // UpdateDerivedValues(). The clamp comes first, so an object with fewer than
+  // 20 faces keeps MinPieces at its face count.
   void ApplyFifthOfFacesRule();
 };
 

@@ -1,0 +1,396 @@
+#include "engine/motion.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "cob/poly_chunk.h"
+#include "model/random.h"
+
+namespace bk {
+
+namespace {
+
+constexpr std::int64_t kIntMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kIntMax = std::numeric_limits<std::int32_t>::max();
+
+// Frame arithmetic is formed in 64 bits and saturated into the 32-bit key
+// field, so absurd inputs (huge coordinates, long animations) give extreme
+// frames instead of undefined behaviour.
+std::int32_t Saturate(std::int64_t value) {
+  return static_cast<std::int32_t>(std::clamp(value, kIntMin, kIntMax));
+}
+
+// Truncation toward zero into 32 bits; NaN gives 0, out-of-range values the
+// nearest bound.
+std::int32_t TruncToInt32(double value) {
+  if (std::isnan(value)) return 0;
+  if (value <= static_cast<double>(kIntMin)) return static_cast<std::int32_t>(kIntMin);
+  if (value >= static_cast<double>(kIntMax)) return static_cast<std::int32_t>(kIntMax);
+  return static_cast<std::int32_t>(value);
+}
+
+float ToFloat(double value) { return static_cast<float>(value); }
+
+int CountOn(const ExplosionOptions::Axes& axes) {
+  return (axes.x != 0 ? 1 : 0) + (axes.y != 0 ? 1 : 0) + (axes.z != 0 ? 1 : 0);
+}
+
+bool AnyEqualsOne(const ExplosionOptions::Axes& axes) {
+  return axes.x == 1 || axes.y == 1 || axes.z == 1;
+}
+
+// Keys are appended while earlier ones are still being adjusted, so the
+// gravity and bounce steps refer to keys by position in PositionKeys.
+void AddBounce(CAnimChunkEx& channel, std::size_t a, std::size_t b, std::int32_t& left) {
+  auto& keys = channel.PositionKeys;
+  // Each bounce appends an apex and a landing and continues from them; the
+  // step halves every time (BounceFrameFactor 0.5), so this ends quickly.
+  for (;;) {
+    const CAnimLineSRT pa = keys[a];
+    const CAnimLineSRT pb = keys[b];
+    // The first bounce after a start key at height zero measures its arc from
+    // the piece's offset instead.
+    const CVector v1 = pa.Value.z == 0.0f ? channel.Offset : pa.Value;
+    const CVector v2 = pb.Value;
+
+    const CVector d = Subtract(v2, v1);
+    CVector apex = Add(v2, Multiply(d, 0.5f));
+    CVector landing = Add(v2, d);
+    landing.z = v2.z;
+
+    const double ratio =
+        static_cast<double>(left) / static_cast<double>(std::max<std::int32_t>(channel.BounceCount, 1));
+    const bool first = ratio == 1.0;
+    const double hz =
+        first ? static_cast<double>(channel.ReboundScale) * static_cast<double>(v1.z) : static_cast<double>(v1.z);
+
+    if (first && hz != 0.0) {
+      apex.z = ToFloat(static_cast<double>(v2.z) + std::fabs(hz));
+    } else if (channel.ReboundScale == 1.0f) {
+      apex.z = ToFloat(static_cast<double>(v2.z) - (static_cast<double>(v2.z) - hz) * ratio);
+    } else if (hz != 0.0) {
+      apex.z = ToFloat(static_cast<double>(v2.z) - (static_cast<double>(v2.z) + std::fabs(hz)) * ratio);
+    }
+
+    const std::int32_t step = TruncToInt32(static_cast<double>(channel.BounceFrameFactor) *
+                                           (static_cast<double>(pb.Frame) - static_cast<double>(pa.Frame)));
+    keys.emplace_back(CAnimLineSRT::kPosition, Saturate(static_cast<std::int64_t>(pb.Frame) + step),
+                      CVector(0.0f, 0.0f, 0.0f), apex);
+    keys.emplace_back(CAnimLineSRT::kPosition,
+                      Saturate(static_cast<std::int64_t>(pb.Frame) + 2 * static_cast<std::int64_t>(step)),
+                      CVector(0.0f, -2.0f, 0.0f), landing);
+
+    left = left - 1;
+    if (!(left > 0 && step > 3)) return;
+    a = keys.size() - 2;
+    b = keys.size() - 1;
+  }
+}
+
+// Makes the piece fall to the ground plane after (or instead of) its outward
+// flight and bounce there. p0 and p1 are the positions of the start key and of
+// the key that ends the outward flight.
+void AddGravity(const MotionInputs& in, CAnimChunkEx& channel, std::size_t p0, std::size_t p1,
+                CVector start, CVector end) {
+  auto& keys = channel.PositionKeys;
+  const float distance = in.Motion.Settings.ExplosionDistance != 0.0f ? in.Motion.Settings.ExplosionDistance : 1.0f;
+  const CVector a = Divide(start, distance);
+
+  // The ground the piece's origin reaches when its lowest point touches it.
+  if (channel.Piece != nullptr) {
+    const CVector low = channel.Piece->LowerCorner();
+    channel.GroundZ = ToFloat(static_cast<double>(channel.GroundZ) +
+                              std::fabs(static_cast<double>(low.z)) * static_cast<double>(channel.Piece->Axis.Row2.z));
+  }
+  if (channel.GroundZ >= a.z) return;
+
+  const bool upward = end.z > a.z;
+  const double spread = upward ? 2.0 : 1.5;
+  const float translation_z = channel.Piece != nullptr ? channel.Piece->Axis.Translation.z : 0.0f;
+  const CVector landing(ToFloat(spread * end.x), ToFloat(spread * end.y),
+                        ToFloat(static_cast<double>(channel.GroundZ) - static_cast<double>(translation_z)));
+
+  const std::int64_t flight = keys[p1].Frame;
+  const int r = in.Random.Next();
+  const std::int64_t t1 =
+      (static_cast<std::int64_t>(TruncToInt32(DrawFraction(r) * static_cast<double>(flight))) + 2 * flight) / 3;
+  const CVector delta = Subtract(landing, end);
+  const double travel = std::fabs(static_cast<double>(delta.x)) + std::fabs(static_cast<double>(delta.y)) +
+                        std::fabs(static_cast<double>(delta.z));
+  const std::int64_t extra = TruncToInt32(travel * static_cast<double>(t1 / 10));
+
+  keys[p0].Shape = CVector(0.0f, -4.0f, 0.0f);
+  keys[p1].Shape = CVector(0.0f, 0.0f, 0.0f);
+
+  std::int32_t left = channel.BounceCount;
+  if (upward) {
+    // The end of the outward flight is the top of the arc.
+    keys.emplace_back(CAnimLineSRT::kPosition, Saturate(t1 + extra + t1 / 2), CVector(0.0f, -1.0f, 0.0f), landing);
+    AddBounce(channel, p1, keys.size() - 1, left);
+  } else {
+    keys[p0].Shape = CVector(0.0f, 0.0f, 0.0f);
+    keys[p1].Frame = Saturate(t1 + extra);
+    keys[p1].Shape = CVector(-0.5f, -1.3f, -0.5f);
+    keys[p1].Value = landing;
+    AddBounce(channel, p0, p1, left);
+  }
+}
+
+void ShiftFrames(std::vector<CAnimLineSRT>& keys, std::int32_t by) {
+  for (auto& key : keys) key.Frame = Saturate(static_cast<std::int64_t>(key.Frame) + by);
+}
+
+}  // namespace
+
+void SetPathShapes(MotionContext& motion, std::int32_t path_type) {
+  switch (path_type) {
+    case 1:  // accelerate
+      motion.StartShape = CVector(0.0f, 0.0f, 0.0f);
+      motion.EndShape = CVector(0.0f, -3.0f, 0.0f);
+      break;
+    case 2:  // decelerate
+      motion.StartShape = CVector(0.0f, -3.0f, 0.0f);
+      motion.EndShape = CVector(0.0f, 0.0f, 0.0f);
+      break;
+    default:  // linear, and any unknown value
+      motion.StartShape = CVector(0.0f, -1.0f, 0.0f);
+      motion.EndShape = CVector(0.0f, -1.0f, 0.0f);
+      break;
+  }
+}
+
+void LoadMotionSettings(MotionContext& motion, const ExplosionOptions& options, const CPolyChunk& imported_object) {
+  MotionSettings& s = motion.Settings;
+  s.ExplosionDistance = options.ExplosionDistance;
+  s.RotationKeep = ToFloat((100.0 - static_cast<double>(options.PercentRotation)) * 0.01);
+  s.DelayFrames = options.DelayFrames;
+  s.Direction = options.Direction;
+  s.ToggleDirection = options.ToggleDirection;
+  s.RotationAxes = options.RotationAxes;
+  s.PositionAxes = options.PositionAxes;
+  s.ScaleAxes = options.ScaleAxes;
+  s.Stagger = options.Stagger;
+  s.PositionSigns.minus = options.PositionSigns.minus;
+  s.PositionSigns.plus = options.PositionSigns.plus;
+  s.RotationSigns.plus = options.RotationSigns.plus;
+  s.RotationSigns.minus = options.RotationSigns.minus;
+  motion.ObjectCenter = imported_object.Axis.Center;
+  SetPathShapes(motion, options.PathType);
+}
+
+void SetUpChannel(MotionInputs in, const CPolyChunk& piece, CAnimChunkEx& channel, int particle) {
+  const ExplosionOptions& o = in.Options;
+  channel.ParentId = piece.Id;
+  channel.StaggerPieces = o.StaggerPieces;
+  channel.FrameTotal = o.FrameTotal;
+  channel.GroundZ = o.GroundZ;
+  channel.ReboundScale = o.ReboundScale;
+  channel.BounceCount = o.BounceCount;
+  channel.GravityOn = o.Gravity;
+  channel.BounceFrameFactor = o.BounceFrameFactor;
+  channel.ParticlesOn = o.Particles;
+  channel.Frames = o.FrameCount;
+  if (particle == 0) {
+    channel.ScaleStart = o.ScaleStart;
+    channel.ScaleEnd = o.ScaleEnd;
+    channel.ScaleStartFrame = o.ScaleStartFrame;
+    channel.ScaleEndFrame = o.ScaleEndFrame;
+    channel.Offset = piece.Axis.Center;
+  } else {
+    channel.ScaleStart = o.ParticleScaleStart;
+    channel.ScaleEnd = o.ParticleScaleEnd;
+    channel.ScaleStartFrame = o.ParticleScaleStartFrame;
+    channel.ScaleEndFrame = o.ParticleScaleEndFrame;
+    channel.GlobalScale = o.ParticleScaleGlobal;
+    // From the object's centre, the particle pass has stored the start point.
+    if (o.ParticleOrigin == 1) channel.Offset = piece.Axis.Center;
+  }
+  channel.Offset = Subtract(channel.Offset, in.Motion.ObjectCenter);
+
+  // One axis and one sign chosen: every piece flies straight along that axis.
+  const int signs = (o.PositionSigns.minus != 0 ? 1 : 0) + (o.PositionSigns.plus != 0 ? 1 : 0);
+  if (CountOn(o.PositionAxes) == 1 && signs == 1) {
+    if (o.PositionAxes.x != 0) channel.Offset = CVector(1.0f, 0.0f, 0.0f);
+    else if (o.PositionAxes.y != 0) channel.Offset = CVector(0.0f, 1.0f, 0.0f);
+    else channel.Offset = CVector(0.0f, 0.0f, 1.0f);
+  }
+
+  // Each component scaled by its own random factor between 0.5 and 1.
+  const int r1 = in.Random.Next();
+  const int r2 = in.Random.Next();
+  const int r3 = in.Random.Next();
+  auto jitter = [](float c, int r) {
+    const double v = static_cast<double>(c);
+    return ToFloat((v + DrawFraction(r) * v) * 0.5);
+  };
+  channel.Offset = CVector(jitter(channel.Offset.x, r1), jitter(channel.Offset.y, r2), jitter(channel.Offset.z, r3));
+}
+
+CVector ChooseRotation(MotionInputs in, CAnimChunkEx& channel) {
+  const MotionSettings& s = in.Motion.Settings;
+  const int rx = in.Random.Next();
+  const int ry = in.Random.Next();
+  const int rz = in.Random.Next();
+  const double amount = 1.0 - static_cast<double>(s.RotationKeep);
+  CVector q(ToFloat(DrawFraction(rx) * s.RotationAxes.x * amount),
+            ToFloat(DrawFraction(ry) * s.RotationAxes.y * amount),
+            ToFloat(DrawFraction(rz) * s.RotationAxes.z * amount));
+
+  if (s.RotationSigns.plus != 0 && s.RotationSigns.minus != 0) {
+    // Both senses allowed: the parity of each draw picks its sign.
+    if (rx % 2 == 0) q.x = -q.x;
+    if (ry % 2 == 0) q.y = -q.y;
+    if (rz % 2 == 0) q.z = -q.z;
+  } else if (s.RotationSigns.minus != 0) {
+    q = CVector(-q.x, -q.y, -q.z);
+  }
+
+  const double distance = s.ExplosionDistance;
+  channel.Offset = CVector(ToFloat(s.PositionAxes.x * static_cast<double>(channel.Offset.x) * distance),
+                           ToFloat(s.PositionAxes.y * static_cast<double>(channel.Offset.y) * distance),
+                           ToFloat(s.PositionAxes.z * static_cast<double>(channel.Offset.z) * distance));
+  return q;
+}
+
+void BuildKeys(MotionInputs in, CAnimChunkEx& channel) {
+  MotionContext& motion = in.Motion;
+  const MotionSettings& s = motion.Settings;
+  const bool stagger = s.Stagger != 0;
+  const bool toggle = s.ToggleDirection != 0;
+  const bool reverse = s.Direction == 1;
+
+  const CVector start_position(0.0f, 0.0f, 0.0f);
+  CVector start_rotation(0.0f, 0.0f, 0.0f);
+  float w_start = 1.0f;
+  CVector end_rotation = ChooseRotation(in, channel);
+  float w_end = s.RotationKeep;
+
+  auto scaled = [&](float factor, std::int32_t axis_on) {
+    return axis_on == 0 ? 1.0f : ToFloat(static_cast<double>(factor) * static_cast<double>(channel.GlobalScale));
+  };
+  CVector start_size(scaled(channel.ScaleStart, s.ScaleAxes.x), scaled(channel.ScaleStart, s.ScaleAxes.y),
+                     scaled(channel.ScaleStart, s.ScaleAxes.z));
+  CVector end_size(scaled(channel.ScaleEnd, s.ScaleAxes.x), scaled(channel.ScaleEnd, s.ScaleAxes.y),
+                   scaled(channel.ScaleEnd, s.ScaleAxes.z));
+
+  const bool rotating = AnyEqualsOne(s.RotationAxes);
+  const bool moving = AnyEqualsOne(s.PositionAxes);
+  const bool scaling = AnyEqualsOne(s.ScaleAxes) && !(channel.ScaleStart == 1.0f && channel.ScaleEnd == 1.0f);
+
+  std::int32_t delay = 0;
+  if (stagger) {
+    delay = channel.StaggerOrdinal / std::max<std::int32_t>(channel.StaggerPieces, 1);
+    channel.Frames = Saturate(static_cast<std::int64_t>(channel.Frames) + delay);
+  }
+
+  CVector end_position = channel.Offset;
+  if (s.PositionSigns.minus != s.PositionSigns.plus) {
+    FoldSigns(end_position, s.PositionSigns.minus, s.PositionSigns.plus, s.ExplosionDistance);
+  }
+
+  if (reverse) {
+    std::swap(start_rotation, end_rotation);
+    std::swap(w_start, w_end);
+    std::swap(start_size, end_size);
+    // Lasts for the rest of the run: every later key starts and ends alike.
+    motion.EndShape = motion.StartShape;
+  }
+  const CVector start_shape = motion.StartShape;
+  const CVector end_shape = motion.EndShape;
+
+  if (moving) {
+    auto& keys = channel.PositionKeys;
+    keys.clear();
+    keys.emplace_back(CAnimLineSRT::kPosition, 0, start_shape, start_position);
+    if (stagger) keys.emplace_back(CAnimLineSRT::kPosition, delay, start_shape, start_position);
+    keys.emplace_back(CAnimLineSRT::kPosition, channel.Frames, end_shape, end_position);
+    if (channel.GravityOn != 0) AddGravity(in, channel, 0, keys.size() - 1, start_position, end_position);
+
+    if (reverse) {
+      // Play the keys backwards in time: the last key's frame becomes the
+      // length, and each key's frame its distance from the end.
+      const std::size_t n = keys.size();
+      if (stagger && n > 1) {
+        keys[1].Shape = keys[0].Shape;
+        keys[1].Value = keys[0].Value;
+      }
+      std::vector<std::int32_t> frames;
+      frames.reserve(n);
+      for (const auto& key : keys) frames.push_back(key.Frame);
+      std::reverse(keys.begin(), keys.end());
+      for (std::size_t i = 0; i < n; ++i) {
+        keys[i].Frame = Saturate(static_cast<std::int64_t>(frames[n - 1]) - frames[n - 1 - i]);
+      }
+    }
+
+    if (toggle) {
+      // The return trip: the keys again from the second last back to the
+      // first, after the last.
+      const std::size_t n = keys.size();
+      std::int64_t t = keys.back().Frame;
+      std::vector<CAnimLineSRT> back;
+      for (std::size_t idx = n - 1; idx-- > 0;) {
+        const std::size_t i = idx;
+        if ((i > 0 && !stagger) || (i > 1 && stagger)) {
+          t += static_cast<std::int64_t>(keys[i].Frame) - keys[i - 1].Frame;
+        } else if (!(reverse && stagger && i == 1)) {
+          t += channel.Frames;
+        }
+        const bool skip = (i == 0 && stagger && !reverse) || (i == 1 && stagger && reverse);
+        if (!skip) {
+          CAnimLineSRT copy = keys[i];
+          copy.Frame = Saturate(t);
+          back.push_back(copy);
+        }
+      }
+      keys.insert(keys.end(), back.begin(), back.end());
+    }
+  }
+
+  if (rotating) {
+    std::int32_t e = channel.Frames;
+    if (moving) {
+      e = channel.PositionKeys.back().Frame;
+      if (toggle) e /= 2;
+    }
+    const std::int32_t e2 = Saturate(2 * static_cast<std::int64_t>(e));
+    auto& keys = channel.Keys;
+    keys.clear();
+    keys.reserve(4);
+    keys.emplace_back(CAnimLineSRT::kOrientation, 0, start_shape, start_rotation, w_start);
+    if (stagger) keys.emplace_back(CAnimLineSRT::kOrientation, delay, start_shape, start_rotation, w_start);
+    keys.emplace_back(CAnimLineSRT::kOrientation, e, end_shape, end_rotation, w_end);
+    if (toggle) keys.emplace_back(CAnimLineSRT::kOrientation, e2, start_shape, start_rotation, w_start);
+  }
+
+  if (scaling) {
+    auto& keys = channel.SizeKeys;
+    keys.clear();
+    if (stagger || toggle) {
+      keys.emplace_back(CAnimLineSRT::kSize, 0, start_shape, start_size);
+      if (stagger) keys.emplace_back(CAnimLineSRT::kSize, delay, start_shape, start_size);
+      keys.emplace_back(CAnimLineSRT::kSize, channel.Frames, end_shape, end_size);
+      if (toggle) {
+        keys.emplace_back(CAnimLineSRT::kSize, Saturate(2 * static_cast<std::int64_t>(channel.Frames)), start_shape,
+                          start_size);
+      }
+    } else {
+      std::int32_t end_frame = channel.ScaleEndFrame;
+      if (channel.GravityOn != 0 && moving) end_frame = std::min(end_frame, channel.PositionKeys.back().Frame);
+      keys.emplace_back(CAnimLineSRT::kSize, channel.ScaleStartFrame, start_shape, start_size);
+      keys.emplace_back(CAnimLineSRT::kSize, end_frame, end_shape, end_size);
+    }
+  }
+
+  if (s.DelayFrames > 0) {
+    if (moving) ShiftFrames(channel.PositionKeys, s.DelayFrames);
+    if (rotating) ShiftFrames(channel.Keys, s.DelayFrames);
+    if (scaling) ShiftFrames(channel.SizeKeys, s.DelayFrames);
+  }
+}
+
+}  // namespace bk
