@@ -51,9 +51,9 @@ class CAnimChunkEx : public CAnimChunk {
     PositionKeys.clear();
     SizeKeys.clear();
   }
-  // Orientation, position, size blocks, each only when it has keys. The first
-  // block written carries this object's Id; every further one a fresh id from
-  // ChunkIdCounter.
+  // Orientation, position, size blocks, each only when it has keys. The
+  // orientation block carries this object's Id; a position or size block always
+  // takes a fresh id from ChunkIdCounter (so does CAnimChunk::Write).
   void Write(CobWriter& out) const override;
 
   std::int32_t FrameTotal = 0;
