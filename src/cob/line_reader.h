@@ -19,6 +19,9 @@ class LineReader {
   // True when no bytes are left after the current line.
   bool AtEnd() const { return pos_ >= text_.size(); }
 
+  // How many bytes follow the current line.
+  std::size_t BytesLeft() const { return AtEnd() ? 0 : text_.size() - pos_; }
+
   std::string_view Line() const { return line_; }
   std::size_t LineNumber() const { return lineNumber_; }
 

@@ -1,0 +1,211 @@
+#include "cob/cob_file.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <new>
+
+#include "cob/chunk_factory.h"
+#include "cob/cob_writer.h"
+#include "cob/group.h"
+#include "cob/line_reader.h"
+#include "model/progress.h"
+
+namespace bk {
+
+namespace {
+
+constexpr std::array<std::string_view, 10> kChunkTypes = {
+    "PolH", "Mat1", "PrTx", "Unit", "Chan", "Grou", "MRec", "DDiv", "Latt", "END "};
+
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A small cursor for the header form "XXXX Vn.nn Id n Parent n Size n".
+struct HeaderCursor {
+  std::string_view rest;
+
+  bool Blanks() {
+    std::size_t i = 0;
+    while (i < rest.size() && IsBlank(rest[i])) ++i;
+    rest.remove_prefix(i);
+    return i > 0;
+  }
+  bool Literal(std::string_view word) {
+    if (!rest.starts_with(word)) return false;
+    rest.remove_prefix(word.size());
+    return true;
+  }
+  bool Integer() {
+    std::size_t i = 0;
+    if (i < rest.size() && (rest[i] == '-' || rest[i] == '+')) ++i;
+    const std::size_t digits = i;
+    while (i < rest.size() && IsDigit(rest[i])) ++i;
+    if (i == digits) return false;
+    rest.remove_prefix(i);
+    return true;
+  }
+  bool Version() {  // V, digits, a point, digits
+    if (!Literal("V")) return false;
+    std::size_t i = 0;
+    while (i < rest.size() && IsDigit(rest[i])) ++i;
+    if (i == 0 || i >= rest.size() || rest[i] != '.') return false;
+    ++i;
+    const std::size_t decimals = i;
+    while (i < rest.size() && IsDigit(rest[i])) ++i;
+    if (i == decimals) return false;
+    rest.remove_prefix(i);
+    return true;
+  }
+};
+
+// Later versions of the modeller write chunk types this system does not know
+// (ObRQ, OLay, ShBx, ...). Their headers all share one form, so any four
+// characters followed by that form start a chunk.
+bool IsGeneralHeader(std::string_view line) {
+  if (line.size() < 5) return false;
+  HeaderCursor c{line.substr(4)};
+  if (!c.Blanks() || !c.Version()) return false;
+  if (!c.Blanks() || !c.Literal("Id") || !c.Blanks() || !c.Integer()) return false;
+  if (!c.Blanks() || !c.Literal("Parent") || !c.Blanks() || !c.Integer()) return false;
+  if (!c.Blanks() || !c.Literal("Size") || !c.Blanks() || !c.Integer()) return false;
+  c.Blanks();
+  return c.rest.empty();
+}
+
+ImportResult Failure(std::string_view message) {
+  ImportResult result;
+  result.error = std::string(message);
+  return result;
+}
+
+}  // namespace
+
+bool IsCaligariAscii(std::string_view first_line) { return first_line.starts_with(kInputSignature); }
+
+bool IsChunkHeader(std::string_view line) {
+  if (line.size() >= 4) {
+    const std::string_view type = line.substr(0, 4);
+    for (std::string_view known : kChunkTypes) {
+      if (type == known) return true;
+    }
+  }
+  return IsGeneralHeader(line);
+}
+
+ImportResult ImportObjectFromText(std::string_view text) {
+  try {
+    LineReader in(text);
+    in.ReadLine();  // an empty text leaves an empty line, which is refused below
+    if (!IsCaligariAscii(in.Line())) return Failure(messages::kAsciiOnly);
+
+    // Everything before the first polygon chunk is skipped unread.
+    bool found = false;
+    while (in.ReadLine()) {
+      if (in.Line().starts_with("PolH")) {
+        found = true;
+        break;
+      }
+    }
+    if (!found) return Failure(messages::kNotRecognized);
+
+    std::unique_ptr<CCobBase> made = CreateChunkObject("PolH");
+    std::unique_ptr<CPolyChunk> object(static_cast<CPolyChunk*>(made.release()));
+    if (!object->Read(in, in.Line())) return Failure(messages::kNotRecognized);
+    ImportResult result;
+    result.object = std::move(object);
+    return result;
+  } catch (const std::bad_alloc&) {
+    return Failure(messages::kOutOfMemory);
+  }
+}
+
+ImportResult ImportObject(const std::string& path) {
+  std::string text;
+  try {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return Failure(messages::kCouldNotOpen);
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (!file || size < 0) return Failure(messages::kCouldNotOpen);
+    file.seekg(0, std::ios::beg);
+    text.resize(static_cast<std::size_t>(size));
+    if (size > 0 && !file.read(text.data(), size)) return Failure(messages::kCouldNotOpen);
+  } catch (const std::bad_alloc&) {
+    return Failure(messages::kOutOfMemory);
+  }
+  return ImportObjectFromText(text);
+}
+
+ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
+                          ProgressSink& progress) {
+  ExportResult result;
+  int total = 0;
+  for (const CCobBase* object : objects) {
+    if (const auto* group = dynamic_cast<const CGroup*>(object)) {
+      total += static_cast<int>(group->Children.size());
+    }
+  }
+
+  out << kOutputSignature;
+  out.EndLine();
+  int done = 0;
+  for (const CCobBase* object : objects) {
+    const auto* group = dynamic_cast<const CGroup*>(object);
+    if (group == nullptr) {
+      object->Write(out);
+      continue;
+    }
+    // The group's own chunk is written also after a cancel, so every group
+    // that was asked for stands in the file; only children are cut short.
+    group->WriteGroup(out, false);
+    for (const auto& child : group->Children) {
+      if (result.cancelled || progress.CancelRequested()) {
+        result.cancelled = true;
+        break;
+      }
+      child->Write(out);
+      ++done;
+      progress.ShowProgress(done, total, "");
+    }
+  }
+  out << kEndLine;
+
+  if (!out.Flush()) {
+    result.error = std::string(messages::kCouldNotWrite);
+    return result;
+  }
+  result.ok = true;
+  return result;
+}
+
+ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* const> objects,
+                           ProgressSink& progress) {
+  ExportResult result;
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (!file) {
+    result.error = std::string(messages::kCouldNotOpenOutput);
+    return result;
+  }
+  try {
+    CobWriter out(file);
+    result = WriteObjects(out, objects, progress);
+  } catch (const std::bad_alloc&) {
+    result = ExportResult{};
+    result.error = std::string(messages::kOutOfMemory);
+  }
+  file.close();
+  if (result.ok && !file) {
+    result.ok = false;
+    result.error = std::string(messages::kCouldNotWrite);
+  }
+  // A half-written file is never left behind as if it were an export. Only a
+  // regular file is removed: a device such as /dev/full stays.
+  if (!result.ok) {
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
+  }
+  return result;
+}
+
+}  // namespace bk

@@ -1,0 +1,24 @@
+#include "cob/line_reader.h"
+
+#include <cstring>
+
+namespace bk {
+
+bool LineReader::ReadLine() {
+  if (pos_ >= text_.size()) {
+    line_ = {};
+    return false;
+  }
+  const char* start = text_.data() + pos_;
+  const std::size_t left = text_.size() - pos_;
+  const void* found = std::memchr(start, '\n', left);
+  std::size_t length = found ? static_cast<std::size_t>(static_cast<const char*>(found) - start) : left;
+  pos_ += found ? length + 1 : length;
+  // A carriage return right before the line feed belongs to the line end.
+  if (found && length > 0 && start[length - 1] == '\r') --length;
+  line_ = std::string_view(start, length);
+  ++lineNumber_;
+  return true;
+}
+
+}  // namespace bk

@@ -1,0 +1,424 @@
+#include "cob/poly_chunk.h"
+
+#include <algorithm>
+
+#include "cob/cob_file.h"
+#include "cob/cob_writer.h"
+#include "cob/line_reader.h"
+#include "cob/pr_material.h"
+#include "cob/scan.h"
+
+namespace bk {
+
+namespace {
+
+// Vertex and texture-vertex counts above this are refused as malformed.
+constexpr std::int32_t kMaxPointCount = 1000000;
+
+// The shortest text a well-formed element line can take, used to bound what
+// a count may reserve before the lines are there: "0 0 0\n" for a vertex,
+// "0 0\n" for a texture vertex, and "a b 3\n" plus an empty corner line for a
+// face. A bogus huge count then cannot allocate more than the text justifies.
+constexpr std::size_t kMinVertexLine = 6;
+constexpr std::size_t kMinUvLine = 4;
+constexpr std::size_t kMinFaceLines = 7;
+
+std::size_t ReserveFor(std::int32_t count, std::size_t bytes_left, std::size_t min_line) {
+  return std::min(static_cast<std::size_t>(count), bytes_left / min_line + 1);
+}
+
+// A "keyword keyword count" line: a count that is missing, negative or not a
+// number makes the chunk malformed.
+bool ReadCount(std::string_view line, int keywords, std::int32_t& count) {
+  Scanner scan(line);
+  std::string_view word;
+  for (int i = 0; i < keywords; ++i) scan.Word(word);
+  std::int32_t value = 0;
+  if (!scan.Int(value) || value < 0) return false;
+  count = value;
+  return true;
+}
+
+constexpr bool IsCornerDelimiter(char c) { return c == ' ' || c == ',' || c == '<' || c == '>'; }
+
+// Splits a corner line at " ,<>" and hands out the tokens as integers the way
+// atoi reads them (a token that is no number gives 0). Tokens alternate
+// between vertex and texture-vertex indices. Returns false for an odd number
+// of tokens.
+bool ReadCorners(std::string_view line, std::vector<std::uint32_t>& vertices,
+                 std::vector<std::uint32_t>& uvs) {
+  vertices.clear();
+  uvs.clear();
+  std::size_t i = 0;
+  const std::size_t n = line.size();
+  bool to_vertices = true;
+  while (true) {
+    while (i < n && IsCornerDelimiter(line[i])) ++i;
+    if (i >= n) break;
+    const std::size_t start = i;
+    while (i < n && !IsCornerDelimiter(line[i])) ++i;
+    const std::string_view token = line.substr(start, i - start);
+    std::uint32_t value;
+    // Plain digits are by far the common case; anything else goes through the
+    // general conversion (signs, blanks, trailing junk).
+    if (token.size() <= 9 && std::all_of(token.begin(), token.end(),
+                                         [](char c) { return c >= '0' && c <= '9'; })) {
+      value = 0;
+      for (char c : token) value = value * 10 + static_cast<std::uint32_t>(c - '0');
+    } else {
+      value = static_cast<std::uint32_t>(AtoI(token));
+    }
+    (to_vertices ? vertices : uvs).push_back(value);
+    to_vertices = !to_vertices;
+  }
+  return vertices.size() == uvs.size();
+}
+
+void WriteVector(CobWriter& out, CVector v) { out << v.x << ' ' << v.y << ' ' << v.z; }
+
+}  // namespace
+
+CVector* CPolyChunk::AddOwnedVertex(CVector v) {
+  CVector* element = &vertexStore_.emplace_back(v);
+  Vertices.push_back(element);
+  return element;
+}
+
+CUvPoint* CPolyChunk::AddOwnedUvPoint(CUvPoint t) {
+  CUvPoint* element = &uvStore_.emplace_back(t);
+  UvPoints.push_back(element);
+  return element;
+}
+
+CFace* CPolyChunk::AddOwnedFace(CFace face) {
+  CFace* element = &faceStore_.emplace_back(std::move(face));
+  Faces.push_back(element);
+  return element;
+}
+
+bool CPolyChunk::Read(LineReader& in, std::string_view header) {
+  // Header: "PolH V0.02 Id" and its blank are 14 characters, then the id,
+  // "Parent", the parent id, "Size" and the size. A missing number gives 0.
+  {
+    Scanner scan(header);
+    std::string_view skipped, id, parent;
+    scan.Chars(14, skipped);
+    scan.SkipBlanks();
+    scan.Word(id);
+    scan.SkipBlanks();
+    scan.Chars(6, skipped);
+    scan.SkipBlanks();
+    scan.Word(parent);
+    Id = AtoI(id);
+    ParentId = AtoI(parent);
+  }
+  std::string_view word;
+
+  // Every line up to the last corner line belongs to the chunk: a text that
+  // ends before it is malformed.
+  if (!in.ReadLine()) return false;
+  {
+    Scanner scan(in.Line());
+    std::string_view name;
+    scan.Word(word);
+    if (scan.Word(name)) Name = std::string(name);
+  }
+
+  if (!in.ReadLine()) return false;
+  {
+    Scanner scan(in.Line());
+    scan.Word(word);
+    CVector& c = Axis.Center;
+    scan.Float(c.x) && scan.Float(c.y) && scan.Float(c.z);
+  }
+  for (CVector* axis : {&Axis.XAxis, &Axis.YAxis, &Axis.ZAxis}) {
+    if (!in.ReadLine()) return false;
+    Scanner scan(in.Line());
+    scan.Word(word);
+    scan.Word(word);
+    scan.Float(axis->x) && scan.Float(axis->y) && scan.Float(axis->z);
+  }
+  if (!in.ReadLine()) return false;  // "Transform"
+  CVector* rows[3] = {&Axis.Row0, &Axis.Row1, &Axis.Row2};
+  float* translation[3] = {&Axis.Translation.x, &Axis.Translation.y, &Axis.Translation.z};
+  for (int i = 0; i < 3; ++i) {
+    if (!in.ReadLine()) return false;
+    Scanner scan(in.Line());
+    scan.Float(rows[i]->x) && scan.Float(rows[i]->y) && scan.Float(rows[i]->z) &&
+        scan.Float(*translation[i]);
+  }
+  if (!in.ReadLine()) return false;  // the fourth row, always 0 0 0 1
+
+  if (!in.ReadLine() || !ReadCount(in.Line(), 2, VertexTotal) || VertexTotal > kMaxPointCount) {
+    return false;
+  }
+  Vertices.reserve(ReserveFor(VertexTotal, in.BytesLeft(), kMinVertexLine));
+  for (std::int32_t i = 0; i < VertexTotal; ++i) {
+    if (!in.ReadLine()) return false;
+    Scanner scan(in.Line());
+    CVector v;
+    if (!(scan.Float(v.x) && scan.Float(v.y) && scan.Float(v.z))) return false;
+    AddOwnedVertex(v);
+  }
+
+  if (!in.ReadLine() || !ReadCount(in.Line(), 2, UvTotal) || UvTotal > kMaxPointCount) {
+    return false;
+  }
+  UvPoints.reserve(ReserveFor(UvTotal, in.BytesLeft(), kMinUvLine));
+  for (std::int32_t i = 0; i < UvTotal; ++i) {
+    if (!in.ReadLine()) return false;
+    Scanner scan(in.Line());
+    CUvPoint t;
+    if (!(scan.Float(t.u) && scan.Float(t.v))) return false;
+    AddOwnedUvPoint(t);
+  }
+
+  if (!in.ReadLine() || !ReadCount(in.Line(), 1, FaceTotal)) return false;
+  Faces.reserve(ReserveFor(FaceTotal, in.BytesLeft(), kMinFaceLines));
+  std::vector<std::uint32_t> vertex_indices;
+  std::vector<std::uint32_t> uv_indices;
+  const std::size_t vertex_count = Vertices.size();
+  const std::size_t uv_count = UvPoints.size();
+  for (std::int32_t i = 0; i < FaceTotal; ++i) {
+    if (!in.ReadLine()) return false;
+    // "Face verts n flags f mat m", or "Hole verts n" for a hole.
+    CFace face;
+    {
+      Scanner scan(in.Line());
+      std::int32_t count = 0, flags = 0, material = 0;
+      scan.Word(word) && scan.Word(word) && scan.Int(count) && scan.Word(word) &&
+          scan.Int(flags) && scan.Word(word) && scan.Int(material);
+      if (scan.Count() < 3) return false;
+      if (scan.Count() == 3) {
+        face.Flags = CFace::kHoleFlag;
+        ++HoleCount;
+      } else {
+        face.Flags = static_cast<std::uint8_t>(flags & 0xFF);
+        if (scan.Count() >= 7) face.MaterialIndex = material;
+      }
+    }
+    if (!in.ReadLine()) return false;
+    if (!ReadCorners(in.Line(), vertex_indices, uv_indices)) return false;
+    for (std::size_t k = 0; k < vertex_indices.size(); ++k) {
+      if (vertex_indices[k] >= vertex_count || uv_indices[k] >= uv_count) return false;
+    }
+    // The corner pairs decide the corner count, whatever the face line said.
+    face.VertexCount = static_cast<std::int32_t>(vertex_indices.size());
+    face.VertexIndices.assign(vertex_indices.begin(), vertex_indices.end());
+    face.UvIndices.assign(uv_indices.begin(), uv_indices.end());
+    AddOwnedFace(std::move(face));
+  }
+
+  // Later versions of the modeller put more lines after the faces and more
+  // chunks (ObRQ, OLay, ShBx, animation channels, ...) among the unit and the
+  // materials. Skip to the next chunk header, then take chunk by chunk until
+  // the next object, group or the end: the first Unit chunk is this object's
+  // unit, every Mat1 and PrTx chunk one of its materials in file order, and
+  // any other chunk is skipped whole.
+  bool at_header = false;
+  const auto to_next_header = [&in, &at_header]() {
+    at_header = false;
+    while (in.ReadLine()) {
+      if (IsChunkHeader(in.Line())) {
+        at_header = true;
+        return;
+      }
+    }
+  };
+  to_next_header();
+  while (at_header) {
+    const std::string_view line = in.Line();
+    const std::string_view type = line.substr(0, 4);
+    if (type == "PolH" || type == "Grou" || type == "END ") break;
+    if (type == "Mat1" || type == "PrTx") {
+      std::unique_ptr<CMaterial> material;
+      if (type == "Mat1") {
+        material = std::make_unique<CMaterial>();
+      } else {
+        material = std::make_unique<CPrMaterial>();
+      }
+      material->Read(in, line);
+      Materials.push_back(std::move(material));
+      // The material reader leaves the line after its chunk as the current
+      // line: the next header, or the last line of the text.
+      at_header = IsChunkHeader(in.Line());
+      if (!at_header) to_next_header();
+      continue;
+    }
+    if (type == "Unit" && !Unit) {
+      Unit = std::make_unique<CUnit>();
+      Unit->Read(in, line);
+    }
+    to_next_header();
+  }
+
+  BakeTransform();
+  return true;
+}
+
+void CPolyChunk::DeleteContents() {
+  Vertices.clear();
+  UvPoints.clear();
+  Faces.clear();
+  vertexStore_.clear();
+  uvStore_.clear();
+  faceStore_.clear();
+  Materials.clear();
+  Unit.reset();
+}
+
+void CPolyChunk::Write(CobWriter& out) const {
+  out << "PolH V0.02 Id " << Id << " Parent " << ParentId << " Size -1";
+  out.EndLine();
+  out << "Name " << Name;
+  out.EndLine();
+  out << "center ";
+  WriteVector(out, Axis.Center);
+  out.EndLine();
+  out << "x axis ";
+  WriteVector(out, Axis.XAxis);
+  out.EndLine();
+  out << "y axis ";
+  WriteVector(out, Axis.YAxis);
+  out.EndLine();
+  out << "z axis ";
+  WriteVector(out, Axis.ZAxis);
+  out.EndLine();
+  out << "Transform";
+  out.EndLine();
+  const CVector* rows[3] = {&Axis.Row0, &Axis.Row1, &Axis.Row2};
+  const float translation[3] = {Axis.Translation.x, Axis.Translation.y, Axis.Translation.z};
+  for (int i = 0; i < 3; ++i) {
+    WriteVector(out, *rows[i]);
+    out << ' ' << translation[i];
+    out.EndLine();
+  }
+  out << "0 0 0 1";
+  out.EndLine();
+  out << "World Vertices " << VertexTotal;
+  out.EndLine();
+
+  // From the first vertex list on, the whole file is in fixed notation.
+  out.SetFixed(6);
+  for (const CVector* v : Vertices) {
+    WriteVector(out, *v);
+    out.EndLine();
+  }
+  out << "Texture Vertices " << UvTotal;
+  out.EndLine();
+  for (const CUvPoint* t : UvPoints) {
+    out << t->u << ' ' << t->v;
+    out.EndLine();
+  }
+  out << "Faces " << FaceTotal;
+  out.EndLine();
+  for (const CFace* face : Faces) {
+    if (face->IsHole()) {
+      out << "Hole verts " << face->VertexCount;
+    } else {
+      out << "Face verts " << face->VertexCount << " flags " << static_cast<int>(face->Flags)
+          << " mat " << face->MaterialIndex;
+    }
+    out.EndLine();
+    const std::size_t corners = std::min(face->VertexIndices.size(), face->UvIndices.size());
+    for (std::size_t i = 0; i < corners; ++i) {
+      out << '<' << face->VertexIndices[i] << ',' << face->UvIndices[i] << "> ";
+    }
+    out.EndLine();
+  }
+  for (const auto& material : Materials) material->Write(out);
+  if (Unit) Unit->Write(out);
+}
+
+void CPolyChunk::CopyFrom(const CPolyChunk& source) {
+  Axis = source.Axis;
+  VertexTotal = source.VertexTotal;
+  UvTotal = source.UvTotal;
+  FaceTotal = source.FaceTotal;
+  HoleCount = source.HoleCount;
+  Centroid = source.Centroid;
+
+  Vertices = source.Vertices;
+  UvPoints = source.UvPoints;
+  Faces = source.Faces;
+  OwnsVertices = 0;
+  OwnsUvPoints = 0;
+  OwnsFaces = 0;
+
+  Materials.clear();
+  Materials.reserve(source.Materials.size());
+  for (const auto& material : source.Materials) Materials.push_back(material->MakeCopy());
+  OwnsMaterials = 1;
+
+  Unit.reset();
+  if (source.Unit) {
+    Unit = std::make_unique<CUnit>();
+    Unit->CopyFrom(*source.Unit);
+    Unit->ParentId = Id;
+  }
+}
+
+CVector CPolyChunk::ComputeCentroid() {
+  if (Vertices.empty()) {
+    Centroid = CVector();
+    return Centroid;
+  }
+  CVector sum;
+  for (const CVector* v : Vertices) sum = Add(sum, *v);
+  Centroid = Divide(sum, static_cast<float>(Vertices.size()));
+  return Centroid;
+}
+
+CVector CPolyChunk::FaceMidpointCenter() const {
+  CVector c;
+  CVector a;
+  bool first_face = true;
+  for (const CFace* face : Faces) {
+    bool first_corner = true;
+    for (std::uint32_t index : face->VertexIndices) {
+      if (index >= Vertices.size()) continue;
+      const CVector& v = *Vertices[index];
+      c = first_corner ? v : Divide(Add(c, v), 2.0f);
+      first_corner = false;
+    }
+    a = first_face ? c : Divide(Add(c, a), 2.0f);
+    first_face = false;
+  }
+  return a;
+}
+
+CVector CPolyChunk::LowerCorner() const {
+  CVector lowest;
+  for (const CFace* face : Faces) {
+    for (std::uint32_t index : face->VertexIndices) {
+      if (index < Vertices.size()) lowest = Min(lowest, *Vertices[index]);
+    }
+  }
+  return lowest;
+}
+
+void CPolyChunk::BakeTransform() {
+  for (CVector* v : Vertices) *v = TransformPoint(*v);
+  Axis.Row0 = CVector(1.0f, 0.0f, 0.0f);
+  Axis.Row1 = CVector(0.0f, 1.0f, 0.0f);
+  Axis.Row2 = CVector(0.0f, 0.0f, 1.0f);
+  Axis.Translation = CVector();
+}
+
+std::uint32_t CPolyChunk::FindVertex(CVector v) const {
+  for (std::size_t i = 0; i < Vertices.size(); ++i) {
+    if (Vertices[i] == nullptr) break;
+    if (*Vertices[i] == v) return static_cast<std::uint32_t>(i);
+  }
+  return kNotFound;
+}
+
+std::uint32_t CPolyChunk::FindUvPoint(CUvPoint t) const {
+  for (std::size_t i = 0; i < UvPoints.size(); ++i) {
+    if (UvPoints[i] == nullptr) break;
+    if (*UvPoints[i] == t) return static_cast<std::uint32_t>(i);
+  }
+  return kNotFound;
+}
+
+}  // namespace bk
