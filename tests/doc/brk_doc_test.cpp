@@ -1,0 +1,351 @@
+#include "doc/brk_doc.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "cob/cob_file.h"
+#include "support/fake_platform.h"
+#include "support/sample_objects.h"
+#include "support/test_data.h"
+
+namespace bk {
+namespace {
+
+using testing::FakePlatform;
+using testing::ReadFileBytes;
+using testing::StripObjectText;
+using testing::TempDir;
+
+constexpr int kSortAndShuffle[] = {
+    cmd::kSortTopToBottom, cmd::kSortBottomToTop, cmd::kSortLeftToRight,
+    cmd::kSortRightToLeft, cmd::kSortFrontToBack, cmd::kSortBackToFront,
+    cmd::kShuffleMinimum,  cmd::kShuffleMedium,   cmd::kShuffleMaximum};
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+bool EndsWithEndLine(const std::string& text) {
+  return text.size() >= kEndLine.size() &&
+         text.compare(text.size() - kEndLine.size(), kEndLine.size(), kEndLine) == 0;
+}
+
+class DocTest : public ::testing::Test {
+ protected:
+  bool Import(const std::filesystem::path& path) {
+    platform.open_answers.push_back(path.string());
+    return doc.ImportCommand();
+  }
+  // Closes the sheet with OK after setting the given output mode and particles flag.
+  void SheetReturnsOk(int particles, int output_mode) {
+    platform.sheet = [=](ExplosionOptions& o) {
+      o.Particles = particles;
+      o.OutputMode = output_mode;
+      return true;
+    };
+  }
+
+  TempDir dir;
+  FakePlatform platform;
+  CBrkDoc doc{platform, 12345u};
+};
+
+TEST_F(DocTest, CommandsFollowTheAvailabilityTable) {
+  EXPECT_TRUE(doc.IsCommandAvailable(cmd::kImport));
+  EXPECT_TRUE(doc.IsCommandAvailable(cmd::kExit));
+  EXPECT_FALSE(doc.IsCommandAvailable(cmd::kExport));
+  EXPECT_FALSE(doc.IsCommandAvailable(cmd::kExplosionOptions));
+  for (int id : kSortAndShuffle) EXPECT_FALSE(doc.IsCommandAvailable(id)) << id;
+
+  ASSERT_TRUE(Import(dir.Write("holed.cob", StripObjectText(10, 3))));
+  EXPECT_EQ(doc.CanReorderFaces, 0);
+  EXPECT_TRUE(doc.IsCommandAvailable(cmd::kExport));
+  EXPECT_TRUE(doc.IsCommandAvailable(cmd::kExplosionOptions));
+  for (int id : kSortAndShuffle) EXPECT_FALSE(doc.IsCommandAvailable(id)) << id;
+
+  ASSERT_TRUE(Import(dir.Write("plain.cob", StripObjectText(10))));
+  EXPECT_EQ(doc.CanReorderFaces, 1);
+  for (int id : kSortAndShuffle) EXPECT_TRUE(doc.IsCommandAvailable(id)) << id;
+
+  doc.SetBusy(1, status::kCalculating);
+  for (int id : {cmd::kImport, cmd::kExport, cmd::kExit, cmd::kExplosionOptions,
+                 cmd::kSortTopToBottom, cmd::kShuffleMaximum}) {
+    EXPECT_FALSE(doc.IsCommandAvailable(id)) << id;
+  }
+  EXPECT_EQ(platform.toolbar_states.back(), false);
+  doc.SetBusy(0, status::kReady);
+  EXPECT_EQ(platform.toolbar_states.back(), true);
+}
+
+TEST_F(DocTest, TitleIsTheFileNameAfterTheLastSeparator) {
+  EXPECT_EQ(CBrkDoc::TitleFor("C:\\models\\ship.cob"), "ship.cob - Burstkin for Windows");
+  EXPECT_EQ(CBrkDoc::TitleFor("/home/me/ship.cob"), "ship.cob - Burstkin for Windows");
+  EXPECT_EQ(CBrkDoc::TitleFor("ship.cob"), "ship.cob - Burstkin for Windows");
+  EXPECT_EQ(CBrkDoc::TitleFor("C:\\models\\"), "C:\\models\\ - Burstkin for Windows");
+
+  ASSERT_TRUE(Import(dir.Write("ship.cob", StripObjectText(4))));
+  ASSERT_EQ(platform.titles.size(), 1u);
+  EXPECT_EQ(platform.titles[0], "ship.cob - Burstkin for Windows");
+  EXPECT_EQ(platform.dialog_titles[0], "Import");
+  EXPECT_EQ(platform.dialog_initial_names[0], "*.cob");
+}
+
+TEST_F(DocTest, CancelledImportKeepsTheObjectAndFailedImportDeletesIt) {
+  ASSERT_TRUE(Import(dir.Write("a.cob", StripObjectText(4))));
+  platform.open_answers.push_back(std::nullopt);
+  EXPECT_FALSE(doc.ImportCommand());
+  EXPECT_NE(doc.ImportedObject, nullptr);
+
+  EXPECT_FALSE(Import(dir.path() / "missing.cob"));
+  EXPECT_EQ(doc.ImportedObject, nullptr);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0], messages::kCouldNotOpen);
+  EXPECT_EQ(platform.titles.size(), 1u);  // left as it was
+  EXPECT_EQ(doc.Busy, 0);
+  EXPECT_EQ(doc.ImportPath, (dir.path() / "missing.cob").string());
+}
+
+TEST_F(DocTest, ProgressBarGrowsWithTheWorkDone) {
+  doc.SetBusy(1, status::kCalculating);
+  doc.ShowProgress(0, 4, "");
+  doc.ShowProgress(1, 4, "");
+  doc.ShowProgress(2, 4, "");
+  ASSERT_EQ(platform.fills.size(), 3u);
+  EXPECT_EQ(platform.fills[0].left, 1);
+  EXPECT_EQ(platform.fills[0].right, 1);
+  EXPECT_EQ(platform.fills[1].right - platform.fills[1].left, 75);
+  EXPECT_EQ(platform.fills[2].right - platform.fills[2].left, 150);
+  EXPECT_EQ(platform.fills[2].top, 1);
+  EXPECT_EQ(platform.fills[2].bottom, 19);
+  EXPECT_EQ(platform.pumps, 3);
+}
+
+TEST_F(DocTest, StatusTextIsRefreshedOnlyAtTheStartAndTheEndOfARun) {
+  doc.SetBusy(1, status::kCalculating);
+  doc.ShowProgress(0, 4, "");
+  EXPECT_EQ(platform.status_repaints, 1);
+  ASSERT_EQ(platform.status_texts.size(), 1u);
+  EXPECT_EQ(platform.status_texts[0], "Calculating; press Esc to cancel");
+  doc.ShowProgress(1, 4, "");
+  doc.ShowProgress(2, 4, "");
+  EXPECT_EQ(platform.status_repaints, 1);
+  EXPECT_EQ(platform.status_texts.size(), 1u);
+  // The fourth call equals the total: end of run, although done is 3.
+  doc.ShowProgress(3, 4, "");
+  EXPECT_EQ(platform.status_repaints, 2);
+  EXPECT_EQ(doc.ProgressCallCount, 0);
+  // A new run's first call (count 1) repaints even with done > 0.
+  doc.ShowProgress(2, 10, "");
+  EXPECT_EQ(platform.status_repaints, 3);
+  // done == total ends the run and resets the count.
+  doc.ShowProgress(10, 10, "");
+  EXPECT_EQ(platform.status_repaints, 4);
+  EXPECT_EQ(platform.fills.back().right - platform.fills.back().left, 300);
+  EXPECT_EQ(doc.ProgressCallCount, 0);
+  // Fill, then repaint, then pump.
+  const auto& c = platform.calls;
+  EXPECT_EQ(std::vector<std::string>(c.end() - 4, c.end()),
+            (std::vector<std::string>{"Fill", "StatusText", "RepaintStatusBar", "Pump"}));
+}
+
+TEST_F(DocTest, HiddenStatusBarStillPumpsAndCancels) {
+  platform.status_bar_visible = false;
+  platform.escape_on_pumps = {2};
+  doc.ShowProgress(0, 3, "");
+  EXPECT_FALSE(doc.CancelRequested());
+  doc.ShowProgress(1, 3, "");
+  EXPECT_TRUE(doc.CancelRequested());
+  EXPECT_TRUE(platform.fills.empty());
+  EXPECT_EQ(platform.status_repaints, 0);
+  EXPECT_EQ(doc.ProgressCallCount, 2);
+}
+
+TEST_F(DocTest, OptionsWithParticlesAndNoneLoadedOpensTheParticleDialogAtOnce) {
+  ASSERT_TRUE(Import(dir.Write("a.cob", StripObjectText(100))));
+  doc.ActiveOutputMode = 0;
+  doc.ActiveGlobalScale = 2.0f;
+  platform.sheet = [](ExplosionOptions& o) {
+    EXPECT_EQ(o.ObjectFaces, 100);
+    EXPECT_EQ(o.ParticleScaleGlobal, 2.0f);
+    o.Particles = 1;
+    o.OutputMode = 1;
+    return true;
+  };
+  platform.open_many_answers.push_back(std::vector<std::string>{
+      dir.Write("p1.cob", StripObjectText(2)).string(), (dir.path() / "nope.cob").string(),
+      dir.Write("p2.cob", StripObjectText(3)).string()});
+  doc.EditOptions();
+  EXPECT_TRUE(platform.questions.empty());
+  EXPECT_EQ(platform.dialog_titles.back(), "Import Particle Object");
+  ASSERT_EQ(doc.ParticleObjects.size(), 2u);  // the failing file is skipped
+  EXPECT_EQ(doc.CurrentParticle, doc.ParticleObjects[0].get());
+  EXPECT_EQ(doc.ParticleObjects[1]->FaceTotal, 3);
+  EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(messages::kCouldNotOpen)});
+  EXPECT_EQ(doc.ActiveOutputMode, 1);
+  EXPECT_EQ(doc.ImportPath, "*.cob");
+}
+
+TEST_F(DocTest, QuestionsDecideWhetherParticlesAreReplacedAddedOrKept) {
+  ASSERT_TRUE(Import(dir.Write("a.cob", StripObjectText(10))));
+  const std::string p1 = dir.Write("p1.cob", StripObjectText(2)).string();
+  const std::string p2 = dir.Write("p2.cob", StripObjectText(3)).string();
+  doc.LoadParticleFiles({p1}, 1);
+  SheetReturnsOk(1, 1);
+
+  // No to the first question: nothing changes, no dialog.
+  platform.yes_no_answers = {false};
+  doc.EditOptions();
+  EXPECT_EQ(platform.questions,
+            std::vector<std::string>{"Would you like to load a different particle?"});
+  EXPECT_EQ(doc.ParticleObjects.size(), 1u);
+  EXPECT_EQ(platform.dialog_titles.back(), "Import");
+
+  // Yes, then Yes: add.
+  platform.yes_no_answers = {true, true};
+  platform.open_many_answers.push_back(std::vector<std::string>{p2});
+  doc.EditOptions();
+  EXPECT_EQ(platform.questions.back(), "Would you like to add to the particle(s) already loaded?");
+  ASSERT_EQ(doc.ParticleObjects.size(), 2u);
+  EXPECT_EQ(doc.CurrentParticle->FaceTotal, 2);
+
+  // Yes, then No: replace.
+  platform.yes_no_answers = {true, false};
+  platform.open_many_answers.push_back(std::vector<std::string>{p2});
+  doc.EditOptions();
+  ASSERT_EQ(doc.ParticleObjects.size(), 1u);
+  EXPECT_EQ(doc.CurrentParticle->FaceTotal, 3);
+
+  // Yes, Yes, then the dialog cancelled: every particle goes.
+  platform.yes_no_answers = {true, true};
+  doc.EditOptions();
+  EXPECT_TRUE(doc.ParticleObjects.empty());
+  EXPECT_EQ(doc.CurrentParticle, nullptr);
+}
+
+TEST_F(DocTest, TurningParticlesOffDeletesThemAndCancelKeepsActiveValues) {
+  ASSERT_TRUE(Import(dir.Write("a.cob", StripObjectText(10))));
+  doc.Options.Particles = 1;
+  doc.LoadParticleFiles({dir.Write("p.cob", StripObjectText(2)).string()}, 1);
+  doc.ActiveOutputMode = 1;
+
+  platform.sheet = [](ExplosionOptions& o) {
+    o.OutputMode = 2;
+    return false;
+  };
+  doc.EditOptions();
+  EXPECT_EQ(doc.ActiveOutputMode, 1);
+  EXPECT_EQ(doc.ParticleObjects.size(), 1u);
+
+  SheetReturnsOk(0, 0);
+  doc.EditOptions();
+  EXPECT_TRUE(doc.ParticleObjects.empty());
+  EXPECT_EQ(doc.ActiveOutputMode, 0);
+  EXPECT_TRUE(platform.questions.empty());
+}
+
+class ExportTest : public DocTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Import(dir.Write("in.cob", StripObjectText(40))));
+    doc.Options.ObjectFaces = 40;
+    doc.Options.MinPieces = 8;
+    doc.Options.UpdateDerivedValues();
+    out = dir.path() / "out.cob";
+  }
+  ExportOutcome Export() {
+    platform.save_answers.push_back(out.string());
+    return doc.ExportCommand();
+  }
+  std::filesystem::path out;
+};
+
+TEST_F(ExportTest, ModeZeroWritesTheExplodedGroupOnly) {
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  const std::string text = ReadFileBytes(out);
+  EXPECT_EQ(Count(text, "Name Burstkin\r\n"), 1);
+  EXPECT_EQ(Count(text, "BurstkinParticles"), 0);
+  EXPECT_GE(Count(text, "PolH V"), 2);
+  EXPECT_TRUE(EndsWithEndLine(text));
+  EXPECT_EQ(platform.beeps, 1);
+  EXPECT_EQ(doc.Busy, 0);
+  EXPECT_EQ(doc.StatusCode, status::kReady);
+  EXPECT_EQ(doc.ExportPath, out.string());
+  EXPECT_EQ(platform.main_repaints, 1);
+}
+
+TEST_F(ExportTest, ModesOneAndTwoAddOrKeepOnlyTheParticles) {
+  doc.LoadParticleFiles({dir.Write("p.cob", StripObjectText(2)).string()}, 1);
+  doc.ActiveOutputMode = 1;
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  std::string text = ReadFileBytes(out);
+  EXPECT_EQ(Count(text, "Name Burstkin\r\n"), 1);
+  EXPECT_EQ(Count(text, "Name BurstkinParticles\r\n"), 1);
+
+  doc.ActiveOutputMode = 2;
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  text = ReadFileBytes(out);
+  EXPECT_EQ(Count(text, "Name Burstkin\r\n"), 0);
+  EXPECT_EQ(Count(text, "Name BurstkinParticles\r\n"), 1);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ExportTest, ParticlesOnlyWithoutParticlesWritesNothing) {
+  doc.ActiveOutputMode = 2;
+  EXPECT_EQ(Export(), ExportOutcome::Failed);
+  EXPECT_FALSE(std::filesystem::exists(out));
+  EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(kNoParticlesToWrite)});
+  EXPECT_EQ(platform.beeps, 1);
+}
+
+TEST_F(ExportTest, EscapeDuringTheExplosionWritesNothingAndStillBeeps) {
+  platform.escape_on_pumps = {1};
+  EXPECT_EQ(Export(), ExportOutcome::CancelledExplosion);
+  EXPECT_FALSE(std::filesystem::exists(out));
+  EXPECT_EQ(platform.beeps, 1);
+  EXPECT_FALSE(doc.CancelRequested());
+  EXPECT_EQ(doc.Busy, 0);
+}
+
+TEST_F(ExportTest, EscapeWhileWritingEndsTheFileWithItsEndLine) {
+  platform.escape_when = [this](int) { return doc.StatusCode == status::kWriting; };
+  EXPECT_EQ(Export(), ExportOutcome::CancelledWhileWriting);
+  const std::string text = ReadFileBytes(out);
+  EXPECT_TRUE(EndsWithEndLine(text));
+  // The Escape seen after the first child stops the rest.
+  EXPECT_EQ(Count(text, "PolH V"), 1);
+  EXPECT_EQ(Count(text, "Name Burstkin\r\n"), 1);
+  EXPECT_FALSE(doc.CancelRequested());
+}
+
+TEST_F(ExportTest, UnwritableOutputIsReported) {
+  platform.save_answers.push_back((dir.path() / "no-such-folder" / "out.cob").string());
+  EXPECT_EQ(doc.ExportCommand(), ExportOutcome::Failed);
+  EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(messages::kCouldNotOpenOutput)});
+  EXPECT_EQ(platform.beeps, 1);
+}
+
+TEST_F(ExportTest, SortBeepsAndShowsReadyAndShuffleShowsTheWaitCursor) {
+  doc.SortCommand(1, 2);
+  EXPECT_EQ(platform.beeps, 1);
+  EXPECT_EQ(doc.StatusCode, status::kReady);
+  EXPECT_EQ(platform.status_texts.back(), "Ready");
+  EXPECT_FALSE(doc.CancelRequested());
+  doc.ShuffleCommand(2);
+  EXPECT_EQ(platform.wait_cursor_states, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ExportTest, EscapeDuringASortLeavesTheCommandUsable) {
+  platform.escape_on_pumps = {1};
+  doc.SortCommand(0, 0);
+  EXPECT_FALSE(doc.CancelRequested());
+  EXPECT_EQ(doc.Busy, 0);
+  EXPECT_EQ(platform.beeps, 1);
+}
+
+}  // namespace
+}  // namespace bk
