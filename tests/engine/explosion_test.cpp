@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cob/anim_chunk.h"
+#include "cob/material.h"
+#include "cob/poly_chunk.h"
+#include "cob/pr_material.h"
+#include "cob/unit.h"
+#include "engine/explosion.h"
+#include "model/progress.h"
+#include "model/random.h"
+
+namespace bk {
+namespace {
+
+// An object of `faces` triangles, each with three vertices of its own (no
+// position repeats), a texture vertex per corner and an identity transform.
+// `holes` marks entries of the face list that are holes.
+std::unique_ptr<CPolyChunk> MakeObject(int faces, const std::vector<bool>& holes = {}) {
+  auto object = std::make_unique<CPolyChunk>();
+  object->Axis.Row0 = CVector(1, 0, 0);
+  object->Axis.Row1 = CVector(0, 1, 0);
+  object->Axis.Row2 = CVector(0, 0, 1);
+  for (int f = 0; f < faces; ++f) {
+    CFace face;
+    face.VertexCount = 3;
+    for (int c = 0; c < 3; ++c) {
+      const auto index = static_cast<std::uint32_t>(object->Vertices.size());
+      object->AddOwnedVertex(CVector(static_cast<float>(f), static_cast<float>(c), 1.0f));
+      object->AddOwnedUvPoint(CUvPoint(static_cast<float>(f), static_cast<float>(c)));
+      face.VertexIndices.push_back(index);
+      face.UvIndices.push_back(index);
+    }
+    if (f < static_cast<int>(holes.size()) && holes[f]) {
+      face.Flags = CFace::kHoleFlag;
+      ++object->HoleCount;
+    }
+    object->AddOwnedFace(face);
+  }
+  object->VertexTotal = static_cast<std::int32_t>(object->Vertices.size());
+  object->UvTotal = static_cast<std::int32_t>(object->UvPoints.size());
+  object->FaceTotal = faces;
+  return object;
+}
+
+// Records the progress calls and asks for a cancel after a number of them.
+class ScriptedProgress : public ProgressSink {
+ public:
+  explicit ScriptedProgress(int cancel_after = -1) : cancelAfter_(cancel_after) {}
+  void ShowProgress(int done, int total, std::string_view text) override {
+    calls.push_back({done, total, std::string(text)});
+  }
+  bool CancelRequested() const override {
+    return cancelAfter_ >= 0 && static_cast<int>(calls.size()) >= cancelAfter_;
+  }
+  struct Call {
+    int done;
+    int total;
+    std::string text;
+  };
+  std::vector<Call> calls;
+
+ private:
+  int cancelAfter_;
+};
+
+class ExplosionTest : public ::testing::Test {
+ protected:
+  GroupResult Explode(const CPolyChunk& source, int min_pieces, ProgressSink& progress, int output_mode = 0) {
+    options.MinPieces = min_pieces;
+    return ExplodeObject(source, MotionInputs{motion, options, random}, output_mode, progress);
+  }
+  GroupResult Explode(const CPolyChunk& source, int min_pieces) { return Explode(source, min_pieces, quiet); }
+
+  static std::vector<const CPolyChunk*> Pieces(const CGroup& group) {
+    std::vector<const CPolyChunk*> pieces;
+    for (std::size_t i = 0; i < group.Children.size(); i += 2) {
+      pieces.push_back(dynamic_cast<const CPolyChunk*>(group.Children[i].get()));
+    }
+    return pieces;
+  }
+  static const CAnimChunkEx* ChannelOf(const CGroup& group, std::size_t piece) {
+    return dynamic_cast<const CAnimChunkEx*>(group.Children[2 * piece + 1].get());
+  }
+  static std::vector<int> Sizes(const CGroup& group) {
+    std::vector<int> sizes;
+    for (const CPolyChunk* piece : Pieces(group)) sizes.push_back(piece->FaceTotal);
+    return sizes;
+  }
+
+  ExplosionOptions options;
+  MotionContext motion;
+  CRandom random{12345};
+  NoProgress quiet;
+};
+
+TEST_F(ExplosionTest, HundredFacesInTenPiecesShortenAfterTheSecond) {
+  auto object = MakeObject(100);
+  GroupResult result = Explode(*object, 10);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  EXPECT_EQ(Sizes(*result.group), (std::vector<int>{10, 10, 9, 9, 9, 9, 9, 9, 9, 9, 8}));
+}
+
+TEST_F(ExplosionTest, SevenFacesInTwoPieces) {
+  auto object = MakeObject(7);
+  GroupResult result = Explode(*object, 2);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  EXPECT_EQ(Sizes(*result.group), (std::vector<int>{3, 3, 1}));
+}
+
+TEST_F(ExplosionTest, FourFacesInTwoPiecesMakeANamedAlternatingGroup) {
+  auto object = MakeObject(4);
+  GroupResult result = Explode(*object, 2);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  const CGroup& group = *result.group;
+  EXPECT_EQ(group.Name, "Burstkin");
+  EXPECT_EQ(group.ParentId, 0);
+  EXPECT_EQ(group.Axis, object->Axis);
+  ASSERT_EQ(group.Children.size(), 4u);
+
+  const auto pieces = Pieces(group);
+  ASSERT_NE(pieces[0], nullptr);
+  ASSERT_NE(pieces[1], nullptr);
+  EXPECT_EQ(pieces[0]->Name, "Bk,2");
+  EXPECT_EQ(pieces[1]->Name, "Bk,3");
+  for (std::size_t p = 0; p < 2; ++p) {
+    const CPolyChunk& piece = *pieces[p];
+    const CAnimChunkEx* channel = ChannelOf(group, p);
+    ASSERT_NE(channel, nullptr);
+    EXPECT_EQ(piece.ParentId, group.Id);
+    EXPECT_EQ(channel->ParentId, piece.Id);
+    EXPECT_EQ(channel->Piece, &piece);
+    EXPECT_EQ(channel->StaggerOrdinal, static_cast<int>(p) + 1);
+    EXPECT_EQ(piece.OwnsVertices, 0);
+    EXPECT_EQ(piece.OwnsUvPoints, 0);
+    ASSERT_EQ(piece.FaceTotal, 2);
+    // Faces 2p and 2p+1 of the source, pointing at the source's own vertices.
+    for (std::size_t f = 0; f < 2; ++f) {
+      const CFace& face = *piece.Faces[f];
+      const CFace& original = *object->Faces[2 * p + f];
+      for (std::size_t c = 0; c < 3; ++c) {
+        EXPECT_EQ(piece.Vertices[face.VertexIndices[c]], object->Vertices[original.VertexIndices[c]]);
+        EXPECT_EQ(piece.UvPoints[face.UvIndices[c]], object->UvPoints[original.UvIndices[c]]);
+      }
+    }
+    EXPECT_EQ(piece.VertexTotal, 6);
+    EXPECT_EQ(piece.UvTotal, 6);
+    // The piece's centre is the mean of its vertices; its frame is the source's.
+    EXPECT_FLOAT_EQ(piece.Axis.Center.x, 2.0f * p + 0.5f);
+    EXPECT_FLOAT_EQ(piece.Axis.Center.y, 1.0f);
+    EXPECT_EQ(piece.Axis.Row2, object->Axis.Row2);
+  }
+}
+
+TEST_F(ExplosionTest, MorePiecesThanFacesGivesOnePiecePerFace) {
+  auto object = MakeObject(5);
+  GroupResult result = Explode(*object, 50);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  EXPECT_EQ(Sizes(*result.group), (std::vector<int>{1, 1, 1, 1, 1}));
+  // A base size of one keeps the stagger order unstretched.
+  EXPECT_EQ(ChannelOf(*result.group, 4)->StaggerOrdinal, 5);
+}
+
+TEST(StaggerOrdinal, StretchesBySingleRoundedThirteenTenths) {
+  std::vector<int> ordinals;
+  for (int k = 1; k <= 10; ++k) ordinals.push_back(StaggerOrdinalFor(k, 10));
+  EXPECT_EQ(ordinals, (std::vector<int>{1, 2, 3, 5, 6, 7, 9, 10, 11, 12}));
+  EXPECT_EQ(StaggerOrdinalFor(10, 1), 10);
+}
+
+TEST_F(ExplosionTest, EqualPositionsThroughDifferentIndicesShareOneVertex) {
+  CPolyChunk object;
+  for (CVector v : {CVector(0, 0, 0), CVector(0.0f, 1, 0), CVector(1, 1, 0), CVector(0, 0, 0), CVector(-0.0f, 1, 0),
+                    CVector(5, 5, 5)}) {
+    object.AddOwnedVertex(v);
+  }
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  for (CUvPoint t : {CUvPoint(0, 0), CUvPoint(nan, 0), CUvPoint(0, 0), CUvPoint(nan, 0)}) object.AddOwnedUvPoint(t);
+  CFace a;
+  a.VertexCount = 3;
+  a.VertexIndices = {0, 1, 2};
+  a.UvIndices = {0, 1, 0};
+  CFace b;
+  b.VertexCount = 3;
+  b.VertexIndices = {3, 4, 5};
+  b.UvIndices = {2, 3, 3};
+  object.AddOwnedFace(a);
+  object.AddOwnedFace(b);
+  object.FaceTotal = 2;
+
+  GroupResult result = Explode(object, 1);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  const CPolyChunk& piece = *Pieces(*result.group)[0];
+  // (0,0,0) and (-0,1,0) match the first two vertices (-0 equals +0).
+  ASSERT_EQ(piece.Vertices.size(), 4u);
+  EXPECT_EQ(piece.Vertices[0], object.Vertices[0]);
+  EXPECT_EQ(piece.Vertices[1], object.Vertices[1]);
+  EXPECT_EQ(piece.Faces[1]->VertexIndices, (std::vector<std::uint32_t>{0, 1, 3}));
+  // A texture vertex holding NaN matches nothing, not even itself.
+  ASSERT_EQ(piece.UvPoints.size(), 4u);
+  EXPECT_EQ(piece.Faces[0]->UvIndices, (std::vector<std::uint32_t>{0, 1, 0}));
+  EXPECT_EQ(piece.Faces[1]->UvIndices, (std::vector<std::uint32_t>{0, 2, 3}));
+}
+
+TEST_F(ExplosionTest, HolesStayWithTheirFace) {
+  const std::vector<bool> holes{false, true, false, false, true, true, false, false, false, true};
+  auto object = MakeObject(10, holes);
+  GroupResult result = Explode(*object, 5);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  // Each piece runs on past its size while holes follow, and the next piece
+  // is at least as long.
+  EXPECT_EQ(Sizes(*result.group), (std::vector<int>{2, 4, 4}));
+  for (const CPolyChunk* piece : Pieces(*result.group)) EXPECT_FALSE(piece->Faces[0]->IsHole());
+}
+
+TEST_F(ExplosionTest, ObjectWithoutFacesGivesAnEmptyGroup) {
+  CPolyChunk object;
+  GroupResult result = Explode(object, 0);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  EXPECT_TRUE(result.group->Children.empty());
+}
+
+TEST_F(ExplosionTest, MaterialsAndUnitAreCopiedUnderEachPiece) {
+  auto object = MakeObject(4);
+  object->Unit = std::make_unique<CUnit>();
+  object->Unit->ParentId = object->Id;
+  object->Unit->Units = 3;
+  object->Materials.push_back(std::make_unique<CMaterial>());
+  object->Materials.push_back(std::make_unique<CPrMaterial>());
+  object->Materials[0]->Alpha = 0.5f;
+
+  GroupResult result = Explode(*object, 2);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  for (const CPolyChunk* piece : Pieces(*result.group)) {
+    ASSERT_TRUE(piece->Unit);
+    EXPECT_EQ(piece->Unit->ParentId, piece->Id);
+    EXPECT_EQ(piece->Unit->Units, 3);
+    EXPECT_NE(piece->Unit->Id, object->Unit->Id);
+    ASSERT_EQ(piece->Materials.size(), 2u);
+    EXPECT_EQ(piece->Materials[0]->ParentId, piece->Id);
+    EXPECT_EQ(piece->Materials[0]->Alpha, 0.5f);
+    EXPECT_EQ(dynamic_cast<const CPrMaterial*>(piece->Materials[0].get()), nullptr);
+    EXPECT_NE(dynamic_cast<const CPrMaterial*>(piece->Materials[1].get()), nullptr);
+    EXPECT_EQ(piece->Materials[1]->ParentId, piece->Id);
+  }
+  // The source keeps its own.
+  EXPECT_EQ(object->Unit->ParentId, object->Id);
+}
+
+TEST_F(ExplosionTest, ProgressCountsFacesAndThenTheParticleVertices) {
+  auto object = MakeObject(4);
+  ScriptedProgress progress;
+  GroupResult result = Explode(*object, 2, progress, 1);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(progress.calls.size(), 3u);
+  EXPECT_EQ(progress.calls[0].text, "Calculating; press Esc to cancel");
+  EXPECT_EQ(progress.calls[2].done, 4);
+  EXPECT_EQ(progress.calls[2].total, 4 + 12);
+  EXPECT_EQ(progress.calls[2].text, "");
+}
+
+TEST_F(ExplosionTest, CancelAtOnceOrMidwayGivesNoGroupAndLeavesTheSource) {
+  auto object = MakeObject(40);
+  for (int cancel_after : {1, 3}) {
+    ScriptedProgress progress(cancel_after);
+    GroupResult result = Explode(*object, 10, progress);
+    EXPECT_EQ(result.outcome, RunOutcome::Cancelled);
+    EXPECT_EQ(result.group, nullptr);
+    EXPECT_EQ(static_cast<int>(progress.calls.size()), cancel_after);
+  }
+  EXPECT_EQ(object->Vertices.size(), 120u);
+  EXPECT_EQ(object->Faces[39]->VertexIndices, (std::vector<std::uint32_t>{117, 118, 119}));
+}
+
+TEST_F(ExplosionTest, CorruptCornerIndexFailsWithoutAGroup) {
+  auto object = MakeObject(6);
+  object->Faces[4]->VertexIndices[1] = 9999;
+  GroupResult result = Explode(*object, 3);
+  EXPECT_EQ(result.outcome, RunOutcome::Failed);
+  EXPECT_EQ(result.group, nullptr);
+
+  auto uneven = MakeObject(2);
+  uneven->Faces[1]->UvIndices.pop_back();
+  EXPECT_EQ(Explode(*uneven, 1).outcome, RunOutcome::Failed);
+}
+
+}  // namespace
+}  // namespace bk
