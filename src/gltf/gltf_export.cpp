@@ -1,0 +1,573 @@
+#include "gltf/gltf_export.h"
+
+#include <tiny_gltf.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "engine/keyframes.h"
+#include "cob/material.h"
+#include "gltf/triangulate.h"
+
+namespace bk {
+namespace {
+
+// Frames beyond this cannot be told apart as 32-bit seconds at high frame
+// rates, and per-frame sampling of such a span would not fit in memory.
+constexpr int kMaxFrame = 1000000;
+
+constexpr int kArrayBuffer = 34962;
+constexpr int kElementArrayBuffer = 34963;
+
+struct Failure {
+  std::string message;
+};
+
+// The modeller is Z-up, glTF Y-up (both right-handed): (x, y, z) -> (x, z, -y).
+// The same proper rotation maps a quaternion's vector part; a scale's factors
+// follow their axes: (sx, sy, sz) -> (sx, sz, sy).
+Vec3d MapPoint(const Vec3d& p) { return {p[0], p[2], -p[1]}; }
+Vec3d MapScale(const Vec3d& s) { return {s[0], s[2], s[1]}; }
+std::array<double, 4> MapQuaternion(const Quaternion& q) { return {q.x, q.z, -q.y, q.w}; }
+
+bool Finite(const Vec3d& v) { return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]); }
+
+enum ViewKind { kPositions = 0, kIndices = 1, kAnimation = 2, kViewKinds = 3 };
+
+class Builder {
+ public:
+  explicit Builder(const GltfOptions& options) : options_(options) {
+    model_.asset.version = "2.0";
+    model_.asset.generator = "Burstkin";
+    tinygltf::Value::Object extras;
+    extras["fps"] = tinygltf::Value(options.Fps);
+    model_.asset.extras = tinygltf::Value(extras);
+  }
+
+  void Build(std::span<const GltfGroup> groups) {
+    std::map<std::int32_t, int> group_nodes;  // group Id -> node
+    std::vector<int> roots;
+    for (const GltfGroup& group : groups) {
+      tinygltf::Node node;
+      if (group.Group != nullptr) node.name = group.Group->Name;
+      const int index = static_cast<int>(model_.nodes.size());
+      model_.nodes.push_back(std::move(node));
+      // A group hangs under the group it names as parent (the particle group
+      // under the exploded group), with an identity transform: the objects'
+      // coordinates are already those of the file.
+      const std::int32_t parent = group.Group != nullptr ? group.Group->ParentId : 0;
+      const auto found = parent != 0 ? group_nodes.find(parent) : group_nodes.end();
+      if (found != group_nodes.end()) {
+        model_.nodes[found->second].children.push_back(index);
+      } else {
+        roots.push_back(index);
+      }
+      if (group.Group != nullptr) group_nodes.emplace(group.Group->Id, index);
+      for (const GltfObject& object : group.Objects) {
+        const int child = AddObject(object);
+        model_.nodes[index].children.push_back(child);
+      }
+    }
+    tinygltf::Scene scene;
+    scene.name = "Burstkin";
+    scene.nodes = roots;
+    model_.scenes.push_back(std::move(scene));
+    model_.defaultScene = 0;
+    if (!animation_.channels.empty()) {
+      animation_.name = "Explosion";
+      model_.animations.push_back(std::move(animation_));
+    }
+    FinishBuffers();
+  }
+
+  tinygltf::Model& Model() { return model_; }
+
+ private:
+  // Appends raw values to one of the three data areas; returns the byte offset.
+  template <typename T>
+  std::size_t Append(ViewKind kind, const std::vector<T>& values) {
+    std::vector<unsigned char>& area = data_[kind];
+    const std::size_t offset = area.size();
+    area.resize(offset + values.size() * sizeof(T));
+    if (!values.empty()) std::memcpy(area.data() + offset, values.data(), values.size() * sizeof(T));
+    return offset;
+  }
+
+  int AddAccessor(ViewKind kind, std::size_t offset, int component, int type, std::size_t count) {
+    tinygltf::Accessor accessor;
+    accessor.byteOffset = offset;
+    accessor.componentType = component;
+    accessor.type = type;
+    accessor.count = count;
+    model_.accessors.push_back(std::move(accessor));
+    accessorKinds_.push_back(kind);
+    return static_cast<int>(model_.accessors.size()) - 1;
+  }
+
+  // Float data with min and max per component, as the 32-bit values stored.
+  int AddFloats(ViewKind kind, const std::vector<float>& values, int components, bool bounds) {
+    const std::size_t offset = Append(kind, values);
+    const int type = components == 1 ? TINYGLTF_TYPE_SCALAR
+                     : components == 3 ? TINYGLTF_TYPE_VEC3
+                                       : TINYGLTF_TYPE_VEC4;
+    const std::size_t count = values.size() / static_cast<std::size_t>(components);
+    const int index = AddAccessor(kind, offset, TINYGLTF_COMPONENT_TYPE_FLOAT, type, count);
+    if (bounds && count > 0) {
+      std::vector<double> lo(components, INFINITY);
+      std::vector<double> hi(components, -INFINITY);
+      for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::size_t c = i % static_cast<std::size_t>(components);
+        lo[c] = std::min(lo[c], static_cast<double>(values[i]));
+        hi[c] = std::max(hi[c], static_cast<double>(values[i]));
+      }
+      model_.accessors[index].minValues = lo;
+      model_.accessors[index].maxValues = hi;
+    }
+    return index;
+  }
+
+  int Material(const CMaterial* source) {
+    auto channel = [](float v) {
+      return std::isnan(v) ? 1.0f : std::clamp(v, 0.0f, 1.0f);
+    };
+    const CMaterial fallback;
+    const CMaterial& m = source != nullptr ? *source : fallback;
+    const std::array<float, 4> colour{channel(m.Colour.x), channel(m.Colour.y), channel(m.Colour.z),
+                                      channel(m.Alpha)};
+    const auto found = materials_.find(colour);
+    if (found != materials_.end()) return found->second;
+    tinygltf::Material material;
+    material.name = "Colour " + std::to_string(materials_.size() + 1);
+    material.pbrMetallicRoughness.baseColorFactor = {colour[0], colour[1], colour[2], colour[3]};
+    material.pbrMetallicRoughness.metallicFactor = 0.0;
+    material.pbrMetallicRoughness.roughnessFactor = 0.6;
+    // Pieces are open shells: their insides show through the cuts.
+    material.doubleSided = true;
+    if (colour[3] < 1.0f) material.alphaMode = "BLEND";
+    const int index = static_cast<int>(model_.materials.size());
+    model_.materials.push_back(std::move(material));
+    materials_.emplace(colour, index);
+    return index;
+  }
+
+  [[noreturn]] static void Fail(const CPolyChunk& mesh, const std::string& what) {
+    throw Failure{"object \"" + mesh.Name + "\": " + what};
+  }
+
+  int AddMesh(const CPolyChunk& mesh) {
+    const CVector center = mesh.Axis.Center;
+    // Vertices as the object shows them (a particle's through its own
+    // transform), relative to the centre the node stands at.
+    std::vector<CVector> world(mesh.Vertices.size());
+    std::vector<float> positions(mesh.Vertices.size() * 3);
+    for (std::size_t i = 0; i < mesh.Vertices.size(); ++i) {
+      if (mesh.Vertices[i] == nullptr) Fail(mesh, "a vertex is missing");
+      world[i] = mesh.TransformPoint(*mesh.Vertices[i]);
+      const Vec3d local = MapPoint({static_cast<double>(world[i].x) - center.x,
+                                    static_cast<double>(world[i].y) - center.y,
+                                    static_cast<double>(world[i].z) - center.z});
+      if (!Finite(local)) Fail(mesh, "a vertex is not a finite number");
+      for (int a = 0; a < 3; ++a) positions[i * 3 + a] = static_cast<float>(local[a]);
+    }
+
+    // Triangles per material in order of first use. A hole face cuts the
+    // face before it; a hole with no face before it is not drawn.
+    std::vector<std::pair<int, std::vector<std::uint32_t>>> parts;
+    std::vector<std::uint32_t> triangles;
+    std::vector<std::vector<std::uint32_t>> holes;
+    auto check = [&](const CFace& face) {
+      for (std::uint32_t v : face.VertexIndices) {
+        if (v >= mesh.Vertices.size()) Fail(mesh, "a face names a vertex it does not have");
+      }
+    };
+    const std::size_t face_count = mesh.Faces.size();
+    for (std::size_t i = 0; i < face_count; ++i) {
+      const CFace* face = mesh.Faces[i];
+      if (face == nullptr || face->IsHole()) continue;
+      check(*face);
+      holes.clear();
+      for (std::size_t j = i + 1; j < face_count && mesh.Faces[j] != nullptr && mesh.Faces[j]->IsHole(); ++j) {
+        check(*mesh.Faces[j]);
+        holes.push_back(mesh.Faces[j]->VertexIndices);
+      }
+      triangles.clear();
+      TriangulateFace(world, face->VertexIndices, holes, triangles);
+      if (triangles.empty()) continue;
+      const CMaterial* source = face->MaterialIndex >= 0 &&
+                                        static_cast<std::size_t>(face->MaterialIndex) < mesh.Materials.size()
+                                    ? mesh.Materials[static_cast<std::size_t>(face->MaterialIndex)].get()
+                                    : nullptr;
+      const int material = Material(source);
+      auto part = std::find_if(parts.begin(), parts.end(), [&](const auto& p) { return p.first == material; });
+      if (part == parts.end()) {
+        parts.emplace_back(material, std::vector<std::uint32_t>{});
+        part = parts.end() - 1;
+      }
+      // Reversed corner order: the modeller's front faces turn the other way.
+      for (std::size_t t = 0; t + 2 < triangles.size(); t += 3) {
+        part->second.insert(part->second.end(), {triangles[t], triangles[t + 2], triangles[t + 1]});
+      }
+    }
+    if (parts.empty()) return -1;
+
+    tinygltf::Mesh out;
+    out.name = mesh.Name;
+    const int position_accessor = AddFloats(kPositions, positions, 3, true);
+    for (auto& [material, indices] : parts) {
+      tinygltf::Primitive primitive;
+      primitive.attributes["POSITION"] = position_accessor;
+      const std::size_t offset = Append(kIndices, indices);
+      primitive.indices = AddAccessor(kIndices, offset, TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT,
+                                      TINYGLTF_TYPE_SCALAR, indices.size());
+      primitive.material = material;
+      primitive.mode = TINYGLTF_MODE_TRIANGLES;
+      out.primitives.push_back(std::move(primitive));
+    }
+    model_.meshes.push_back(std::move(out));
+    return static_cast<int>(model_.meshes.size()) - 1;
+  }
+
+  // The sampler input for these frames (shared by every channel with the same frames).
+  int Times(const std::vector<int>& frames) {
+    const auto found = times_.find(frames);
+    if (found != times_.end()) return found->second;
+    std::vector<float> seconds(frames.size());
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      seconds[i] = static_cast<float>(frames[i] / options_.Fps);
+    }
+    const int index = AddFloats(kAnimation, seconds, 1, true);
+    times_.emplace(frames, index);
+    return index;
+  }
+
+  void AddChannel(int node, const char* path, int input, const std::vector<float>& output,
+                  int components, const char* interpolation) {
+    tinygltf::AnimationSampler sampler;
+    sampler.input = input;
+    sampler.output = AddFloats(kAnimation, output, components, false);
+    sampler.interpolation = interpolation;
+    animation_.samplers.push_back(std::move(sampler));
+    tinygltf::AnimationChannel channel;
+    channel.sampler = static_cast<int>(animation_.samplers.size()) - 1;
+    channel.target_node = node;
+    channel.target_path = path;
+    animation_.channels.push_back(std::move(channel));
+  }
+
+  static std::vector<int> FrameRange(int first, int last) {
+    std::vector<int> frames(static_cast<std::size_t>(last - first) + 1);
+    for (std::size_t i = 0; i < frames.size(); ++i) frames[i] = first + static_cast<int>(i);
+    return frames;
+  }
+
+  void CheckKeys(const CPolyChunk& mesh, std::span<const CAnimLineSRT> keys) {
+    for (const CAnimLineSRT& key : keys) {
+      if (key.Frame < 0 || key.Frame > kMaxFrame) {
+        Fail(mesh, "key frame " + std::to_string(key.Frame) + " lies outside 0 to " +
+                       std::to_string(kMaxFrame));
+      }
+      if (!Finite({key.Value.x, key.Value.y, key.Value.z}) || !std::isfinite(key.RotationW) ||
+          !Finite({key.Shape.x, key.Shape.y, key.Shape.z})) {
+        Fail(mesh, "a key value is not a finite number");
+      }
+    }
+  }
+
+  // Translation (offset by the centre) or scale: exact CUBICSPLINE on the
+  // keys, or LINEAR per frame.
+  void AddVectorChannel(int node, const char* path, std::span<const CAnimLineSRT> source,
+                        const Vec3d& offset, bool is_scale) {
+    const std::vector<VectorKeyTangents> keys = PrepareVectorKeys(source);
+    if (keys.size() < 2) return;  // a constant: the node's own value
+    auto map = [&](const Vec3d& v) { return is_scale ? MapScale(v) : MapPoint(v); };
+    auto put = [](std::vector<float>& out, const Vec3d& v) {
+      for (double c : v) out.push_back(static_cast<float>(c));
+    };
+    std::vector<float> output;
+    if (options_.Sampling == GltfSampling::Keys) {
+      std::vector<int> frames;
+      const double fps = options_.Fps;
+      for (std::size_t i = 0; i < keys.size(); ++i) {
+        frames.push_back(keys[i].Frame);
+        // glTF tangents are per second: the per-segment tangent divided by
+        // the segment's length in seconds.
+        Vec3d in{};
+        Vec3d out{};
+        if (i > 0) {
+          const double seconds = (keys[i].Frame - keys[i - 1].Frame) / fps;
+          for (int a = 0; a < 3; ++a) in[a] = keys[i].Incoming[a] / seconds;
+        }
+        if (i + 1 < keys.size()) {
+          const double seconds = (keys[i + 1].Frame - keys[i].Frame) / fps;
+          for (int a = 0; a < 3; ++a) out[a] = keys[i].Outgoing[a] / seconds;
+        }
+        const Vec3d value{keys[i].Value[0] + offset[0], keys[i].Value[1] + offset[1],
+                          keys[i].Value[2] + offset[2]};
+        put(output, map(in));
+        put(output, map(value));
+        put(output, map(out));
+      }
+      AddChannel(node, path, Times(frames), output, 3, "CUBICSPLINE");
+    } else {
+      const std::vector<int> frames = FrameRange(keys.front().Frame, keys.back().Frame);
+      for (int f : frames) {
+        const Vec3d v = EvaluatePreparedVector(keys, f);
+        put(output, map({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}));
+      }
+      AddChannel(node, path, Times(frames), output, 3, "LINEAR");
+    }
+  }
+
+  // Orientation: glTF interpolates quaternion components, so squad is carried
+  // exactly only where it is a plain slerp; elsewhere one sample per frame.
+  void AddRotationChannel(int node, std::span<const CAnimLineSRT> source) {
+    const std::vector<OrientationKey> keys = PrepareOrientationKeys(source);
+    if (keys.size() < 2) return;
+    auto same = [](const Quaternion& a, const Quaternion& b) {
+      return std::fabs(a.w - b.w) < 1e-12 && std::fabs(a.x - b.x) < 1e-12 &&
+             std::fabs(a.y - b.y) < 1e-12 && std::fabs(a.z - b.z) < 1e-12;
+    };
+    const bool constant = std::all_of(keys.begin(), keys.end(),
+                                      [&](const OrientationKey& k) { return same(k.Q, keys[0].Q); });
+    if (constant) return;
+    auto put = [](std::vector<float>& out, const Quaternion& q) {
+      for (double c : MapQuaternion(Normalized(q))) out.push_back(static_cast<float>(c));
+    };
+    std::vector<float> output;
+    // Two keys whose control points sit on the keys themselves (Linear
+    // shapes) interpolate as a plain slerp, which is glTF's LINEAR rotation.
+    if (options_.Sampling == GltfSampling::Keys && keys.size() == 2 && same(keys[0].A, keys[0].Q) &&
+        same(keys[1].B, keys[1].Q)) {
+      put(output, keys[0].Q);
+      put(output, keys[1].Q);
+      AddChannel(node, "rotation", Times({keys[0].Frame, keys[1].Frame}), output, 4, "LINEAR");
+      return;
+    }
+    const std::vector<int> frames = FrameRange(keys.front().Frame, keys.back().Frame);
+    Quaternion previous = keys.front().Q;
+    for (int f : frames) {
+      Quaternion q = Normalized(EvaluatePreparedOrientation(keys, f));
+      if (Dot(q, previous) < 0.0) q = {-q.w, -q.x, -q.y, -q.z};
+      put(output, q);
+      previous = q;
+    }
+    AddChannel(node, "rotation", Times(frames), output, 4, "LINEAR");
+  }
+
+  int AddObject(const GltfObject& object) {
+    const CPolyChunk& mesh = *object.Mesh;
+    const int index = static_cast<int>(model_.nodes.size());
+    model_.nodes.emplace_back();
+    model_.nodes[index].name = mesh.Name;
+    const int mesh_index = AddMesh(mesh);
+    if (mesh_index >= 0) model_.nodes[index].mesh = mesh_index;
+
+    const CVector c = mesh.Axis.Center;
+    const Vec3d center{c.x, c.y, c.z};
+    if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
+    // The node's own values are the pose at frame 0 (the object as it stands
+    // before the explosion), what an importer shows without the animation.
+    Pose pose;
+    if (object.Channel != nullptr) {
+      CheckKeys(mesh, object.Channel->Keys);
+      CheckKeys(mesh, object.Channel->PositionKeys);
+      CheckKeys(mesh, object.Channel->SizeKeys);
+      pose = EvaluatePose(*object.Channel, 0.0);
+    }
+    const Vec3d t = MapPoint({center[0] + pose.Position.x, center[1] + pose.Position.y,
+                              center[2] + pose.Position.z});
+    const Vec3d s = MapScale({pose.Size.x, pose.Size.y, pose.Size.z});
+    const std::array<double, 4> r = MapQuaternion(Normalized(pose.Orientation));
+    tinygltf::Node& node = model_.nodes[index];
+    if (t != Vec3d{0, 0, 0}) node.translation.assign(t.begin(), t.end());
+    if (s != Vec3d{1, 1, 1}) node.scale.assign(s.begin(), s.end());
+    if (r != std::array<double, 4>{0, 0, 0, 1}) node.rotation.assign(r.begin(), r.end());
+
+    if (object.Channel != nullptr) {
+      AddVectorChannel(index, "translation", object.Channel->PositionKeys, center, false);
+      AddVectorChannel(index, "scale", object.Channel->SizeKeys, {0, 0, 0}, true);
+      AddRotationChannel(index, object.Channel->Keys);
+    }
+    return index;
+  }
+
+  void FinishBuffers() {
+    tinygltf::Buffer buffer;
+    int views[kViewKinds] = {-1, -1, -1};
+    for (int kind = 0; kind < kViewKinds; ++kind) {
+      const std::vector<unsigned char>& area = data_[kind];
+      if (area.empty()) continue;
+      buffer.data.resize((buffer.data.size() + 3) / 4 * 4);
+      tinygltf::BufferView view;
+      view.buffer = 0;
+      view.byteOffset = buffer.data.size();
+      view.byteLength = area.size();
+      if (kind == kPositions) {
+        view.target = kArrayBuffer;
+        view.byteStride = 12;  // several position accessors share this view
+      } else if (kind == kIndices) {
+        view.target = kElementArrayBuffer;
+      }
+      buffer.data.insert(buffer.data.end(), area.begin(), area.end());
+      views[kind] = static_cast<int>(model_.bufferViews.size());
+      model_.bufferViews.push_back(std::move(view));
+    }
+    for (std::size_t i = 0; i < model_.accessors.size(); ++i) {
+      model_.accessors[i].bufferView = views[accessorKinds_[i]];
+    }
+    if (!buffer.data.empty()) model_.buffers.push_back(std::move(buffer));
+  }
+
+  const GltfOptions& options_;
+  tinygltf::Model model_;
+  tinygltf::Animation animation_;
+  std::vector<unsigned char> data_[kViewKinds];
+  std::vector<ViewKind> accessorKinds_;
+  std::map<std::vector<int>, int> times_;
+  std::map<std::array<float, 4>, int> materials_;
+};
+
+bool EndsWith(const std::string& text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  return std::equal(suffix.rbegin(), suffix.rend(), text.rbegin(),
+                    [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+}  // namespace
+
+std::string CheckFps(double fps) {
+  if (!std::isfinite(fps) || fps <= 0.0 || fps > kMaxFps) {
+    return "the frame rate must be a number above 0 and at most " +
+           std::to_string(static_cast<int>(kMaxFps));
+  }
+  return {};
+}
+
+std::vector<GltfGroup> GltfGroupsOf(const ExplodedFile& file) {
+  std::vector<GltfGroup> groups;
+  for (const ExplodedGroup& group : file.Groups) {
+    GltfGroup out;
+    out.Group = group.Group.get();
+    for (const ExplodedObject& object : group.Objects) {
+      out.Objects.push_back({object.Mesh.get(), object.Channel.get()});
+    }
+    groups.push_back(std::move(out));
+  }
+  return groups;
+}
+
+std::vector<GltfGroup> GltfGroupsOf(std::span<const CGroup* const> groups) {
+  std::vector<GltfGroup> result;
+  for (const CGroup* group : groups) {
+    if (group == nullptr) continue;
+    GltfGroup out;
+    out.Group = group;
+    for (const auto& child : group->Children) {
+      if (const auto* mesh = dynamic_cast<const CPolyChunk*>(child.get())) {
+        out.Objects.push_back({mesh, nullptr});
+      } else if (const auto* channel = dynamic_cast<const CAnimChunkEx*>(child.get())) {
+        // A channel follows its piece and names it through its ParentId.
+        if (!out.Objects.empty() && out.Objects.back().Channel == nullptr &&
+            out.Objects.back().Mesh->Id == channel->ParentId) {
+          out.Objects.back().Channel = channel;
+        }
+      }
+    }
+    result.push_back(std::move(out));
+  }
+  return result;
+}
+
+GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
+                     std::string& bytes) {
+  GltfResult result;
+  if (std::string fps = CheckFps(options.Fps); !fps.empty()) {
+    result.error = fps;
+    return result;
+  }
+  try {
+    Builder builder(options);
+    builder.Build(groups);
+    tinygltf::TinyGLTF writer;
+    std::ostringstream out;
+    if (!writer.WriteGltfSceneToStream(&builder.Model(), out, false, binary)) {
+      result.error = "the glTF document could not be written";
+      return result;
+    }
+    bytes = std::move(out).str();
+  } catch (const Failure& failure) {
+    result.error = failure.message;
+    return result;
+  } catch (const std::bad_alloc&) {
+    result.error = "out of memory while building the glTF document";
+    return result;
+  }
+  result.ok = true;
+  return result;
+}
+
+GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
+                     const GltfOptions& options) {
+  GltfResult result;
+  const bool binary = EndsWith(path, ".glb");
+  if (!binary && !EndsWith(path, ".gltf")) {
+    result.error = "the glTF file name must end in .glb or .gltf: \"" + path + "\"";
+    return result;
+  }
+  std::string bytes;
+  result = BuildGltf(groups, options, binary, bytes);
+  if (!result.ok) return result;
+  result.ok = false;
+
+  // Written beside the target under a unique name, then renamed over it, so
+  // that readers never see a half-written file.
+  namespace fs = std::filesystem;
+  const fs::path target(path);
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = mkstemp(pattern.data());
+  if (fd < 0) {
+    result.error = "could not create a file in \"" + folder.string() + "\": " + std::strerror(errno);
+    return result;
+  }
+  bool written = true;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      written = false;
+      break;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  const int write_errno = errno;
+  if (::fsync(fd) != 0 && written) written = false;
+  if (::close(fd) != 0) written = false;
+  if (!written) {
+    ::unlink(pattern.c_str());
+    result.error = "could not write \"" + path + "\": " + std::strerror(write_errno);
+    return result;
+  }
+  // mkstemp makes the file private; give it the usual permissions.
+  ::chmod(pattern.c_str(), 0666 & ~[] { const mode_t m = ::umask(0); ::umask(m); return m; }());
+  if (std::rename(pattern.c_str(), path.c_str()) != 0) {
+    const int rename_errno = errno;
+    ::unlink(pattern.c_str());
+    result.error = "could not write \"" + path + "\": " + std::strerror(rename_errno);
+    return result;
+  }
+  result.ok = true;
+  return result;
+}
+
+}  // namespace bk

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "cob/exploded_file.h"
+#include "cob/group.h"
+
+namespace bk {
+
+// How animation curves are carried: `Keys` writes translation and scale as
+// exact CUBICSPLINE samplers on the key frames; `Frames` bakes every channel
+// to one LINEAR sample per frame, for importers that ignore spline tangents.
+enum class GltfSampling { Keys, Frames };
+
+struct GltfOptions {
+  double Fps = 30.0;  // frames per second; seconds = frame / Fps
+  GltfSampling Sampling = GltfSampling::Keys;
+};
+
+// One animated object: its mesh and the channel that moves it (may be null:
+// then it stands still). Both are borrowed for the duration of the export.
+struct GltfObject {
+  const CPolyChunk* Mesh = nullptr;
+  const CAnimChunkEx* Channel = nullptr;
+};
+
+// One group node and the objects under it. Group is borrowed.
+struct GltfGroup {
+  const CGroup* Group = nullptr;
+  std::vector<GltfObject> Objects;
+};
+
+struct GltfResult {
+  bool ok = false;
+  std::string error;  // a clear message when !ok
+};
+
+// The groups of a file read back with ReadExplodedFile.
+std::vector<GltfGroup> GltfGroupsOf(const ExplodedFile& file);
+// The groups an explosion builds in memory: each group's Children alternate a
+// CPolyChunk and the CAnimChunkEx whose ParentId is that piece's Id.
+std::vector<GltfGroup> GltfGroupsOf(std::span<const CGroup* const> groups);
+
+// Builds the glTF 2.0 document in memory: `binary` gives the bytes of a .glb,
+// otherwise the JSON text of a .gltf with its buffer embedded.
+GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
+                     std::string& bytes);
+
+// Writes `path` (.glb binary, .gltf JSON with the buffer embedded; any other
+// extension is refused). The file is written under a temporary name in the
+// same folder and renamed into place, so a failure never leaves a partial
+// file at `path`.
+GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
+                     const GltfOptions& options);
+
+// Checks an fps value (finite, above 0, at most kMaxFps); the message or empty.
+inline constexpr double kMaxFps = 1000.0;
+std::string CheckFps(double fps);
+
+}  // namespace bk
