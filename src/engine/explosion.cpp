@@ -70,9 +70,11 @@ class FirstMatchIndex {
       }
       if (list_.size() >= kEmptySlot) throw std::length_error("too many vertices in one piece");
       slots_[slot] = static_cast<std::uint32_t>(list_.size());
+      list_.push_back(element);
       if (++used_ * 2 > slots_.size()) Rehash(slots_.size() * 2);
+    } else {
+      list_.push_back(element);
     }
-    list_.push_back(element);
     return static_cast<std::uint32_t>(list_.size() - 1);
   }
 

@@ -207,6 +207,25 @@ TEST_F(ExplosionTest, EqualPositionsThroughDifferentIndicesShareOneVertex) {
   EXPECT_EQ(piece.Faces[1]->UvIndices, (std::vector<std::uint32_t>{0, 2, 3}));
 }
 
+TEST_F(ExplosionTest, SharingHoldsInAPieceThatHoldsTheWholeObject) {
+  // Enough vertices that the sharing index has to grow several times.
+  auto object = MakeObject(400);
+  CFace repeat;
+  repeat.VertexCount = 3;
+  repeat.VertexIndices = {0, 600, 1199};
+  repeat.UvIndices = {1199, 600, 0};
+  object->AddOwnedFace(repeat);
+  object->FaceTotal = 401;
+
+  GroupResult result = Explode(*object, 1);
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  const CPolyChunk& piece = *Pieces(*result.group)[0];
+  ASSERT_EQ(piece.Vertices.size(), 1200u);
+  EXPECT_EQ(piece.Faces[400]->VertexIndices, (std::vector<std::uint32_t>{0, 600, 1199}));
+  EXPECT_EQ(piece.Faces[400]->UvIndices, (std::vector<std::uint32_t>{1199, 600, 0}));
+  for (std::uint32_t i = 0; i < 1200; ++i) ASSERT_EQ(piece.Vertices[i], object->Vertices[i]);
+}
+
 TEST_F(ExplosionTest, HolesStayWithTheirFace) {
   const std::vector<bool> holes{false, true, false, false, true, true, false, false, false, true};
   auto object = MakeObject(10, holes);
