@@ -1,0 +1,187 @@
+#include "preview/contact_sheet.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QFont>
+#include <QPainter>
+#include <QSaveFile>
+
+#include "cob/cob_file.h"
+
+namespace bk {
+namespace {
+
+constexpr int kGap = 4;
+
+bool ParseCount(const QString& text, int& value) {
+  bool ok = false;
+  const int v = text.trimmed().toInt(&ok);
+  if (!ok) return false;
+  value = v;
+  return true;
+}
+
+int SheetColumns(int tiles) {
+  return std::max(1, static_cast<int>(std::ceil(std::sqrt(static_cast<double>(tiles)))));
+}
+
+}  // namespace
+
+std::optional<FrameRange> ParseFrameRange(const QString& text, QString& error) {
+  const QStringList parts = text.split(':');
+  FrameRange range;
+  bool ok = parts.size() >= 1 && parts.size() <= 3 && ParseCount(parts[0], range.First);
+  if (ok) {
+    range.Last = range.First;
+    if (parts.size() >= 2) ok = ParseCount(parts[1], range.Last);
+    if (ok && parts.size() == 3) ok = ParseCount(parts[2], range.Step);
+  }
+  if (!ok) {
+    error = QStringLiteral("--frames expects A:B:STEP with whole numbers (for example 0:30:5), not \"%1\".")
+                .arg(text);
+    return std::nullopt;
+  }
+  if (range.First < 0 || range.Last < range.First) {
+    error = QStringLiteral("--frames: the frames must satisfy 0 <= A <= B (got %1:%2).")
+                .arg(range.First)
+                .arg(range.Last);
+    return std::nullopt;
+  }
+  if (range.Step < 1) {
+    error = QStringLiteral("--frames: STEP must be at least 1 (got %1).").arg(range.Step);
+    return std::nullopt;
+  }
+  const long long tiles = (static_cast<long long>(range.Last) - range.First) / range.Step + 1;
+  if (tiles > kMaxSheetTiles) {
+    error = QStringLiteral("--frames: %1 tiles asked for; a sheet holds at most %2.")
+                .arg(tiles)
+                .arg(kMaxSheetTiles);
+    return std::nullopt;
+  }
+  return range;
+}
+
+std::optional<QSize> ParseTileSize(const QString& text, QString& error) {
+  const QStringList parts = text.toLower().split('x');
+  int w = 0, h = 0;
+  if (parts.size() != 2 || !ParseCount(parts[0], w) || !ParseCount(parts[1], h)) {
+    error = QStringLiteral("--size expects WxH in pixels (for example 320x240), not \"%1\".").arg(text);
+    return std::nullopt;
+  }
+  if (w < kMinTileSide || h < kMinTileSide || w > kMaxTileSide || h > kMaxTileSide) {
+    error = QStringLiteral("--size: each side must be from %1 to %2 pixels (got %3x%4).")
+                .arg(kMinTileSide)
+                .arg(kMaxTileSide)
+                .arg(w)
+                .arg(h);
+    return std::nullopt;
+  }
+  return QSize(w, h);
+}
+
+std::vector<int> SheetFrames(const PreviewScene& scene, const std::optional<FrameRange>& range) {
+  std::vector<int> frames;
+  if (range) {
+    for (long long f = range->First; f <= range->Last; f += range->Step) frames.push_back(int(f));
+    return frames;
+  }
+  const int last = std::max(0, scene.LastFrame());
+  const int step = std::max(1, (last + 10) / 11);
+  for (int f = 0; f < last; f += step) frames.push_back(f);
+  frames.push_back(last);
+  return frames;
+}
+
+Camera SheetCamera(const PreviewScene& scene, const std::vector<int>& frames, ViewKind view) {
+  Bounds bounds = scene.RestBounds();
+  if (!frames.empty()) {
+    const auto [lo, hi] = std::minmax_element(frames.begin(), frames.end());
+    bounds.Add(scene.MotionBounds(*lo, *hi));
+  }
+  return Camera::Framing(bounds, view);
+}
+
+QImage RenderTile(SceneRenderer& renderer, const PreviewScene& scene, int frame,
+                  const Camera& camera, QSize size, const RenderOptions& options) {
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  std::vector<CVector> positions;
+  scene.PositionsAt(frame, positions);
+  renderer.Render(scene, positions, camera, options, image);
+  return image;
+}
+
+QImage RenderContactSheet(const PreviewScene& scene, const std::vector<int>& frames, QSize tile,
+                          ViewKind view, bool ghost) {
+  const int count = static_cast<int>(frames.size());
+  if (count == 0 || tile.isEmpty()) return {};
+  const int columns = SheetColumns(count);
+  const int rows = (count + columns - 1) / columns;
+  const long long width = static_cast<long long>(columns) * tile.width() + (columns + 1) * kGap;
+  const long long height = static_cast<long long>(rows) * tile.height() + (rows + 1) * kGap;
+  if (width * height > kMaxSheetPixels) return {};
+
+  QImage sheet(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+  sheet.fill(QColor(18, 19, 22));
+  const Camera camera = SheetCamera(scene, frames, view);
+  RenderOptions options;
+  options.Ghost = ghost;
+  SceneRenderer renderer;
+
+  QPainter painter(&sheet);
+  QFont font = painter.font();
+  font.setPixelSize(std::clamp(tile.height() / 12, 10, 48));
+  font.setBold(true);
+  painter.setFont(font);
+  const int margin = std::max(4, tile.height() / 40);
+  for (int i = 0; i < count; ++i) {
+    const int x = kGap + (i % columns) * (tile.width() + kGap);
+    const int y = kGap + (i / columns) * (tile.height() + kGap);
+    painter.drawImage(x, y, RenderTile(renderer, scene, frames[i], camera, tile, options));
+    const QString label = QStringLiteral("frame %1").arg(frames[i]);
+    const QRect box(x + margin, y + margin, tile.width() - 2 * margin, tile.height() - 2 * margin);
+    painter.setPen(QColor(0, 0, 0, 200));
+    painter.drawText(box.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, label);
+    painter.setPen(QColor(255, 236, 160));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
+  }
+  return sheet;
+}
+
+int WriteContactSheet(const SheetSettings& settings, QString& error) {
+  const SceneLoadResult loaded = LoadPreviewScene(settings.Input.toStdString());
+  if (!loaded.scene) {
+    error = QStringLiteral("%1: %2").arg(settings.Input, QString::fromStdString(loaded.error));
+    return 1;
+  }
+  const std::vector<int> frames = SheetFrames(*loaded.scene, settings.Frames);
+  const QImage sheet =
+      RenderContactSheet(*loaded.scene, frames, settings.TileSize, settings.View, settings.Ghost);
+  if (sheet.isNull()) {
+    error = QStringLiteral("The sheet of %1 tiles of %2x%3 would be too large; use fewer frames or "
+                           "smaller tiles.")
+                .arg(frames.size())
+                .arg(settings.TileSize.width())
+                .arg(settings.TileSize.height());
+    return 2;
+  }
+  // Written beside the target and renamed into place: a failed write leaves
+  // no half-made picture under the asked-for name.
+  QSaveFile file(settings.Output);
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = QStringLiteral("%1: %2").arg(settings.Output,
+                                         QString::fromUtf8(messages::kCouldNotOpenOutput.data(),
+                                                           qsizetype(messages::kCouldNotOpenOutput.size())));
+    return 1;
+  }
+  if (!sheet.save(&file, "PNG") || !file.commit()) {
+    file.cancelWriting();
+    error = QStringLiteral("%1: %2").arg(settings.Output,
+                                         QString::fromUtf8(messages::kCouldNotWrite.data(),
+                                                           qsizetype(messages::kCouldNotWrite.size())));
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace bk

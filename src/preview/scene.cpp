@@ -1,0 +1,326 @@
+#include "preview/scene.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unordered_map>
+
+#include "cob/cob_file.h"
+#include "cob/exploded_file.h"
+#include "cob/group.h"
+#include "cob/poly_chunk.h"
+#include "engine/keyframes.h"
+
+namespace bk {
+namespace {
+
+std::uint8_t ToByte(float v) {
+  if (!(v > 0.0f)) return 0;  // also NaN
+  if (v >= 1.0f) return 255;
+  return static_cast<std::uint8_t>(std::lround(v * 255.0f));
+}
+
+struct Point2 {
+  double x;
+  double y;
+};
+
+double Cross(Point2 o, Point2 a, Point2 b) {
+  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+bool InTriangle(Point2 p, Point2 a, Point2 b, Point2 c) {
+  const double d1 = Cross(a, b, p);
+  const double d2 = Cross(b, c, p);
+  const double d3 = Cross(c, a, p);
+  return d1 >= 0.0 && d2 >= 0.0 && d3 >= 0.0;
+}
+
+// Ear clipping of one polygon in its own plane (projected along the axis its
+// normal leans on most). Appends corner triples (indices into `pts`). Falls
+// back to a fan where clipping finds no ear (degenerate or self-crossing
+// outlines) and for very long outlines, where the clipping's cost would grow
+// too fast for a display aid.
+void Triangulate(const std::vector<CVector>& pts, std::vector<std::uint32_t>& out) {
+  const std::size_t n = pts.size();
+  if (n < 3) return;
+  auto fan = [&](const std::vector<std::uint32_t>& ring) {
+    for (std::size_t i = 1; i + 1 < ring.size(); ++i) {
+      out.push_back(ring[0]);
+      out.push_back(ring[i]);
+      out.push_back(ring[i + 1]);
+    }
+  };
+  std::vector<std::uint32_t> ring(n);
+  for (std::size_t i = 0; i < n; ++i) ring[i] = static_cast<std::uint32_t>(i);
+  if (n == 3 || n > 64) {
+    fan(ring);
+    return;
+  }
+  // Newell normal picks the projection plane and the winding.
+  double nx = 0, ny = 0, nz = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const CVector& a = pts[i];
+    const CVector& b = pts[(i + 1) % n];
+    nx += (double(a.y) - b.y) * (double(a.z) + b.z);
+    ny += (double(a.z) - b.z) * (double(a.x) + b.x);
+    nz += (double(a.x) - b.x) * (double(a.y) + b.y);
+  }
+  const double ax = std::fabs(nx), ay = std::fabs(ny), az = std::fabs(nz);
+  std::vector<Point2> p(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const CVector& v = pts[i];
+    if (az >= ax && az >= ay) p[i] = {v.x, nz >= 0 ? v.y : -double(v.y)};
+    else if (ax >= ay) p[i] = {v.y, nx >= 0 ? v.z : -double(v.z)};
+    else p[i] = {v.z, ny >= 0 ? v.x : -double(v.x)};
+  }
+  while (ring.size() > 3) {
+    const std::size_t m = ring.size();
+    bool clipped = false;
+    for (std::size_t i = 0; i < m; ++i) {
+      const std::uint32_t ia = ring[(i + m - 1) % m], ib = ring[i], ic = ring[(i + 1) % m];
+      if (Cross(p[ia], p[ib], p[ic]) <= 0.0) continue;  // reflex or flat corner
+      bool empty = true;
+      for (std::size_t j = 0; j < m && empty; ++j) {
+        const std::uint32_t k = ring[j];
+        if (k == ia || k == ib || k == ic) continue;
+        empty = !InTriangle(p[k], p[ia], p[ib], p[ic]);
+      }
+      if (!empty) continue;
+      out.push_back(ia);
+      out.push_back(ib);
+      out.push_back(ic);
+      ring.erase(ring.begin() + static_cast<std::ptrdiff_t>(i));
+      clipped = true;
+      break;
+    }
+    if (!clipped) {
+      fan(ring);
+      return;
+    }
+  }
+  out.push_back(ring[0]);
+  out.push_back(ring[1]);
+  out.push_back(ring[2]);
+}
+
+}  // namespace
+
+void Bounds::Add(CVector p) {
+  if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return;
+  if (IsEmpty()) {
+    Min = Max = p;
+    return;
+  }
+  Min = {std::min(Min.x, p.x), std::min(Min.y, p.y), std::min(Min.z, p.z)};
+  Max = {std::max(Max.x, p.x), std::max(Max.y, p.y), std::max(Max.z, p.z)};
+}
+
+void Bounds::Add(const Bounds& other) {
+  if (other.IsEmpty()) return;
+  Add(other.Min);
+  Add(other.Max);
+}
+
+CVector Bounds::Center() const {
+  if (IsEmpty()) return {};
+  return {(Min.x + Max.x) * 0.5f, (Min.y + Max.y) * 0.5f, (Min.z + Max.z) * 0.5f};
+}
+
+float Bounds::Radius() const {
+  if (IsEmpty()) return 0.0f;
+  const double dx = double(Max.x) - Min.x, dy = double(Max.y) - Min.y, dz = double(Max.z) - Min.z;
+  return static_cast<float>(0.5 * std::sqrt(dx * dx + dy * dy + dz * dz));
+}
+
+std::uint64_t PreviewScene::NextSerial() {
+  static std::atomic<std::uint64_t> counter{0};
+  return ++counter;
+}
+
+void PreviewScene::AddObject(const CPolyChunk& mesh, std::unique_ptr<CAnimChunkEx> channel) {
+  SceneObject object;
+  object.FirstVertex = static_cast<std::uint32_t>(rest_.size());
+  object.Center = mesh.Axis.Center;
+
+  // Pieces share the whole vertex list of the object they came from, so only
+  // the vertices a piece's faces use are kept (once each).
+  std::unordered_map<std::uint32_t, std::uint32_t> local;
+  std::vector<CVector> corners;
+  std::vector<std::uint32_t> sceneIndex;
+  std::vector<std::uint32_t> tris;
+  const std::size_t vertexCount = mesh.Vertices.size();
+  for (const CFace* face : mesh.Faces) {
+    if (face == nullptr || face->IsHole()) continue;
+    const std::size_t n = face->VertexIndices.size();
+    if (n < 3) continue;
+    bool usable = true;
+    for (std::uint32_t vi : face->VertexIndices) {
+      if (vi >= vertexCount || mesh.Vertices[vi] == nullptr) {
+        usable = false;
+        break;
+      }
+    }
+    if (!usable) continue;
+
+    corners.clear();
+    sceneIndex.clear();
+    for (std::uint32_t vi : face->VertexIndices) {
+      auto [it, fresh] = local.try_emplace(vi, static_cast<std::uint32_t>(rest_.size()));
+      if (fresh) rest_.push_back(mesh.TransformPoint(*mesh.Vertices[vi]));
+      sceneIndex.push_back(it->second);
+      corners.push_back(rest_[it->second]);
+    }
+    SceneTriangle colour;
+    const std::int32_t mi = face->MaterialIndex;
+    if (mi >= 0 && static_cast<std::size_t>(mi) < mesh.Materials.size() && mesh.Materials[mi]) {
+      const CVector c = mesh.Materials[mi]->Colour;
+      colour.red = ToByte(c.x);
+      colour.green = ToByte(c.y);
+      colour.blue = ToByte(c.z);
+    }
+    tris.clear();
+    Triangulate(corners, tris);
+    for (std::size_t t = 0; t + 2 < tris.size(); t += 3) {
+      SceneTriangle tri = colour;
+      tri.a = sceneIndex[tris[t]];
+      tri.b = sceneIndex[tris[t + 1]];
+      tri.c = sceneIndex[tris[t + 2]];
+      triangles_.push_back(tri);
+    }
+  }
+  object.VertexCount = static_cast<std::uint32_t>(rest_.size()) - object.FirstVertex;
+  if (channel) {
+    lastFrame_ = std::max(lastFrame_, LastKeyFrame(*channel));
+    animated_ = animated_ || !channel->Keys.empty() || !channel->PositionKeys.empty() ||
+                !channel->SizeKeys.empty();
+    channel->Piece = nullptr;  // the scene keeps no pointer into the mesh
+  }
+  object.Channel = std::move(channel);
+  objects_.push_back(std::move(object));
+}
+
+std::unique_ptr<PreviewScene> PreviewScene::FromExplodedFile(ExplodedFile file) {
+  auto scene = std::make_unique<PreviewScene>();
+  for (ExplodedGroup& group : file.Groups) {
+    for (ExplodedObject& object : group.Objects) {
+      if (object.Mesh) scene->AddObject(*object.Mesh, std::move(object.Channel));
+    }
+  }
+  return scene;
+}
+
+std::unique_ptr<PreviewScene> PreviewScene::FromGroup(const CGroup& group) {
+  auto scene = std::make_unique<PreviewScene>();
+  const auto& children = group.Children;
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    const auto* mesh = dynamic_cast<const CPolyChunk*>(children[i].get());
+    if (mesh == nullptr) continue;
+    std::unique_ptr<CAnimChunkEx> channel;
+    if (i + 1 < children.size()) {
+      if (const auto* ch = dynamic_cast<const CAnimChunkEx*>(children[i + 1].get())) {
+        channel = std::make_unique<CAnimChunkEx>();
+        channel->Keys = ch->Keys;
+        channel->PositionKeys = ch->PositionKeys;
+        channel->SizeKeys = ch->SizeKeys;
+      }
+    }
+    scene->AddObject(*mesh, std::move(channel));
+  }
+  return scene;
+}
+
+std::unique_ptr<PreviewScene> PreviewScene::FromObject(const CPolyChunk& object) {
+  auto scene = std::make_unique<PreviewScene>();
+  scene->AddObject(object, nullptr);
+  return scene;
+}
+
+void PreviewScene::PositionsAt(double frame, std::vector<CVector>& out) const {
+  out.resize(rest_.size());
+  for (const SceneObject& object : objects_) {
+    const std::uint32_t end = object.FirstVertex + object.VertexCount;
+    if (!object.Channel) {
+      std::copy(rest_.begin() + object.FirstVertex, rest_.begin() + end,
+                out.begin() + object.FirstVertex);
+      continue;
+    }
+    const Pose pose = EvaluatePose(*object.Channel, frame);
+    for (std::uint32_t v = object.FirstVertex; v < end; ++v) {
+      out[v] = ApplyPose(pose, object.Center, rest_[v]);
+    }
+  }
+}
+
+Bounds PreviewScene::RestBounds() const {
+  Bounds b;
+  for (const CVector& v : rest_) b.Add(v);
+  return b;
+}
+
+Bounds PreviewScene::MotionBounds(int first, int last, int max_samples) const {
+  if (last < first) std::swap(first, last);
+  Bounds b = RestBounds();
+  if (!animated_) return b;
+  const long long span = static_cast<long long>(last) - first;
+  const int samples = static_cast<int>(std::min<long long>(span + 1, std::max(2, max_samples)));
+  std::vector<CVector> positions;
+  for (int i = 0; i < samples; ++i) {
+    const double frame =
+        samples == 1 ? first : first + static_cast<double>(span) * i / (samples - 1);
+    PositionsAt(frame, positions);
+    for (const CVector& v : positions) b.Add(v);
+  }
+  return b;
+}
+
+SceneLoadResult LoadPreviewSceneFromText(const std::string& text) {
+  SceneLoadResult result;
+  ExplodedReadResult exploded = ReadExplodedFile(text);
+  if (exploded.ok) {
+    bool anyObject = false;
+    for (const ExplodedGroup& g : exploded.File.Groups) anyObject = anyObject || !g.Objects.empty();
+    if (anyObject) {
+      result.scene = PreviewScene::FromExplodedFile(std::move(exploded.File));
+      return result;
+    }
+  }
+  // A file with channels is one of ours gone wrong: its own reader's message
+  // says more than the import's would (which might show its first piece alone).
+  const bool hasChannels = text.find("\nChan V") != std::string::npos;
+  if (!exploded.ok && hasChannels) {
+    result.error = exploded.error.empty() ? std::string(messages::kNotRecognized) : exploded.error;
+    return result;
+  }
+  ImportResult imported = ImportObjectFromText(text);
+  if (imported.object) {
+    result.scene = PreviewScene::FromObject(*imported.object);
+    return result;
+  }
+  result.error = imported.error.empty() ? std::string(messages::kNotRecognized) : imported.error;
+  return result;
+}
+
+SceneLoadResult LoadPreviewScene(const std::string& path) {
+  std::error_code ec;
+  const bool isDirectory = std::filesystem::is_directory(path, ec);
+  std::ifstream in;
+  if (!isDirectory) in.open(path, std::ios::binary);
+  if (isDirectory || !in) {
+    SceneLoadResult result;
+    result.error = std::string(messages::kCouldNotOpen);
+    return result;
+  }
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    SceneLoadResult result;
+    result.error = std::string(messages::kCouldNotOpen);
+    return result;
+  }
+  return LoadPreviewSceneFromText(text);
+}
+
+}  // namespace bk

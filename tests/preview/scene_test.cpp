@@ -1,0 +1,184 @@
+#include <cmath>
+#include <limits>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "cob/poly_chunk.h"
+#include "preview/renderer.h"
+#include "preview/scene.h"
+#include "preview_fixture.h"
+
+using namespace bk;
+using namespace bk::preview_test;
+
+namespace {
+
+CPolyChunk MeshWithFace(const std::vector<CVector>& points, std::vector<std::uint32_t> corners) {
+  CPolyChunk mesh;
+  mesh.Axis.Row0 = {1, 0, 0};
+  mesh.Axis.Row1 = {0, 1, 0};
+  mesh.Axis.Row2 = {0, 0, 1};
+  for (const CVector& p : points) mesh.AddOwnedVertex(p);
+  CFace face;
+  face.VertexCount = static_cast<std::int32_t>(corners.size());
+  face.UvIndices.assign(corners.size(), 0);
+  face.VertexIndices = std::move(corners);
+  mesh.AddOwnedFace(face);
+  return mesh;
+}
+
+double TriangleAreaSum(const PreviewScene& scene) {
+  double sum = 0.0;
+  const auto& v = scene.RestVertices();
+  for (const SceneTriangle& t : scene.Triangles()) {
+    const CVector a = v[t.a], b = v[t.b], c = v[t.c];
+    const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
+    const double wx = c.x - a.x, wy = c.y - a.y, wz = c.z - a.z;
+    const double nx = uy * wz - uz * wy, ny = uz * wx - ux * wz, nz = ux * wy - uy * wx;
+    sum += 0.5 * std::sqrt(nx * nx + ny * ny + nz * nz);
+  }
+  return sum;
+}
+
+}  // namespace
+
+class SceneTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QVERIFY(dir_.isValid()); }
+
+  void explodedFilePlaysFromRest() {
+    const QString path = dir_.filePath(QStringLiteral("explosion.cob"));
+    const std::string error = WriteExplosion(path.toStdString(), 5.0f);
+    QVERIFY2(error.empty(), error.c_str());
+    const SceneLoadResult loaded = LoadPreviewScene(path.toStdString());
+    QVERIFY2(loaded.scene, loaded.error.c_str());
+    const PreviewScene& scene = *loaded.scene;
+    QVERIFY(scene.Objects().size() > 1);
+    QCOMPARE(scene.Triangles().size(), std::size_t(6 * 9 * 2));
+    QVERIFY(scene.IsAnimated());
+
+    std::vector<CVector> at;
+    scene.PositionsAt(0, at);
+    QCOMPARE(at.size(), scene.RestVertices().size());
+    for (std::size_t i = 0; i < at.size(); ++i) {
+      const CVector r = scene.RestVertices()[i];
+      QVERIFY(std::fabs(at[i].x - r.x) < 1e-4f && std::fabs(at[i].y - r.y) < 1e-4f &&
+              std::fabs(at[i].z - r.z) < 1e-4f);
+    }
+    const Bounds rest = scene.RestBounds();
+    QVERIFY(std::fabs(rest.Min.x + 1.0f) < 1e-5f && std::fabs(rest.Max.z - 2.0f) < 1e-5f);
+    QVERIFY(scene.MotionBounds(0, scene.LastFrame()).Radius() > rest.Radius() * 2.0f);
+  }
+
+  void plainObjectIsShownAtRest() {
+    const QString path = dir_.filePath(QStringLiteral("box.cob"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::fromStdString(BoxText(2)));
+    f.close();
+    const SceneLoadResult loaded = LoadPreviewScene(path.toStdString());
+    QVERIFY2(loaded.scene, loaded.error.c_str());
+    QVERIFY(!loaded.scene->IsAnimated());
+    QCOMPARE(loaded.scene->LastFrame(), 0);
+    QCOMPARE(loaded.scene->RestVertices().size(), std::size_t(6 * 4 * 4));  // each used vertex once
+  }
+
+  void unreadableFilesGiveTheirMessages() {
+    const std::string missing = dir_.filePath(QStringLiteral("absent.cob")).toStdString();
+    SceneLoadResult r = LoadPreviewScene(missing);
+    QVERIFY(!r.scene);
+    QCOMPARE(r.error, std::string(messages::kCouldNotOpen));
+
+    r = LoadPreviewScene(dir_.path().toStdString());  // a folder
+    QVERIFY(!r.scene);
+    QCOMPARE(r.error, std::string(messages::kCouldNotOpen));
+
+    for (const std::string& text :
+         {std::string(), std::string("not a model\n"), std::string("\x00\x01\x02 binary", 10),
+          std::string("Caligari V00.01ALH\nGrou V1.00 Id 5 Parent 0 Size -1\nChan V0.04 Id 9")}) {
+      r = LoadPreviewSceneFromText(text);
+      QVERIFY(!r.scene);
+      QVERIFY(!r.error.empty());
+    }
+    QCOMPARE(LoadPreviewSceneFromText("not a model\n").error,
+             ImportObjectFromText("not a model\n").error);
+  }
+
+  // An L-shaped face: a fan from its reflex corner would cover area outside it.
+  void concaveFacesAreClippedNotFanned() {
+    const std::vector<CVector> l = {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}};
+    const CPolyChunk mesh = MeshWithFace(l, {3, 4, 5, 0, 1, 2});
+    const auto scene = PreviewScene::FromObject(mesh);
+    QCOMPARE(scene->Triangles().size(), std::size_t(4));
+    QVERIFY(std::fabs(TriangleAreaSum(*scene) - 3.0) < 1e-6);
+  }
+
+  void brokenFacesAreLeftOut() {
+    CPolyChunk mesh = MeshWithFace({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {0, 1, 7});  // index past the end
+    CFace two;
+    two.VertexCount = 2;
+    two.VertexIndices = {0, 1};
+    two.UvIndices = {0, 0};
+    mesh.AddOwnedFace(two);
+    CFace hole;
+    hole.Flags = CFace::kHoleFlag;
+    hole.VertexCount = 3;
+    hole.VertexIndices = {0, 1, 2};
+    hole.UvIndices = {0, 0, 0};
+    mesh.AddOwnedFace(hole);
+    CFace good = hole;
+    good.Flags = 0;
+    good.MaterialIndex = 99;  // no such material: drawn in the default colour
+    mesh.AddOwnedFace(good);
+    mesh.Vertices.push_back(nullptr);  // an empty slot
+    CFace toEmpty = good;
+    toEmpty.VertexIndices = {0, 1, 3};
+    mesh.AddOwnedFace(toEmpty);
+    const auto scene = PreviewScene::FromObject(mesh);
+    QCOMPARE(scene->Triangles().size(), std::size_t(1));
+  }
+
+  // The camera inside the object, points behind it and points that are not
+  // numbers: the renderer clips or drops them and still paints the rest.
+  void rendererClipsAndCulls() {
+    const std::unique_ptr<CPolyChunk> box = ImportBox();
+    QVERIFY(box);
+    const auto scene = PreviewScene::FromObject(*box);
+    Camera inside;
+    inside.Target = {0, 0, 1};
+    inside.Distance = 0.5;
+    inside.Near = 0.01;
+    SceneRenderer renderer;
+    RenderOptions options;
+    QImage image(120, 90, QImage::Format_ARGB32_Premultiplied);
+    RenderStats stats = renderer.Render(*scene, scene->RestVertices(), inside, options, image);
+    QVERIFY(stats.Clipped > 0);
+    QVERIFY(stats.Culled > 0);
+    QVERIFY(stats.Drawn > 0);
+    QVERIFY(CountSet(CoverageMask(image, options.Background)) > 0);
+
+    std::vector<CVector> broken = scene->RestVertices();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (std::size_t i = 0; i < broken.size(); i += 2) broken[i] = {nan, 1e30f, -1e30f};
+    const Camera outside = Camera::Framing(scene->RestBounds(), ViewKind::Iso);
+    stats = renderer.Render(*scene, broken, outside, options, image);
+    QCOMPARE(stats.Triangles, int(scene->Triangles().size()));
+    QVERIFY(stats.Culled > 0);
+
+    // Everything far to the side of the view is dropped before painting.
+    std::vector<CVector> away = scene->RestVertices();
+    for (CVector& v : away) v.x += 1e4f;
+    stats = renderer.Render(*scene, away, outside, options, image);
+    QCOMPARE(stats.Drawn, 0);
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+QTEST_MAIN(SceneTest)
+#include "scene_test.moc"
