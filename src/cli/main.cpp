@@ -1,1 +1,27 @@
-int main() { return 0; }
+// burstkin-cli: the window program's commands, run from the command line.
+#include <CLI/CLI.hpp>
+
+#include <functional>
+
+#include "cli/explode_command.h"
+#include "cli/info_command.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Burstkin: explode ASCII trueSpace objects into animated pieces."};
+  app.require_subcommand(1);
+
+  // Each subcommand fills its settings and, when chosen, sets `run`.
+  std::function<int()> run;
+  bk::cli::InfoSettings info;
+  bk::cli::AddInfoCommand(app, info, run);
+  bk::cli::ExplodeSettings explode;
+  bk::cli::AddExplodeCommand(app, explode, run);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error);
+    return status == 0 ? 0 : bk::cli::kExitBadArguments;
+  }
+  return run ? run() : bk::cli::kExitBadArguments;
+}

@@ -1,0 +1,110 @@
+#include "cli/console_platform.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+
+namespace bk::cli {
+
+namespace {
+
+constexpr int kBarCells = 40;
+
+volatile std::sig_atomic_t g_escape_pending = 0;
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int) {
+  g_escape_pending = 1;
+  g_interrupted = 1;
+}
+
+}  // namespace
+
+ConsolePlatform::ConsolePlatform(Files files, bool quiet)
+    : files_(std::move(files)), showProgress_(!quiet && isatty(fileno(stderr)) != 0) {}
+
+ConsolePlatform::~ConsolePlatform() { ClearProgressLine(); }
+
+void ConsolePlatform::CatchInterrupts() {
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &action, nullptr);
+}
+
+bool ConsolePlatform::Interrupted() { return g_interrupted != 0; }
+
+void ConsolePlatform::ClearProgressLine() {
+  if (!lineShown_) return;
+  std::cerr << "\r\033[K" << std::flush;
+  lineShown_ = false;
+  drawnFilled_ = -1;
+  drawnStatus_.clear();
+}
+
+void ConsolePlatform::ShowMessage(std::string_view text) {
+  ClearProgressLine();
+  std::cerr << "burstkin-cli: " << text << '\n' << std::flush;
+}
+
+bool ConsolePlatform::AskYesNo(std::string_view) { return false; }
+
+std::optional<std::string> ConsolePlatform::ChooseOpenFile(std::string_view, std::string_view) {
+  return files_.input;
+}
+
+std::optional<std::vector<std::string>> ConsolePlatform::ChooseOpenFiles(std::string_view,
+                                                                         std::string_view) {
+  return files_.particles;
+}
+
+std::optional<std::string> ConsolePlatform::ChooseSaveFile(std::string_view, std::string_view) {
+  return files_.output;
+}
+
+void ConsolePlatform::SetStatusText(std::string_view text) {
+  status_ = text;
+  if (showProgress_) Draw();
+}
+
+// A pane of kBarCells character cells once the document has shrunk it.
+PaneRect ConsolePlatform::ProgressPaneRect() const { return PaneRect{0, 0, kBarCells + 3, 3}; }
+
+void ConsolePlatform::FillProgressRect(const PaneRect& rect) {
+  // Fills only ever grow the bar until the next repaint, as on screen.
+  filled_ = std::clamp(std::max(filled_, rect.right - rect.left), 0, kBarCells);
+  if (showProgress_) Draw();
+}
+
+void ConsolePlatform::RepaintStatusBar() {
+  filled_ = 0;
+  if (showProgress_) Draw();
+}
+
+bool ConsolePlatform::PumpOneMessage() {
+  if (g_escape_pending == 0) return false;
+  g_escape_pending = 0;
+  return true;
+}
+
+void ConsolePlatform::Draw() {
+  // The document reports progress per face or chunk; drawing only when the
+  // picture changes keeps that cheap.
+  if (filled_ == drawnFilled_ && status_ == drawnStatus_) return;
+  drawnFilled_ = filled_;
+  drawnStatus_ = status_;
+  std::string line = "\r[";
+  line.append(static_cast<std::size_t>(filled_), '#');
+  line.append(static_cast<std::size_t>(kBarCells - filled_), ' ');
+  line += "] ";
+  line += status_;
+  line += "\033[K";
+  std::cerr << line << std::flush;
+  lineShown_ = true;
+}
+
+}  // namespace bk::cli

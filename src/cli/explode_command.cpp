@@ -1,0 +1,225 @@
+#include "cli/explode_command.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ctime>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <sstream>
+
+#include "cli/console_platform.h"
+#include "doc/brk_doc.h"
+#include "doc/option_fields.h"
+
+namespace bk::cli {
+
+namespace {
+
+struct SortChoice {
+  int descending;
+  int axis;
+};
+
+const std::map<std::string, SortChoice>& SortOrders() {
+  static const std::map<std::string, SortChoice> orders = {
+      {"top-to-bottom", {1, 2}}, {"bottom-to-top", {0, 2}}, {"left-to-right", {1, 0}},
+      {"right-to-left", {0, 0}}, {"front-to-back", {1, 1}}, {"back-to-front", {0, 1}}};
+  return orders;
+}
+
+const std::map<std::string, int>& ShuffleLevels() {
+  static const std::map<std::string, int> levels = {{"minimum", 0}, {"medium", 1}, {"maximum", 2}};
+  return levels;
+}
+
+void Say(std::string_view text) { std::cerr << "burstkin-cli: " << text << '\n'; }
+
+std::string FieldDefault(const OptionField& field) {
+  ExplosionOptions defaults;
+  if (field.kind == FieldKind::Real) return FormatReal(*field.real(defaults));
+  const std::int32_t value = *field.integer(defaults);
+  if (field.kind == FieldKind::Choice) {
+    return std::to_string(value) + " \"" + std::string(field.labels[static_cast<std::size_t>(value)]) + "\"";
+  }
+  return std::to_string(value);
+}
+
+std::string FieldRange(const OptionField& field) {
+  switch (field.kind) {
+    case FieldKind::Integer:
+      return std::to_string(static_cast<std::int32_t>(field.minimum)) + " to " +
+             std::to_string(static_cast<std::int32_t>(field.maximum));
+    case FieldKind::Real:
+      return FormatReal(static_cast<float>(field.minimum)) + " to " +
+             FormatReal(static_cast<float>(field.maximum));
+    case FieldKind::Flag:
+      return "0 or 1";
+    case FieldKind::Choice: {
+      std::string text;
+      for (std::size_t i = 0; i < field.labels.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += std::to_string(i) + " \"" + std::string(field.labels[i]) + "\"";
+      }
+      return text;
+    }
+  }
+  return {};
+}
+
+// The table of NAMEs for --help.
+std::string OptionTable() {
+  std::ostringstream out;
+  out << "Option fields for --set NAME=VALUE (range; default):\n";
+  const char* pages[] = {"General", "Advanced", "Gravity/Particles"};
+  int page = -1;
+  for (const OptionField& field : OptionFields()) {
+    if (static_cast<int>(field.page) != page) {
+      page = static_cast<int>(field.page);
+      out << " " << pages[page] << ":\n";
+    }
+    out << "  " << field.name << std::string(field.name.size() < 26 ? 26 - field.name.size() : 1, ' ')
+        << FieldRange(field) << "; default " << FieldDefault(field) << '\n';
+  }
+  out << "A MinPieces of exactly 20 becomes a fifth of the object's faces; a ScaleEndFrame or\n"
+         "ParticleScaleEndFrame of -1 becomes the animation's length. A choice takes its index or\n"
+         "its label (any case); a flag 0 or 1; Particles=1 selects OutputMode 1 unless OutputMode\n"
+         "is set.\n"
+         "Exit status: 0 written, 1 import/explosion/write failure, 2 bad arguments or option\n"
+         "values, 130 interrupted (Ctrl+C).\n";
+  return out.str();
+}
+
+}  // namespace
+
+int RunExplode(const ExplodeSettings& settings) {
+  ConsolePlatform::CatchInterrupts();
+  ConsolePlatform platform({settings.input, settings.output, settings.particles}, settings.quiet);
+  const std::uint32_t seed =
+      settings.seed ? *settings.seed : static_cast<std::uint32_t>(std::time(nullptr));
+  // The document is large (it carries the motion context); keep it off the stack.
+  auto doc = std::make_unique<CBrkDoc>(platform, seed);
+
+  if (!doc->ImportCommand()) return kExitFailed;
+  if (!settings.particles.empty()) doc->LoadParticleFiles(settings.particles, 1);
+
+  // The options as the sheet leaves them when opened, filled in and closed with OK.
+  ExplosionOptions& options = doc->Options;
+  options.ObjectFaces = doc->ImportedObject->FaceTotal;
+  options.OutputMode = doc->ActiveOutputMode;
+  options.ParticleScaleGlobal = doc->ActiveGlobalScale;
+  if (TakeError error = ApplySheetAsCommandLine(options, settings.sets)) {
+    Say(*error);
+    return kExitBadArguments;
+  }
+  doc->ActiveOutputMode = options.OutputMode;
+  doc->ActiveGlobalScale = options.ParticleScaleGlobal;
+
+  if (!settings.face_order.empty() && doc->CanReorderFaces == 0) {
+    Say(settings.input + " has holes in its faces: it cannot be sorted or shuffled.");
+    return kExitBadArguments;
+  }
+  if (doc->ActiveOutputMode == 2 && doc->CurrentParticle == nullptr) {
+    Say("OutputMode \"Particles only\" needs a particle object (--particle FILE); nothing written.");
+    return kExitBadArguments;
+  }
+
+  for (const FaceOrderStep& step : settings.face_order) {
+    if (ConsolePlatform::Interrupted()) break;
+    if (step.shuffle) {
+      doc->ShuffleCommand(ShuffleLevels().at(step.value));
+    } else {
+      const SortChoice choice = SortOrders().at(step.value);
+      doc->SortCommand(choice.descending, choice.axis);
+    }
+  }
+  if (ConsolePlatform::Interrupted()) {
+    platform.ClearProgressLine();
+    Say("Interrupted; nothing written.");
+    return kExitInterrupted;
+  }
+
+  const ExportOutcome outcome = doc->ExportCommand();
+  platform.ClearProgressLine();
+  switch (outcome) {
+    case ExportOutcome::Written:
+      break;
+    case ExportOutcome::CancelledWhileWriting:
+      Say("Interrupted; " + settings.output + " was ended early and holds only part of the pieces.");
+      return kExitInterrupted;
+    case ExportOutcome::CancelledExplosion:
+      Say("Interrupted; nothing written.");
+      return kExitInterrupted;
+    case ExportOutcome::NotRun:
+    case ExportOutcome::Failed:
+      return kExitFailed;
+  }
+  if (settings.after_write) {
+    if (const int status = settings.after_write(*doc, settings); status != 0) return status;
+  }
+  return kExitWritten;
+}
+
+CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::function<int()>& run) {
+  CLI::App* explode = app.add_subcommand(
+      "explode",
+      "Import INPUT, apply the options, sorts and shuffles, explode it and write OUTPUT, as the "
+      "window program's commands do.");
+  explode->add_option("INPUT", settings.input, "the ASCII trueSpace object file to explode")
+      ->required();
+  explode->add_option("OUTPUT", settings.output, "the file to write (an existing file is replaced)")
+      ->required();
+  explode
+      ->add_option_function<std::uint64_t>(
+          "--seed", [&settings](std::uint64_t n) { settings.seed = static_cast<std::uint32_t>(n); },
+          "the random generator's state, 0 to 4294967295 (default: the current time in seconds)")
+      ->check(CLI::Range(std::uint64_t{0}, std::uint64_t{4294967295u}));
+  auto* sets = explode->add_option_function<std::vector<std::string>>(
+      "--set",
+      [&settings](const std::vector<std::string>& items) {
+        for (const std::string& item : items) {
+          const std::size_t eq = item.find('=');
+          settings.sets.push_back({item.substr(0, eq), item.substr(eq + 1)});
+        }
+      },
+      "set one option field, NAME=VALUE (repeatable, applied in order; names below)");
+  sets->allow_extra_args(false)->check(
+      [](const std::string& item) -> std::string {
+        const std::size_t eq = item.find('=');
+        if (eq == std::string::npos) return "expected NAME=VALUE, got \"" + item + "\"";
+        if (FindOptionField(item.substr(0, eq)) == nullptr) {
+          return "unknown option field \"" + item.substr(0, eq) + "\" (see --help)";
+        }
+        return {};
+      },
+      "NAME=VALUE");
+  explode->add_flag("--quiet", settings.quiet, "no progress bar");
+  explode
+      ->add_option("--particle", settings.particles,
+                   "a particle object file (repeatable; loaded in order after INPUT; a file that "
+                   "fails is reported and skipped)")
+      ->allow_extra_args(false);
+
+  std::vector<std::string> order_names;
+  for (const auto& [name, choice] : SortOrders()) order_names.push_back(name);
+  explode
+      ->add_option_function<std::string>(
+          "--sort", [&settings](const std::string& v) { settings.face_order.push_back({false, v}); },
+          "sort the faces (repeatable, in order with --shuffle): top-to-bottom, bottom-to-top, "
+          "left-to-right, right-to-left, front-to-back or back-to-front")
+      ->check(CLI::IsMember(order_names))
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+      ->trigger_on_parse();
+  explode
+      ->add_option_function<std::string>(
+          "--shuffle", [&settings](const std::string& v) { settings.face_order.push_back({true, v}); },
+          "shuffle the faces (repeatable): minimum, medium or maximum")
+      ->check(CLI::IsMember(std::vector<std::string>{"minimum", "medium", "maximum"}))
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+      ->trigger_on_parse();
+  explode->footer(OptionTable());
+  explode->callback([&settings, &run] { run = [&settings] { return RunExplode(settings); }; });
+  return explode;
+}
+
+}  // namespace bk::cli

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "doc/options_sheet.h"
+
+namespace CLI {
+class App;
+}
+
+namespace bk {
+class CBrkDoc;
+}
+
+namespace bk::cli {
+
+// Exit statuses of the command line.
+inline constexpr int kExitWritten = 0;
+inline constexpr int kExitFailed = 1;        // import, explosion or writing failed
+inline constexpr int kExitBadArguments = 2;  // bad arguments or option values
+inline constexpr int kExitInterrupted = 130;
+
+// One --sort or --shuffle, in command-line order.
+struct FaceOrderStep {
+  bool shuffle = false;
+  std::string value;  // an ORDER ("top-to-bottom", ...) or a LEVEL ("minimum", ...)
+};
+
+// What `burstkin-cli explode` was asked for.
+struct ExplodeSettings {
+  std::string input;
+  std::string output;
+  std::optional<std::uint32_t> seed;  // none: the current time in seconds
+  std::vector<OptionSetting> sets;
+  bool quiet = false;
+  std::vector<std::string> particles;
+  std::vector<FaceOrderStep> face_order;
+  // Runs after a successful write with the document as it then is (for
+  // further outputs made from the same run); its result becomes the exit
+  // status when not 0.
+  std::function<int(CBrkDoc&, const ExplodeSettings&)> after_write;
+};
+
+// Runs the window program's steps on the document: import, particles, the
+// options as the sheet leaves them, sorts and shuffles, export. Returns the
+// exit status.
+int RunExplode(const ExplodeSettings& settings);
+
+// Adds the `explode` subcommand; when it is chosen, `run` is set to run it.
+// Returns the subcommand so a caller can add options of its own.
+CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::function<int()>& run);
+
+}  // namespace bk::cli

@@ -1,0 +1,139 @@
+#include "cli/info_command.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <iostream>
+
+#include "cob/cob_file.h"
+#include "cob/pr_material.h"
+#include "cob/unit.h"
+
+namespace bk::cli {
+
+namespace {
+
+struct Box {
+  bool empty = true;
+  CVector min;
+  CVector max;
+};
+
+Box BoundingBox(const CPolyChunk& object) {
+  Box box;
+  for (const CVector* v : object.Vertices) {
+    if (v == nullptr) continue;
+    if (box.empty) {
+      box.min = box.max = *v;
+      box.empty = false;
+      continue;
+    }
+    box.min = CVector{std::min(box.min.x, v->x), std::min(box.min.y, v->y), std::min(box.min.z, v->z)};
+    box.max = CVector{std::max(box.max.x, v->x), std::max(box.max.y, v->y), std::max(box.max.z, v->z)};
+  }
+  return box;
+}
+
+const char* TextureName(int kind) {
+  switch (kind) {
+    case 0: return "granite";
+    case 1: return "marble";
+    case 2: return "wood";
+    default: return "none";
+  }
+}
+
+void AddMap(std::string& text, const char* label, const std::shared_ptr<const std::string>& name) {
+  if (!name || name->empty()) return;
+  text += std::string(", ") + label + " map " + *name;
+}
+
+void PrintText(const CPolyChunk& object, const Box& box) {
+  std::cout << "Name: " << object.Name << '\n'
+            << "Vertices: " << object.VertexTotal << '\n'
+            << "Texture vertices: " << object.UvTotal << '\n'
+            << "Faces: " << object.FaceTotal << '\n'
+            << "Holes: " << object.HoleCount << '\n'
+            << "Materials: " << object.Materials.size() << '\n';
+  int n = 0;
+  for (const auto& material : object.Materials) {
+    std::string line = "  " + std::to_string(++n) + ". ";
+    if (const auto* procedural = dynamic_cast<const CPrMaterial*>(material.get())) {
+      line += std::string("PrTx, ") + TextureName(procedural->TextureKind()) + " texture";
+    } else {
+      line += "Mat1";
+      AddMap(line, "texture", material->TextureName);
+    }
+    AddMap(line, "bump", material->BumpName);
+    AddMap(line, "environment", material->EnvironmentName);
+    std::cout << line << '\n';
+  }
+  std::cout << "Unit: ";
+  if (object.Unit) {
+    std::cout << object.Unit->Units << '\n';
+  } else {
+    std::cout << "none\n";
+  }
+  std::cout << "Bounding box: ";
+  if (box.empty) {
+    std::cout << "none\n";
+  } else {
+    std::cout << "(" << box.min.x << ", " << box.min.y << ", " << box.min.z << ") to (" << box.max.x
+              << ", " << box.max.y << ", " << box.max.z << ")\n";
+  }
+}
+
+void PrintJson(const CPolyChunk& object, const Box& box) {
+  nlohmann::json materials = nlohmann::json::array();
+  for (const auto& material : object.Materials) {
+    if (const auto* procedural = dynamic_cast<const CPrMaterial*>(material.get())) {
+      materials.push_back({{"kind", "PrTx"}, {"texture", TextureName(procedural->TextureKind())}});
+    } else {
+      materials.push_back({{"kind", "Mat1"}});
+    }
+  }
+  nlohmann::json out;
+  out["name"] = object.Name;
+  out["vertices"] = object.VertexTotal;
+  out["uvs"] = object.UvTotal;
+  out["faces"] = object.FaceTotal;
+  out["holes"] = object.HoleCount;
+  out["materials"] = materials;
+  out["unit"] = object.Unit ? nlohmann::json(object.Unit->Units) : nlohmann::json(nullptr);
+  if (box.empty) {
+    out["bbox"] = nullptr;
+  } else {
+    out["bbox"] = {{"min", {box.min.x, box.min.y, box.min.z}},
+                   {"max", {box.max.x, box.max.y, box.max.z}}};
+  }
+  std::cout << out.dump(2) << '\n';
+}
+
+}  // namespace
+
+int RunInfo(const InfoSettings& settings) {
+  ImportResult result = ImportObject(settings.path);
+  if (!result.object) {
+    std::cerr << "burstkin-cli: " << result.error << '\n';
+    return 1;
+  }
+  const Box box = BoundingBox(*result.object);
+  if (settings.json) {
+    PrintJson(*result.object, box);
+  } else {
+    PrintText(*result.object, box);
+  }
+  return 0;
+}
+
+void AddInfoCommand(CLI::App& app, InfoSettings& settings, std::function<int()>& run) {
+  CLI::App* info = app.add_subcommand(
+      "info", "Import FILE as the Import command does and print a summary of the object.");
+  info->add_option("FILE", settings.path, "an ASCII trueSpace object file (*.cob)")->required();
+  info->add_flag("--json", settings.json,
+                 "print one JSON object: name, vertices, uvs, faces, holes, materials, unit, bbox");
+  info->callback([&settings, &run] { run = [&settings] { return RunInfo(settings); }; });
+}
+
+}  // namespace bk::cli
