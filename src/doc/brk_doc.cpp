@@ -269,8 +269,10 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
   const ExportResult written = ExportObjects(ExportPath, objects, *this);
   if (!written.ok) {
     // A file cut short by a failed write must not be taken for a result.
-    if (written.error == messages::kCouldNotWrite) {
-      std::error_code ignored;
+    // Only a regular file is removed: the path may name a device.
+    std::error_code ignored;
+    if (written.error == messages::kCouldNotWrite &&
+        std::filesystem::is_regular_file(ExportPath, ignored)) {
       std::filesystem::remove(ExportPath, ignored);
     }
     platform_.ShowMessage(written.error);

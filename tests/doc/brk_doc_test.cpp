@@ -329,6 +329,14 @@ TEST_F(ExportTest, UnwritableOutputIsReported) {
   EXPECT_EQ(platform.beeps, 1);
 }
 
+TEST_F(ExportTest, FailedWriteIsReportedNotPassedOffAsWritten) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  platform.save_answers.push_back("/dev/full");
+  EXPECT_EQ(doc.ExportCommand(), ExportOutcome::Failed);
+  EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(messages::kCouldNotWrite)});
+  EXPECT_TRUE(std::filesystem::exists("/dev/full"));
+}
+
 TEST_F(ExportTest, SortBeepsAndShowsReadyAndShuffleShowsTheWaitCursor) {
   doc.SortCommand(1, 2);
   EXPECT_EQ(platform.beeps, 1);
