@@ -1,0 +1,290 @@
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "doc/brk_doc.h"
+#include "ui/about_box.h"
+#include "ui/brk_view.h"
+#include "ui/help_window.h"
+#include "ui/qt_platform.h"
+#include "ui/toolbar_images.h"
+
+namespace bk {
+
+namespace {
+
+// The document's commands, greyed by the document's own rule.
+constexpr int kDocumentCommands[] = {
+    cmd::kImport,          cmd::kExport,           cmd::kExit,
+    cmd::kSortTopToBottom, cmd::kSortBottomToTop,  cmd::kSortLeftToRight,
+    cmd::kSortRightToLeft, cmd::kSortFrontToBack,  cmd::kSortBackToFront,
+    cmd::kShuffleMinimum,  cmd::kShuffleMedium,    cmd::kShuffleMaximum,
+    cmd::kExplosionOptions};
+
+constexpr int kRefreshMilliseconds = 250;
+
+}  // namespace
+
+CMainFrame::CMainFrame(std::uint32_t seed, QWidget* parent) : QMainWindow(parent) {
+  platform_ = new QtPlatform(this);
+  doc_ = std::make_unique<CBrkDoc>(*platform_, seed);
+  platform_->AttachDocument(doc_.get());
+  setWindowIcon(ProgramIcon());
+
+  createActions();
+  createMenus();
+  createToolBar();
+  createStatusBar();
+
+  platform_->AttachBars(toolBar_, statusBar(), messagePane_, progressPane_);
+  platform_->SetBusyChangedHandler([this] { UpdateCommandUI(); });
+  platform_->SetHelpHandler([this](const QString& key) { Help()->ShowSearch(key); });
+
+  view_ = new CBrkView(doc_.get(), this);
+  setCentralWidget(view_);
+
+  doc_->NewDocument();
+  setWindowTitle(QStringLiteral("Untitled - Burstkin for Windows"));
+
+  // Menus are refreshed as they open; the toolbar, which shows the same
+  // actions, is refreshed after each command and on this timer.
+  updateTimer_ = new QTimer(this);
+  connect(updateTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
+  updateTimer_->start(kRefreshMilliseconds);
+
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  view_->FirstUpdate(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 740));
+  UpdateCommandUI();
+}
+
+CMainFrame::~CMainFrame() {
+  updateTimer_->stop();
+  platform_->AttachDocument(nullptr);
+  doc_.reset();
+}
+
+QAction* CMainFrame::NewAction(int id, const char* text, const char* prompt,
+                               const char* shortcut) {
+  auto* action = new QAction(QString::fromUtf8(text), this);
+  action->setData(id);
+  action->setStatusTip(QString::fromUtf8(prompt));
+  action->setIconVisibleInMenu(false);
+  if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+  connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+  actions_.emplace(id, action);
+  return action;
+}
+
+void CMainFrame::createActions() {
+  NewAction(cmd::kImport, "&Import\tCtrl+I", "Import a Caligari *.cob object", "Ctrl+I");
+  NewAction(cmd::kExport, "&Export\tCtrl+E", "Export exploded Caligari *.cob object", "Ctrl+E");
+  NewAction(cmd::kExit, "E&xit\tCtrl+X", "Quit the application", "Ctrl+X");
+
+  NewAction(cmd::kSortTopToBottom, "&Top to Bottom", "Sort objects faces top down");
+  NewAction(cmd::kSortBottomToTop, "&Bottom to Top", "Sort objects faces bottom up");
+  NewAction(cmd::kSortLeftToRight, "&Left to Right", "Sort objects faces from left to right");
+  NewAction(cmd::kSortRightToLeft, "&Right to Left", "Sort objects faces from right to left");
+  NewAction(cmd::kSortFrontToBack, "&Front to Back", "Sort objects faces from front to back");
+  NewAction(cmd::kSortBackToFront, "B&ack to Front", "Sort objects faces from back to front");
+  NewAction(cmd::kShuffleMinimum, "&Minimum", "Shuffles face ordering");
+  NewAction(cmd::kShuffleMedium, "Me&dium", "Shuffles face ordering");
+  NewAction(cmd::kShuffleMaximum, "Ma&ximum", "Shuffles face ordering");
+  NewAction(cmd::kExplosionOptions, "&Explosion Options...", "Set various explosion options");
+
+  NewAction(shellcmd::kToolbar, "&Toolbar", "Show or hide the toolbar")->setCheckable(true);
+  NewAction(shellcmd::kStatusBar, "&Status Bar", "Show or hide the status bar")->setCheckable(true);
+  NewAction(shellcmd::kNormalLayout, "&Normal", "Use Normal window layout")->setCheckable(true);
+  NewAction(shellcmd::kMinimalLayout, "&Minimal", "Use minimal window layout")->setCheckable(true);
+  NewAction(shellcmd::kAlwaysOnTop, "&Always on Top", "Keeps this window above all others")
+      ->setCheckable(true);
+
+  NewAction(shellcmd::kHelpContents, "&Contents", "Show the help contents");
+  NewAction(shellcmd::kHelpSearch, "&Search...", "Search for a help topic by keyword");
+  NewAction(shellcmd::kUsingHelp, "&Using Help", "Instructions on how to use help");
+  NewAction(shellcmd::kAbout, "&About Burstkin...", "Display program information");
+
+  Action(cmd::kImport)->setIcon(DrawToolbarImage(ToolbarImage::Import));
+  Action(cmd::kExport)->setIcon(DrawToolbarImage(ToolbarImage::Export));
+  Action(cmd::kExplosionOptions)->setIcon(DrawToolbarImage(ToolbarImage::Options));
+  Action(shellcmd::kNormalLayout)->setIcon(DrawToolbarImage(ToolbarImage::NormalLayout));
+  Action(shellcmd::kMinimalLayout)->setIcon(DrawToolbarImage(ToolbarImage::MinimalLayout));
+  Action(shellcmd::kHelpContents)->setIcon(DrawToolbarImage(ToolbarImage::HelpContents));
+}
+
+void CMainFrame::createMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->addAction(Action(cmd::kImport));
+  file->addAction(Action(cmd::kExport));
+  file->addSeparator();
+  file->addAction(Action(cmd::kExit));
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  QMenu* sort = options->addMenu(QStringLiteral("&Sort Faces"));
+  for (int id : {cmd::kSortTopToBottom, cmd::kSortBottomToTop, cmd::kSortLeftToRight,
+                 cmd::kSortRightToLeft, cmd::kSortFrontToBack, cmd::kSortBackToFront}) {
+    sort->addAction(Action(id));
+  }
+  QMenu* shuffle = options->addMenu(QStringLiteral("Shuffle &Faces"));
+  for (int id : {cmd::kShuffleMinimum, cmd::kShuffleMedium, cmd::kShuffleMaximum}) {
+    shuffle->addAction(Action(id));
+  }
+  options->addSeparator();
+  options->addAction(Action(cmd::kExplosionOptions));
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->addAction(Action(shellcmd::kToolbar));
+  view->addAction(Action(shellcmd::kStatusBar));
+  view->addSeparator();
+  QMenu* window = view->addMenu(QStringLiteral("&Window"));
+  window->addAction(Action(shellcmd::kNormalLayout));
+  window->addAction(Action(shellcmd::kMinimalLayout));
+  view->addAction(Action(shellcmd::kAlwaysOnTop));
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->addAction(Action(shellcmd::kHelpContents));
+  help->addAction(Action(shellcmd::kHelpSearch));
+  help->addAction(Action(shellcmd::kUsingHelp));
+  help->addSeparator();
+  help->addAction(Action(shellcmd::kAbout));
+
+  for (QMenu* menu : {file, options, sort, shuffle, view, window, help}) {
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+  }
+}
+
+void CMainFrame::createToolBar() {
+  toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+  toolBar_->setObjectName(QStringLiteral("toolbar"));
+  toolBar_->setMovable(false);
+  toolBar_->setFloatable(false);
+  toolBar_->setAllowedAreas(Qt::TopToolBarArea);
+  toolBar_->setIconSize(QSize(16, 17));
+  toolBar_->setFixedHeight(31);
+  toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+  const auto gaps = [this](int count) {
+    for (int i = 0; i < count; ++i) toolBar_->addSeparator();
+  };
+  toolBar_->addAction(Action(cmd::kImport));
+  gaps(1);
+  toolBar_->addAction(Action(cmd::kExport));
+  gaps(4);
+  toolBar_->addAction(Action(cmd::kExplosionOptions));
+  gaps(4);
+  toolBar_->addAction(Action(shellcmd::kNormalLayout));
+  gaps(1);
+  toolBar_->addAction(Action(shellcmd::kMinimalLayout));
+  gaps(4);
+  toolBar_->addAction(Action(shellcmd::kHelpContents));
+  for (QAction* action : toolBar_->actions()) {
+    if (QWidget* button = toolBar_->widgetForAction(action); button && !action->isSeparator()) {
+      button->setFixedSize(22, 23);
+      button->installEventFilter(this);  // no tool tips on the toolbar
+    }
+  }
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void CMainFrame::createStatusBar() {
+  messagePane_ = new QLabel(QStringLiteral("Ready"), this);
+  messagePane_->setObjectName(QStringLiteral("messagePane"));
+  statusBar()->addWidget(messagePane_, 1);
+  progressPane_ = new ProgressPane(this);
+  progressPane_->setObjectName(QStringLiteral("progressPane"));
+  statusBar()->addPermanentWidget(progressPane_);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip) return true;
+  return QMainWindow::eventFilter(watched, event);
+}
+
+QAction* CMainFrame::Action(int command_id) const {
+  const auto it = actions_.find(command_id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+HelpWindow* CMainFrame::Help() {
+  if (!help_) help_ = new HelpWindow(this);
+  return help_;
+}
+
+void CMainFrame::OnCommand(int command_id) {
+  const bool is_document_command =
+      std::find(std::begin(kDocumentCommands), std::end(kDocumentCommands), command_id) !=
+      std::end(kDocumentCommands);
+  // A greyed command never runs, whatever delivered it.
+  if (is_document_command && !doc_->IsCommandAvailable(command_id)) return;
+
+  ++commandDepth_;
+  switch (command_id) {
+    case cmd::kImport: doc_->ImportCommand(); break;
+    case cmd::kExport: doc_->ExportCommand(); break;
+    case cmd::kExit: closePending_ = true; break;
+    case cmd::kSortTopToBottom: doc_->SortCommand(1, 2); break;
+    case cmd::kSortBottomToTop: doc_->SortCommand(0, 2); break;
+    case cmd::kSortLeftToRight: doc_->SortCommand(1, 0); break;
+    case cmd::kSortRightToLeft: doc_->SortCommand(0, 0); break;
+    case cmd::kSortFrontToBack: doc_->SortCommand(1, 1); break;
+    case cmd::kSortBackToFront: doc_->SortCommand(0, 1); break;
+    case cmd::kShuffleMinimum: doc_->ShuffleCommand(0); break;
+    case cmd::kShuffleMedium: doc_->ShuffleCommand(1); break;
+    case cmd::kShuffleMaximum: doc_->ShuffleCommand(2); break;
+    case cmd::kExplosionOptions: doc_->EditOptions(); break;
+    case shellcmd::kToolbar: toolBar_->setVisible(toolBar_->isHidden()); break;
+    case shellcmd::kStatusBar: statusBar()->setVisible(statusBar()->isHidden()); break;
+    case shellcmd::kNormalLayout: view_->UseNormalLayout(); break;
+    case shellcmd::kMinimalLayout: view_->UseMinimalLayout(); break;
+    case shellcmd::kAlwaysOnTop: view_->ToggleAlwaysOnTop(); break;
+    case shellcmd::kHelpContents: Help()->ShowContents(); break;
+    case shellcmd::kHelpSearch: Help()->ShowSearch(QString()); break;
+    case shellcmd::kUsingHelp: Help()->ShowContents(QStringLiteral("using-help")); break;
+    case shellcmd::kAbout: {
+      CAboutBox about(this);
+      about.exec();
+      break;
+    }
+    default: break;
+  }
+  --commandDepth_;
+  UpdateCommandUI();
+  // A close asked for during the work (or by Exit) happens once nothing of
+  // the document is running any more.
+  if (closePending_ && commandDepth_ == 0 && !doc_->Busy) {
+    closePending_ = false;
+    close();
+  }
+}
+
+void CMainFrame::UpdateCommandUI() {
+  if (!doc_ || !view_) return;
+  for (int id : kDocumentCommands) Action(id)->setEnabled(doc_->IsCommandAvailable(id));
+  Action(shellcmd::kToolbar)->setChecked(!toolBar_->isHidden());
+  Action(shellcmd::kStatusBar)->setChecked(!statusBar()->isHidden());
+  Action(shellcmd::kNormalLayout)->setChecked(view_->NormalLayout);
+  Action(shellcmd::kMinimalLayout)->setChecked(!view_->NormalLayout);
+  Action(shellcmd::kAlwaysOnTop)->setChecked(view_->AlwaysOnTop);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  // Never destroy the document under a running operation: the close is
+  // carried out when the operation ends.
+  if (doc_->Busy || commandDepth_ > 0) {
+    closePending_ = true;
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace bk

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include <QDialog>
+
+#include "ui/brk_page.h"
+
+class QDialogButtonBox;
+class QTabWidget;
+
+namespace bk {
+
+class CBrkGenPage;
+class CBrkAdvPage;
+class CBrkBouncePage;
+
+// "Burstkin Options": the General, Advanced and Gravity/Particles pages over
+// one options record, with OK, Cancel and Help. OK takes the page in front
+// and closes only when that succeeds; Cancel closes without taking (values
+// taken earlier stay in the record). Help calls `help` with the key
+// "general dialog settings".
+class CBrkPropSheet : public QDialog {
+  Q_OBJECT
+
+ public:
+  using HelpSink = std::function<void(const QString& key)>;
+
+  CBrkPropSheet(QWidget* parent, ExplosionOptions& options, WarningSink warn, HelpSink help);
+  ~CBrkPropSheet() override;
+
+  static constexpr const char* kHelpKey = "general dialog settings";
+
+  CBrkGenPage* GeneralPage() const { return general_; }
+  CBrkAdvPage* AdvancedPage() const { return advanced_; }
+  CBrkBouncePage* BouncePage() const { return bounce_; }
+  CBrkPage* Page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
+  int CurrentIndex() const;
+  // Brings a page to the front as a click on its tab would (leaving the
+  // page in front first); false when the page in front refused to be left.
+  bool SelectPage(int index);
+  QTabWidget* Tabs() const { return tabs_; }
+  QDialogButtonBox* Buttons() const { return buttons_; }
+
+ public slots:
+  void accept() override;
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void OnCurrentChanged(int index);
+  void Activate(int index);
+
+  CBrkGenPage* general_ = nullptr;
+  CBrkAdvPage* advanced_ = nullptr;
+  CBrkBouncePage* bounce_ = nullptr;
+  std::array<CBrkPage*, 3> pages_{};
+  QTabWidget* tabs_ = nullptr;
+  QDialogButtonBox* buttons_ = nullptr;
+  HelpSink help_;
+  int current_ = 0;
+  bool switching_ = false;
+  bool started_ = false;
+};
+
+}  // namespace bk

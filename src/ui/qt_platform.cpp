@@ -1,0 +1,252 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "doc/brk_doc.h"
+#include "ui/prop_sheet.h"
+
+namespace bk {
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+
+QString ToQ(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// An initial name with wildcards ("*.cob") only chooses the filter; a real
+// name preselects that file.
+void ApplyInitialName(QFileDialog& dialog, std::string_view initial) {
+  const QString name = ToQ(initial);
+  if (name.isEmpty() || name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'))) return;
+  dialog.selectFile(name);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+ProgressPane::ProgressPane(QWidget* parent) : QWidget(parent) {
+  setFixedWidth(fontMetrics().horizontalAdvance(PaneText()));
+  setMinimumHeight(fontMetrics().height() + 4);
+}
+
+QString ProgressPane::PaneText() {
+  return QStringLiteral("\"") + QString(49, QLatin1Char(' ')) + QStringLiteral("\"");
+}
+
+void ProgressPane::Fill(const QRect& rect) {
+  if (rect.isEmpty()) return;
+  const QRect grown = filled_.isNull() ? rect : filled_.united(rect);
+  if (grown == filled_) return;  // no pixel changes: no paint
+  filled_ = grown;
+  repaint(rect);
+}
+
+void ProgressPane::Clear() {
+  if (filled_.isNull()) return;
+  filled_ = QRect();
+  update();
+}
+
+void ProgressPane::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Mid));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(rect(), Qt::AlignVCenter | Qt::AlignLeft, PaneText());
+  if (!filled_.isNull()) painter.fillRect(filled_, kNavy);
+}
+
+// ---------------------------------------------------------------------------
+
+QtPlatform::QtPlatform(QMainWindow* window) : QObject(window), window_(window) {
+  qApp->installEventFilter(this);
+}
+
+QtPlatform::~QtPlatform() {
+  while (waitCursors_ > 0) {
+    QApplication::restoreOverrideCursor();
+    --waitCursors_;
+  }
+}
+
+void QtPlatform::AttachBars(QToolBar* toolbar, QStatusBar* status_bar, QLabel* message_pane,
+                            ProgressPane* progress_pane) {
+  toolbar_ = toolbar;
+  statusBar_ = status_bar;
+  messagePane_ = message_pane;
+  progressPane_ = progress_pane;
+}
+
+QString QtPlatform::FileFilter() {
+  return QStringLiteral("Caligari COB Files (*.cob);;All Files (*.*)");
+}
+
+void QtPlatform::ShowMessage(std::string_view text) {
+  if (hooks_.message) {
+    hooks_.message(text);
+    return;
+  }
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Burstkin"), ToQ(text), QMessageBox::Ok,
+                  QApplication::activeModalWidget() ? QApplication::activeModalWidget() : window_);
+  box.exec();
+}
+
+bool QtPlatform::AskYesNo(std::string_view text) {
+  if (hooks_.question) return hooks_.question(text);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Burstkin"), ToQ(text),
+                  QMessageBox::Yes | QMessageBox::No, window_);
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtPlatform::ChooseOpenFile(std::string_view title,
+                                                      std::string_view initial_name) {
+  if (hooks_.open_file) return hooks_.open_file(title, initial_name);
+  QFileDialog dialog(window_, ToQ(title));
+  dialog.setNameFilter(FileFilter());
+  dialog.setDefaultSuffix(QStringLiteral("cob"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  ApplyInitialName(dialog, initial_name);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::vector<std::string>> QtPlatform::ChooseOpenFiles(
+    std::string_view title, std::string_view initial_name) {
+  if (hooks_.open_files) return hooks_.open_files(title, initial_name);
+  QFileDialog dialog(window_, ToQ(title));
+  dialog.setNameFilter(FileFilter());
+  dialog.setDefaultSuffix(QStringLiteral("cob"));
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  ApplyInitialName(dialog, initial_name);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  std::vector<std::string> paths;
+  for (const QString& path : dialog.selectedFiles()) paths.push_back(path.toStdString());
+  if (paths.empty()) return std::nullopt;
+  return paths;
+}
+
+std::optional<std::string> QtPlatform::ChooseSaveFile(std::string_view title,
+                                                      std::string_view initial_name) {
+  if (hooks_.save_file) return hooks_.save_file(title, initial_name);
+  QFileDialog dialog(window_, ToQ(title));
+  dialog.setNameFilter(FileFilter());
+  dialog.setDefaultSuffix(QStringLiteral("cob"));
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);  // ask before replacing
+  ApplyInitialName(dialog, initial_name);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+void QtPlatform::Beep() {
+  ++beeps_;
+  QApplication::beep();
+}
+
+void QtPlatform::SetWaitCursor(bool on) {
+  if (on) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++waitCursors_;
+  } else if (waitCursors_ > 0) {
+    QApplication::restoreOverrideCursor();
+    --waitCursors_;
+  }
+}
+
+void QtPlatform::SetTitle(std::string_view title) { window_->setWindowTitle(ToQ(title)); }
+
+void QtPlatform::EnableToolbar(bool enabled) {
+  if (toolbar_) {
+    toolbar_->setEnabled(enabled);
+    toolbar_->repaint();
+  }
+  if (busyChanged_) busyChanged_();
+}
+
+void QtPlatform::SetStatusText(std::string_view text) {
+  if (messagePane_) messagePane_->setText(ToQ(text));
+}
+
+bool QtPlatform::StatusBarVisible() const {
+  // Hidden by the user or by the Minimal layout; a window not yet on screen
+  // still counts its status bar as shown.
+  return statusBar_ && !statusBar_->isHidden();
+}
+
+PaneRect QtPlatform::ProgressPaneRect() const {
+  if (!progressPane_) return {};
+  const QRect g = progressPane_->geometry();  // in the status bar's coordinates
+  return {g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
+}
+
+void QtPlatform::FillProgressRect(const PaneRect& rect) {
+  if (!progressPane_ || rect.right <= rect.left || rect.bottom <= rect.top) return;
+  const QPoint origin = progressPane_->pos();
+  progressPane_->Fill(QRect(rect.left - origin.x(), rect.top - origin.y(), rect.right - rect.left,
+                            rect.bottom - rect.top));
+}
+
+void QtPlatform::RepaintStatusBar() {
+  if (progressPane_) progressPane_->Clear();
+  if (statusBar_) statusBar_->update();
+}
+
+bool QtPlatform::PumpOneMessage() {
+  // A handler run from here may itself report progress (a nested long
+  // operation is refused by Busy, but a repaint may ask): never nest pumps.
+  if (!pumping_) {
+    pumping_ = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);  // never waits
+    pumping_ = false;
+  }
+  const bool escape = escapeSeen_;
+  escapeSeen_ = false;
+  return escape;
+}
+
+void QtPlatform::RepaintMainWindow() {
+  window_->update();
+  if (QWidget* central = window_->centralWidget()) central->update();
+}
+
+bool QtPlatform::RunOptionsSheet(ExplosionOptions& options) {
+  CBrkPropSheet sheet(window_, options, [this](std::string_view text) { ShowMessage(text); },
+                      [this](const QString& key) {
+                        if (help_) help_(key);
+                      });
+  if (hooks_.options_sheet) return hooks_.options_sheet(sheet);
+  return sheet.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::IsBusy() const { return doc_ && doc_->Busy; }
+
+bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
+  if (!IsBusy()) return QObject::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) escapeSeen_ = true;
+      break;
+    case QEvent::Shortcut:
+      // Keyboard shortcuts do nothing while a long operation runs.
+      return true;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace bk

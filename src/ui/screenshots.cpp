@@ -1,0 +1,83 @@
+#include "ui/screenshots.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QTabWidget>
+
+#include "doc/brk_doc.h"
+#include "ui/main_frame.h"
+#include "ui/prop_sheet.h"
+#include "ui/qt_platform.h"
+
+namespace bk {
+
+namespace {
+
+// Lets the window system map and paint the windows.
+void Settle(int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < milliseconds) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+}
+
+bool Save(QWidget& widget, const QDir& dir, const char* name) {
+  const QString path = dir.filePath(QString::fromLatin1(name));
+  const bool ok = widget.grab().save(path, "PNG");
+  std::fprintf(stderr, "%s %s\n", ok ? "saved" : "could not save", qPrintable(path));
+  return ok;
+}
+
+}  // namespace
+
+bool ScreenshotsRequested() {
+  const char* dir = std::getenv("BURSTKIN_SCREENSHOT");
+  return dir && *dir;
+}
+
+int TakeScreenshots(CMainFrame& frame) {
+  const QDir dir(QString::fromLocal8Bit(std::getenv("BURSTKIN_SCREENSHOT")));
+  if (!dir.exists() && !QDir().mkpath(dir.path())) return 1;
+
+  QtPlatform::Hooks& hooks = frame.Platform().hooks();
+  hooks.message = [](std::string_view text) {
+    std::fprintf(stderr, "message: %.*s\n", static_cast<int>(text.size()), text.data());
+  };
+  if (const char* object = std::getenv("BURSTKIN_SCREENSHOT_OBJECT"); object && *object) {
+    const std::string path = object;
+    hooks.open_file = [path](std::string_view, std::string_view) { return path; };
+    frame.OnCommand(cmd::kImport);
+  }
+
+  bool ok = true;
+  Settle(500);
+  ok = Save(frame, dir, "main_window.png") && ok;
+
+  static const char* const kPageFiles[] = {"options_general.png", "options_advanced.png",
+                                           "options_gravity_particles.png"};
+  hooks.options_sheet = [&](CBrkPropSheet& sheet) {
+    sheet.show();
+    Settle(300);
+    for (int page = 0; page < 3; ++page) {
+      sheet.SelectPage(page);
+      Settle(300);
+      ok = Save(sheet, dir, kPageFiles[page]) && ok;
+    }
+    return false;
+  };
+  if (frame.Doc().ImportedObject) {
+    frame.OnCommand(cmd::kExplosionOptions);
+  } else {
+    frame.Platform().RunOptionsSheet(frame.Doc().Options);
+  }
+  return ok ? 0 : 1;
+}
+
+}  // namespace bk
