@@ -1,0 +1,443 @@
+#include "gltf/gltf_export.h"
+
+#include <tiny_gltf.h>
+
+#include <cmath>
+#include <numeric>
+
+#include <gtest/gtest.h>
+
+#include "cob/exploded_file.h"
+#include "engine/explosion.h"
+#include "engine/keyframes.h"
+#include "engine/motion.h"
+#include "engine/particles.h"
+#include "gltf/triangulate.h"
+#include "gltf_test_support.h"
+#include "model/random.h"
+#include "support/test_data.h"
+
+namespace bk {
+namespace {
+
+using testing::MakeGroup;
+
+// ---- triangulation
+
+double Area2(const std::vector<CVector>& p, std::uint32_t a, std::uint32_t b, std::uint32_t c) {
+  return (p[b].x - p[a].x) * (p[c].y - p[a].y) - (p[b].y - p[a].y) * (p[c].x - p[a].x);
+}
+
+TEST(TriangulateFace, ClipsConcaveFacesWithoutLeavingThem) {
+  // An L: a fan from corner 0 would cover the notch.
+  const std::vector<CVector> p = {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}};
+  const std::vector<std::uint32_t> outer = {3, 4, 5, 0, 1, 2};
+  std::vector<std::uint32_t> t;
+  TriangulateFace(p, outer, {}, t);
+  ASSERT_EQ(t.size(), 12u);
+  double area = 0;
+  for (std::size_t i = 0; i < t.size(); i += 3) {
+    const double a = Area2(p, t[i], t[i + 1], t[i + 2]);
+    EXPECT_GT(a, 0) << "every triangle keeps the face's turning sense";
+    area += a / 2;
+  }
+  EXPECT_DOUBLE_EQ(area, 3.0);
+}
+
+TEST(TriangulateFace, BridgesAHoleAndLeavesItOpen) {
+  // A 4x4 square in a tilted plane with a 2x2 hole; the hole turns either way.
+  std::vector<CVector> p = {{0, 0, 0}, {4, 0, 0}, {4, 4, 4}, {0, 4, 4},
+                            {1, 1, 1}, {1, 3, 3}, {3, 3, 3}, {3, 1, 1}};
+  const std::vector<std::uint32_t> outer = {0, 1, 2, 3};
+  const std::vector<std::vector<std::uint32_t>> holes = {{4, 5, 6, 7}};
+  std::vector<std::uint32_t> t;
+  TriangulateFace(p, outer, holes, t);
+  ASSERT_EQ(t.size() % 3, 0u);
+  double area = 0;
+  for (std::size_t i = 0; i < t.size(); i += 3) {
+    const double a = Area2(p, t[i], t[i + 1], t[i + 2]);  // projected on z = 0
+    EXPECT_GE(a, 0);
+    area += a / 2;
+    // No triangle covers the hole's centre (2, 2).
+    const CVector c{(p[t[i]].x + p[t[i + 1]].x + p[t[i + 2]].x) / 3,
+                    (p[t[i]].y + p[t[i + 1]].y + p[t[i + 2]].y) / 3, 0};
+    EXPECT_FALSE(c.x > 1 && c.x < 3 && c.y > 1 && c.y < 3);
+  }
+  EXPECT_NEAR(area, 16.0 - 4.0, 1e-9);
+}
+
+TEST(TriangulateFace, DegenerateFacesStillTerminate) {
+  const std::vector<CVector> p = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {1, 1, 0}};
+  std::vector<std::uint32_t> t;
+  TriangulateFace(p, std::vector<std::uint32_t>{0, 1, 2, 3}, {}, t);  // all on a line
+  EXPECT_EQ(t.size(), 6u);
+  t.clear();
+  TriangulateFace(p, std::vector<std::uint32_t>{0, 1}, {}, t);
+  EXPECT_TRUE(t.empty());
+  t.clear();
+  // A self-crossing bow tie.
+  const std::vector<CVector> q = {{0, 0, 0}, {1, 1, 0}, {1, 0, 0}, {0, 1, 0}};
+  TriangulateFace(q, std::vector<std::uint32_t>{0, 1, 2, 3}, {}, t);
+  EXPECT_EQ(t.size(), 6u);
+}
+
+// ---- reading a written file back
+
+tinygltf::Model Load(const std::string& bytes, bool binary) {
+  tinygltf::TinyGLTF loader;
+  tinygltf::Model model;
+  std::string error;
+  std::string warning;
+  const bool ok =
+      binary ? loader.LoadBinaryFromMemory(&model, &error, &warning,
+                                           reinterpret_cast<const unsigned char*>(bytes.data()),
+                                           static_cast<unsigned>(bytes.size()))
+             : loader.LoadASCIIFromString(&model, &error, &warning, bytes.data(),
+                                          static_cast<unsigned>(bytes.size()), "");
+  EXPECT_TRUE(ok) << error << warning;
+  return model;
+}
+
+std::vector<float> Floats(const tinygltf::Model& m, int accessor_index) {
+  const tinygltf::Accessor& a = m.accessors[accessor_index];
+  const tinygltf::BufferView& v = m.bufferViews[a.bufferView];
+  const int components = tinygltf::GetNumComponentsInType(a.type);
+  const std::size_t stride = v.byteStride != 0 ? v.byteStride : components * sizeof(float);
+  std::vector<float> out;
+  const unsigned char* base = m.buffers[v.buffer].data.data() + v.byteOffset + a.byteOffset;
+  for (std::size_t i = 0; i < a.count; ++i) {
+    const float* f = reinterpret_cast<const float*>(base + i * stride);
+    out.insert(out.end(), f, f + components);
+  }
+  return out;
+}
+
+const tinygltf::AnimationSampler* SamplerFor(const tinygltf::Model& m, int node, const std::string& path) {
+  if (m.animations.empty()) return nullptr;
+  for (const auto& c : m.animations[0].channels) {
+    if (c.target_node == node && c.target_path == path) return &m.animations[0].samplers[c.sampler];
+  }
+  return nullptr;
+}
+
+// The glTF CUBICSPLINE curve at time t from the written times and (in, value, out) triples.
+std::array<double, 3> Cubic(const std::vector<float>& times, const std::vector<float>& out, double t) {
+  std::size_t k = 0;
+  while (k + 2 < times.size() && t >= times[k + 1]) ++k;
+  const double td = times[k + 1] - times[k];
+  const double s = (t - times[k]) / td;
+  std::array<double, 3> r{};
+  for (int a = 0; a < 3; ++a) {
+    const double v0 = out[(3 * k + 1) * 3 + a];
+    const double b0 = out[(3 * k + 2) * 3 + a];
+    const double v1 = out[(3 * (k + 1) + 1) * 3 + a];
+    const double a1 = out[(3 * (k + 1)) * 3 + a];
+    r[a] = (2 * s * s * s - 3 * s * s + 1) * v0 + td * (s * s * s - 2 * s * s + s) * b0 +
+           (-2 * s * s * s + 3 * s * s) * v1 + td * (s * s * s - s * s) * a1;
+  }
+  return r;
+}
+
+std::array<double, 3> YUp(CVector v) { return {v.x, v.z, -v.y}; }
+
+TEST(GltfExport, SplineSamplersReproduceTheEvaluator) {
+  auto group = MakeGroup(1);
+  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
+  const auto& channel = static_cast<const CAnimChunkEx&>(*group->Children[1]);
+  const CGroup* groups[] = {group.get()};
+  GltfOptions options;
+  options.Fps = 24;
+  std::string bytes;
+  const GltfResult result = BuildGltf(GltfGroupsOf(groups), options, true, bytes);
+  ASSERT_TRUE(result.ok) << result.error;
+  const tinygltf::Model m = Load(bytes, true);
+  ASSERT_EQ(m.nodes.size(), 2u);
+  EXPECT_EQ(m.asset.extras.Get("fps").GetNumberAsDouble(), 24.0);
+  const int node = m.nodes[0].children.at(0);
+
+  const auto* translation = SamplerFor(m, node, "translation");
+  ASSERT_NE(translation, nullptr);
+  EXPECT_EQ(translation->interpolation, "CUBICSPLINE");
+  const auto times = Floats(m, translation->input);
+  const auto values = Floats(m, translation->output);
+  ASSERT_EQ(times.size(), 5u);
+  EXPECT_FLOAT_EQ(times[2], 35.0f / 24);
+  const auto* scale = SamplerFor(m, node, "scale");
+  ASSERT_NE(scale, nullptr);
+  const auto scale_times = Floats(m, scale->input);
+  const auto scale_values = Floats(m, scale->output);
+  for (double f = 0; f <= 49; f += 0.37) {
+    const Pose pose = EvaluatePose(channel, f);
+    const auto want = YUp(Add(piece.Axis.Center, pose.Position));
+    const auto got = Cubic(times, values, f / 24);
+    for (int a = 0; a < 3; ++a) EXPECT_NEAR(got[a], want[a], 1e-5) << "frame " << f;
+    if (f <= 30) {
+      const auto s = Cubic(scale_times, scale_values, f / 24);
+      EXPECT_NEAR(s[0], pose.Size.x, 1e-5);
+      EXPECT_NEAR(s[1], pose.Size.z, 1e-5);
+      EXPECT_NEAR(s[2], pose.Size.y, 1e-5);
+    }
+  }
+
+  // A three-key turn: one normalised sample per frame, equal to the evaluator.
+  const auto* rotation = SamplerFor(m, node, "rotation");
+  ASSERT_NE(rotation, nullptr);
+  EXPECT_EQ(rotation->interpolation, "LINEAR");
+  const auto rtimes = Floats(m, rotation->input);
+  const auto rvalues = Floats(m, rotation->output);
+  ASSERT_EQ(rtimes.size(), 31u);
+  for (int f = 0; f <= 30; ++f) {
+    EXPECT_FLOAT_EQ(rtimes[f], f / 24.0f);
+    const Quaternion q = EvaluatePose(channel, f).Orientation;
+    const double dot = rvalues[4 * f] * q.x + rvalues[4 * f + 1] * q.z - rvalues[4 * f + 2] * q.y +
+                       rvalues[4 * f + 3] * q.w;
+    EXPECT_NEAR(std::fabs(dot), 1.0, 1e-6) << "frame " << f;
+  }
+}
+
+TEST(GltfExport, MeshesAreRelativeToTheCentreWithReversedCorners) {
+  auto group = MakeGroup(1);
+  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
+  const CGroup* groups[] = {group.get()};
+  std::string bytes;
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, false, bytes).ok);
+  const tinygltf::Model m = Load(bytes, false);
+  ASSERT_EQ(m.meshes.size(), 1u);
+  const auto& primitive = m.meshes[0].primitives.at(0);
+  const auto positions = Floats(m, primitive.attributes.at("POSITION"));
+  for (std::size_t i = 0; i < piece.Vertices.size(); ++i) {
+    const auto want = YUp(Subtract(*piece.Vertices[i], piece.Axis.Center));
+    for (int a = 0; a < 3; ++a) EXPECT_FLOAT_EQ(positions[3 * i + a], want[a]);
+  }
+  // The square 0 1 2 3 (counter-clockwise seen from +z in the modeller) is
+  // drawn clockwise from above: its triangles face down, which after the axis
+  // change is -y... Check the winding: normals point along -z of the modeller.
+  const auto& indices = m.accessors[primitive.indices];
+  EXPECT_EQ(indices.count, 9u);  // two triangles of the square, one triangle
+  const auto& material = m.materials.at(primitive.material);
+  EXPECT_TRUE(material.doubleSided);
+  EXPECT_EQ(material.pbrMetallicRoughness.baseColorFactor, (std::vector<double>{1, 0, 0, 1}));
+  const auto& node = m.nodes[m.nodes[0].children.at(0)];
+  const auto centre = YUp(piece.Axis.Center);
+  ASSERT_EQ(node.translation.size(), 3u);
+  for (int a = 0; a < 3; ++a) EXPECT_FLOAT_EQ(node.translation[a], centre[a]);
+}
+
+TEST(GltfExport, FrameSamplingBakesEveryChannelPerFrame) {
+  auto group = MakeGroup(1);
+  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
+  const auto& channel = static_cast<const CAnimChunkEx&>(*group->Children[1]);
+  const CGroup* groups[] = {group.get()};
+  GltfOptions options;
+  options.Sampling = GltfSampling::Frames;
+  std::string bytes;
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), options, true, bytes).ok);
+  const tinygltf::Model m = Load(bytes, true);
+  const int node = m.nodes[0].children.at(0);
+  for (const char* path : {"translation", "scale", "rotation"}) {
+    const auto* sampler = SamplerFor(m, node, path);
+    ASSERT_NE(sampler, nullptr) << path;
+    EXPECT_EQ(sampler->interpolation, "LINEAR");
+  }
+  const auto* translation = SamplerFor(m, node, "translation");
+  const auto values = Floats(m, translation->output);
+  ASSERT_EQ(values.size(), 50u * 3);
+  for (int f = 0; f <= 49; ++f) {
+    const auto want = YUp(Add(piece.Axis.Center, EvaluatePose(channel, f).Position));
+    for (int a = 0; a < 3; ++a) EXPECT_NEAR(values[3 * f + a], want[a], 1e-5);
+  }
+}
+
+TEST(GltfExport, TwoLinearTurnKeysStayASlerpAndStillChannelsStayStatic) {
+  auto group = MakeGroup(1);
+  auto& channel = static_cast<CAnimChunkEx&>(*group->Children[1]);
+  channel.Keys = {{2, 0, {0, -1, 0}, {0, 0, 0}, 1.0f}, {2, 30, {0, -1, 0}, {0.131f, 0.0f, 0.402f}, 0.5f}};
+  channel.SizeKeys = {{4, 0, {0, 0, 0}, {2, 2, 2}}, {4, 30, {0, -3, 0}, {2, 2, 2}}};
+  channel.PositionKeys = {{3, 5, {0, -1, 0}, {1, 2, 3}}};
+  const CGroup* groups[] = {group.get()};
+  std::string bytes;
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok);
+  const tinygltf::Model m = Load(bytes, true);
+  const int node_index = m.nodes[0].children.at(0);
+  const auto* rotation = SamplerFor(m, node_index, "rotation");
+  ASSERT_NE(rotation, nullptr);
+  EXPECT_EQ(Floats(m, rotation->input).size(), 2u);
+  EXPECT_EQ(SamplerFor(m, node_index, "translation"), nullptr) << "one key: the node's value";
+  const auto& node = m.nodes[node_index];
+  ASSERT_EQ(node.translation.size(), 3u);
+  EXPECT_FLOAT_EQ(node.translation[1], 2 + 3);  // centre z 2 + key z 3, now y
+  ASSERT_EQ(node.scale.size(), 3u);
+  EXPECT_DOUBLE_EQ(node.scale[0], 2.0);
+}
+
+TEST(GltfExport, RefusesWhatItCannotCarryAndLeavesNoFile) {
+  const auto dir = testing::TestFolder("refuse");
+  auto group = MakeGroup(1);
+  const CGroup* groups[] = {group.get()};
+  const auto g = GltfGroupsOf(groups);
+
+  EXPECT_FALSE(WriteGltf(g, (dir / "x.obj").string(), {}).ok);
+  const GltfResult missing = WriteGltf(g, (dir / "no/such/folder/x.glb").string(), {});
+  EXPECT_FALSE(missing.ok);
+  EXPECT_FALSE(missing.error.empty());
+  GltfOptions bad_fps;
+  bad_fps.Fps = 0;
+  EXPECT_FALSE(WriteGltf(g, (dir / "x.glb").string(), bad_fps).ok);
+
+  auto& channel = static_cast<CAnimChunkEx&>(*group->Children[1]);
+  channel.PositionKeys[1].Frame = -3;
+  const GltfResult negative = WriteGltf(g, (dir / "x.glb").string(), {});
+  EXPECT_FALSE(negative.ok);
+  EXPECT_NE(negative.error.find("-3"), std::string::npos) << negative.error;
+  EXPECT_TRUE(std::filesystem::is_empty(dir)) << "no file and no temporary is left";
+  std::filesystem::remove_all(dir);
+}
+
+// ---- real files: explode in-process, write the .cob, read it back, export
+
+struct Explosion {
+  std::unique_ptr<CPolyChunk> object;
+  std::unique_ptr<CPolyChunk> particle;
+  std::unique_ptr<CGroup> pieces;
+  std::unique_ptr<CGroup> particles;
+};
+
+Explosion Explode(const std::filesystem::path& path, const std::filesystem::path& particle_path,
+                  ExplosionOptions options) {
+  Explosion e;
+  ImportResult imported = ImportObject(path.string());
+  EXPECT_TRUE(imported.object) << imported.error;
+  if (!imported.object) return e;
+  e.object = std::move(imported.object);
+  MotionContext motion;
+  CRandom random(12345);
+  NoProgress progress;
+  const std::int32_t mode = particle_path.empty() ? 0 : 1;
+  MotionInputs in{motion, options, random};
+  GroupResult pieces = ExplodeObject(*e.object, in, mode, progress);
+  EXPECT_EQ(pieces.outcome, RunOutcome::Done);
+  e.pieces = std::move(pieces.group);
+  if (!particle_path.empty() && e.pieces) {
+    ImportResult p = ImportObject(particle_path.string());
+    EXPECT_TRUE(p.object) << p.error;
+    e.particle = std::move(p.object);
+    const CPolyChunk* all[] = {e.particle.get()};
+    ParticleInputs pin{*e.object, *e.particle, all, mode, 1.0f};
+    GroupResult particles = ExplodeParticles(pin, *e.pieces, in, progress);
+    EXPECT_EQ(particles.outcome, RunOutcome::Done);
+    e.particles = std::move(particles.group);
+  }
+  return e;
+}
+
+void RoundTrip(const std::string& name, const Explosion& e, GltfSampling sampling) {
+  ASSERT_TRUE(e.pieces);
+  std::vector<const CCobBase*> objects = {e.pieces.get()};
+  if (e.particles) objects.push_back(e.particles.get());
+  const std::string cob = testing::WriteCob(objects);
+  const ExplodedReadResult read = ReadExplodedFile(cob);
+  ASSERT_TRUE(read.ok) << read.error;
+
+  std::size_t objects_written = 0;
+  for (const auto& g : read.File.Groups) objects_written += g.Objects.size();
+  std::size_t objects_made = e.pieces->Children.size() / 2;
+  if (e.particles) objects_made += e.particles->Children.size() / 2;
+  EXPECT_EQ(objects_written, objects_made);
+
+  const auto dir = testing::TestFolder(name);
+  const auto path = dir / (name + (sampling == GltfSampling::Keys ? ".glb" : ".gltf"));
+  GltfOptions options;
+  options.Sampling = sampling;
+  const GltfResult result = WriteGltf(GltfGroupsOf(read.File), path.string(), options);
+  ASSERT_TRUE(result.ok) << result.error;
+
+  tinygltf::TinyGLTF loader;
+  tinygltf::Model m;
+  std::string error;
+  std::string warning;
+  const bool loaded = sampling == GltfSampling::Keys
+                          ? loader.LoadBinaryFromFile(&m, &error, &warning, path.string())
+                          : loader.LoadASCIIFromFile(&m, &error, &warning, path.string());
+  ASSERT_TRUE(loaded) << error;
+  EXPECT_EQ(m.nodes.size(), read.File.Groups.size() + objects_written);
+
+  // Key times and values as the .cob holds them.
+  if (sampling == GltfSampling::Keys) {
+    const auto& first_group = read.File.Groups[0];
+    const int group_node = m.scenes[0].nodes[0];
+    for (std::size_t k = 0; k < first_group.Objects.size(); k += 7) {
+      const ExplodedObject& o = first_group.Objects[k];
+      const int node = m.nodes[group_node].children.at(k);
+      EXPECT_EQ(m.nodes[node].name, o.Mesh->Name);
+      const std::vector<VectorKeyTangents> keys = PrepareVectorKeys(o.Channel->PositionKeys);
+      const auto* sampler = SamplerFor(m, node, "translation");
+      if (keys.size() < 2) {
+        EXPECT_EQ(sampler, nullptr);
+        continue;
+      }
+      ASSERT_NE(sampler, nullptr);
+      const auto times = Floats(m, sampler->input);
+      const auto values = Floats(m, sampler->output);
+      ASSERT_EQ(times.size(), keys.size());
+      for (std::size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_FLOAT_EQ(times[i], static_cast<float>(keys[i].Frame / 30.0));
+        const CVector at{static_cast<float>(keys[i].Value[0]), static_cast<float>(keys[i].Value[1]),
+                         static_cast<float>(keys[i].Value[2])};
+        const auto want = YUp(Add(o.Mesh->Axis.Center, at));
+        for (int a = 0; a < 3; ++a) EXPECT_NEAR(values[(3 * i + 1) * 3 + a], want[a], 1e-4);
+      }
+    }
+  }
+  BK_EXPECT_VALID_GLTF(path);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(GltfRealFiles, DwarfWithGravityAndBouncesRoundTrips) {
+  BK_REQUIRE_REAL_FILE(path, "dwarf_ascii.cob");
+  ExplosionOptions options;
+  options.Gravity = 1;
+  options.MinPieces = 40;
+  RoundTrip("dwarf", Explode(path, {}, options), GltfSampling::Keys);
+}
+
+TEST(GltfRealFiles, SpiderWithParticlesRoundTripsPerFrame) {
+  BK_REQUIRE_REAL_FILE(path, "spider_4_3_ascii.cob");
+  BK_REQUIRE_REAL_FILE(particle, "molecule_ascii.cob");
+  ExplosionOptions options;
+  options.Particles = 1;
+  options.PathType = 1;
+  options.Stagger = 1;
+  RoundTrip("spider", Explode(path, particle, options), GltfSampling::Frames);
+}
+
+TEST(GltfRealFiles, EveryRealFileExportsAValidFile) {
+  for (const char* name : {"molecule_ascii.cob", "spider_6_6_ascii.cob"}) {
+    BK_REQUIRE_REAL_FILE(path, name);
+    ExplosionOptions options;
+    options.PathType = 2;
+    options.ToggleDirection = 1;
+    RoundTrip(std::string(name).substr(0, 8), Explode(path, {}, options), GltfSampling::Keys);
+  }
+}
+
+TEST(GltfExport, HandMadeFilesPassTheValidator) {
+  const auto dir = testing::TestFolder("valid");
+  auto pieces = MakeGroup(3);
+  auto particles = MakeGroup(2);
+  particles->ParentId = pieces->Id;
+  const CGroup* groups[] = {pieces.get(), particles.get()};
+  std::vector<std::filesystem::path> files;
+  for (const char* name : {"keys.glb", "keys.gltf"}) {
+    files.push_back(dir / name);
+    ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), {}).ok);
+  }
+  GltfOptions frames;
+  frames.Sampling = GltfSampling::Frames;
+  files.push_back(dir / "frames.glb");
+  ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), frames).ok);
+  for (const auto& f : files) BK_EXPECT_VALID_GLTF(f);
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace bk

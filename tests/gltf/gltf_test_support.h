@@ -1,0 +1,140 @@
+#pragma once
+
+// Helpers shared by the glTF tests: small hand-made explosions, the file
+// written through the real writers, and the Khronos validator.
+
+#include <cstdlib>
+#include <fstream>
+#include <unistd.h>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "cob/anim_chunk.h"
+#include "cob/cob_file.h"
+#include "cob/cob_writer.h"
+#include "cob/group.h"
+#include "cob/material.h"
+#include "cob/poly_chunk.h"
+#include "model/progress.h"
+
+namespace bk::testing {
+
+// A piece: a unit square with a triangle beside it, centred at `center`,
+// with one red material.
+inline std::unique_ptr<CPolyChunk> MakePiece(const std::string& name, std::int32_t parent,
+                                             CVector center) {
+  auto piece = std::make_unique<CPolyChunk>();
+  piece->Name = name;
+  piece->ParentId = parent;
+  piece->Axis.Center = center;
+  piece->Axis.XAxis = {1, 0, 0};
+  piece->Axis.YAxis = {0, 1, 0};
+  piece->Axis.ZAxis = {0, 0, 1};
+  piece->Axis.Row0 = {1, 0, 0};
+  piece->Axis.Row1 = {0, 1, 0};
+  piece->Axis.Row2 = {0, 0, 1};
+  const CVector corners[] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 0, 0}};
+  for (CVector c : corners) piece->AddOwnedVertex(Add(c, center));
+  piece->AddOwnedUvPoint({0, 0});
+  CFace square;
+  square.VertexCount = 4;
+  square.VertexIndices = {0, 1, 2, 3};
+  square.UvIndices = {0, 0, 0, 0};
+  piece->AddOwnedFace(square);
+  CFace triangle;
+  triangle.VertexCount = 3;
+  triangle.VertexIndices = {1, 4, 2};
+  triangle.UvIndices = {0, 0, 0};
+  piece->AddOwnedFace(triangle);
+  auto material = std::make_unique<CMaterial>();
+  material->ParentId = piece->Id;
+  material->Colour = {1.0f, 0.0f, 0.0f};
+  piece->Materials.push_back(std::move(material));
+  piece->VertexTotal = 5;
+  piece->UvTotal = 1;
+  piece->FaceTotal = 2;
+  return piece;
+}
+
+// A fall with one bounce, an accelerating shrink and a three-key turn.
+inline std::unique_ptr<CAnimChunkEx> MakeChannel(const CPolyChunk& piece) {
+  auto channel = std::make_unique<CAnimChunkEx>();
+  channel->ParentId = piece.Id;
+  channel->Piece = &piece;
+  channel->PositionKeys = {{3, 0, {0, -4, 0}, {0, 0, 0}},
+                           {3, 20, {0, 0, 0}, {4, 2, 6}},
+                           {3, 35, {0, -1, 0}, {8, 4, -3}},
+                           {3, 42, {0, 0, 0}, {10, 5, 1}},
+                           {3, 49, {0, -2, 0}, {12, 6, -3}}};
+  channel->SizeKeys = {{4, 0, {0, 0, 0}, {1, 1, 1}}, {4, 30, {0, -3, 0}, {0.25f, 0.5f, 2.0f}}};
+  channel->Keys = {{2, 0, {0, -1, 0}, {0, 0, 0}, 1.0f},
+                   {2, 15, {0, 0, 0}, {0.2f, 0.1f, 0.3f}, 0.8f},
+                   {2, 30, {0, -1, 0}, {0.131f, 0.0f, 0.402f}, 0.5f}};
+  return channel;
+}
+
+// A "Burstkin" group of `count` pieces, each followed by its channel.
+inline std::unique_ptr<CGroup> MakeGroup(int count) {
+  auto group = std::make_unique<CGroup>();
+  group->Name = "Burstkin";
+  for (int k = 0; k < count; ++k) {
+    auto piece = MakePiece("Bk," + std::to_string(k + 2), group->Id, {float(k) * 3, 1, 2});
+    auto channel = MakeChannel(*piece);
+    group->Children.push_back(std::move(piece));
+    group->Children.push_back(std::move(channel));
+  }
+  return group;
+}
+
+// The .cob text the export writes for these objects.
+inline std::string WriteCob(std::span<const CCobBase* const> objects) {
+  std::ostringstream text;
+  {
+    CobWriter writer(text);
+    NoProgress progress;
+    const ExportResult result = WriteObjects(writer, objects, progress);
+    EXPECT_TRUE(result.ok) << result.error;
+  }
+  return text.str();
+}
+
+inline std::filesystem::path SourceDir() {
+  return std::filesystem::path(BURSTKIN_EXAMPLES_DIR).parent_path();
+}
+
+// Runs the Khronos validator on a file: no error and no warning. Skips the
+// calling test (with the reason) when node or the validator package is absent.
+#define BK_EXPECT_VALID_GLTF(path)                                                            \
+  do {                                                                                      \
+    const auto bk_root = ::bk::testing::SourceDir();                                        \
+    if (std::system("node --version >/dev/null 2>&1") != 0) {                               \
+      GTEST_SKIP() << "node is not installed; glTF validation skipped";                     \
+    }                                                                                       \
+    if (!std::filesystem::exists(bk_root / "tools/node_modules/gltf-validator")) {          \
+      GTEST_SKIP() << "the glTF validator is not installed (npm registry unreachable?); "   \
+                      "run scripts/install-validator.sh; validation skipped";               \
+    }                                                                                       \
+    const std::string bk_report = (path).string() + ".report";                              \
+    const std::string bk_command = "node '" + (bk_root / "tools/validate.mjs").string() +   \
+                                   "' '" + (path).string() + "' > '" + bk_report + "' 2>&1"; \
+    const int bk_status = std::system(bk_command.c_str());                                  \
+    std::ifstream bk_in(bk_report);                                                         \
+    std::stringstream bk_text;                                                              \
+    bk_text << bk_in.rdbuf();                                                               \
+    EXPECT_EQ(bk_status, 0) << "validator on " << (path) << ":\n" << bk_text.str();         \
+  } while (false)
+
+// A fresh folder for one test's files.
+inline std::filesystem::path TestFolder(const std::string& name) {
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("burstkin-gltf-" + name + "-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+}  // namespace bk::testing
