@@ -52,7 +52,8 @@ bool HasNaN(const CUvPoint& t) { return std::isnan(t.u) || std::isnan(t.v); }
 // equals it exactly, as a front-to-back search of the list would, in constant
 // expected time. Only the first occurrence of each value is indexed; since an
 // element is appended only when its value is not yet in the list, that is the
-// element a linear search would stop at.
+// element a linear search would stop at. Slots keep a copy of the value so a
+// probe touches only the table.
 template <typename T>
 class FirstMatchIndex {
  public:
@@ -64,12 +65,12 @@ class FirstMatchIndex {
     const T& value = *element;
     if (!HasNaN(value)) {
       std::size_t slot = HashOf(value) & mask_;
-      while (slots_[slot] != kEmptySlot) {
-        if (*list_[slots_[slot]] == value) return slots_[slot];
+      while (slots_[slot].position != kEmptySlot) {
+        if (slots_[slot].value == value) return slots_[slot].position;
         slot = (slot + 1) & mask_;
       }
       if (list_.size() >= kEmptySlot) throw std::length_error("too many vertices in one piece");
-      slots_[slot] = static_cast<std::uint32_t>(list_.size());
+      slots_[slot] = Slot{value, static_cast<std::uint32_t>(list_.size())};
       list_.push_back(element);
       if (++used_ * 2 > slots_.size()) Rehash(slots_.size() * 2);
     } else {
@@ -79,20 +80,25 @@ class FirstMatchIndex {
   }
 
  private:
+  struct Slot {
+    T value{};
+    std::uint32_t position = kEmptySlot;
+  };
+
   void Rehash(std::size_t capacity) {
-    std::vector<std::uint32_t> old = std::move(slots_);
-    slots_.assign(capacity, kEmptySlot);
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(capacity, Slot{});
     mask_ = capacity - 1;
-    for (std::uint32_t position : old) {
-      if (position == kEmptySlot) continue;
-      std::size_t slot = HashOf(*list_[position]) & mask_;
-      while (slots_[slot] != kEmptySlot) slot = (slot + 1) & mask_;
-      slots_[slot] = position;
+    for (const Slot& entry : old) {
+      if (entry.position == kEmptySlot) continue;
+      std::size_t slot = HashOf(entry.value) & mask_;
+      while (slots_[slot].position != kEmptySlot) slot = (slot + 1) & mask_;
+      slots_[slot] = entry;
     }
   }
 
   std::vector<T*>& list_;
-  std::vector<std::uint32_t> slots_;
+  std::vector<Slot> slots_;
   std::size_t mask_ = 0;
   std::size_t used_ = 0;
 };
