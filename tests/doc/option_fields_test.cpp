@@ -99,15 +99,6 @@ TEST(SetOptionFromText, TakesChoicesByIndexOrLabelIgnoringCase) {
   EXPECT_EQ(o.OutputMode, 0);
 }
 
-TEST(SetOptionFromText, FlagsTakeOnlyZeroOrOne) {
-  ExplosionOptions o;
-  EXPECT_EQ(SetOptionFromText(o, *FindOptionField("PositionAxes.y"), "0"), std::nullopt);
-  EXPECT_EQ(o.PositionAxes.y, 0);
-  EXPECT_EQ(o.PositionAxes.x, 1);
-  EXPECT_TRUE(SetOptionFromText(o, *FindOptionField("Gravity"), "2").has_value());
-  EXPECT_EQ(o.Gravity, 0);
-}
-
 TEST(OptionFields, NamesEverySettableFieldButNotTheDerivedOnes) {
   EXPECT_EQ(OptionFields().size(), 43u);
   for (const char* derived : {"ObjectFaces", "ChunkCount", "FrameTotal", "BounceFrameFactor"}) {
