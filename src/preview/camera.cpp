@@ -30,9 +30,26 @@ Camera Camera::Framing(const Bounds& bounds, ViewKind view) {
   camera.Target = bounds.Center();
   double radius = bounds.Radius();
   if (!(radius > 1e-6) || !std::isfinite(radius)) radius = 1.0;
-  // The bounding sphere fits the narrower side with a small margin.
-  camera.Distance = radius * 1.08 / std::sin(camera.FieldOfView * 0.5 * kDegree);
   camera.Near = radius * 1e-3;
+  camera.Distance = radius / std::sin(camera.FieldOfView * 0.5 * kDegree);
+  if (bounds.IsEmpty()) return camera;
+  // Close in until the nearest of the box's corners to the image's edge
+  // touches it (with a small margin): a bounding sphere would leave flat
+  // scenes, such as pieces spread in a plane, small in the middle.
+  const CameraBasis b = BasisOf(camera);
+  const double t = std::tan(camera.FieldOfView * 0.5 * kDegree) / 1.06;
+  double needed = 0.0;
+  for (int corner = 0; corner < 8; ++corner) {
+    const double p[3] = {(corner & 1) ? bounds.Max.x : bounds.Min.x,
+                         (corner & 2) ? bounds.Max.y : bounds.Min.y,
+                         (corner & 4) ? bounds.Max.z : bounds.Min.z};
+    const double d[3] = {p[0] - camera.Target.x, p[1] - camera.Target.y, p[2] - camera.Target.z};
+    const double x = d[0] * b.right[0] + d[1] * b.right[1] + d[2] * b.right[2];
+    const double y = d[0] * b.up[0] + d[1] * b.up[1] + d[2] * b.up[2];
+    const double z = d[0] * b.forward[0] + d[1] * b.forward[1] + d[2] * b.forward[2];
+    needed = std::max({needed, std::fabs(x) / t - z, std::fabs(y) / t - z, 0.1 * radius - z});
+  }
+  if (needed > 0.0 && std::isfinite(needed)) camera.Distance = needed;
   return camera;
 }
 

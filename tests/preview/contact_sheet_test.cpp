@@ -57,11 +57,11 @@ class ContactSheetTest : public QObject {
       RenderOptions options;
       options.Ghost = false;
       SceneRenderer renderer;
-      const QSize size(320, 240);
+      const QSize size(480, 360);
       const QImage restMask =
           CoverageMask(RenderTile(renderer, *rest, 0, camera, size, options), options.Background);
       const long long covered = CountSet(restMask);
-      QVERIFY(covered > 200);
+      QVERIFY(covered > 300);
 
       const QImage first =
           CoverageMask(RenderTile(renderer, scene, 0, camera, size, options), options.Background);

@@ -15,8 +15,10 @@ using namespace bk::preview_test;
 
 namespace {
 
-CPolyChunk MeshWithFace(const std::vector<CVector>& points, std::vector<std::uint32_t> corners) {
-  CPolyChunk mesh;
+std::unique_ptr<CPolyChunk> MeshWithFace(const std::vector<CVector>& points,
+                                         std::vector<std::uint32_t> corners) {
+  auto owned = std::make_unique<CPolyChunk>();
+  CPolyChunk& mesh = *owned;
   mesh.Axis.Row0 = {1, 0, 0};
   mesh.Axis.Row1 = {0, 1, 0};
   mesh.Axis.Row2 = {0, 0, 1};
@@ -26,7 +28,7 @@ CPolyChunk MeshWithFace(const std::vector<CVector>& points, std::vector<std::uin
   face.UvIndices.assign(corners.size(), 0);
   face.VertexIndices = std::move(corners);
   mesh.AddOwnedFace(face);
-  return mesh;
+  return owned;
 }
 
 double TriangleAreaSum(const PreviewScene& scene) {
@@ -111,14 +113,15 @@ class SceneTest : public QObject {
   // An L-shaped face: a fan from its reflex corner would cover area outside it.
   void concaveFacesAreClippedNotFanned() {
     const std::vector<CVector> l = {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}};
-    const CPolyChunk mesh = MeshWithFace(l, {3, 4, 5, 0, 1, 2});
-    const auto scene = PreviewScene::FromObject(mesh);
+    const auto mesh = MeshWithFace(l, {3, 4, 5, 0, 1, 2});
+    const auto scene = PreviewScene::FromObject(*mesh);
     QCOMPARE(scene->Triangles().size(), std::size_t(4));
     QVERIFY(std::fabs(TriangleAreaSum(*scene) - 3.0) < 1e-6);
   }
 
   void brokenFacesAreLeftOut() {
-    CPolyChunk mesh = MeshWithFace({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {0, 1, 7});  // index past the end
+    const auto owned = MeshWithFace({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {0, 1, 7});  // index past the end
+    CPolyChunk& mesh = *owned;
     CFace two;
     two.VertexCount = 2;
     two.VertexIndices = {0, 1};
