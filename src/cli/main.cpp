@@ -5,6 +5,9 @@
 
 #include "cli/explode_command.h"
 #include "cli/info_command.h"
+#ifdef BURSTKIN_HAS_GLTF
+#include "cli/gltf_command.h"
+#endif
 
 int main(int argc, char** argv) {
   CLI::App app{"Burstkin: explode ASCII trueSpace objects into animated pieces."};
@@ -15,7 +18,15 @@ int main(int argc, char** argv) {
   bk::cli::InfoSettings info;
   bk::cli::AddInfoCommand(app, info, run);
   bk::cli::ExplodeSettings explode;
-  bk::cli::AddExplodeCommand(app, explode, run);
+  CLI::App* explode_command = bk::cli::AddExplodeCommand(app, explode, run);
+#ifdef BURSTKIN_HAS_GLTF
+  bk::cli::GltfExplodeSettings explode_gltf;
+  bk::cli::AddGltfExplodeOptions(*explode_command, explode, explode_gltf);
+  bk::cli::GltfCommandSettings gltf;
+  bk::cli::AddGltfCommand(app, gltf, run);
+#else
+  (void)explode_command;
+#endif
 
   try {
     app.parse(argc, argv);

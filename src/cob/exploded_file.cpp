@@ -73,7 +73,8 @@ class Parser {
       } else if (line.starts_with("PolH")) {
         ReadObject();  // leaves the line after its chunks current
       } else {
-        Fail("a Grou, PolH or END chunk was expected");
+        Fail("found \"" + std::string(line.substr(0, 4)) +
+             "\" where a Grou, PolH or END chunk was expected");
       }
     }
     return std::move(file_);

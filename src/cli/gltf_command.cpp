@@ -1,0 +1,96 @@
+#include "cli/gltf_command.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "cob/exploded_file.h"
+
+namespace bk::cli {
+namespace {
+
+void Say(std::string_view text) { std::cerr << "burstkin-cli: " << text << '\n'; }
+
+// The checks both commands put on their glTF options, so bad values are
+// refused before anything is read or exploded.
+void AddSharedOptions(CLI::App& command, GltfOptions& options) {
+  command
+      .add_option("--fps", options.Fps,
+                  "frames per second of the glTF animation (default 30; times = frame / fps)")
+      ->check([](const std::string& text) -> std::string {
+        double value = 0;
+        if (!CLI::detail::lexical_cast(text, value)) return "expected a number, got \"" + text + "\"";
+        return CheckFps(value);
+      });
+  command
+      .add_option_function<std::string>(
+          "--gltf-sampling",
+          [&options](const std::string& value) {
+            options.Sampling = value == "frames" ? GltfSampling::Frames : GltfSampling::Keys;
+          },
+          "keys: exact spline curves on the key frames (default); frames: one linear sample per "
+          "frame, for importers that ignore spline tangents")
+      ->check(CLI::IsMember({"keys", "frames"}));
+}
+
+std::string CheckGltfName(const std::string& path) {
+  auto ends = [&](std::string_view suffix) {
+    if (path.size() < suffix.size()) return false;
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+      if (std::tolower(static_cast<unsigned char>(path[path.size() - suffix.size() + i])) != suffix[i]) {
+        return false;
+      }
+    }
+    return true;
+  };
+  if (ends(".glb") || ends(".gltf")) return {};
+  return "the glTF file name must end in .glb or .gltf, got \"" + path + "\"";
+}
+
+int Convert(const std::string& input, const std::string& output, const GltfOptions& options) {
+  const ExplodedReadResult read = ReadExplodedFileAt(input);
+  if (!read.ok) {
+    Say(input + ": " + read.error);
+    return kExitFailed;
+  }
+  const GltfResult written = WriteGltf(GltfGroupsOf(read.File), output, options);
+  if (!written.ok) {
+    Say(output + ": " + written.error + "; nothing written");
+    return kExitFailed;
+  }
+  return kExitWritten;
+}
+
+}  // namespace
+
+int RunGltfCommand(const GltfCommandSettings& settings) {
+  return Convert(settings.input, settings.output, settings.options);
+}
+
+CLI::App* AddGltfCommand(CLI::App& app, GltfCommandSettings& settings, std::function<int()>& run) {
+  CLI::App* gltf = app.add_subcommand(
+      "gltf", "Convert a .cob file that Burstkin wrote (an explosion) into glTF 2.0 (.glb or .gltf).");
+  gltf->add_option("EXPLODED", settings.input, "a .cob file written by Burstkin's export")->required();
+  gltf->add_option("OUT", settings.output, "the .glb or .gltf file to write (an existing file is replaced)")
+      ->required()
+      ->check(CheckGltfName);
+  AddSharedOptions(*gltf, settings.options);
+  gltf->callback([&settings, &run] { run = [&settings] { return RunGltfCommand(settings); }; });
+  return gltf;
+}
+
+void AddGltfExplodeOptions(CLI::App& explode, ExplodeSettings& settings, GltfExplodeSettings& gltf) {
+  explode
+      .add_option("--gltf", gltf.path,
+                  "also write the explosion as glTF 2.0 to this .glb or .gltf file")
+      ->check(CheckGltfName);
+  AddSharedOptions(explode, gltf.options);
+  settings.after_write = [&gltf](CBrkDoc&, const ExplodeSettings& done) {
+    if (gltf.path.empty()) return kExitWritten;
+    // Reading back what was just written keeps the two files in step by
+    // construction: the glTF carries exactly the keys of the .cob.
+    return Convert(done.output, gltf.path, gltf.options);
+  };
+}
+
+}  // namespace bk::cli

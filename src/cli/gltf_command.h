@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "cli/explode_command.h"
+#include "gltf/gltf_export.h"
+
+namespace CLI {
+class App;
+}
+
+namespace bk::cli {
+
+// What `burstkin-cli gltf` was asked for.
+struct GltfCommandSettings {
+  std::string input;   // a .cob file that Burstkin wrote
+  std::string output;  // .glb or .gltf
+  GltfOptions options;
+};
+
+// Converts a file Burstkin wrote into glTF; prints a message and returns
+// kExitFailed when the file is refused or cannot be written.
+int RunGltfCommand(const GltfCommandSettings& settings);
+
+// Adds the `gltf` subcommand; when it is chosen, `run` is set to run it.
+CLI::App* AddGltfCommand(CLI::App& app, GltfCommandSettings& settings, std::function<int()>& run);
+
+// The `--gltf FILE`, `--fps N` and `--gltf-sampling keys|frames` options of
+// `explode`. With --gltf, the explosion just written to OUTPUT is read back
+// and written again as glTF (through settings.after_write), so both files
+// hold the same keys.
+struct GltfExplodeSettings {
+  std::string path;  // empty: no glTF
+  GltfOptions options;
+};
+void AddGltfExplodeOptions(CLI::App& explode, ExplodeSettings& settings, GltfExplodeSettings& gltf);
+
+}  // namespace bk::cli
