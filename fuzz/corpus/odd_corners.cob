@@ -1,0 +1,20 @@
+Caligari V00.01ALH             
+PolH V0.02 Id 1000001 Parent 1000000 Size -1
+Name Tri
+center 0 0 0
+x axis 1 0 0
+y axis 0 1 0
+z axis 0 0 1
+Transform
+1 0 0 10
+0 1 0 0
+0 0 1 0
+0 0 0 1
+World Vertices 2
+0 0 0
+1 0 0
+Texture Vertices 1
+0 0
+Faces 1
+Face verts 3 flags 0 mat 0
+<0,0> <1,0> <1 

@@ -1,0 +1,2 @@
+Caligari V00.01A
+PolH
