@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cob/anim_chunk.h"
+#include "cob/cob_file.h"
 #include "cob/material.h"
 #include "cob/poly_chunk.h"
 #include "cob/pr_material.h"
@@ -14,6 +15,7 @@
 #include "engine/explosion.h"
 #include "model/progress.h"
 #include "model/random.h"
+#include "support/test_data.h"
 
 namespace bk {
 namespace {
@@ -307,6 +309,65 @@ TEST_F(ExplosionTest, CorruptCornerIndexFailsWithoutAGroup) {
   uneven->Faces[1]->UvIndices.pop_back();
   EXPECT_EQ(Explode(*uneven, 1).outcome, RunOutcome::Failed);
 }
+
+}  // namespace
+}  // namespace bk
+
+namespace bk {
+namespace {
+
+// Every corner of every piece names the same position as in the source, and
+// the index names the first entry with that position, as a linear search of
+// the piece's list finds it.
+void ExpectFaithfulPieces(const CPolyChunk& source, const CGroup& group) {
+  std::size_t next_face = 0;
+  for (std::size_t i = 0; i < group.Children.size(); i += 2) {
+    const auto* piece = dynamic_cast<const CPolyChunk*>(group.Children[i].get());
+    ASSERT_NE(piece, nullptr);
+    for (const CFace* face : piece->Faces) {
+      ASSERT_LT(next_face, source.Faces.size());
+      const CFace& original = *source.Faces[next_face++];
+      ASSERT_EQ(face->VertexIndices.size(), original.VertexIndices.size());
+      for (std::size_t c = 0; c < face->VertexIndices.size(); ++c) {
+        const CVector& v = *piece->Vertices[face->VertexIndices[c]];
+        ASSERT_EQ(v, *source.Vertices[original.VertexIndices[c]]);
+        ASSERT_EQ(piece->FindVertex(v), face->VertexIndices[c]);
+        const CUvPoint& t = *piece->UvPoints[face->UvIndices[c]];
+        ASSERT_EQ(t, *source.UvPoints[original.UvIndices[c]]);
+        ASSERT_EQ(piece->FindUvPoint(t), face->UvIndices[c]);
+      }
+    }
+  }
+  EXPECT_EQ(next_face, source.Faces.size());
+}
+
+class RealFileExplosion : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RealFileExplosion, PiecesReproduceTheObjectFaceByFace) {
+  BK_REQUIRE_REAL_FILE(path, GetParam());
+  ImportResult imported = ImportObject(path.string());
+  ASSERT_TRUE(imported.object) << imported.error;
+  const CPolyChunk& source = *imported.object;
+
+  for (int whole : {0, 1}) {
+    ExplosionOptions options;
+    options.ObjectFaces = source.FaceTotal;
+    options.UpdateDerivedValues();
+    options.ApplyFifthOfFacesRule();
+    options.UpdateDerivedValues();
+    if (whole) options.MinPieces = 1;
+    MotionContext motion;
+    CRandom random(7);
+    NoProgress progress;
+    GroupResult result = ExplodeObject(source, MotionInputs{motion, options, random}, 0, progress);
+    ASSERT_EQ(result.outcome, RunOutcome::Done);
+    ExpectFaithfulPieces(source, *result.group);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, RealFileExplosion,
+                         ::testing::Values("molecule_ascii.cob", "spider_4_3_ascii.cob", "spider_6_6_ascii.cob",
+                                           "dwarf_ascii.cob"));
 
 }  // namespace
 }  // namespace bk
