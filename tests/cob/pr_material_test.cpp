@@ -173,7 +173,8 @@ TEST(PrMaterialWood, CentreLineWithoutBlankBeforeScaleReadsBackSixValues) {
   m->TextureParams = w;
   const std::string text = Written(*m);
   EXPECT_NE(text.find("center -1.50,2.25,0.75scale 3.00,-4.00,5.50\r\n"), std::string::npos) << text;
-  const auto& back = std::get<WoodParams>(ReadPrTx(text).material->TextureParams);
+  const ReadResult r = ReadPrTx(text);
+  const auto& back = std::get<WoodParams>(r.material->TextureParams);
   EXPECT_EQ(back.Center, w.Center);
   EXPECT_EQ(back.Scale, w.Scale);
 }
@@ -269,6 +270,36 @@ TEST(PrMaterialCopy, CopyHasItsOwnRecordAndSharesTheBumpName) {
   copy.Id = r.material->Id;
   std::get<WoodParams>(copy.TextureParams).Seed = 17;
   EXPECT_EQ(Written(copy), Written(*r.material));
+}
+
+}  // namespace
+}  // namespace bk
+
+namespace bk {
+namespace {
+
+// A file cut off anywhere inside a material must read without touching memory
+// outside the text (meaningful under the sanitizer build).
+TEST(PrMaterialRead, EveryPrefixOfAChunkReadsSafely) {
+  const std::string full = std::string(kWoodChunk) +
+                           "granite:\nrgba1 1,1,1,1  rgba2 1,1,1,1\nrgba3 1,1,1,1  rgba4 1,1,1,1\n"
+                           "amount1 1  amount2 1  amount3 1  amount4 1\n"
+                           "sharpness 1  scale 1,1,1  seed 5\n"
+                           "marble:\nstonergba 1,1,1,1  veinrgba 0,0,0,1\nsharpness 0.5  scale 1,1,1\n"
+                           "turbulence 1  grain 2  seed 3\n"
+                           "environment: sky.bmp\nflags 1\n"
+                           "bump: dents.bmp\noffset 0,0 repeats 1,1 amp 0.5 flags 0\n";
+  for (std::size_t n = 0; n <= full.size(); ++n) {
+    const std::string cut = full.substr(0, n);  // its own allocation: overruns are caught
+    LineReader in(cut);
+    in.ReadLine();
+    CPrMaterial prtx;
+    EXPECT_TRUE(prtx.Read(in, in.Line()));
+    LineReader in2(cut);
+    in2.ReadLine();
+    CMaterial mat1;
+    EXPECT_TRUE(mat1.Read(in2, in2.Line()));
+  }
 }
 
 }  // namespace
