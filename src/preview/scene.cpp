@@ -107,6 +107,15 @@ void Triangulate(const std::vector<CVector>& pts, std::vector<std::uint32_t>& ou
   out.push_back(ring[2]);
 }
 
+bool LooksWrittenByBurstkin(const std::string& text) {
+  for (std::size_t at = text.find("\nGrou "); at != std::string::npos; at = text.find("\nGrou ", at + 1)) {
+    const std::size_t next = text.find('\n', at + 1);
+    if (next == std::string::npos) break;
+    if (text.compare(next + 1, 13, "Name Burstkin") == 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void Bounds::Add(CVector p) {
@@ -288,10 +297,11 @@ SceneLoadResult LoadPreviewSceneFromText(const std::string& text) {
       return result;
     }
   }
-  // A file with channels is one of ours gone wrong: its own reader's message
-  // says more than the import's would (which might show its first piece alone).
-  const bool hasChannels = text.find("\nChan V") != std::string::npos;
-  if (!exploded.ok && hasChannels) {
+  // A file whose group carries our name is one of ours gone wrong: its own
+  // reader's message says more than the import would (which would show its
+  // first piece alone). Other files, even with channels of their own, are
+  // objects to show at rest.
+  if (!exploded.ok && LooksWrittenByBurstkin(text)) {
     result.error = exploded.error.empty() ? std::string(messages::kNotRecognized) : exploded.error;
     return result;
   }

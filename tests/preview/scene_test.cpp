@@ -1,10 +1,12 @@
 #include <cmath>
 #include <limits>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "cob/exploded_file.h"
 #include "cob/poly_chunk.h"
 #include "preview/renderer.h"
 #include "preview/scene.h"
@@ -108,6 +110,38 @@ class SceneTest : public QObject {
     }
     QCOMPARE(LoadPreviewSceneFromText("not a model\n").error,
              ImportObjectFromText("not a model\n").error);
+  }
+
+  // A damaged file of ours is refused with the reader's message rather than
+  // shown as its first piece at rest.
+  void damagedExplosionIsRefused() {
+    const QString path = dir_.filePath(QStringLiteral("whole.cob"));
+    QVERIFY(WriteExplosion(path.toStdString(), 5.0f).empty());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray whole = f.readAll();
+    const std::string cut = whole.left(whole.size() * 2 / 3).toStdString();
+    const SceneLoadResult r = LoadPreviewSceneFromText(cut);
+    QVERIFY(!r.scene);
+    QCOMPARE(r.error, ReadExplodedFile(cut).error);
+  }
+
+  // Files the modeller wrote (thumbnails, channels of their own) show at rest.
+  void realFilesShowAtRest() {
+    const QString folder = qEnvironmentVariable("BURSTKIN_REAL_DATA");
+    const QStringList names = QDir(folder).entryList({QStringLiteral("*.cob")}, QDir::Files);
+    if (folder.isEmpty() || names.isEmpty()) QSKIP("real test files not found (set BURSTKIN_REAL_DATA)");
+    SceneRenderer renderer;
+    QImage image(160, 120, QImage::Format_ARGB32_Premultiplied);
+    for (const QString& name : names) {
+      const SceneLoadResult r = LoadPreviewScene(QDir(folder).filePath(name).toStdString());
+      QVERIFY2(r.scene, qPrintable(name + QStringLiteral(": ") + QString::fromStdString(r.error)));
+      QVERIFY(!r.scene->IsAnimated());
+      QVERIFY(!r.scene->Triangles().empty());
+      const Camera camera = Camera::Framing(r.scene->RestBounds(), ViewKind::Front);
+      const RenderStats stats = renderer.Render(*r.scene, r.scene->RestVertices(), camera, {}, image);
+      QCOMPARE(stats.Culled, 0);  // framed whole
+    }
   }
 
   // An L-shaped face: a fan from its reflex corner would cover area outside it.
