@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <stdexcept>
 
 #include "cob/chunk_factory.h"
 #include "cob/cob_writer.h"
@@ -123,15 +124,23 @@ ImportResult ImportObjectFromText(std::string_view text) {
 ImportResult ImportObject(const std::string& path) {
   std::string text;
   try {
+    // A directory opens as a stream on some systems but is no file to read.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return Failure(messages::kCouldNotOpen);
     std::ifstream file(path, std::ios::binary);
     if (!file) return Failure(messages::kCouldNotOpen);
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (!file || size < 0) return Failure(messages::kCouldNotOpen);
-    file.seekg(0, std::ios::beg);
-    text.resize(static_cast<std::size_t>(size));
-    if (size > 0 && !file.read(text.data(), size)) return Failure(messages::kCouldNotOpen);
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec) text.reserve(static_cast<std::size_t>(size));
+    // Read to the end rather than trusting the size: pipes and special files
+    // have none, and a file may change while it is read.
+    char block[1 << 16];
+    while (file.read(block, sizeof block) || file.gcount() > 0) {
+      text.append(block, static_cast<std::size_t>(file.gcount()));
+    }
+    if (file.bad()) return Failure(messages::kCouldNotOpen);
   } catch (const std::bad_alloc&) {
+    return Failure(messages::kOutOfMemory);
+  } catch (const std::length_error&) {
     return Failure(messages::kOutOfMemory);
   }
   return ImportObjectFromText(text);

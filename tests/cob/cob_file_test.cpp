@@ -54,6 +54,9 @@ TEST(CobFile, ImportRefusesWithTheRightMessage) {
   EXPECT_EQ(ImportObjectFromText("Caligari V00.01ALH\nGrou V0.01 Id 1 Parent 0 Size 1\n").error,
             messages::kNotRecognized);
   EXPECT_EQ(ImportObject("/nonexistent/dir/file.cob").error, messages::kCouldNotOpen);
+  // A directory is no file to read (regression: its stream size read as huge).
+  EXPECT_EQ(ImportObject(std::filesystem::temp_directory_path().string()).error,
+            messages::kCouldNotOpen);
 }
 
 TEST(CobFile, ImportTakesTheFirstObjectAfterSkippedChunks) {
