@@ -6,13 +6,14 @@
 
 #include "ui/toolbar_images.h"
 #include "ui/window_layout.h"
+#include "ui/dialog_units.h"
 
 namespace bk {
 
 CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About Burstkin"));
   const QFontMetrics metrics(font());
-  const int bx = std::max(1, metrics.averageCharWidth());
+  const int bx = DialogBaseUnitX(metrics);
   const int by = std::max(1, metrics.height());
   const auto px = [bx](int du) { return DialogUnitsToPixelsX(du, bx); };
   const auto py = [by](int du) { return DialogUnitsToPixelsY(du, by); };

@@ -17,6 +17,7 @@
 
 #include "doc/option_fields.h"
 #include "ui/window_layout.h"
+#include "ui/dialog_units.h"
 
 namespace bk {
 
@@ -36,7 +37,7 @@ const OptionField& FieldNamed(std::string_view name) {
 CBrkPage::CBrkPage(ExplosionOptions& options, WarningSink warn, QWidget* parent)
     : QWidget(parent), options_(options), warn_(std::move(warn)) {
   const QFontMetrics metrics(font());
-  baseX_ = std::max(1, metrics.averageCharWidth());
+  baseX_ = DialogBaseUnitX(metrics);
   baseY_ = std::max(1, metrics.height());
   setFixedSize(DialogUnitsToPixelsX(kPageWidthDu, baseX_),
                DialogUnitsToPixelsY(kPageHeightDu, baseY_));
@@ -48,6 +49,20 @@ QRect CBrkPage::DialogRect(int x, int y, int w, int h) const {
   const int right = DialogUnitsToPixelsX(x + w, baseX_);
   const int bottom = DialogUnitsToPixelsY(y + h, baseY_);
   return QRect(left, top, right - left, bottom - top);
+}
+
+// The layout was made for a narrower font than most desktops use: a text that
+// does not fit widens its control away from the side it is aligned to, so
+// nothing is clipped and the aligned edge stays where the layout puts it.
+QRect CBrkPage::FitText(QRect rect, int needed_width, bool right_aligned) {
+  if (needed_width > rect.width()) {
+    if (right_aligned) {
+      rect.setLeft(rect.right() + 1 - needed_width);
+    } else {
+      rect.setWidth(needed_width);
+    }
+  }
+  return rect;
 }
 
 void CBrkPage::Register(int id, QWidget* widget) {
@@ -74,7 +89,7 @@ QLineEdit* CBrkPage::AddEdit(int id, int x, int y, int w, int h, bool read_only)
 
 QCheckBox* CBrkPage::AddCheck(int id, const char* text, int x, int y, int w, int h) {
   auto* box = new QCheckBox(QString::fromUtf8(text), this);
-  box->setGeometry(DialogRect(x, y, w, h));
+  box->setGeometry(FitText(DialogRect(x, y, w, h), box->sizeHint().width(), false));
   Register(id, box);
   return box;
 }
@@ -82,7 +97,7 @@ QCheckBox* CBrkPage::AddCheck(int id, const char* text, int x, int y, int w, int
 QRadioButton* CBrkPage::AddRadio(int id, const char* text, int x, int y, int w, int h,
                                  QButtonGroup* group) {
   auto* radio = new QRadioButton(QString::fromUtf8(text), this);
-  radio->setGeometry(DialogRect(x, y, w, h));
+  radio->setGeometry(FitText(DialogRect(x, y, w, h), radio->sizeHint().width(), false));
   group->addButton(radio, static_cast<int>(group->buttons().size()));
   Register(id, radio);
   return radio;
@@ -91,7 +106,7 @@ QRadioButton* CBrkPage::AddRadio(int id, const char* text, int x, int y, int w, 
 QLabel* CBrkPage::AddLabel(int id, const char* text, int x, int y, int w, int h,
                            bool left_aligned) {
   auto* label = new QLabel(QString::fromUtf8(text), this);
-  label->setGeometry(DialogRect(x, y, w, h));
+  label->setGeometry(FitText(DialogRect(x, y, w, h), label->sizeHint().width(), !left_aligned));
   label->setAlignment((left_aligned ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
   Register(id, label);
   return label;
@@ -247,7 +262,11 @@ bool CBrkPage::RunPendingRules() {
     inRule_ = true;
     rule();
     inRule_ = false;
-    if (takeFailed_) ok = false;
+    if (takeFailed_) {
+      // The show that ends most rules resets the text; select it again.
+      RefocusFailedControl();
+      ok = false;
+    }
   }
   return ok;
 }

@@ -113,6 +113,7 @@ class CBrkPage : public QWidget {
   };
 
   QRect DialogRect(int x, int y, int w, int h) const;
+  static QRect FitText(QRect rect, int needed_width, bool right_aligned);
   void Register(int id, QWidget* widget);
   void Fail(QWidget* widget, const std::string& message);
   void Queue(std::function<void()> rule);

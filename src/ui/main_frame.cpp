@@ -276,6 +276,16 @@ void CMainFrame::UpdateCommandUI() {
   Action(shellcmd::kAlwaysOnTop)->setChecked(view_->AlwaysOnTop);
 }
 
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The window's frame is only known once it is on screen: place it again so
+  // the outer rectangle is the layout's.
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    view_->MoveFrameTo(view_->NormalLayout ? view_->NormalRect : view_->MinimalRect);
+  }
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
   // Never destroy the document under a running operation: the close is
   // carried out when the operation ends.

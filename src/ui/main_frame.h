@@ -63,6 +63,7 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -84,6 +85,7 @@ class CMainFrame : public QMainWindow {
   QTimer* updateTimer_ = nullptr;
   std::map<int, QAction*> actions_;
   bool closePending_ = false;
+  bool shownOnce_ = false;
   int commandDepth_ = 0;
 };
 

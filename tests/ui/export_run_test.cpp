@@ -1,0 +1,123 @@
+#include <QAction>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include "cob/cob_file.h"
+#include "doc/brk_doc.h"
+#include "ui/main_frame.h"
+#include "ui/prop_sheet.h"
+#include "ui/qt_platform.h"
+#include "ui_test_support.h"
+
+using namespace bk;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+// Import, options, export through the real window, with every dialog answered
+// by the test.
+class ExportRunTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ImportOptionsAndExportARealObject() {
+    const QString source = uitest::RealFile("molecule_ascii.cob");
+    if (source.isEmpty()) QSKIP("real test file molecule_ascii.cob not found");
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("exploded.cob"));
+
+    CMainFrame frame(1234);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+    dialogs.open_answer = source.toStdString();
+    frame.Action(cmd::kImport)->trigger();
+    QCOMPARE(dialogs.titles.back(), std::string("Import"));
+    QCOMPARE(frame.windowTitle(), QStringLiteral("molecule_ascii.cob - Burstkin for Windows"));
+
+    // The options sheet opens over the object's faces; OK keeps a new frame count.
+    QString faces_shown;
+    frame.Platform().hooks().options_sheet = [&](CBrkPropSheet& sheet) {
+      sheet.show();
+      faces_shown = qobject_cast<QLineEdit*>(sheet.Page(0)->Control(1001))->text();
+      qobject_cast<QLineEdit*>(sheet.Page(0)->Control(1004))->setText(QStringLiteral("12"));
+      sheet.accept();
+      return sheet.result() == QDialog::Accepted;
+    };
+    frame.Action(cmd::kExplosionOptions)->trigger();
+    QCOMPARE(faces_shown, QStringLiteral("128"));
+    QCOMPARE(frame.Doc().Options.FrameCount, 12);
+
+    const int beeps = frame.Platform().BeepCount();
+    dialogs.save_answer = output.toStdString();
+    frame.Action(cmd::kExport)->trigger();
+    QCOMPARE(dialogs.titles.back(), std::string("Export"));
+    QVERIFY(dialogs.messages.empty());
+    QCOMPARE(frame.Platform().BeepCount(), beeps + 1);
+    const QByteArray written = ReadAll(output);
+    QVERIFY(written.startsWith("Caligari V00.01ALH"));
+    QVERIFY(written.contains("Burstkin"));
+    QVERIFY(written.endsWith(QByteArray(kEndLine.data(), static_cast<qsizetype>(kEndLine.size()))));
+    QVERIFY(!frame.Doc().Busy);
+    QVERIFY(frame.ToolBar()->isEnabled());
+    QVERIFY(frame.Action(cmd::kExport)->isEnabled());
+    QTest::qWait(50);  // the repaint after the run shows the idle message
+    QCOMPARE(frame.MessagePane()->text(), QStringLiteral("Ready"));
+  }
+
+  void EscapeDuringTheExplosionWritesNothing() {
+    const QString source = uitest::ExampleFile("crate.cob");
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("cancelled.cob"));
+
+    CMainFrame frame(99);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    dialogs.open_answer = source.toStdString();
+    frame.Action(cmd::kImport)->trigger();
+    QVERIFY(frame.Doc().ImportedObject);
+
+    // The key waits in the queue; the first progress step of the run takes it.
+    QCoreApplication::postEvent(&frame,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    const int beeps = frame.Platform().BeepCount();
+    dialogs.save_answer = output.toStdString();
+    frame.Action(cmd::kExport)->trigger();
+    QVERIFY(!QFile::exists(output));
+    QCOMPARE(frame.Platform().BeepCount(), beeps + 1);
+    QVERIFY(!frame.Doc().CancelRequested());
+    QVERIFY(!frame.Doc().Busy);
+  }
+
+  void ShortcutsDoNothingWhileBusy() {
+    CMainFrame frame(5);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    frame.Doc().SetBusy(1, status::kWriting);
+    QTest::keyClick(&frame, Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(dialogs.titles.empty());
+    frame.Doc().SetBusy(0, status::kReady);
+    QTest::keyClick(&frame, Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(dialogs.titles, std::vector<std::string>{"Import"});
+  }
+};
+
+QTEST_MAIN(ExportRunTest)
+#include "export_run_test.moc"
