@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Makes the README's pictures again: runs the window program under Xvfb and
+# saves PNGs of the main window and of the three pages of the options sheet
+# (with examples/crate.cob imported) into docs/screenshots/.
+#   scripts/screenshots.sh [BUILD_DIR]     (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+burstkin_ensure_packages
+
+build_dir=${1:-build}
+if [ ! -f "$build_dir/build.ninja" ]; then
+  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build_dir" --target burstkin
+
+out=docs/screenshots
+mkdir -p "$out"
+BURSTKIN_SCREENSHOT="$(pwd)/$out" \
+BURSTKIN_SCREENSHOT_OBJECT="$(pwd)/examples/crate.cob" \
+  xvfb-run -a -s "-screen 0 1024x768x24" "$build_dir/src/ui/burstkin"
+ls -l "$out"
