@@ -285,10 +285,11 @@ void CBrkDoc::SortCommand(int descending, int axis) {
   if (Busy || !ImportedObject || CanReorderFaces == 0) return;
   SetBusy(1, status::kSorting);
   SortFaces(*ImportedObject, descending != 0, axis, *this);
-  ClearCancel();
   SetBusy(0, status::kReady);
   ShowProgress(1, 1, "Ready");
   platform_.Beep();
+  // Also drops an Escape seen by the last pump, so the next command starts clean.
+  ClearCancel();
 }
 
 void CBrkDoc::ShuffleCommand(int level) {
