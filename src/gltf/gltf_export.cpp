@@ -54,6 +54,14 @@ class Builder {
   }
 
   void Build(std::span<const GltfGroup> groups) {
+    std::size_t objects = 0;
+    for (const GltfGroup& group : groups) objects += group.Objects.size();
+    model_.nodes.reserve(groups.size() + objects);
+    model_.meshes.reserve(objects);
+    model_.accessors.reserve(objects * 5);
+    accessorKinds_.reserve(objects * 5);
+    animation_.samplers.reserve(objects * 3);
+    animation_.channels.reserve(objects * 3);
     std::map<std::int32_t, int> group_nodes;  // group Id -> node
     std::vector<int> roots;
     for (const GltfGroup& group : groups) {
@@ -529,7 +537,9 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   result.ok = false;
 
   // Written beside the target under a unique name, then renamed over it, so
-  // that readers never see a half-written file.
+  // that a failed or interrupted export never leaves a half-written file at
+  // `path` (no fsync: like the .cob export, durability against a power cut
+  // is left to the file system).
   namespace fs = std::filesystem;
   const fs::path target(path);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -551,7 +561,6 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
     done += static_cast<std::size_t>(n);
   }
   const int write_errno = errno;
-  if (::fsync(fd) != 0 && written) written = false;
   if (::close(fd) != 0) written = false;
   if (!written) {
     ::unlink(pattern.c_str());

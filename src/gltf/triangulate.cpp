@@ -1,6 +1,7 @@
 #include "gltf/triangulate.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 
@@ -132,6 +133,34 @@ void TriangulateFace(std::span<const CVector> points, std::span<const std::uint3
   if (outer.size() == 3 && holes.empty()) {
     triangles.insert(triangles.end(), outer.begin(), outer.end());
     return;
+  }
+  // The common convex quad needs no projection: both triangles of one
+  // diagonal turn the same way exactly when the quad is convex and planar
+  // enough for every corner to turn like the face.
+  if (outer.size() == 4 && holes.empty()) {
+    const CVector& a = points[outer[0]];
+    const CVector& b = points[outer[1]];
+    const CVector& c = points[outer[2]];
+    const CVector& d = points[outer[3]];
+    auto turn = [](const CVector& p, const CVector& q, const CVector& r) {
+      const double ux = static_cast<double>(q.x) - p.x, uy = static_cast<double>(q.y) - p.y,
+                   uz = static_cast<double>(q.z) - p.z;
+      const double vx = static_cast<double>(r.x) - q.x, vy = static_cast<double>(r.y) - q.y,
+                   vz = static_cast<double>(r.z) - q.z;
+      return std::array<double, 3>{uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
+    };
+    const auto ta = turn(d, a, b);
+    const auto tb = turn(a, b, c);
+    const auto tc = turn(b, c, d);
+    const auto td = turn(c, d, a);
+    auto dot = [](const std::array<double, 3>& l, const std::array<double, 3>& r) {
+      return l[0] * r[0] + l[1] * r[1] + l[2] * r[2];
+    };
+    if (dot(ta, tb) > 0 && dot(tb, tc) > 0 && dot(tc, td) > 0 && dot(td, ta) > 0 &&
+        dot(ta, tc) > 0 && dot(tb, td) > 0) {
+      triangles.insert(triangles.end(), {outer[0], outer[1], outer[2], outer[0], outer[2], outer[3]});
+      return;
+    }
   }
   // The face's plane: Newell's normal of the outer ring.
   double nx = 0.0;

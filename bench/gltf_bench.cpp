@@ -1,0 +1,151 @@
+// glTF export beside the .cob export of the same explosion.
+//
+//   gltf_bench [FACES]
+//
+// Builds a UV sphere of about FACES quads (default 1,000,000), explodes it at
+// MinPieces 20, 1000 and a fifth of the faces, and times: writing the .cob,
+// writing the same explosion as .glb from memory, and the route of
+// `explode --gltf` (read the .cob back, then write the .glb). Prints seconds
+// and sizes.
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <numbers>
+#include <string>
+
+#include "cob/cob_file.h"
+#include "cob/cob_writer.h"
+#include "cob/exploded_file.h"
+#include "cob/material.h"
+#include "cob/poly_chunk.h"
+#include "engine/explosion.h"
+#include "gltf/gltf_export.h"
+#include "model/progress.h"
+#include "model/random.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double Megabytes(const std::filesystem::path& path) {
+  return static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
+}
+
+// rings x segments quads on a sphere of radius 10 (the poles are quads with
+// two corners in one point, as modellers make them).
+std::unique_ptr<bk::CPolyChunk> MakeSphere(int rings, int segments) {
+  auto object = std::make_unique<bk::CPolyChunk>();
+  object->Name = "Sphere";
+  object->Axis.Row0 = {1, 0, 0};
+  object->Axis.Row1 = {0, 1, 0};
+  object->Axis.Row2 = {0, 0, 1};
+  for (int j = 0; j <= rings; ++j) {
+    const double theta = std::numbers::pi * j / rings;
+    for (int i = 0; i < segments; ++i) {
+      const double phi = 2 * std::numbers::pi * i / segments;
+      object->AddOwnedVertex({static_cast<float>(10 * std::sin(theta) * std::cos(phi)),
+                              static_cast<float>(10 * std::sin(theta) * std::sin(phi)),
+                              static_cast<float>(10 * std::cos(theta))});
+    }
+  }
+  object->AddOwnedUvPoint({0, 0});
+  for (int j = 0; j < rings; ++j) {
+    for (int i = 0; i < segments; ++i) {
+      const auto a = static_cast<std::uint32_t>(j * segments + i);
+      const auto b = static_cast<std::uint32_t>(j * segments + (i + 1) % segments);
+      bk::CFace face;
+      face.VertexCount = 4;
+      face.VertexIndices = {a, a + static_cast<std::uint32_t>(segments), b + static_cast<std::uint32_t>(segments), b};
+      face.UvIndices = {0, 0, 0, 0};
+      object->AddOwnedFace(std::move(face));
+    }
+  }
+  object->VertexTotal = static_cast<std::int32_t>(object->Vertices.size());
+  object->UvTotal = 1;
+  object->FaceTotal = static_cast<std::int32_t>(object->Faces.size());
+  object->Materials.push_back(std::make_unique<bk::CMaterial>());
+  return object;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long faces_wanted = argc > 1 ? std::atol(argv[1]) : 1000000;
+  const int side = std::max(4, static_cast<int>(std::sqrt(static_cast<double>(faces_wanted))));
+  const auto dir = std::filesystem::temp_directory_path();
+  const auto cob_path = dir / "burstkin_gltf_bench.cob";
+  const auto glb_path = dir / "burstkin_gltf_bench.glb";
+
+  auto sphere = MakeSphere(side, side);
+  const int faces = sphere->FaceTotal;
+  std::printf("%10s %10s %8s %10s %8s %10s %8s %14s\n", "faces", "MinPieces", "pieces", "cob s", "cob MB",
+              "glb s", "glb MB", "read+glb s");
+  for (int min_pieces : {20, 1000, faces / 5}) {
+    bk::ExplosionOptions options;
+    options.ObjectFaces = faces;
+    options.MinPieces = min_pieces;
+    options.Gravity = 1;
+    options.UpdateDerivedValues();
+    bk::MotionContext motion;
+    bk::CRandom random(1);
+    bk::NoProgress progress;
+    bk::GroupResult result =
+        bk::ExplodeObject(*sphere, bk::MotionInputs{motion, options, random}, 0, progress);
+    if (result.outcome != bk::RunOutcome::Done) {
+      std::printf("explosion of %d faces failed\n", faces);
+      return 1;
+    }
+    const bk::CCobBase* objects[] = {result.group.get()};
+
+    auto start = Clock::now();
+    {
+      std::ofstream file(cob_path, std::ios::binary | std::ios::trunc);
+      bk::CobWriter writer(file);
+      const bk::ExportResult written = bk::WriteObjects(writer, objects, progress);
+      if (!written.ok || !writer.Flush()) {
+        std::printf("writing the .cob failed: %s\n", written.error.c_str());
+        return 1;
+      }
+    }
+    const double cob_seconds = SecondsSince(start);
+
+    const bk::CGroup* groups[] = {result.group.get()};
+    start = Clock::now();
+    bk::GltfResult glb = bk::WriteGltf(bk::GltfGroupsOf(groups), glb_path.string(), {});
+    const double glb_seconds = SecondsSince(start);
+    if (!glb.ok) {
+      std::printf("writing the .glb failed: %s\n", glb.error.c_str());
+      return 1;
+    }
+    const double glb_mb = Megabytes(glb_path);
+
+    start = Clock::now();
+    const bk::ExplodedReadResult read = bk::ReadExplodedFileAt(cob_path.string());
+    if (!read.ok) {
+      std::printf("reading the .cob back failed: %s\n", read.error.c_str());
+      return 1;
+    }
+    glb = bk::WriteGltf(bk::GltfGroupsOf(read.File), glb_path.string(), {});
+    const double round_seconds = SecondsSince(start);
+    if (!glb.ok) {
+      std::printf("writing the .glb failed: %s\n", glb.error.c_str());
+      return 1;
+    }
+    std::printf("%10d %10d %8zu %10.3f %8.1f %10.3f %8.1f %14.3f\n", faces, min_pieces,
+                result.group->Children.size() / 2, cob_seconds, Megabytes(cob_path), glb_seconds, glb_mb,
+                round_seconds);
+  }
+  std::error_code ignored;
+  std::filesystem::remove(cob_path, ignored);
+  std::filesystem::remove(glb_path, ignored);
+  return 0;
+}
