@@ -20,6 +20,16 @@ std::optional<ViewKind> ParseViewKind(std::string_view name) {
 }
 
 Camera Camera::Framing(const Bounds& bounds, ViewKind view) {
+  CVector corners[8];
+  for (int corner = 0; corner < 8; ++corner) {
+    corners[corner] = {(corner & 1) ? bounds.Max.x : bounds.Min.x,
+                       (corner & 2) ? bounds.Max.y : bounds.Min.y,
+                       (corner & 4) ? bounds.Max.z : bounds.Min.z};
+  }
+  return Framing(bounds, view, bounds.IsEmpty() ? std::span<const CVector>() : corners);
+}
+
+Camera Camera::Framing(const Bounds& bounds, ViewKind view, std::span<const CVector> points) {
   Camera camera;
   switch (view) {
     case ViewKind::Front: camera.Yaw = 0.0; camera.Pitch = 0.0; break;
@@ -32,18 +42,17 @@ Camera Camera::Framing(const Bounds& bounds, ViewKind view) {
   if (!(radius > 1e-6) || !std::isfinite(radius)) radius = 1.0;
   camera.Near = radius * 1e-3;
   camera.Distance = radius / std::sin(camera.FieldOfView * 0.5 * kDegree);
-  if (bounds.IsEmpty()) return camera;
-  // Close in until the nearest of the box's corners to the image's edge
-  // touches it (with a small margin): a bounding sphere would leave flat
-  // scenes, such as pieces spread in a plane, small in the middle.
+  if (points.empty()) return camera;
+  // Close in until the point nearest to the image's edge touches it (with a
+  // small margin): a bounding sphere would leave flat or sparse scenes, such
+  // as pieces spread in a plane, small in the middle.
   const CameraBasis b = BasisOf(camera);
   const double t = std::tan(camera.FieldOfView * 0.5 * kDegree) / 1.06;
   double needed = 0.0;
-  for (int corner = 0; corner < 8; ++corner) {
-    const double p[3] = {(corner & 1) ? bounds.Max.x : bounds.Min.x,
-                         (corner & 2) ? bounds.Max.y : bounds.Min.y,
-                         (corner & 4) ? bounds.Max.z : bounds.Min.z};
-    const double d[3] = {p[0] - camera.Target.x, p[1] - camera.Target.y, p[2] - camera.Target.z};
+  for (const CVector& p : points) {
+    const double d[3] = {double(p.x) - camera.Target.x, double(p.y) - camera.Target.y,
+                         double(p.z) - camera.Target.z};
+    if (!std::isfinite(d[0]) || !std::isfinite(d[1]) || !std::isfinite(d[2])) continue;
     const double x = d[0] * b.right[0] + d[1] * b.right[1] + d[2] * b.right[2];
     const double y = d[0] * b.up[0] + d[1] * b.up[1] + d[2] * b.up[2];
     const double z = d[0] * b.forward[0] + d[1] * b.forward[1] + d[2] * b.forward[2];

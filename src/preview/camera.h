@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "model/vector.h"
@@ -26,6 +27,9 @@ struct Camera {
 
   // A camera that looks at `bounds` from `view` and shows all of it.
   static Camera Framing(const Bounds& bounds, ViewKind view);
+  // The same, but close enough to just show `points` (which `bounds` holds):
+  // tighter than the box when the points fill it loosely.
+  static Camera Framing(const Bounds& bounds, ViewKind view, std::span<const CVector> points);
 
   void Orbit(double dyaw, double dpitch);
   // Moves the target by a fraction of the visible height (dx to the right, dy up).

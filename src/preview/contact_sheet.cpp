@@ -94,12 +94,34 @@ std::vector<int> SheetFrames(const PreviewScene& scene, const std::optional<Fram
 }
 
 Camera SheetCamera(const PreviewScene& scene, const std::vector<int>& frames, ViewKind view) {
-  Bounds bounds = scene.RestBounds();
-  if (!frames.empty()) {
-    const auto [lo, hi] = std::minmax_element(frames.begin(), frames.end());
-    bounds.Add(scene.MotionBounds(*lo, *hi));
+  // Fitted to the pieces at the very frames of the sheet (at most 64 of
+  // them, vertices thinned on big scenes), so no tile cuts a piece off.
+  constexpr std::size_t kMaxFrames = 64;
+  constexpr std::size_t kMaxPoints = 400000;
+  const std::size_t frameStride = std::max<std::size_t>(1, (frames.size() + kMaxFrames - 1) / kMaxFrames);
+  const std::size_t used = frames.empty() ? 1 : (frames.size() + frameStride - 1) / frameStride;
+  const std::size_t perFrame = std::max<std::size_t>(1, kMaxPoints / used);
+  const std::size_t stride =
+      std::max<std::size_t>(1, (scene.RestVertices().size() + perFrame - 1) / perFrame);
+  Bounds bounds;
+  std::vector<CVector> points;
+  std::vector<CVector> positions;
+  auto take = [&](const std::vector<CVector>& at) {
+    for (std::size_t v = 0; v < at.size(); ++v) {
+      bounds.Add(at[v]);
+      if (v % stride == 0) points.push_back(at[v]);
+    }
+  };
+  if (frames.empty()) take(scene.RestVertices());
+  for (std::size_t i = 0; i < frames.size(); i += frameStride) {
+    scene.PositionsAt(frames[i], positions);
+    take(positions);
   }
-  return Camera::Framing(bounds, view);
+  if (!frames.empty() && (frames.size() - 1) % frameStride != 0) {
+    scene.PositionsAt(frames.back(), positions);
+    take(positions);
+  }
+  return Camera::Framing(bounds, view, points);
 }
 
 QImage RenderTile(SceneRenderer& renderer, const PreviewScene& scene, int frame,

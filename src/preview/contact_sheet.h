@@ -45,8 +45,8 @@ std::optional<QSize> ParseTileSize(const QString& text, QString& error);
 
 // The frames of a sheet: the given range, or 0..LastFrame in at most 12 steps.
 std::vector<int> SheetFrames(const PreviewScene& scene, const std::optional<FrameRange>& range);
-// The camera all tiles share: `view` framing every place the pieces reach
-// during `frames`.
+// The camera all tiles share: `view` framing the pieces at every frame of
+// `frames` (the object at rest when there are none).
 Camera SheetCamera(const PreviewScene& scene, const std::vector<int>& frames, ViewKind view);
 
 // One tile: the scene at `frame` without a label.

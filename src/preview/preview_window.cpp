@@ -332,7 +332,7 @@ void PreviewWindow::resetView() {
   if (scene_) {
     Bounds bounds = scene_->RestBounds();
     bounds.Add(scene_->MotionBounds(0, lastFrame()));
-    camera_ = Camera::Framing(bounds, ViewKind::Iso);
+    camera_ = Camera::Framing(bounds, ViewKind::Iso, scene_->MotionPoints(0, lastFrame()));
   } else {
     camera_ = Camera::Framing(Bounds{}, ViewKind::Iso);
   }

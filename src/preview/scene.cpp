@@ -286,6 +286,24 @@ Bounds PreviewScene::MotionBounds(int first, int last, int max_samples) const {
   return b;
 }
 
+std::vector<CVector> PreviewScene::MotionPoints(int first, int last, int max_samples,
+                                               std::size_t max_points) const {
+  if (last < first) std::swap(first, last);
+  const long long span = static_cast<long long>(last) - first;
+  const int samples = animated_ ? static_cast<int>(std::min<long long>(span + 1, std::max(2, max_samples))) : 1;
+  const std::size_t perSample = std::max<std::size_t>(1, max_points / samples);
+  const std::size_t stride = std::max<std::size_t>(1, (rest_.size() + perSample - 1) / perSample);
+  std::vector<CVector> points;
+  std::vector<CVector> positions;
+  for (int i = 0; i < samples; ++i) {
+    const double frame =
+        samples == 1 ? first : first + static_cast<double>(span) * i / (samples - 1);
+    PositionsAt(frame, positions);
+    for (std::size_t v = 0; v < positions.size(); v += stride) points.push_back(positions[v]);
+  }
+  return points;
+}
+
 SceneLoadResult LoadPreviewSceneFromText(const std::string& text) {
   SceneLoadResult result;
   ExplodedReadResult exploded = ReadExplodedFile(text);

@@ -76,6 +76,10 @@ class PreviewScene {
   // Bounds of the positions at frames first..last, sampled at most
   // `max_samples` times (both ends always).
   Bounds MotionBounds(int first, int last, int max_samples = 64) const;
+  // Vertex positions at frames sampled as MotionBounds does, thinned so that
+  // about `max_points` come back (for framing a camera).
+  std::vector<CVector> MotionPoints(int first, int last, int max_samples = 16,
+                                    std::size_t max_points = 200000) const;
 
   // Appends one mesh: its usable faces are triangulated (holes and faces with
   // bad indices are left out), the vertices they use are taken through the
