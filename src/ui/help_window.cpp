@@ -84,7 +84,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(browser_);
 
   // The keyword search: a key, the sections that match it, Go To.
-  search_ = new QDialog(this);
+  search_ = new QDialog(this, Qt::Dialog);
   search_->setWindowTitle(QStringLiteral("Search"));
   keyEdit_ = new QLineEdit(search_);
   results_ = new QListWidget(search_);

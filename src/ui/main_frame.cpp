@@ -71,6 +71,7 @@ CMainFrame::~CMainFrame() {
   updateTimer_->stop();
   platform_->AttachDocument(nullptr);
   doc_.reset();
+  help_.reset();
 }
 
 QAction* CMainFrame::NewAction(int id, const char* text, const char* prompt,
@@ -215,8 +216,13 @@ QAction* CMainFrame::Action(int command_id) const {
 }
 
 HelpWindow* CMainFrame::Help() {
-  if (!help_) help_ = new HelpWindow(this);
-  return help_;
+  if (!help_) {
+    // A window of its own (no parent), so the options sheet, which is modal
+    // to the main window, does not block it; it never keeps the program open.
+    help_ = std::make_unique<HelpWindow>();
+    help_->setAttribute(Qt::WA_QuitOnClose, false);
+  }
+  return help_.get();
 }
 
 void CMainFrame::OnCommand(int command_id) {

@@ -81,7 +81,7 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   QLabel* messagePane_ = nullptr;
   ProgressPane* progressPane_ = nullptr;
-  HelpWindow* help_ = nullptr;
+  std::unique_ptr<HelpWindow> help_;
   QTimer* updateTimer_ = nullptr;
   std::map<int, QAction*> actions_;
   bool closePending_ = false;

@@ -16,7 +16,8 @@ CBrkPropSheet::CBrkPropSheet(QWidget* parent, ExplosionOptions& options, Warning
                              HelpSink help)
     : QDialog(parent), help_(std::move(help)) {
   setWindowTitle(QStringLiteral("Burstkin Options"));
-  setModal(true);
+  // Modal to the main window only, so the help it opens can be used beside it.
+  setWindowModality(Qt::WindowModal);
 
   tabs_ = new QTabWidget(this);
   general_ = new CBrkGenPage(options, warn, tabs_);

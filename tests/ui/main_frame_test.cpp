@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QTextBrowser>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -10,6 +12,7 @@
 
 #include "doc/brk_doc.h"
 #include "ui/brk_view.h"
+#include "ui/help_window.h"
 #include "ui/main_frame.h"
 #include "ui/qt_platform.h"
 #include "ui/window_layout.h"
@@ -94,6 +97,34 @@ class MainFrameTest : public QObject {
       QCOMPARE(texts[3 * i + 1], QString::fromUtf8(want.prompt));
       QCOMPARE(texts[3 * i + 2], QString::fromUtf8(want.shortcut));
     }
+  }
+
+  void HighlightedItemShowsItsPromptInTheFirstPane() {
+    CMainFrame frame(1);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QMenu* file = frame.menuBar()->actions().front()->menu();
+    QVERIFY(file);
+    file->popup(frame.mapToGlobal(QPoint(0, 0)));
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    file->setActiveAction(frame.Action(32771));
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Import a Caligari *.cob object"));
+    file->close();
+  }
+
+  void HelpOpensTheManualAndSearchesIt() {
+    CMainFrame frame(1);
+    frame.Action(57666)->trigger();
+    HelpWindow* help = frame.Help();
+    QVERIFY(help->isVisible());
+    QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Explosion distance")));
+    // The options sheet's key finds the General page's section first.
+    help->ShowSearch(QStringLiteral("general dialog settings"));
+    QVERIFY(help->SearchDialog()->isVisible());
+    QVERIFY(help->SearchResults()->count() >= 1);
+    QCOMPARE(help->SearchResults()->item(0)->text(), QStringLiteral("General dialog settings"));
+    help->ShowSearch(QStringLiteral("no such word anywhere"));
+    QCOMPARE(help->SearchResults()->count(), 0);
   }
 
   void ToolbarHasSixButtonsAndFourteenGaps() {
