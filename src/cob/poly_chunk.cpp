@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cob/cob_file.h"
+#include "cob/axis_text.h"
 #include "cob/cob_writer.h"
 #include "cob/line_reader.h"
 #include "cob/pr_material.h"
@@ -270,31 +271,7 @@ void CPolyChunk::DeleteContents() {
 void CPolyChunk::Write(CobWriter& out) const {
   out << "PolH V0.02 Id " << Id << " Parent " << ParentId << " Size -1";
   out.EndLine();
-  out << "Name " << Name;
-  out.EndLine();
-  out << "center ";
-  WriteVector(out, Axis.Center);
-  out.EndLine();
-  out << "x axis ";
-  WriteVector(out, Axis.XAxis);
-  out.EndLine();
-  out << "y axis ";
-  WriteVector(out, Axis.YAxis);
-  out.EndLine();
-  out << "z axis ";
-  WriteVector(out, Axis.ZAxis);
-  out.EndLine();
-  out << "Transform";
-  out.EndLine();
-  const CVector* rows[3] = {&Axis.Row0, &Axis.Row1, &Axis.Row2};
-  const float translation[3] = {Axis.Translation.x, Axis.Translation.y, Axis.Translation.z};
-  for (int i = 0; i < 3; ++i) {
-    WriteVector(out, *rows[i]);
-    out << ' ' << translation[i];
-    out.EndLine();
-  }
-  out << "0 0 0 1";
-  out.EndLine();
+  WriteNameAndAxis(out, Name, Axis);
   out << "World Vertices " << VertexTotal;
   out.EndLine();
 
