@@ -6,30 +6,17 @@
 #include <string>
 
 #include "cob/cob_writer.h"
+#include "support/chunk_text.h"
 #include "model/chunk_id.h"
 
 namespace bk {
 namespace {
 
-std::string Crlf(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
+using testing::Crlf;
 
-// Writes with the writer still in its initial general format: the channel
-// writer must produce fixed six-decimal reals by itself.
-std::string Written(const CAnimChunk& chunk) {
-  std::ostringstream stream;
-  {
-    CobWriter out(stream);
-    chunk.Write(out);
-  }
-  return stream.str();
-}
+// The writer starts in its initial general format: the channel writer must
+// produce fixed six-decimal reals by itself.
+std::string Written(const CAnimChunk& chunk) { return testing::WrittenText(chunk, false); }
 
 const CVector kNoShape{0, 0, 0};
 

@@ -7,31 +7,16 @@
 #include <string>
 
 #include "cob/cob_writer.h"
+#include "support/chunk_text.h"
 #include "cob/line_reader.h"
 #include "model/chunk_id.h"
 
 namespace bk {
 namespace {
 
-// Expected file text is written with "\n" for readability; files carry CR LF.
-std::string Crlf(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
+using testing::Crlf;
 
-std::string Written(const CMaterial& material) {
-  std::ostringstream stream;
-  {
-    CobWriter out(stream);
-    out.SetFixed(6);
-    material.Write(out);
-  }
-  return stream.str();
-}
+std::string Written(const CMaterial& material) { return testing::WrittenText(material, true); }
 
 // Reads one material from `text` (its first line is the header) and reports
 // the reader's current line afterwards: the line the next reader starts from.

@@ -7,29 +7,15 @@
 #include <string>
 
 #include "cob/cob_writer.h"
+#include "support/chunk_text.h"
 #include "cob/line_reader.h"
 
 namespace bk {
 namespace {
 
-std::string Crlf(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
+using testing::Crlf;
 
-std::string Written(const CMaterial& material) {
-  std::ostringstream stream;
-  {
-    CobWriter out(stream);
-    out.SetFixed(6);
-    material.Write(out);
-  }
-  return stream.str();
-}
+std::string Written(const CMaterial& material) { return testing::WrittenText(material, true); }
 
 struct ReadResult {
   std::unique_ptr<CPrMaterial> material;
