@@ -1,5 +1,6 @@
 #include "cob/exploded_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -191,6 +192,7 @@ class Parser {
       std::int32_t parent = 0;
       Header(procedural ? "PrTx" : "Mat1", id, parent);
       if (parent != mesh->Id) Fail("a material that does not belong to the object before it");
+      CheckMaterialBody();
       std::unique_ptr<CMaterial> material =
           procedural ? std::make_unique<CPrMaterial>() : std::make_unique<CMaterial>();
       material->Read(in_, in_.Line());
@@ -249,6 +251,38 @@ class Parser {
 
     ExplodedGroup& owner = file_.Groups[group->second];
     owner.Objects.push_back(ExplodedObject{std::move(mesh), std::move(channel)});
+  }
+
+  // The material readers take their lines by position and skip what they do
+  // not know up to the next chunk header, so a damaged body would be misread
+  // (or swallow the channels after it). Looks ahead on a copy of the reader:
+  // the shading lines in their order, then only lines the material writers make.
+  void CheckMaterialBody() const {
+    static constexpr std::string_view kShading[] = {"mat#", "shader:", "rgb", "alpha"};
+    static constexpr std::string_view kKnown[] = {
+        "environment:", "flags",     "texture:",   "offset",     "bump:",  "granite:",
+        "marble:",      "wood:",     "springrgba", "stonergba",  "rgba",   "amount",
+        "sharpness",    "turbulence", "ldratio",   "center",     "grain",  "scale"};
+    LineReader ahead = in_;
+    std::size_t index = 0;
+    while (ahead.ReadLine()) {
+      const std::string_view line = ahead.Line();
+      if (IsChunkHeader(line)) break;
+      const auto t = Tokens(line);
+      const std::string_view word = t.empty() ? std::string_view() : t[0];
+      const bool ok = index < 4 ? word == kShading[index]
+                                : std::find(std::begin(kKnown), std::end(kKnown), word) != std::end(kKnown) ||
+                                      word.starts_with("center");
+      if (!ok) {
+        throw Refused{std::string(kRefusal) + "line " + std::to_string(ahead.LineNumber()) +
+                      ": not a line of a material as Burstkin writes it"};
+      }
+      ++index;
+    }
+    if (index < 4) {
+      throw Refused{std::string(kRefusal) + "line " + std::to_string(ahead.LineNumber()) +
+                    ": a material without its shading lines"};
+    }
   }
 
   // "time F acc 0 t T c C b B orientation W X Y Z" (position and size: three values).

@@ -95,6 +95,22 @@ TEST(ReadExplodedFile, RefusesEverythingItDidNotWrite) {
   }
 }
 
+// Any cut of a good file is refused (it lacks its END line), and so is the
+// file without any one of its lines.
+TEST(ReadExplodedFile, CutOrShortenedFilesAreRefusedWithoutHarm) {
+  const std::string good = ExplodedText(1);
+  for (std::size_t cut = 0; cut + 1 < good.size(); cut += 7) {
+    EXPECT_FALSE(ReadExplodedFile(good.substr(0, cut)).ok) << "cut at " << cut;
+  }
+  std::size_t start = 0;
+  while (start < good.size()) {
+    const std::size_t end = std::min(good.find('\n', start), good.size() - 1);
+    const std::string text = good.substr(0, start) + good.substr(end + 1);
+    EXPECT_FALSE(ReadExplodedFile(text).ok) << "without: " << good.substr(start, end - start);
+    start = end + 1;
+  }
+}
+
 TEST(ReadExplodedFile, ReportsAFileThatCannotBeOpened) {
   const ExplodedReadResult read = ReadExplodedFileAt("/nonexistent/folder/x.cob");
   EXPECT_FALSE(read.ok);
