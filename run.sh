@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs Burstkin.
-#   ./run.sh              explodes the bundled example into exploded.cob
-#   ./run.sh ARGS...      runs burstkin-cli with ARGS (try ./run.sh --help)
+#   ./run.sh              opens the window program (needs a display)
+#   ./run.sh ARGS...      runs burstkin-cli with ARGS (try ./run.sh --help, or
+#                         ./run.sh explode examples/crate.cob exploded.cob --seed 1)
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -11,6 +12,15 @@ burstkin_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 if [ $# -gt 0 ]; then
   exec build/src/cli/burstkin-cli "$@"
 fi
-build/src/cli/burstkin-cli info examples/crate.cob
-build/src/cli/burstkin-cli explode examples/crate.cob exploded.cob --seed 1
-echo "Wrote $(pwd)/exploded.cob"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  cat >&2 <<'MSG'
+No display is available, so the Burstkin window cannot open here.
+Use the command-line front end instead, for example:
+  ./run.sh explode examples/crate.cob exploded.cob --seed 1
+  ./run.sh --help
+(or start the window under a virtual display: xvfb-run ./run.sh)
+MSG
+  exit 1
+fi
+exec build/src/ui/burstkin
