@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QKeyEvent>
@@ -76,6 +77,40 @@ class ExportRunTest : public QObject {
     QVERIFY(frame.Action(cmd::kExport)->isEnabled());
     QTest::qWait(50);  // the repaint after the run shows the idle message
     QCOMPARE(frame.MessagePane()->text(), QStringLiteral("Ready"));
+  }
+
+  void ParticlesChosenInTheSheetAreLoadedAndWritten() {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("with_particles.cob"));
+    CMainFrame frame(7);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    dialogs.open_answer = uitest::ExampleFile("crate.cob").toStdString();
+    frame.Action(cmd::kImport)->trigger();
+
+    // Particles on: OK asks for the particle objects at once.
+    dialogs.open_many_answer = {uitest::ExampleFile("spark.cob").toStdString()};
+    frame.Platform().hooks().options_sheet = [](CBrkPropSheet& sheet) {
+      sheet.show();
+      sheet.SelectPage(2);
+      qobject_cast<QAbstractButton*>(sheet.Page(2)->Control(1028))->click();
+      uitest::Flush();
+      sheet.accept();
+      return sheet.result() == QDialog::Accepted;
+    };
+    frame.Action(cmd::kExplosionOptions)->trigger();
+    QCOMPARE(dialogs.titles.back(), std::string("Import Particle Object"));
+    QVERIFY(dialogs.questions.empty());
+    QCOMPARE(frame.Doc().ActiveOutputMode, 1);
+    QCOMPARE(frame.Doc().ParticleObjects.size(), static_cast<std::size_t>(1));
+
+    dialogs.save_answer = output.toStdString();
+    frame.Action(cmd::kExport)->trigger();
+    QVERIFY(dialogs.messages.empty());
+    const QByteArray written = ReadAll(output);
+    QVERIFY(written.contains("BurstkinParticles"));
   }
 
   void EscapeDuringTheExplosionWritesNothing() {

@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "doc/brk_doc.h"
+#include "ui/about_box.h"
 #include "ui/brk_view.h"
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
@@ -125,6 +126,14 @@ class MainFrameTest : public QObject {
     QCOMPARE(help->SearchResults()->item(0)->text(), QStringLiteral("General dialog settings"));
     help->ShowSearch(QStringLiteral("no such word anywhere"));
     QCOMPARE(help->SearchResults()->count(), 0);
+  }
+
+  void AboutBoxNamesTheBuild() {
+    CAboutBox about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Burstkin"));
+    auto* line = about.findChild<QLabel*>(QStringLiteral("versionLine"));
+    QVERIFY(line);
+    QCOMPARE(line->text(), QStringLiteral("Burstkin for Windows v1.36c, Win32 build"));
   }
 
   void ToolbarHasSixButtonsAndFourteenGaps() {
