@@ -143,14 +143,16 @@ class Builder {
     return index;
   }
 
+  // The material for a source material's colour (the default colour when
+  // there is none); equal colours share one material.
   int Material(const CMaterial* source) {
     auto channel = [](float v) {
       return std::isnan(v) ? 1.0f : std::clamp(v, 0.0f, 1.0f);
     };
-    const CMaterial fallback;
-    const CMaterial& m = source != nullptr ? *source : fallback;
-    const std::array<float, 4> colour{channel(m.Colour.x), channel(m.Colour.y), channel(m.Colour.z),
-                                      channel(m.Alpha)};
+    static constexpr CVector kDefaultColour{0.9f, 0.9f, 0.91f};
+    const CVector c = source != nullptr ? source->Colour : kDefaultColour;
+    const float alpha = source != nullptr ? source->Alpha : 1.0f;
+    const std::array<float, 4> colour{channel(c.x), channel(c.y), channel(c.z), channel(alpha)};
     const auto found = materials_.find(colour);
     if (found != materials_.end()) return found->second;
     tinygltf::Material material;
@@ -198,6 +200,7 @@ class Builder {
       }
     };
     const std::size_t face_count = mesh.Faces.size();
+    std::vector<int> material_of(mesh.Materials.size() + 1, -1);
     for (std::size_t i = 0; i < face_count; ++i) {
       const CFace* face = mesh.Faces[i];
       if (face == nullptr || face->IsHole()) continue;
@@ -210,11 +213,15 @@ class Builder {
       triangles.clear();
       TriangulateFace(world, face->VertexIndices, holes, triangles);
       if (triangles.empty()) continue;
-      const CMaterial* source = face->MaterialIndex >= 0 &&
-                                        static_cast<std::size_t>(face->MaterialIndex) < mesh.Materials.size()
-                                    ? mesh.Materials[static_cast<std::size_t>(face->MaterialIndex)].get()
-                                    : nullptr;
-      const int material = Material(source);
+      // Slot 0 stands for an index the mesh has no material for.
+      const std::size_t slot = face->MaterialIndex >= 0 &&
+                                       static_cast<std::size_t>(face->MaterialIndex) < mesh.Materials.size()
+                                   ? static_cast<std::size_t>(face->MaterialIndex) + 1
+                                   : 0;
+      if (material_of[slot] < 0) {
+        material_of[slot] = Material(slot == 0 ? nullptr : mesh.Materials[slot - 1].get());
+      }
+      const int material = material_of[slot];
       auto part = std::find_if(parts.begin(), parts.end(), [&](const auto& p) { return p.first == material; });
       if (part == parts.end()) {
         parts.emplace_back(material, std::vector<std::uint32_t>{});
@@ -425,7 +432,11 @@ class Builder {
       } else if (kind == kIndices) {
         view.target = kElementArrayBuffer;
       }
-      buffer.data.insert(buffer.data.end(), area.begin(), area.end());
+      if (buffer.data.empty()) {
+        buffer.data = std::move(data_[kind]);
+      } else {
+        buffer.data.insert(buffer.data.end(), area.begin(), area.end());
+      }
       views[kind] = static_cast<int>(model_.bufferViews.size());
       model_.bufferViews.push_back(std::move(view));
     }
@@ -495,8 +506,12 @@ std::vector<GltfGroup> GltfGroupsOf(std::span<const CGroup* const> groups) {
   return result;
 }
 
-GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
-                     std::string& bytes) {
+namespace {
+
+// Builds the document and writes it to `out` (the temporary file itself, so
+// the buffer is not copied once more through a string).
+GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
+                     std::ostream& out) {
   GltfResult result;
   if (std::string fps = CheckFps(options.Fps); !fps.empty()) {
     result.error = fps;
@@ -506,12 +521,10 @@ GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& optio
     Builder builder(options);
     builder.Build(groups);
     tinygltf::TinyGLTF writer;
-    std::ostringstream out;
-    if (!writer.WriteGltfSceneToStream(&builder.Model(), out, false, binary)) {
+    if (!writer.WriteGltfSceneToStream(&builder.Model(), out, false, binary) || !out.flush()) {
       result.error = "the glTF document could not be written";
       return result;
     }
-    bytes = std::move(out).str();
   } catch (const Failure& failure) {
     result.error = failure.message;
     return result;
@@ -523,6 +536,16 @@ GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& optio
   return result;
 }
 
+}  // namespace
+
+GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
+                     std::string& bytes) {
+  std::ostringstream out;
+  GltfResult result = Serialize(groups, options, binary, out);
+  if (result.ok) bytes = std::move(out).str();
+  return result;
+}
+
 GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
                      const GltfOptions& options) {
   GltfResult result;
@@ -531,10 +554,10 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
     result.error = "the glTF file name must end in .glb or .gltf: \"" + path + "\"";
     return result;
   }
-  std::string bytes;
-  result = BuildGltf(groups, options, binary, bytes);
-  if (!result.ok) return result;
-  result.ok = false;
+  if (std::string fps = CheckFps(options.Fps); !fps.empty()) {
+    result.error = fps;
+    return result;
+  }
 
   // Written beside the target under a unique name, then renamed over it, so
   // that a failed or interrupted export never leaves a half-written file at
@@ -543,35 +566,38 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   namespace fs = std::filesystem;
   const fs::path target(path);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = mkstemp(pattern.data());
+  std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = mkstemp(temporary.data());
   if (fd < 0) {
     result.error = "could not create a file in \"" + folder.string() + "\": " + std::strerror(errno);
     return result;
   }
-  bool written = true;
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      written = false;
-      break;
+  ::close(fd);
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+      result.error = "could not write \"" + path + "\"";
+    } else {
+      result = Serialize(groups, options, binary, out);
+      out.close();
+      if (result.ok && !out) {
+        result.ok = false;
+        result.error = "could not write \"" + path + "\" (is the disk full?)";
+      }
     }
-    done += static_cast<std::size_t>(n);
   }
-  const int write_errno = errno;
-  if (::close(fd) != 0) written = false;
-  if (!written) {
-    ::unlink(pattern.c_str());
-    result.error = "could not write \"" + path + "\": " + std::strerror(write_errno);
+  if (!result.ok) {
+    ::unlink(temporary.c_str());
     return result;
   }
+  result.ok = false;
   // mkstemp makes the file private; give it the usual permissions.
-  ::chmod(pattern.c_str(), 0666 & ~[] { const mode_t m = ::umask(0); ::umask(m); return m; }());
-  if (std::rename(pattern.c_str(), path.c_str()) != 0) {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::chmod(temporary.c_str(), 0666 & ~mask);
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
     const int rename_errno = errno;
-    ::unlink(pattern.c_str());
+    ::unlink(temporary.c_str());
     result.error = "could not write \"" + path + "\": " + std::strerror(rename_errno);
     return result;
   }
