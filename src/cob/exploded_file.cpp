@@ -12,6 +12,7 @@
 #include "cob/material.h"
 #include "cob/pr_material.h"
 #include "cob/unit.h"
+#include "model/chunk_id.h"
 
 namespace bk {
 namespace {
@@ -399,6 +400,13 @@ class Parser {
 }  // namespace
 
 ExplodedReadResult ReadExplodedFile(std::string_view text) {
+  // The objects read take their ids from the file; constructing them must
+  // not move the program-wide id counter, or the ids of the next export
+  // would depend on whether a file was converted before it.
+  struct KeepIdCounter {
+    std::int32_t saved = ChunkIdCounter::Current();
+    ~KeepIdCounter() { ChunkIdCounter::Reset(saved); }
+  } keep;
   ExplodedReadResult result;
   try {
     result.File = Parser(text).Run();

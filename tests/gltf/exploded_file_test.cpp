@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gltf_test_support.h"
+#include "model/chunk_id.h"
 
 namespace bk {
 namespace {
@@ -49,6 +50,13 @@ TEST(ReadExplodedFile, ReadsBackWhatTheExportWrote) {
     EXPECT_EQ(o.Channel->PositionKeys, channel.PositionKeys);
     EXPECT_EQ(o.Channel->SizeKeys, channel.SizeKeys);
   }
+}
+
+TEST(ReadExplodedFile, LeavesTheIdCounterWhereItWas) {
+  const std::string text = ExplodedText(3);
+  const std::int32_t before = ChunkIdCounter::Current();
+  ASSERT_TRUE(ReadExplodedFile(text).ok);
+  EXPECT_EQ(ChunkIdCounter::Current(), before);
 }
 
 TEST(ReadExplodedFile, NestsTheParticleGroupUnderTheExplodedGroup) {
