@@ -299,9 +299,8 @@ class Builder {
 
   // Translation (offset by the centre) or scale: exact CUBICSPLINE on the
   // keys, or LINEAR per frame.
-  void AddVectorChannel(int node, const char* path, std::span<const CAnimLineSRT> source,
+  void AddVectorChannel(int node, const char* path, std::span<const VectorKeyTangents> keys,
                         const Vec3d& offset, bool is_scale) {
-    const std::vector<VectorKeyTangents> keys = PrepareVectorKeys(source);
     if (keys.size() < 2) return;  // a constant: the node's own value
     auto map = [&](const Vec3d& v) { return is_scale ? MapScale(v) : MapPoint(v); };
     auto put = [](std::vector<float>& out, const Vec3d& v) {
@@ -344,8 +343,7 @@ class Builder {
 
   // Orientation: glTF interpolates quaternion components, so squad is carried
   // exactly only where it is a plain slerp; elsewhere one sample per frame.
-  void AddRotationChannel(int node, std::span<const CAnimLineSRT> source) {
-    const std::vector<OrientationKey> keys = PrepareOrientationKeys(source);
+  void AddRotationChannel(int node, std::span<const OrientationKey> keys) {
     if (keys.size() < 2) return;
     auto same = [](const Quaternion& a, const Quaternion& b) {
       return std::fabs(a.w - b.w) < 1e-12 && std::fabs(a.x - b.x) < 1e-12 &&
@@ -389,29 +387,34 @@ class Builder {
     const CVector c = mesh.Axis.Center;
     const Vec3d center{c.x, c.y, c.z};
     if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
-    // The node's own values are the pose at frame 0 (the object as it stands
-    // before the explosion), what an importer shows without the animation.
-    Pose pose;
+    // Each channel is prepared once; the node's own values are the pose at
+    // frame 0 (the object as it stands before the explosion), what an
+    // importer shows without the animation.
+    std::vector<VectorKeyTangents> position;
+    std::vector<VectorKeyTangents> size;
+    std::vector<OrientationKey> orientation;
     if (object.Channel != nullptr) {
       CheckKeys(mesh, object.Channel->Keys);
       CheckKeys(mesh, object.Channel->PositionKeys);
       CheckKeys(mesh, object.Channel->SizeKeys);
-      pose = EvaluatePose(*object.Channel, 0.0);
+      position = PrepareVectorKeys(object.Channel->PositionKeys);
+      size = PrepareVectorKeys(object.Channel->SizeKeys);
+      orientation = PrepareOrientationKeys(object.Channel->Keys);
     }
-    const Vec3d t = MapPoint({center[0] + pose.Position.x, center[1] + pose.Position.y,
-                              center[2] + pose.Position.z});
-    const Vec3d s = MapScale({pose.Size.x, pose.Size.y, pose.Size.z});
-    const std::array<double, 4> r = MapQuaternion(Normalized(pose.Orientation));
+    const Vec3d p0 = position.empty() ? Vec3d{0, 0, 0} : EvaluatePreparedVector(position, 0.0);
+    const Vec3d s0 = size.empty() ? Vec3d{1, 1, 1} : EvaluatePreparedVector(size, 0.0);
+    const Quaternion r0 = orientation.empty() ? Quaternion{} : EvaluatePreparedOrientation(orientation, 0.0);
+    const Vec3d t = MapPoint({center[0] + p0[0], center[1] + p0[1], center[2] + p0[2]});
+    const Vec3d s = MapScale(s0);
+    const std::array<double, 4> r = MapQuaternion(Normalized(r0));
     tinygltf::Node& node = model_.nodes[index];
     if (t != Vec3d{0, 0, 0}) node.translation.assign(t.begin(), t.end());
     if (s != Vec3d{1, 1, 1}) node.scale.assign(s.begin(), s.end());
     if (r != std::array<double, 4>{0, 0, 0, 1}) node.rotation.assign(r.begin(), r.end());
 
-    if (object.Channel != nullptr) {
-      AddVectorChannel(index, "translation", object.Channel->PositionKeys, center, false);
-      AddVectorChannel(index, "scale", object.Channel->SizeKeys, {0, 0, 0}, true);
-      AddRotationChannel(index, object.Channel->Keys);
-    }
+    AddVectorChannel(index, "translation", position, center, false);
+    AddVectorChannel(index, "scale", size, {0, 0, 0}, true);
+    AddRotationChannel(index, orientation);
     return index;
   }
 
