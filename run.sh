@@ -7,7 +7,15 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 burstkin_ensure_packages
-burstkin_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Quiet build; its output is shown only when it fails.
+build_log=$(mktemp)
+if ! burstkin_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build_log" 2>&1; then
+  cat "$build_log" >&2
+  rm -f "$build_log"
+  echo "error: the build failed (output above)" >&2
+  exit 1
+fi
+rm -f "$build_log"
 
 if [ $# -gt 0 ]; then
   exec build/src/cli/burstkin-cli "$@"
