@@ -18,9 +18,9 @@ burstkin_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j 2 --timeout 600
 
 echo "== sanitizer build (ASan + UBSan) =="
-burstkin_build build-asan -DCMAKE_BUILD_TYPE=Debug -DBURSTKIN_SANITIZE=ON \
-  -DBURSTKIN_BUILD_GUI=OFF -DBURSTKIN_BUILD_BENCH=OFF
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+burstkin_build build-asan -DCMAKE_BUILD_TYPE=Debug -DBURSTKIN_SANITIZE=ON -DBURSTKIN_BUILD_BENCH=OFF
+QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j 2 --timeout 900
 
 echo "== fuzzing the importer =="
