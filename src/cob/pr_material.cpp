@@ -1,5 +1,7 @@
 #include "cob/pr_material.h"
 
+#include <string_view>
+
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
 #include "cob/line_reader.h"
@@ -97,20 +99,22 @@ void WriteColour(CobWriter& out, CVector colour, float alpha) {
   out << colour.x << ',' << colour.y << ',' << colour.z << ',' << alpha;
 }
 
+// One line of two colour groups: "<first>r,g,b,a<second>r,g,b,a".
+void WriteColourLine(CobWriter& out, std::string_view first, CVector colour1, float alpha1,
+                     std::string_view second, CVector colour2, float alpha2) {
+  out << first;
+  WriteColour(out, colour1, alpha1);
+  out << second;
+  WriteColour(out, colour2, alpha2);
+  out.EndLine();
+}
+
 void WriteGranite(CobWriter& out, const GraniteParams& p) {
   out.SetPrecision(6);
   out << "granite:";
   out.EndLine();
-  out << "rgba1 ";
-  WriteColour(out, p.Colour1, p.Alpha1);
-  out << "  rgba2 ";
-  WriteColour(out, p.Colour2, p.Alpha2);
-  out.EndLine();
-  out << "rgba3 ";
-  WriteColour(out, p.Colour3, p.Alpha3);
-  out << "  rgba4 ";
-  WriteColour(out, p.Colour4, p.Alpha4);
-  out.EndLine();
+  WriteColourLine(out, "rgba1 ", p.Colour1, p.Alpha1, "  rgba2 ", p.Colour2, p.Alpha2);
+  WriteColourLine(out, "rgba3 ", p.Colour3, p.Alpha3, "  rgba4 ", p.Colour4, p.Alpha4);
   out.SetPrecision(2);
   out << "amount1 " << p.Amount1 << "  amount2 " << p.Amount2 << "  amount3 " << p.Amount3
       << "  amount4 " << p.Amount4;
@@ -124,11 +128,8 @@ void WriteMarble(CobWriter& out, const MarbleParams& p) {
   out.SetPrecision(6);
   out << "marble:";
   out.EndLine();
-  out << "stonergba ";
-  WriteColour(out, p.StoneColour, p.StoneAlpha);
-  out << "  veinrgba ";
-  WriteColour(out, p.VeinColour, p.VeinAlpha);
-  out.EndLine();
+  WriteColourLine(out, "stonergba ", p.StoneColour, p.StoneAlpha, "  veinrgba ", p.VeinColour,
+                  p.VeinAlpha);
   out.SetPrecision(2);
   out << "sharpness " << p.Sharpness << "  scale " << p.Scale.x << ',' << p.Scale.y << ','
       << p.Scale.z;
@@ -141,11 +142,8 @@ void WriteWood(CobWriter& out, const WoodParams& p) {
   out.SetPrecision(6);
   out << "wood:";
   out.EndLine();
-  out << "springrgba ";
-  WriteColour(out, p.SpringColour, p.SpringAlpha);
-  out << "  summerrgba ";
-  WriteColour(out, p.SummerColour, p.SummerAlpha);
-  out.EndLine();
+  WriteColourLine(out, "springrgba ", p.SpringColour, p.SpringAlpha, "  summerrgba ",
+                  p.SummerColour, p.SummerAlpha);
   out.SetPrecision(2);
   out << "ldratio " << p.LdRatio << "  rdensity " << p.RDensity << "  rwidthvar " << p.RWidthVar
       << "  rshapevar " << p.RShapeVar;

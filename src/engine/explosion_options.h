@@ -9,6 +9,17 @@ namespace bk {
 // radio button. Three groups, one per page of the options sheet. The ranges
 // and message texts live with the field table (doc/option_fields.h).
 struct ExplosionOptions {
+  // Which directions along the position axes pieces may take (stored minus,
+  // then plus) and which senses of rotation (stored plus, then minus).
+  struct PositionSignFlags {
+    std::int32_t minus = 1;
+    std::int32_t plus = 1;
+  };
+  struct RotationSignFlags {
+    std::int32_t plus = 1;
+    std::int32_t minus = 1;
+  };
+
   struct Axes {
     std::int32_t x = 1;
     std::int32_t y = 1;
@@ -36,14 +47,8 @@ struct ExplosionOptions {
   std::int32_t StaggerPieces = 5;
   float ScaleStart = 1.0f;
   float ScaleEnd = 1.0f;
-  struct {
-    std::int32_t minus = 1;
-    std::int32_t plus = 1;
-  } PositionSigns;
-  struct {
-    std::int32_t plus = 1;
-    std::int32_t minus = 1;
-  } RotationSigns;
+  PositionSignFlags PositionSigns;
+  RotationSignFlags RotationSigns;
   std::int32_t ScaleStartFrame = 0;
   std::int32_t ScaleEndFrame = -1;  // -1: not yet set
 

@@ -23,14 +23,8 @@ struct MotionSettings {
   ExplosionOptions::Axes PositionAxes;
   ExplosionOptions::Axes ScaleAxes;
   std::int32_t Stagger = 0;
-  struct {
-    std::int32_t minus = 1;
-    std::int32_t plus = 1;
-  } PositionSigns;
-  struct {
-    std::int32_t plus = 1;
-    std::int32_t minus = 1;
-  } RotationSigns;
+  ExplosionOptions::PositionSignFlags PositionSigns;
+  ExplosionOptions::RotationSignFlags RotationSigns;
 };
 
 // What the motion code shares across a run: the settings, the object's centre
