@@ -12,30 +12,22 @@ TEST(FaceCopyFrom, ReplacesEveryFieldAndBothIndexLists) {
   source.Flags = 7;  // not a hole: kept as read
   source.VertexIndices = {4, 5, 6};
   source.UvIndices = {0, 1, 2};
-
-  CFace target;
-  target.VertexCount = 5;
-  target.VertexIndices = {9, 9, 9, 9, 9};
-  target.UvIndices = {8, 8, 8, 8, 8};
-  target.CopyFrom(source);
-  EXPECT_EQ(target.VertexCount, 3);
-  EXPECT_EQ(target.MaterialIndex, 2);
-  EXPECT_EQ(target.Flags, 7);
-  EXPECT_FALSE(target.IsHole());
-  EXPECT_EQ(target.VertexIndices, source.VertexIndices);
-  EXPECT_EQ(target.UvIndices, source.UvIndices);
-}
-
-TEST(FaceCopyFrom, FaceWithoutCornersGivesEmptyLists) {
-  CFace hole;
+  CFace hole;  // no corners: the lists come out empty
   hole.Flags = CFace::kHoleFlag;
-  CFace target;
-  target.VertexIndices = {1, 2, 3};
-  target.UvIndices = {1, 2, 3};
-  target.CopyFrom(hole);
-  EXPECT_TRUE(target.VertexIndices.empty());
-  EXPECT_TRUE(target.UvIndices.empty());
-  EXPECT_TRUE(target.IsHole());
+
+  for (const CFace* from : {&source, &hole}) {
+    CFace target;
+    target.VertexCount = 5;
+    target.VertexIndices = {9, 9, 9, 9, 9};
+    target.UvIndices = {8, 8, 8, 8, 8};
+    target.CopyFrom(*from);
+    EXPECT_EQ(target.VertexCount, from->VertexCount);
+    EXPECT_EQ(target.MaterialIndex, from->MaterialIndex);
+    EXPECT_EQ(target.Flags, from->Flags);
+    EXPECT_EQ(target.IsHole(), from == &hole);
+    EXPECT_EQ(target.VertexIndices, from->VertexIndices);
+    EXPECT_EQ(target.UvIndices, from->UvIndices);
+  }
 }
 
 }  // namespace

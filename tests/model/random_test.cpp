@@ -12,10 +12,6 @@ TEST(Random, DrawsTheLinearCongruentialSequence) {
   EXPECT_EQ(wrapped.Next(), static_cast<int>(((0xFFFFFFFFu * 214013u + 2531011u) >> 16) & 32767u));
 }
 
-TEST(Random, DrawScaleIsOneOver32767InSinglePrecision) {
-  EXPECT_EQ(static_cast<double>(kDrawScale), 3.0518509447574615e-05);
-}
-
 // Seeds whose first draw is 0 and 32767.
 constexpr std::uint32_t kSeedDrawingZero = 20057;
 constexpr std::uint32_t kSeedDrawingMax = 30091;

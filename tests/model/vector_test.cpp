@@ -5,27 +5,26 @@
 namespace bk {
 namespace {
 
-TEST(VectorFoldSigns, BothFlagsSetOrBothClearLeaveTheVectorAsItWas) {
-  for (int flag : {0, 1}) {
-    CVector a{-0.1f, 0.0f, -5.0f};
-    FoldSigns(a, flag, flag, 1.0f);
-    EXPECT_EQ(a, CVector(-0.1f, 0.0f, -5.0f));
+TEST(VectorFoldSigns, FoldsByFlagsAndRaisesMagnitudesBelowThreeTenthsOfM) {
+  struct Case {
+    CVector in;
+    int negative, positive;
+    float m;
+    CVector out;
+  };
+  const Case cases[] = {
+      {{-0.1f, 0.0f, -5.0f}, 0, 0, 1.0f, {-0.1f, 0.0f, -5.0f}},  // both clear: unchanged
+      {{-0.1f, 0.0f, -5.0f}, 1, 1, 1.0f, {-0.1f, 0.0f, -5.0f}},  // both set: unchanged
+      {{0.0f, 0.1f, -5.0f}, 1, 0, 1.0f, {0.0f, -1.0f, -5.0f}},   // negative keeps zero
+      {{-0.5f, 0.8f, -2.9f}, 0, 2, 10.0f, {10.0f, 10.0f, 10.0f}},  // any non-zero flag counts
+      {{-3.5f, 0.29f, 7.0f}, 0, 1, 1.0f, {3.5f, 1.0f, 7.0f}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.negative << "/" << c.positive << " m=" << c.m);
+    CVector a = c.in;
+    FoldSigns(a, c.negative, c.positive, c.m);
+    EXPECT_EQ(a, c.out);
   }
-}
-
-TEST(VectorFoldSigns, NegativeKeepsZeroRaisesSmallMagnitudesAndNegatesAll) {
-  CVector a{0.0f, 0.1f, -5.0f};
-  FoldSigns(a, 1, 0, 1.0f);
-  EXPECT_EQ(a, CVector(0.0f, -1.0f, -5.0f));
-}
-
-TEST(VectorFoldSigns, PositiveTakesMagnitudesAndRaisesOnlyThoseBelowThreeTenthsOfM) {
-  CVector a{-0.5f, 0.8f, -2.9f};
-  FoldSigns(a, 0, 2, 10.0f);  // any non-zero flag counts
-  EXPECT_EQ(a, CVector(10.0f, 10.0f, 10.0f));
-  CVector b{-3.5f, 0.29f, 7.0f};
-  FoldSigns(b, 0, 1, 1.0f);
-  EXPECT_EQ(b, CVector(3.5f, 1.0f, 7.0f));
 }
 
 TEST(VectorOps, GiveComponentWiseThirtyTwoBitResults) {
