@@ -1,7 +1,6 @@
 #include "cob/cob_file.h"
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +11,8 @@
 #include "cob/group.h"
 #include "cob/unit.h"
 #include "model/progress.h"
+#include "support/recording_progress.h"
+#include "support/sample_objects.h"
 #include "support/test_data.h"
 
 namespace bk {
@@ -71,32 +72,11 @@ TEST(CobFile, ImportTakesTheFirstObjectAfterSkippedChunks) {
 }
 
 TEST(CobFile, ImportReadsAFileFromDisk) {
-  const auto path = std::filesystem::temp_directory_path() / "burstkin_cob_file_test.cob";
-  {
-    std::ofstream out(path, std::ios::binary);
-    out << "Caligari V00.01ALH\r\n" << kObject;
-  }
-  ImportResult result = ImportObject(path.string());
-  std::filesystem::remove(path);
+  const testing::TempDir dir;
+  ImportResult result = ImportObject(dir.Write("in.cob", "Caligari V00.01ALH\r\n" + kObject).string());
   ASSERT_NE(result.object, nullptr) << result.error;
   EXPECT_EQ(result.object->Vertices.size(), 3u);
 }
-
-// Records progress reports and asks to cancel after a given count.
-class ScriptedProgress : public ProgressSink {
- public:
-  explicit ScriptedProgress(int cancel_after) : cancelAfter_(cancel_after) {}
-  void ShowProgress(int done, int total, std::string_view) override {
-    reports.push_back({done, total});
-  }
-  bool CancelRequested() const override {
-    return cancelAfter_ >= 0 && static_cast<int>(reports.size()) >= cancelAfter_;
-  }
-  std::vector<std::pair<int, int>> reports;
-
- private:
-  int cancelAfter_;
-};
 
 std::unique_ptr<CGroup> GroupOfUnits(int id, int children) {
   auto group = std::make_unique<CGroup>();
@@ -124,7 +104,7 @@ TEST(CobFileExport, WritesIdentificationGroupsChildrenAndEndLine) {
   auto first = GroupOfUnits(100, 2);
   auto second = GroupOfUnits(200, 1);
   const CCobBase* objects[] = {first.get(), second.get()};
-  ScriptedProgress progress(-1);
+  testing::RecordingProgress progress;
   std::ostringstream os;
   ExportResult result;
   {
@@ -137,14 +117,14 @@ TEST(CobFileExport, WritesIdentificationGroupsChildrenAndEndLine) {
                                GroupText(*second, true) +
                                "END  V1.00 Id 0 Parent 0 Size        0";
   EXPECT_EQ(os.str(), expected);
-  EXPECT_EQ(progress.reports, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+  EXPECT_EQ(progress.Counts(), (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
 }
 
 TEST(CobFileExport, CancelSkipsRemainingChildrenButKeepsGroupsAndEnd) {
   auto first = GroupOfUnits(100, 2);
   auto second = GroupOfUnits(200, 2);
   const CCobBase* objects[] = {first.get(), second.get()};
-  ScriptedProgress progress(1);
+  testing::RecordingProgress progress(1);
   std::ostringstream os;
   ExportResult result;
   {
@@ -158,18 +138,18 @@ TEST(CobFileExport, CancelSkipsRemainingChildrenButKeepsGroupsAndEnd) {
   const std::string expected = "Caligari V00.01ALH             \r\n" + firstOwn + unitText +
                                GroupText(*second, false) + "END  V1.00 Id 0 Parent 0 Size        0";
   EXPECT_EQ(os.str(), expected);
-  EXPECT_EQ(progress.reports.size(), 1u);
+  EXPECT_EQ(progress.calls.size(), 1u);
 }
 
 TEST(CobFileExport, EmptyGroupWritesItsChunkBetweenIdentificationAndEnd) {
   auto group = GroupOfUnits(100, 0);
   const CCobBase* objects[] = {group.get()};
-  const auto path = std::filesystem::temp_directory_path() / "burstkin_export_empty.cob";
+  const testing::TempDir dir;
+  const auto path = dir.path() / "empty.cob";
   NoProgress progress;
   ExportResult result = ExportObjects(path.string(), objects, progress);
   ASSERT_TRUE(result.ok) << result.error;
   const std::string text = testing::ReadFileBytes(path);
-  std::filesystem::remove(path);
   EXPECT_EQ(text, "Caligari V00.01ALH             \r\n" + GroupText(*group, false) +
                       "END  V1.00 Id 0 Parent 0 Size        0");
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -11,38 +13,33 @@
 namespace bk {
 namespace {
 
-TEST(LineReader, SplitsAtLineFeedsAndDropsTheCarriageReturnBeforeThem) {
-  LineReader in("one\r\ntwo\nthree\r\n");
-  ASSERT_TRUE(in.ReadLine());
-  EXPECT_EQ(in.Line(), "one");
-  ASSERT_TRUE(in.ReadLine());
-  EXPECT_EQ(in.Line(), "two");
-  ASSERT_TRUE(in.ReadLine());
-  EXPECT_EQ(in.Line(), "three");
-  EXPECT_TRUE(in.AtEnd());
-  EXPECT_FALSE(in.ReadLine());
-  EXPECT_EQ(in.Line(), "");
-  EXPECT_EQ(in.LineNumber(), 3u);
-}
-
-TEST(LineReader, KeepsACarriageReturnThatIsNotBeforeALineFeed) {
-  LineReader in("a\rb\nlast\r");
-  ASSERT_TRUE(in.ReadLine());
-  EXPECT_EQ(in.Line(), "a\rb");
-  ASSERT_TRUE(in.ReadLine());
-  EXPECT_EQ(in.Line(), "last\r");
-}
-
-TEST(LineReader, ReadsALastLineWithoutLineEndAndEmptyLines) {
-  EXPECT_FALSE(LineReader("").ReadLine());
+TEST(LineReader, SplitsAtLineFeedsAndDropsOnlyACarriageReturnBeforeOne) {
+  struct Case {
+    std::string_view text;
+    std::vector<std::string_view> lines;
+  };
+  const Case cases[] = {
+      {"one\r\ntwo\nthree\r\n", {"one", "two", "three"}},
+      {"a\rb\nlast\r", {"a\rb", "last\r"}},  // a lone CR is kept
+      {"\n\nEND", {"", "", "END"}},           // empty lines; a last line without end
+      {"", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << '"' << c.text << '"');
+    LineReader in(c.text);
+    for (std::string_view line : c.lines) {
+      ASSERT_TRUE(in.ReadLine());
+      EXPECT_EQ(in.Line(), line);
+    }
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(in.BytesLeft(), 0u);
+    EXPECT_FALSE(in.ReadLine());
+    EXPECT_EQ(in.Line(), "");
+    EXPECT_EQ(in.LineNumber(), c.lines.size());
+  }
   LineReader in("\n\nEND");
   ASSERT_TRUE(in.ReadLine());
-  EXPECT_EQ(in.Line(), "");
   EXPECT_EQ(in.BytesLeft(), 4u);
-  ASSERT_TRUE(in.ReadLine());
-  ASSERT_TRUE(in.ReadLine());
-  EXPECT_EQ(in.Line(), "END");
-  EXPECT_EQ(in.BytesLeft(), 0u);
 }
 
 TEST(LineReader, ReadsVeryLongLinesWhole) {

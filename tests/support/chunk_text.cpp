@@ -27,4 +27,10 @@ std::string WrittenText(const CCobBase& chunk, bool fixed_six) {
   return stream.str();
 }
 
+int CountOf(std::string_view text, std::string_view what) {
+  int n = 0;
+  for (std::size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
 }  // namespace bk::testing

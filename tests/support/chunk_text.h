@@ -17,4 +17,7 @@ std::string Crlf(std::string_view text);
 // is once a file's first vertex list has been written.
 std::string WrittenText(const CCobBase& chunk, bool fixed_six);
 
+// How often `what` occurs in `text` (overlapping occurrences count).
+int CountOf(std::string_view text, std::string_view what);
+
 }  // namespace bk::testing
