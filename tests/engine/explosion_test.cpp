@@ -15,6 +15,7 @@
 #include "engine/explosion.h"
 #include "model/progress.h"
 #include "model/random.h"
+#include "support/recording_progress.h"
 #include "support/test_data.h"
 
 namespace bk {
@@ -50,26 +51,7 @@ std::unique_ptr<CPolyChunk> MakeObject(int faces, const std::vector<bool>& holes
   return object;
 }
 
-// Records the progress calls and asks for a cancel after a number of them.
-class ScriptedProgress : public ProgressSink {
- public:
-  explicit ScriptedProgress(int cancel_after = -1) : cancelAfter_(cancel_after) {}
-  void ShowProgress(int done, int total, std::string_view text) override {
-    calls.push_back({done, total, std::string(text)});
-  }
-  bool CancelRequested() const override {
-    return cancelAfter_ >= 0 && static_cast<int>(calls.size()) >= cancelAfter_;
-  }
-  struct Call {
-    int done;
-    int total;
-    std::string text;
-  };
-  std::vector<Call> calls;
-
- private:
-  int cancelAfter_;
-};
+using testing::RecordingProgress;
 
 class ExplosionTest : public ::testing::Test {
  protected:
@@ -101,18 +83,27 @@ class ExplosionTest : public ::testing::Test {
   NoProgress quiet;
 };
 
-TEST_F(ExplosionTest, HundredFacesInTenPiecesShortenAfterTheSecond) {
-  auto object = MakeObject(100);
-  GroupResult result = Explode(*object, 10);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  EXPECT_EQ(Sizes(*result.group), (std::vector<int>{10, 10, 9, 9, 9, 9, 9, 9, 9, 9, 8}));
-}
-
-TEST_F(ExplosionTest, SevenFacesInTwoPieces) {
-  auto object = MakeObject(7);
-  GroupResult result = Explode(*object, 2);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  EXPECT_EQ(Sizes(*result.group), (std::vector<int>{3, 3, 1}));
+TEST_F(ExplosionTest, PieceSizesOfTheWorkedExamples) {
+  struct Case {
+    int faces, min_pieces;
+    std::vector<int> sizes;
+  };
+  const Case cases[] = {
+      {100, 10, {10, 10, 9, 9, 9, 9, 9, 9, 9, 9, 8}},  // shorter after the second
+      {7, 2, {3, 3, 1}},
+      {5, 50, {1, 1, 1, 1, 1}},  // more pieces than faces: one face each
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.faces << " faces, " << c.min_pieces << " pieces");
+    auto object = MakeObject(c.faces);
+    GroupResult result = Explode(*object, c.min_pieces);
+    ASSERT_EQ(result.outcome, RunOutcome::Done);
+    EXPECT_EQ(Sizes(*result.group), c.sizes);
+    if (c.min_pieces > c.faces) {
+      // A base size of one keeps the stagger order unstretched.
+      EXPECT_EQ(ChannelOf(*result.group, 4)->StaggerOrdinal, 5);
+    }
+  }
 }
 
 TEST_F(ExplosionTest, FourFacesInTwoPiecesMakeANamedAlternatingGroup) {
@@ -157,15 +148,6 @@ TEST_F(ExplosionTest, FourFacesInTwoPiecesMakeANamedAlternatingGroup) {
     EXPECT_FLOAT_EQ(piece.Axis.Center.y, 1.0f);
     EXPECT_EQ(piece.Axis.Row2, object->Axis.Row2);
   }
-}
-
-TEST_F(ExplosionTest, MorePiecesThanFacesGivesOnePiecePerFace) {
-  auto object = MakeObject(5);
-  GroupResult result = Explode(*object, 50);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  EXPECT_EQ(Sizes(*result.group), (std::vector<int>{1, 1, 1, 1, 1}));
-  // A base size of one keeps the stagger order unstretched.
-  EXPECT_EQ(ChannelOf(*result.group, 4)->StaggerOrdinal, 5);
 }
 
 TEST(StaggerOrdinal, StretchesBySingleRoundedThirteenTenths) {
@@ -275,7 +257,7 @@ TEST_F(ExplosionTest, MaterialsAndUnitAreCopiedUnderEachPiece) {
 
 TEST_F(ExplosionTest, ProgressCountsFacesAndThenTheParticleVertices) {
   auto object = MakeObject(4);
-  ScriptedProgress progress;
+  RecordingProgress progress;
   GroupResult result = Explode(*object, 2, progress, 1);
   ASSERT_EQ(result.outcome, RunOutcome::Done);
   ASSERT_EQ(progress.calls.size(), 3u);
@@ -288,7 +270,7 @@ TEST_F(ExplosionTest, ProgressCountsFacesAndThenTheParticleVertices) {
 TEST_F(ExplosionTest, CancelAtOnceOrMidwayGivesNoGroupAndLeavesTheSource) {
   auto object = MakeObject(40);
   for (int cancel_after : {1, 3}) {
-    ScriptedProgress progress(cancel_after);
+    RecordingProgress progress(cancel_after);
     GroupResult result = Explode(*object, 10, progress);
     EXPECT_EQ(result.outcome, RunOutcome::Cancelled);
     EXPECT_EQ(result.group, nullptr);

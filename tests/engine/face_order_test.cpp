@@ -14,6 +14,7 @@
 #include "cob/poly_chunk.h"
 #include "model/progress.h"
 #include "model/random.h"
+#include "support/recording_progress.h"
 
 namespace bk {
 namespace {
@@ -78,17 +79,7 @@ struct FaceObject {
 };
 
 // Cancels once it has been shown progress `allowed` times.
-class CancelAfter final : public ProgressSink {
- public:
-  explicit CancelAfter(int allowed) : allowed_(allowed) {}
-  void ShowProgress(int, int, std::string_view) override { ++calls_; }
-  bool CancelRequested() const override { return calls_ >= allowed_; }
-  int calls() const { return calls_; }
-
- private:
-  int allowed_;
-  int calls_ = 0;
-};
+using CancelAfter = testing::RecordingProgress;
 
 TEST(FaceSortKey, IsARunningHalvingNotTheMean) {
   CPolyChunk object;

@@ -14,48 +14,38 @@ ExplosionOptions FirstDisplay(int faces, ExplosionOptions o = {}) {
   return o;
 }
 
-TEST(OptionsFirstDisplay, HundredFacesTakesAFifth) {
-  const ExplosionOptions o = FirstDisplay(100);
-  EXPECT_EQ(o.ObjectFaces, 100);
-  EXPECT_EQ(o.MinPieces, 20);
-  EXPECT_EQ(o.ChunkCount, 26);
-  EXPECT_EQ(o.FrameTotal, 30);
+TEST(OptionsFirstDisplay, TakesAFifthOfTheFacesAfterTheClamp) {
+  struct Case {
+    int faces;
+    int typed_pieces;  // 0: the record's default
+    int pieces, chunks;
+  };
+  const Case cases[] = {
+      {100, 0, 20, 26},   {1000, 0, 200, 266},
+      {7, 0, 7, 7},       {20, 0, 4, 5},  // the clamp comes before the fifth
+      {1000, 21, 21, 28},                 // other values are only clamped
+      {0, 0, 0, 0},                       // no faces: no pieces
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.faces << " faces, typed " << c.typed_pieces);
+    ExplosionOptions typed;
+    if (c.typed_pieces != 0) typed.MinPieces = c.typed_pieces;
+    const ExplosionOptions o = FirstDisplay(c.faces, typed);
+    EXPECT_EQ(o.ObjectFaces, c.faces);
+    EXPECT_EQ(o.MinPieces, c.pieces);
+    EXPECT_EQ(o.ChunkCount, c.chunks);
+  }
+  EXPECT_EQ(FirstDisplay(100).FrameTotal, 30);
 }
 
 TEST(OptionsFirstDisplay, ThousandFacesKeepsItsFifthAtTheNextOpening) {
   ExplosionOptions o = FirstDisplay(1000);
-  EXPECT_EQ(o.MinPieces, 200);
-  EXPECT_EQ(o.ChunkCount, 266);
   o = FirstDisplay(1000, o);
   EXPECT_EQ(o.MinPieces, 200);
   // A user who types 20 again gets the fifth again.
   o.MinPieces = 20;
   o = FirstDisplay(1000, o);
   EXPECT_EQ(o.MinPieces, 200);
-}
-
-TEST(OptionsFirstDisplay, ClampComesBeforeTheFifthRule) {
-  const ExplosionOptions seven = FirstDisplay(7);
-  EXPECT_EQ(seven.MinPieces, 7);
-  EXPECT_EQ(seven.ChunkCount, 7);
-
-  const ExplosionOptions twenty = FirstDisplay(20);
-  EXPECT_EQ(twenty.MinPieces, 4);
-  EXPECT_EQ(twenty.ChunkCount, 5);
-}
-
-TEST(OptionsFirstDisplay, OtherValuesAreOnlyClamped) {
-  ExplosionOptions o;
-  o.MinPieces = 21;
-  o = FirstDisplay(1000, o);
-  EXPECT_EQ(o.MinPieces, 21);
-  EXPECT_EQ(o.ChunkCount, 28);
-}
-
-TEST(OptionsFirstDisplay, ObjectWithoutFacesGetsZeroPieces) {
-  const ExplosionOptions o = FirstDisplay(0);
-  EXPECT_EQ(o.MinPieces, 0);
-  EXPECT_EQ(o.ChunkCount, 0);
 }
 
 TEST(OptionsFrameTotal, GravityAddsBouncesUntilAShortOne) {

@@ -14,6 +14,7 @@
 #include "cob/pr_material.h"
 #include "model/progress.h"
 #include "model/random.h"
+#include "support/recording_progress.h"
 
 namespace bk {
 namespace {
@@ -246,20 +247,7 @@ TEST(ExplodeParticles, MaterialsComeFromTheTemplateOrTheImportedObject) {
   }
 }
 
-class RecordingProgress final : public ProgressSink {
- public:
-  explicit RecordingProgress(int cancel_after = -1) : cancelAfter_(cancel_after) {}
-  void ShowProgress(int done, int total, std::string_view) override {
-    calls.push_back({done, total});
-  }
-  bool CancelRequested() const override {
-    return cancelAfter_ >= 0 && static_cast<int>(calls.size()) >= cancelAfter_;
-  }
-  std::vector<std::pair<int, int>> calls;
-
- private:
-  int cancelAfter_;
-};
+using testing::RecordingProgress;
 
 TEST(ExplodeParticles, ProgressContinuesTheExplosionCount) {
   ParticleRun run;
@@ -267,8 +255,8 @@ TEST(ExplodeParticles, ProgressContinuesTheExplosionCount) {
   RecordingProgress progress;
   ASSERT_EQ(run.Explode(progress).outcome, RunOutcome::Done);
   ASSERT_EQ(progress.calls.size(), 12u);
-  EXPECT_EQ(progress.calls.front(), std::make_pair(30, 42));
-  EXPECT_EQ(progress.calls.back(), std::make_pair(41, 42));
+  EXPECT_EQ(progress.Counts().front(), std::make_pair(30, 42));
+  EXPECT_EQ(progress.Counts().back(), std::make_pair(41, 42));
 }
 
 TEST(ExplodeParticles, CancelOrFailureReturnsNoGroup) {
