@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cob/cob_file.h"
+#include "support/chunk_text.h"
 #include "support/fake_platform.h"
 #include "support/sample_objects.h"
 #include "support/test_data.h"
@@ -24,11 +25,7 @@ constexpr int kSortAndShuffle[] = {
     cmd::kSortRightToLeft, cmd::kSortFrontToBack, cmd::kSortBackToFront,
     cmd::kShuffleMinimum,  cmd::kShuffleMedium,   cmd::kShuffleMaximum};
 
-int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
+using testing::CountOf;
 
 bool EndsWithEndLine(const std::string& text) {
   return text.size() >= kEndLine.size() &&
@@ -267,9 +264,9 @@ class ExportTest : public DocTest {
 TEST_F(ExportTest, ModeZeroWritesTheExplodedGroupOnly) {
   EXPECT_EQ(Export(), ExportOutcome::Written);
   const std::string text = ReadFileBytes(out);
-  EXPECT_EQ(Count(text, "Name Burstkin\r\n"), 1);
-  EXPECT_EQ(Count(text, "BurstkinParticles"), 0);
-  EXPECT_GE(Count(text, "PolH V"), 2);
+  EXPECT_EQ(CountOf(text, "Name Burstkin\r\n"), 1);
+  EXPECT_EQ(CountOf(text, "BurstkinParticles"), 0);
+  EXPECT_GE(CountOf(text, "PolH V"), 2);
   EXPECT_TRUE(EndsWithEndLine(text));
   EXPECT_EQ(platform.beeps, 1);
   EXPECT_EQ(doc.Busy, 0);
@@ -283,14 +280,14 @@ TEST_F(ExportTest, ModesOneAndTwoAddOrKeepOnlyTheParticles) {
   doc.ActiveOutputMode = 1;
   EXPECT_EQ(Export(), ExportOutcome::Written);
   std::string text = ReadFileBytes(out);
-  EXPECT_EQ(Count(text, "Name Burstkin\r\n"), 1);
-  EXPECT_EQ(Count(text, "Name BurstkinParticles\r\n"), 1);
+  EXPECT_EQ(CountOf(text, "Name Burstkin\r\n"), 1);
+  EXPECT_EQ(CountOf(text, "Name BurstkinParticles\r\n"), 1);
 
   doc.ActiveOutputMode = 2;
   EXPECT_EQ(Export(), ExportOutcome::Written);
   text = ReadFileBytes(out);
-  EXPECT_EQ(Count(text, "Name Burstkin\r\n"), 0);
-  EXPECT_EQ(Count(text, "Name BurstkinParticles\r\n"), 1);
+  EXPECT_EQ(CountOf(text, "Name Burstkin\r\n"), 0);
+  EXPECT_EQ(CountOf(text, "Name BurstkinParticles\r\n"), 1);
   EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -317,8 +314,8 @@ TEST_F(ExportTest, EscapeWhileWritingEndsTheFileWithItsEndLine) {
   const std::string text = ReadFileBytes(out);
   EXPECT_TRUE(EndsWithEndLine(text));
   // The Escape seen after the first child stops the rest.
-  EXPECT_EQ(Count(text, "PolH V"), 1);
-  EXPECT_EQ(Count(text, "Name Burstkin\r\n"), 1);
+  EXPECT_EQ(CountOf(text, "PolH V"), 1);
+  EXPECT_EQ(CountOf(text, "Name Burstkin\r\n"), 1);
   EXPECT_FALSE(doc.CancelRequested());
 }
 

@@ -36,6 +36,8 @@ TEST(TakeReal, ReadsTheLeadingNumberAndRefusesTextWithoutOne) {
   EXPECT_EQ(field, 2.5f);
   EXPECT_EQ(TakeReal("  -3", -10000.0f, -1.0f, field), std::nullopt);
   EXPECT_EQ(field, -3.0f);
+  EXPECT_TRUE(TakeReal("nan", -10000.0f, 5.0f, field).has_value());
+  EXPECT_EQ(field, -3.0f);
 }
 
 TEST(TakeReal, AcceptsBoundsTypedAsTheMessageShowsThem) {
@@ -55,12 +57,6 @@ TEST(TakeReal, OnlyLooksAtTheFirstNineteenCharacters) {
   // The 20th character would make it 12; atof sees "0.000000000000000001".
   EXPECT_TRUE(TakeReal("0.0000000000000000012", 0.0001f, 5.0f, field).has_value());
   EXPECT_EQ(TakeReal("0000000000000000001234", 0.0001f, 5.0f, field), std::nullopt);
-  EXPECT_EQ(field, 1.0f);
-}
-
-TEST(TakeReal, RefusesNotANumber) {
-  float field = 1.0f;
-  EXPECT_TRUE(TakeReal("nan", 0.0001f, 5.0f, field).has_value());
   EXPECT_EQ(field, 1.0f);
 }
 
@@ -115,20 +111,10 @@ ExplosionOptions OpenedWith(std::int32_t faces) {
   return o;
 }
 
+// The rule's own cases are in the engine's tests; this checks the page runs
+// it after the clamp and brings the chunks and frames in line.
 TEST(SheetRules, FirstDisplayAppliesTheFifthOfFacesRuleAfterTheClamp) {
-  ExplosionOptions o = OpenedWith(1000);
-  GeneralFirstDisplay(o);
-  EXPECT_EQ(o.MinPieces, 200);
-  EXPECT_EQ(o.ChunkCount, 266);
-  GeneralFirstDisplay(o);
-  EXPECT_EQ(o.MinPieces, 200);
-
-  o = OpenedWith(7);
-  GeneralFirstDisplay(o);
-  EXPECT_EQ(o.MinPieces, 7);
-  EXPECT_EQ(o.ChunkCount, 7);
-
-  o = OpenedWith(20);
+  ExplosionOptions o = OpenedWith(20);
   GeneralFirstDisplay(o);
   EXPECT_EQ(o.MinPieces, 4);
   EXPECT_EQ(o.ChunkCount, 5);
