@@ -11,6 +11,7 @@
 
 #include "cob/cob_file.h"
 #include "doc/option_fields.h"
+#include "support/chunk_text.h"
 #include "support/sample_objects.h"
 #include "support/test_data.h"
 
@@ -65,11 +66,7 @@ class CliTest : public ::testing::Test {
   TempDir dir;
 };
 
-int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
+int Count(const std::string& text, const std::string& what) { return testing::CountOf(text, what); }
 
 void ExpectWellFormedOutput(const std::string& text) {
   ASSERT_GE(text.size(), 40u);
