@@ -3,6 +3,7 @@
 #include <tiny_gltf.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -59,6 +60,20 @@ class Builder {
     model_.nodes.reserve(groups.size() + objects);
     model_.meshes.reserve(objects);
     model_.accessors.reserve(objects * 5);
+    // The position area takes every vertex; the index area about one
+    // triangle per corner beyond two of each face.
+    std::size_t vertices = 0;
+    std::size_t indices = 0;
+    for (const GltfGroup& group : groups) {
+      for (const GltfObject& object : group.Objects) {
+        vertices += object.Mesh->Vertices.size();
+        for (const CFace* face : object.Mesh->Faces) {
+          if (face != nullptr && face->VertexIndices.size() > 2) indices += (face->VertexIndices.size() - 2) * 3;
+        }
+      }
+    }
+    data_[kPositions].reserve(vertices * 3 * sizeof(float));
+    data_[kIndices].reserve(indices * sizeof(std::uint32_t));
     accessorKinds_.reserve(objects * 5);
     animation_.samplers.reserve(objects * 3);
     animation_.channels.reserve(objects * 3);
@@ -176,76 +191,101 @@ class Builder {
   int AddMesh(const CPolyChunk& mesh) {
     const CVector center = mesh.Axis.Center;
     // Vertices as the object shows them (a particle's through its own
-    // transform), relative to the centre the node stands at.
-    std::vector<CVector> world(mesh.Vertices.size());
-    std::vector<float> positions(mesh.Vertices.size() * 3);
-    for (std::size_t i = 0; i < mesh.Vertices.size(); ++i) {
+    // transform), relative to the centre the node stands at. They go straight
+    // into the position area; the bounds are taken on the stored floats.
+    std::vector<unsigned char>& area = data_[kPositions];
+    const std::size_t position_offset = area.size();
+    const std::size_t vertex_count = mesh.Vertices.size();
+    area.resize(position_offset + vertex_count * 3 * sizeof(float));
+    world_.resize(vertex_count);
+    std::array<double, 3> lo{INFINITY, INFINITY, INFINITY};
+    std::array<double, 3> hi{-INFINITY, -INFINITY, -INFINITY};
+    for (std::size_t i = 0; i < vertex_count; ++i) {
       if (mesh.Vertices[i] == nullptr) Fail(mesh, "a vertex is missing");
-      world[i] = mesh.TransformPoint(*mesh.Vertices[i]);
-      const Vec3d local = MapPoint({static_cast<double>(world[i].x) - center.x,
-                                    static_cast<double>(world[i].y) - center.y,
-                                    static_cast<double>(world[i].z) - center.z});
+      world_[i] = mesh.TransformPoint(*mesh.Vertices[i]);
+      const Vec3d local = MapPoint({static_cast<double>(world_[i].x) - center.x,
+                                    static_cast<double>(world_[i].y) - center.y,
+                                    static_cast<double>(world_[i].z) - center.z});
       if (!Finite(local)) Fail(mesh, "a vertex is not a finite number");
-      for (int a = 0; a < 3; ++a) positions[i * 3 + a] = static_cast<float>(local[a]);
+      float stored[3];
+      for (int a = 0; a < 3; ++a) {
+        stored[a] = static_cast<float>(local[a]);
+        lo[a] = std::min(lo[a], static_cast<double>(stored[a]));
+        hi[a] = std::max(hi[a], static_cast<double>(stored[a]));
+      }
+      std::memcpy(area.data() + position_offset + i * sizeof(stored), stored, sizeof(stored));
     }
 
     // Triangles per material in order of first use. A hole face cuts the
-    // face before it; a hole with no face before it is not drawn.
-    std::vector<std::pair<int, std::vector<std::uint32_t>>> parts;
-    std::vector<std::uint32_t> triangles;
-    std::vector<std::vector<std::uint32_t>> holes;
+    // face before it; a hole with no face before it is not drawn. The
+    // per-material lists are kept between meshes so that their storage is
+    // reused; only the first `used_parts` belong to this mesh.
+    std::size_t used_parts = 0;
     auto check = [&](const CFace& face) {
       for (std::uint32_t v : face.VertexIndices) {
-        if (v >= mesh.Vertices.size()) Fail(mesh, "a face names a vertex it does not have");
+        if (v >= vertex_count) Fail(mesh, "a face names a vertex it does not have");
       }
     };
     const std::size_t face_count = mesh.Faces.size();
-    std::vector<int> material_of(mesh.Materials.size() + 1, -1);
+    materialOf_.assign(mesh.Materials.size() + 1, -1);
     for (std::size_t i = 0; i < face_count; ++i) {
       const CFace* face = mesh.Faces[i];
       if (face == nullptr || face->IsHole()) continue;
       check(*face);
-      holes.clear();
+      holes_.clear();
       for (std::size_t j = i + 1; j < face_count && mesh.Faces[j] != nullptr && mesh.Faces[j]->IsHole(); ++j) {
         check(*mesh.Faces[j]);
-        holes.push_back(mesh.Faces[j]->VertexIndices);
+        holes_.push_back(mesh.Faces[j]->VertexIndices);
       }
-      triangles.clear();
-      TriangulateFace(world, face->VertexIndices, holes, triangles);
-      if (triangles.empty()) continue;
+      triangles_.clear();
+      TriangulateFace(world_, face->VertexIndices, holes_, triangles_);
+      if (triangles_.empty()) continue;
       // Slot 0 stands for an index the mesh has no material for.
       const std::size_t slot = face->MaterialIndex >= 0 &&
                                        static_cast<std::size_t>(face->MaterialIndex) < mesh.Materials.size()
                                    ? static_cast<std::size_t>(face->MaterialIndex) + 1
                                    : 0;
-      if (material_of[slot] < 0) {
-        material_of[slot] = Material(slot == 0 ? nullptr : mesh.Materials[slot - 1].get());
+      if (materialOf_[slot] < 0) {
+        materialOf_[slot] = Material(slot == 0 ? nullptr : mesh.Materials[slot - 1].get());
       }
-      const int material = material_of[slot];
-      auto part = std::find_if(parts.begin(), parts.end(), [&](const auto& p) { return p.first == material; });
-      if (part == parts.end()) {
-        parts.emplace_back(material, std::vector<std::uint32_t>{});
-        part = parts.end() - 1;
+      const int material = materialOf_[slot];
+      std::size_t part = 0;
+      while (part < used_parts && parts_[part].first != material) ++part;
+      if (part == used_parts) {
+        if (parts_.size() == used_parts) parts_.emplace_back();
+        parts_[part].first = material;
+        parts_[part].second.clear();
+        ++used_parts;
       }
       // Reversed corner order: the modeller's front faces turn the other way.
-      for (std::size_t t = 0; t + 2 < triangles.size(); t += 3) {
-        part->second.insert(part->second.end(), {triangles[t], triangles[t + 2], triangles[t + 1]});
+      std::vector<std::uint32_t>& indices = parts_[part].second;
+      for (std::size_t t = 0; t + 2 < triangles_.size(); t += 3) {
+        indices.insert(indices.end(), {triangles_[t], triangles_[t + 2], triangles_[t + 1]});
       }
     }
-    if (parts.empty()) return -1;
+    if (used_parts == 0) {
+      area.resize(position_offset);  // nothing refers to these vertices
+      return -1;
+    }
 
     tinygltf::Mesh out;
     out.name = mesh.Name;
-    const int position_accessor = AddFloats(kPositions, positions, 3, true);
-    for (auto& [material, indices] : parts) {
-      tinygltf::Primitive primitive;
-      primitive.attributes["POSITION"] = position_accessor;
+    const int position_accessor = AddAccessor(kPositions, position_offset, TINYGLTF_COMPONENT_TYPE_FLOAT,
+                                              TINYGLTF_TYPE_VEC3, vertex_count);
+    if (vertex_count > 0) {
+      model_.accessors[position_accessor].minValues.assign(lo.begin(), lo.end());
+      model_.accessors[position_accessor].maxValues.assign(hi.begin(), hi.end());
+    }
+    out.primitives.resize(used_parts);
+    for (std::size_t p = 0; p < used_parts; ++p) {
+      const std::vector<std::uint32_t>& indices = parts_[p].second;
+      tinygltf::Primitive& primitive = out.primitives[p];
+      primitive.attributes.emplace("POSITION", position_accessor);
       const std::size_t offset = Append(kIndices, indices);
       primitive.indices = AddAccessor(kIndices, offset, TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT,
                                       TINYGLTF_TYPE_SCALAR, indices.size());
-      primitive.material = material;
+      primitive.material = parts_[p].first;
       primitive.mode = TINYGLTF_MODE_TRIANGLES;
-      out.primitives.push_back(std::move(primitive));
     }
     model_.meshes.push_back(std::move(out));
     return static_cast<int>(model_.meshes.size()) - 1;
@@ -306,9 +346,11 @@ class Builder {
     auto put = [](std::vector<float>& out, const Vec3d& v) {
       for (double c : v) out.push_back(static_cast<float>(c));
     };
-    std::vector<float> output;
+    std::vector<float>& output = output_;
+    output.clear();
     if (options_.Sampling == GltfSampling::Keys) {
-      std::vector<int> frames;
+      std::vector<int>& frames = frames_;
+      frames.clear();
       const double fps = options_.Fps;
       for (std::size_t i = 0; i < keys.size(); ++i) {
         frames.push_back(keys[i].Frame);
@@ -355,7 +397,8 @@ class Builder {
     auto put = [](std::vector<float>& out, const Quaternion& q) {
       for (double c : MapQuaternion(Normalized(q))) out.push_back(static_cast<float>(c));
     };
-    std::vector<float> output;
+    std::vector<float>& output = output_;
+    output.clear();
     // Two keys whose control points sit on the keys themselves (Linear
     // shapes) interpolate as a plain slerp, which is glTF's LINEAR rotation.
     if (options_.Sampling == GltfSampling::Keys && keys.size() == 2 && same(keys[0].A, keys[0].Q) &&
@@ -456,6 +499,14 @@ class Builder {
   std::vector<ViewKind> accessorKinds_;
   std::map<std::vector<int>, int> times_;
   std::map<std::array<float, 4>, int> materials_;
+  // Scratch storage of AddMesh, kept so that each mesh reuses it.
+  std::vector<CVector> world_;
+  std::vector<float> output_;  // sampler values of one channel
+  std::vector<int> frames_;    // key frames of one channel
+  std::vector<std::uint32_t> triangles_;
+  std::vector<std::vector<std::uint32_t>> holes_;
+  std::vector<int> materialOf_;
+  std::vector<std::pair<int, std::vector<std::uint32_t>>> parts_;
 };
 
 bool EndsWith(const std::string& text, std::string_view suffix) {
@@ -521,10 +572,16 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
     return result;
   }
   try {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
     Builder builder(options);
     builder.Build(groups);
+    const Clock::time_point built = Clock::now();
     tinygltf::TinyGLTF writer;
-    if (!writer.WriteGltfSceneToStream(&builder.Model(), out, false, binary) || !out.flush()) {
+    const bool wrote = writer.WriteGltfSceneToStream(&builder.Model(), out, false, binary);
+    result.build_seconds = std::chrono::duration<double>(built - start).count();
+    result.write_seconds = std::chrono::duration<double>(Clock::now() - built).count();
+    if (!wrote || !out.flush()) {
       result.error = "the glTF document could not be written";
       return result;
     }

@@ -35,6 +35,11 @@ struct GltfGroup {
 struct GltfResult {
   bool ok = false;
   std::string error;  // a clear message when !ok
+  // Where the time went, for the benchmark: building the document in memory,
+  // and tinygltf's serialisation of it (JSON text and binary chunk) into the
+  // output stream.
+  double build_seconds = 0.0;
+  double write_seconds = 0.0;
 };
 
 // The groups of a file read back with ReadExplodedFile.
