@@ -461,16 +461,23 @@ class Builder {
     return index;
   }
 
+  // Joins the three data areas into the one buffer, each as one view, and
+  // lets go of everything that only building needed, so that the memory is
+  // free again while tinygltf serialises the document.
   void FinishBuffers() {
+    auto aligned = [](std::size_t n) { return (n + 3) / 4 * 4; };
+    std::size_t total = 0;
+    for (const std::vector<unsigned char>& area : data_) {
+      if (!area.empty()) total = aligned(total) + area.size();
+    }
     tinygltf::Buffer buffer;
     int views[kViewKinds] = {-1, -1, -1};
     for (int kind = 0; kind < kViewKinds; ++kind) {
-      const std::vector<unsigned char>& area = data_[kind];
+      std::vector<unsigned char>& area = data_[kind];
       if (area.empty()) continue;
-      buffer.data.resize((buffer.data.size() + 3) / 4 * 4);
       tinygltf::BufferView view;
       view.buffer = 0;
-      view.byteOffset = buffer.data.size();
+      view.byteOffset = aligned(buffer.data.size());
       view.byteLength = area.size();
       if (kind == kPositions) {
         view.target = kArrayBuffer;
@@ -479,10 +486,13 @@ class Builder {
         view.target = kElementArrayBuffer;
       }
       if (buffer.data.empty()) {
-        buffer.data = std::move(data_[kind]);
+        buffer.data = std::move(area);
+        buffer.data.reserve(total);
       } else {
+        buffer.data.resize(view.byteOffset);
         buffer.data.insert(buffer.data.end(), area.begin(), area.end());
       }
+      std::vector<unsigned char>().swap(area);
       views[kind] = static_cast<int>(model_.bufferViews.size());
       model_.bufferViews.push_back(std::move(view));
     }
@@ -490,6 +500,16 @@ class Builder {
       model_.accessors[i].bufferView = views[accessorKinds_[i]];
     }
     if (!buffer.data.empty()) model_.buffers.push_back(std::move(buffer));
+    std::vector<ViewKind>().swap(accessorKinds_);
+    times_.clear();
+    materials_.clear();
+    std::vector<CVector>().swap(world_);
+    std::vector<float>().swap(output_);
+    std::vector<int>().swap(frames_);
+    std::vector<std::uint32_t>().swap(triangles_);
+    std::vector<std::vector<std::uint32_t>>().swap(holes_);
+    std::vector<int>().swap(materialOf_);
+    std::vector<std::pair<int, std::vector<std::uint32_t>>>().swap(parts_);
   }
 
   const GltfOptions& options_;
