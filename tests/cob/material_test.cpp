@@ -8,7 +8,7 @@
 
 #include "cob/cob_writer.h"
 #include "support/chunk_text.h"
-#include "cob/line_reader.h"
+#include "support/material_read.h"
 #include "model/chunk_id.h"
 
 namespace bk {
@@ -18,20 +18,13 @@ using testing::Crlf;
 
 std::string Written(const CMaterial& material) { return testing::WrittenText(material, true); }
 
-// Reads one material from `text` (its first line is the header) and reports
-// the reader's current line afterwards: the line the next reader starts from.
-struct ReadResult {
-  std::unique_ptr<CMaterial> material;
-  std::string next_line;
-};
+using ReadResult = testing::MaterialRead<CMaterial>;
+ReadResult ReadMat1(std::string_view text) { return testing::ReadMaterial<CMaterial>(text); }
 
-ReadResult ReadMat1(std::string_view text) {
-  LineReader in(text);
-  in.ReadLine();
-  auto material = std::make_unique<CMaterial>();
-  EXPECT_TRUE(material->Read(in, in.Line()));
-  return {std::move(material), std::string(in.Line())};
-}
+// The lines of a plain material up to its maps.
+const std::string kPlainHead =
+    "Mat1 V0.05 Id 1 Parent 2 Size 0\nmat# 0\nshader: phong  facet: auto40\nrgb 1,1,1\n"
+    "alpha 1  ka 0.1  ks 0.1  exp 0  ior 1\n";
 
 constexpr std::string_view kExampleChunk =
     "Mat1 V0.05 Id 312 Parent 311 Size 00000181\n"
@@ -146,8 +139,7 @@ TEST(MaterialRead, ShadingVariantsRoundTrip) {
 
 TEST(MaterialRead, MapsInAnyOrderAreWrittenEnvironmentTextureBump) {
   const ReadResult r = ReadMat1(
-      "Mat1 V0.05 Id 1 Parent 2 Size 0\nmat# 0\nshader: phong  facet: auto40\nrgb 1,1,1\n"
-      "alpha 1  ka 0.1  ks 0.1  exp 0  ior 1\n"
+      kPlainHead +
       "bump: b.bmp\noffset 0.5,-1 repeats 2,3 amp 1.25 flags 4\n"
       "something else entirely\n"
       "texture: t.bmp\noffset 0.25,0.75 repeats 4,5 flags 6\n"
@@ -165,9 +157,7 @@ TEST(MaterialRead, MapsInAnyOrderAreWrittenEnvironmentTextureBump) {
 }
 
 TEST(MaterialRead, MissingMapsKeepTheirNoMapFlags) {
-  const ReadResult r = ReadMat1(
-      "Mat1 V0.05 Id 1 Parent 2 Size 0\nmat# 0\nshader: phong  facet: auto40\nrgb 1,1,1\n"
-      "alpha 1  ka 0.1  ks 0.1  exp 0  ior 1\nEND  V1.00 Id 0 Parent 0 Size        0");
+  const ReadResult r = ReadMat1(kPlainHead + "END  V1.00 Id 0 Parent 0 Size        0");
   EXPECT_EQ(r.material->TextureFlags, CMaterial::kNoMap);
   EXPECT_EQ(r.material->BumpFlags, CMaterial::kNoMap);
   EXPECT_EQ(r.material->EnvironmentFlags, CMaterial::kNoMap);
@@ -176,9 +166,7 @@ TEST(MaterialRead, MissingMapsKeepTheirNoMapFlags) {
 }
 
 TEST(MaterialRead, EnvironmentWithoutFlagsKeepsTheNameButIsNotWritten) {
-  const ReadResult r = ReadMat1(
-      "Mat1 V0.05 Id 1 Parent 2 Size 0\nmat# 0\nshader: phong  facet: auto40\nrgb 1,1,1\n"
-      "alpha 1  ka 0.1  ks 0.1  exp 0  ior 1\nenvironment: sky.bmp\nflags none\n");
+  const ReadResult r = ReadMat1(kPlainHead + "environment: sky.bmp\nflags none\n");
   ASSERT_TRUE(r.material->EnvironmentName);
   EXPECT_EQ(*r.material->EnvironmentName, "sky.bmp");
   EXPECT_EQ(r.material->OwnsMapNames, 1);
@@ -204,10 +192,7 @@ TEST(MaterialRead, AnyChunkHeaderEndsTheMaterial) {
 TEST(MaterialRead, MapCutShortLeavesTheNextHeaderForTheCaller) {
   for (const char* map : {"environment: sky.bmp", "texture: t.bmp", "bump: b.bmp"}) {
     SCOPED_TRACE(map);
-    const ReadResult r = ReadMat1(std::string("Mat1 V0.05 Id 1 Parent 2 Size 0\nmat# 0\n"
-                                              "shader: phong  facet: auto40\nrgb 1,1,1\n"
-                                              "alpha 1  ka 0.1  ks 0.1  exp 0  ior 1\n") +
-                                  map + "\nMat1 V0.05 Id 9 Parent 2 Size 0\nmat# 1\n");
+    const ReadResult r = ReadMat1(kPlainHead + map + "\nMat1 V0.05 Id 9 Parent 2 Size 0\nmat# 1\n");
     EXPECT_EQ(r.next_line, "Mat1 V0.05 Id 9 Parent 2 Size 0");
     EXPECT_EQ(r.material->OwnsMapNames, 1);
   }

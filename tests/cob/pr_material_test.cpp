@@ -8,6 +8,7 @@
 
 #include "cob/cob_writer.h"
 #include "support/chunk_text.h"
+#include "support/material_read.h"
 #include "cob/line_reader.h"
 
 namespace bk {
@@ -17,18 +18,8 @@ using testing::Crlf;
 
 std::string Written(const CMaterial& material) { return testing::WrittenText(material, true); }
 
-struct ReadResult {
-  std::unique_ptr<CPrMaterial> material;
-  std::string next_line;
-};
-
-ReadResult ReadPrTx(std::string_view text) {
-  LineReader in(text);
-  in.ReadLine();
-  auto material = std::make_unique<CPrMaterial>();
-  EXPECT_TRUE(material->Read(in, in.Line()));
-  return {std::move(material), std::string(in.Line())};
-}
+using ReadResult = testing::MaterialRead<CPrMaterial>;
+ReadResult ReadPrTx(std::string_view text) { return testing::ReadMaterial<CPrMaterial>(text); }
 
 constexpr std::string_view kShading =
     "mat# 1\n"
@@ -243,11 +234,6 @@ TEST(PrMaterialCopy, CopyHasItsOwnRecordAndSharesTheBumpName) {
   EXPECT_EQ(Written(copy), Written(*r.material));
 }
 
-}  // namespace
-}  // namespace bk
-
-namespace bk {
-namespace {
 
 // A file cut off anywhere inside a material must read without touching memory
 // outside the text (meaningful under the sanitizer build).

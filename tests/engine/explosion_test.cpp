@@ -292,11 +292,6 @@ TEST_F(ExplosionTest, CorruptCornerIndexFailsWithoutAGroup) {
   EXPECT_EQ(Explode(*uneven, 1).outcome, RunOutcome::Failed);
 }
 
-}  // namespace
-}  // namespace bk
-
-namespace bk {
-namespace {
 
 // Every corner of every piece names the same position as in the source, and
 // the index names the first entry with that position, as a linear search of
