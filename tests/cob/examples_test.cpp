@@ -8,6 +8,7 @@
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
 #include "cob/pr_material.h"
+#include "support/chunk_text.h"
 #include "support/test_data.h"
 
 namespace bk {
@@ -88,15 +89,8 @@ TEST(Examples, EveryExampleWritesAndReadsBackItsMaterialsExactly) {
     ASSERT_EQ(again->Materials.size(), object->Materials.size());
     ASSERT_TRUE(again->Unit);
     for (std::size_t i = 0; i < object->Materials.size(); ++i) {
-      std::ostringstream a, b;
-      {
-        CobWriter wa(a), wb(b);
-        wa.SetFixed(6);
-        wb.SetFixed(6);
-        object->Materials[i]->Write(wa);
-        again->Materials[i]->Write(wb);
-      }
-      EXPECT_EQ(a.str(), b.str());
+      EXPECT_EQ(testing::WrittenText(*again->Materials[i], true),
+                testing::WrittenText(*object->Materials[i], true));
     }
   }
 }
