@@ -1,6 +1,7 @@
 #include "cob/cob_file.h"
 
 #include <filesystem>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,23 +101,30 @@ std::string GroupText(const CGroup& group, bool with_children) {
   return os.str();
 }
 
+// The text WriteObjects gives for `objects`, with its result in `result`.
+std::string Exported(std::span<const CCobBase* const> objects, ProgressSink& progress,
+                     ExportResult& result) {
+  std::ostringstream os;
+  {
+    CobWriter out(os);
+    result = WriteObjects(out, objects, progress);
+  }
+  return os.str();
+}
+
 TEST(CobFileExport, WritesIdentificationGroupsChildrenAndEndLine) {
   auto first = GroupOfUnits(100, 2);
   auto second = GroupOfUnits(200, 1);
   const CCobBase* objects[] = {first.get(), second.get()};
   testing::RecordingProgress progress;
-  std::ostringstream os;
   ExportResult result;
-  {
-    CobWriter out(os);
-    result = WriteObjects(out, objects, progress);
-  }
+  const std::string text = Exported(objects, progress, result);
   EXPECT_TRUE(result.ok);
   EXPECT_FALSE(result.cancelled);
   const std::string expected = "Caligari V00.01ALH             \r\n" + GroupText(*first, true) +
                                GroupText(*second, true) +
                                "END  V1.00 Id 0 Parent 0 Size        0";
-  EXPECT_EQ(os.str(), expected);
+  EXPECT_EQ(text, expected);
   EXPECT_EQ(progress.Counts(), (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
 }
 
@@ -125,19 +133,15 @@ TEST(CobFileExport, CancelSkipsRemainingChildrenButKeepsGroupsAndEnd) {
   auto second = GroupOfUnits(200, 2);
   const CCobBase* objects[] = {first.get(), second.get()};
   testing::RecordingProgress progress(1);
-  std::ostringstream os;
   ExportResult result;
-  {
-    CobWriter out(os);
-    result = WriteObjects(out, objects, progress);
-  }
+  const std::string text = Exported(objects, progress, result);
   EXPECT_TRUE(result.ok);
   EXPECT_TRUE(result.cancelled);
   const std::string firstOwn = GroupText(*first, false);
   const std::string unitText = "Unit V0.01 Id 101 Parent 100 Size -1\r\nUnits 0\r\n";
   const std::string expected = "Caligari V00.01ALH             \r\n" + firstOwn + unitText +
                                GroupText(*second, false) + "END  V1.00 Id 0 Parent 0 Size        0";
-  EXPECT_EQ(os.str(), expected);
+  EXPECT_EQ(text, expected);
   EXPECT_EQ(progress.calls.size(), 1u);
 }
 

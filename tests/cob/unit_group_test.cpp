@@ -10,6 +10,7 @@
 #include "cob/line_reader.h"
 #include "cob/poly_chunk.h"
 #include "cob/unit.h"
+#include "support/chunk_text.h"
 
 namespace bk {
 namespace {
@@ -24,12 +25,7 @@ TEST(UnitChunk, ReadsIdsAndUnitsAndWritesSizeMinusOne) {
   EXPECT_EQ(unit.Units, 1);
   EXPECT_EQ(in.Line(), "Units 1");  // the caller reads the line after the chunk
 
-  std::ostringstream os;
-  {
-    CobWriter out(os);
-    unit.Write(out);
-  }
-  EXPECT_EQ(os.str(), "Unit V0.01 Id 12 Parent 7 Size -1\r\nUnits 1\r\n");
+  EXPECT_EQ(testing::WrittenText(unit, false), "Unit V0.01 Id 12 Parent 7 Size -1\r\nUnits 1\r\n");
 
   CUnit copy;
   copy.CopyFrom(unit);
