@@ -174,10 +174,8 @@ void LoadMotionSettings(MotionContext& motion, const ExplosionOptions& options, 
   s.PositionAxes = options.PositionAxes;
   s.ScaleAxes = options.ScaleAxes;
   s.Stagger = options.Stagger;
-  s.PositionSigns.minus = options.PositionSigns.minus;
-  s.PositionSigns.plus = options.PositionSigns.plus;
-  s.RotationSigns.plus = options.RotationSigns.plus;
-  s.RotationSigns.minus = options.RotationSigns.minus;
+  s.PositionSigns = options.PositionSigns;
+  s.RotationSigns = options.RotationSigns;
   motion.ObjectCenter = imported_object.Axis.Center;
   SetPathShapes(motion, options.PathType);
 }
