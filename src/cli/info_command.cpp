@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <iostream>
 
 #include "cob/cob_file.h"
@@ -19,6 +20,20 @@ struct Box {
   CVector min;
   CVector max;
 };
+
+// A 32-bit float as the double with its shortest decimal form, so the JSON
+// shows 22.384045 rather than the float's full binary expansion.
+double ShortestDouble(float value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  double result = 0.0;
+  std::from_chars(text, end, result);
+  return result;
+}
+
+nlohmann::json JsonPoint(CVector v) {
+  return {ShortestDouble(v.x), ShortestDouble(v.y), ShortestDouble(v.z)};
+}
 
 Box BoundingBox(const CPolyChunk& object) {
   Box box;
@@ -104,8 +119,7 @@ void PrintJson(const CPolyChunk& object, const Box& box) {
   if (box.empty) {
     out["bbox"] = nullptr;
   } else {
-    out["bbox"] = {{"min", {box.min.x, box.min.y, box.min.z}},
-                   {"max", {box.max.x, box.max.y, box.max.z}}};
+    out["bbox"] = {{"min", JsonPoint(box.min)}, {"max", JsonPoint(box.max)}};
   }
   std::cout << out.dump(2) << '\n';
 }
