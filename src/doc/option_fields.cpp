@@ -79,6 +79,9 @@ std::string IntegerRangeMessage(std::int32_t minimum, std::int32_t maximum) {
 TakeError TakeInteger(std::string_view text, std::int32_t minimum, std::int32_t maximum,
                       std::int32_t& field) {
   std::string_view body = Trim(text);
+  // A signed zero ("+0", "-0") is refused: the toolkit reads a zero result as
+  // "no number" unless the text starts with the digit 0.
+  const bool starts_with_zero = !body.empty() && body.front() == '0';
   bool negative = false;
   if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
     negative = body.front() == '-';
@@ -91,6 +94,7 @@ TakeError TakeInteger(std::string_view text, std::int32_t minimum, std::int32_t 
     // Saturate far beyond the 32-bit range; the range test then refuses it.
     if (magnitude < (std::int64_t{1} << 40)) magnitude = magnitude * 10 + (c - '0');
   }
+  if (magnitude == 0 && !starts_with_zero) return std::string(kNotAnInteger);
   std::int64_t value = negative ? -magnitude : magnitude;
   if (value > std::numeric_limits<std::int32_t>::max()) value = std::numeric_limits<std::int32_t>::max();
   if (value < std::numeric_limits<std::int32_t>::min()) value = std::numeric_limits<std::int32_t>::min();

@@ -63,6 +63,18 @@ TEST(TakeInteger, AcceptsOnlyAWholeNumberWithBlanksAround) {
   EXPECT_EQ(field, 7);
 }
 
+TEST(TakeInteger, ZeroMustBeginWithTheDigitZero) {
+  std::int32_t field = 7;
+  for (const char* bad : {"+0", "-0", " -00 ", "+000"}) {
+    EXPECT_EQ(TakeInteger(bad, -100, 100, field), std::string(kNotAnInteger)) << bad;
+  }
+  EXPECT_EQ(field, 7);
+  EXPECT_EQ(TakeInteger(" 00\t", -100, 100, field), std::nullopt);
+  EXPECT_EQ(field, 0);
+  EXPECT_EQ(TakeInteger("-05", -100, 100, field), std::nullopt);
+  EXPECT_EQ(field, -5);
+}
+
 TEST(TakeInteger, KeepsAnOutOfRangeValueAndNamesTheBounds) {
   std::int32_t field = 5;
   EXPECT_EQ(TakeInteger("0", 1, 32767, field), "Please enter an integer between 1 and 32767.");
