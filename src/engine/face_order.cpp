@@ -84,8 +84,10 @@ float FaceSortKey(const CPolyChunk& object, const CFace& face, int axis) {
   };
   if (face.VertexIndices.empty()) return 0.0f;
   float key = corner(face.VertexIndices[0]);
+  // Each step is formed in double and rounded once when stored, so two large
+  // coordinates average to a finite key instead of overflowing in the sum.
   for (std::size_t k = 1; k < face.VertexIndices.size(); ++k) {
-    key = (key + corner(face.VertexIndices[k])) * 0.5f;
+    key = static_cast<float>((static_cast<double>(key) + static_cast<double>(corner(face.VertexIndices[k]))) * 0.5);
   }
   return key;
 }

@@ -97,6 +97,20 @@ TEST(FaceSortKey, IsARunningHalvingNotTheMean) {
   EXPECT_EQ(FaceSortKey(object, later, 0), 0.0f);
 }
 
+TEST(FaceSortKey, HalvesTheSumBeforeRoundingSoHugeCoordinatesStayFinite) {
+  CPolyChunk object;
+  object.AddOwnedVertex(CVector(3e38f, 0, 0));
+  object.AddOwnedVertex(CVector(2e38f, 0, 0));
+  CFace face;
+  face.VertexCount = 2;
+  face.VertexIndices = {0, 1};
+  face.UvIndices = {0, 0};
+  // The sum exceeds the float range; only the halved value is stored.
+  EXPECT_EQ(FaceSortKey(object, face, 0), static_cast<float>((3e38 + 2e38) * 0.5));
+  face.VertexIndices = {0, 0};
+  EXPECT_EQ(FaceSortKey(object, face, 0), 3e38f);
+}
+
 TEST(FaceSortKey, FaceWithoutCornersOrWithBadIndicesStaysInBounds) {
   CPolyChunk object;
   object.AddOwnedVertex(CVector(0, 8, 0));
