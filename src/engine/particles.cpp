@@ -22,7 +22,9 @@ CVector ParticleScale(const CPolyChunk& particle, bool auto_scale, float global_
   const CVector p = Abs(particle.FaceMidpointCenter());
   const float lo = std::min({p.x, p.y, p.z});
   const float hi = std::max({p.x, p.y, p.z});
-  const float l = (hi + lo) * 0.25f * global_scale;
+  // Formed in double and rounded once.
+  const float l = static_cast<float>((static_cast<double>(hi) + static_cast<double>(lo)) * 0.25 *
+                                     static_cast<double>(global_scale));
   return CVector(l, l, l);
 }
 
@@ -96,7 +98,7 @@ GroupResult ExplodeParticles(const ParticleInputs& particles, const CGroup& expl
         // A random fraction of the span between the limits, held within them
         // (not Min plus that fraction).
         float s = static_cast<float>(DrawFraction(in.Random.Next()) *
-                                     static_cast<double>(scaleMax - scaleMin));
+                                     (static_cast<double>(scaleMax) - static_cast<double>(scaleMin)));
         if (s <= scaleMin) {
           s = scaleMin;
         } else if (s >= scaleMax) {

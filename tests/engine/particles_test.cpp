@@ -1,5 +1,6 @@
 #include "engine/particles.h"
 
+#include <cmath>
 #include <memory>
 #include <new>
 #include <set>
@@ -213,6 +214,33 @@ TEST(ExplodeParticles, AutoScaleUsesTheParticleFaceMidpointCentre) {
   EXPECT_EQ(first->Axis.Row0, CVector(2.5f, 0, 0));
   EXPECT_EQ(first->Axis.Row1, CVector(0, 2.5f, 0));
   EXPECT_EQ(first->Axis.Row2, CVector(0, 0, 2.5f));
+}
+
+// Both size products are formed in double and rounded once when stored: the
+// span Max - Min is not rounded to a float before the fraction is taken, and
+// the auto scale (hi + lo) * 0.25 * global is not rounded step by step.
+TEST(ExplodeParticles, ScaleProductsAreRoundedOnceWhenStored) {
+  {
+    ParticleRun run;
+    run.imported = MakeObject({CVector(1, 2, 3)});
+    run.options.ParticleRandomScaleMin = 0.0001f;
+    run.options.ParticleRandomScaleMax = 10000.0f;
+    run.random.Seed(13u);  // first draw 81, the random scale's
+    GroupResult result = run.Explode();
+    ASSERT_EQ(result.outcome, RunOutcome::Done);
+    const float expected =
+        static_cast<float>(81 * static_cast<double>(1.0f / 32767.0f) * (10000.0 - static_cast<double>(0.0001f)));
+    EXPECT_EQ(Particles(*result.group).front()->Axis.Row0.x, expected);
+    EXPECT_NE(expected, static_cast<float>(81 * static_cast<double>(1.0f / 32767.0f) * (10000.0f - 0.0001f)));
+  }
+  ParticleRun run;
+  run.options.AutoScale = 1;
+  run.particle = MakeObject({CVector(1.0f, std::ldexp(1.0f, -24), -1.0f)});
+  run.globalScale = 3.0f;
+  GroupResult result = run.Explode();
+  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  // (1 + 2^-24) * 0.75 rounds up; rounding 1 + 2^-24 to a float first would give 0.75.
+  EXPECT_EQ(Particles(*result.group).front()->Axis.Row0.x, 0.75f + std::ldexp(1.0f, -24));
 }
 
 TEST(ExplodeParticles, MaterialsComeFromTheTemplateOrTheImportedObject) {
