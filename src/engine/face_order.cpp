@@ -239,8 +239,9 @@ void ShuffleFaces(CPolyChunk& object, int /*level*/, CRandom& random) {
     long long i = static_cast<long long>(RandomUpTo(random, range));
     long long j = static_cast<long long>(RandomUpTo(random, range));
     if (i > n - 1) i = n - 1;
-    // Only reachable when n is too large to be exact as a float.
-    while (j > n - 1) j = static_cast<long long>(static_cast<float>(j) * 0.99f);
+    // Only reachable when n is too large to be exact as a float. The product
+    // is formed in double: a float product would round j first.
+    while (j > n - 1) j = static_cast<long long>(static_cast<double>(j) * static_cast<double>(0.99f));
     std::swap(object.Faces[static_cast<std::size_t>(i)], object.Faces[static_cast<std::size_t>(j)]);
   }
 }

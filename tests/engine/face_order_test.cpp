@@ -258,5 +258,37 @@ TEST(ShuffleFaces, DrawsTheFirstIndexThenTheSecond) {
   EXPECT_EQ(object.object.Faces, expected);
 }
 
+// Above 2^24 faces the count is rounded up as a float, so a draw can name a
+// position past the end; it is pulled back by j * 0.99f formed in double.
+// The faces here are only placeholders that are swapped, never read.
+TEST(ShuffleFaces, PullsAnIndexPastTheEndBackInDoublePrecision) {
+  constexpr std::uint32_t n = (1u << 24) + 3;  // a float holds 2^24 + 4
+  auto placeholder = [](std::uint32_t i) { return reinterpret_cast<CFace*>(std::uintptr_t{i + 1} * 16); };
+  CPolyChunk object;
+  object.Faces.resize(n);
+  for (std::uint32_t i = 0; i < n; ++i) object.Faces[i] = placeholder(i);
+
+  std::vector<std::uint32_t> expected(n);
+  std::iota(expected.begin(), expected.end(), 0u);
+  CRandom twin(7u);
+  int pulledBack = 0;
+  for (std::uint32_t pass = 0; pass < (2 * n) / 50; ++pass) {
+    auto i = static_cast<std::int64_t>(RandomUpTo(twin, static_cast<float>(n)));
+    auto j = static_cast<std::int64_t>(RandomUpTo(twin, static_cast<float>(n)));
+    if (i > n - 1) i = n - 1;
+    if (j > n - 1) ++pulledBack;
+    while (j > n - 1) j = static_cast<std::int64_t>(static_cast<double>(j) * static_cast<double>(0.99f));
+    std::swap(expected[static_cast<std::size_t>(i)], expected[static_cast<std::size_t>(j)]);
+  }
+  ASSERT_GT(pulledBack, 0);
+
+  CRandom random(7u);
+  ShuffleFaces(object, 0, random);
+  std::size_t mismatches = 0;
+  for (std::uint32_t t = 0; t < n; ++t) mismatches += object.Faces[t] != placeholder(expected[t]) ? 1 : 0;
+  EXPECT_EQ(mismatches, 0u);
+  object.Faces.clear();
+}
+
 }  // namespace
 }  // namespace bk
