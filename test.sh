@@ -23,7 +23,7 @@ QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j 2 --timeout 900
 
-echo "== fuzzing the importer =="
+echo "== fuzzing the file readers =="
 burstkin_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DBURSTKIN_FUZZ=ON -DBURSTKIN_BUILD_GUI=OFF -DBURSTKIN_BUILD_TESTS=OFF -DBURSTKIN_BUILD_BENCH=OFF
 scripts/run-fuzz.sh build-fuzz "${BURSTKIN_FUZZ_SECONDS:-60}"
