@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures again: runs the window program under Xvfb and
 # saves PNGs of the main window and of the three pages of the options sheet
-# (with examples/crate.cob imported) into docs/screenshots/.
+# (with examples/crate.cob imported) into docs/screenshots/, and the contact
+# sheet docs/preview_crate.png with the README's own commands.
 #   scripts/screenshots.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +13,7 @@ build_dir=${1:-build}
 if [ ! -f "$build_dir/build.ninja" ]; then
   cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build_dir" --target burstkin
+cmake --build "$build_dir" --target burstkin burstkin-cli burstkin-preview
 
 out=docs/screenshots
 mkdir -p "$out"
@@ -20,3 +21,10 @@ BURSTKIN_SCREENSHOT="$(pwd)/$out" \
 BURSTKIN_SCREENSHOT_OBJECT="$(pwd)/examples/crate.cob" \
   xvfb-run -a -s "-screen 0 1024x768x24" "$build_dir/src/ui/burstkin"
 ls -l "$out"
+
+# The contact sheet comes from the README's commands themselves.
+sheet_run=$(mktemp -d)
+scripts/readme-examples.sh "$build_dir" "$sheet_run" >/dev/null
+cp "$sheet_run/docs/preview_crate.png" docs/preview_crate.png
+rm -rf "$sheet_run"
+ls -l docs/preview_crate.png

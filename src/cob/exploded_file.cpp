@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "cob/cob_file.h"
+#include "cob/cob_writer.h"
 #include "cob/line_reader.h"
 #include "cob/material.h"
 #include "cob/pr_material.h"
@@ -83,8 +84,10 @@ class Parser {
   }
 
  private:
-  [[noreturn]] void Fail(const std::string& what) const {
-    throw Refused{std::string(kRefusal) + "line " + std::to_string(in_.LineNumber()) + ": " + what};
+  [[noreturn]] void Fail(const std::string& what) const { FailAt(in_.LineNumber(), what); }
+
+  [[noreturn]] static void FailAt(std::size_t line, const std::string& what) {
+    throw Refused{std::string(kRefusal) + "line " + std::to_string(line) + ": " + what};
   }
 
   void ExpectNext(const char* what) {
@@ -189,33 +192,19 @@ class Parser {
     ExpectNext("a chunk or the END line");
     while (in_.Line().starts_with("Mat1") || in_.Line().starts_with("PrTx")) {
       const bool procedural = in_.Line().starts_with("PrTx");
-      std::int32_t id = 0;
-      std::int32_t parent = 0;
-      Header(procedural ? "PrTx" : "Mat1", id, parent);
-      if (parent != mesh->Id) Fail("a material that does not belong to the object before it");
-      CheckMaterialBody();
       std::unique_ptr<CMaterial> material =
           procedural ? std::make_unique<CPrMaterial>() : std::make_unique<CMaterial>();
-      material->Read(in_, in_.Line());
-      mesh->Materials.push_back(std::move(material));
-      if (in_.AtEnd() && in_.Line().empty()) {
-        throw Refused{std::string(kRefusal) + "the file ends without its END line"};
+      ReadChecked(*material, "material", Stop::OnNextHeader);
+      if (material->ParentId != mesh->Id) {
+        Fail("a material that does not belong to the object before it");
       }
+      mesh->Materials.push_back(std::move(material));
     }
     if (in_.Line().starts_with("Unit")) {
-      std::int32_t id = 0;
-      std::int32_t parent = 0;
-      Header("Unit", id, parent);
-      if (parent != mesh->Id) Fail("a unit that does not belong to the object before it");
       auto unit = std::make_unique<CUnit>();
-      unit->Read(in_, in_.Line());
-      const auto t = Tokens(in_.Line());
-      std::int32_t units = 0;
-      if (t.size() != 2 || t[0] != "Units" || !ParseInt(t[1], units)) {
-        Fail("a \"Units\" line was expected");
-      }
+      ReadChecked(*unit, "unit", Stop::OnLastLine);
+      if (unit->ParentId != mesh->Id) Fail("a unit that does not belong to the object before it");
       mesh->Unit = std::move(unit);
-      ExpectNext("a chunk or the END line");
     }
 
     auto channel = std::make_unique<CAnimChunkEx>();
@@ -254,35 +243,40 @@ class Parser {
     owner.Objects.push_back(ExplodedObject{std::move(mesh), std::move(channel)});
   }
 
-  // The material readers take their lines by position and skip what they do
-  // not know up to the next chunk header, so a damaged body would be misread
-  // (or swallow the channels after it). Looks ahead on a copy of the reader:
-  // the shading lines in their order, then only lines the material writers make.
-  void CheckMaterialBody() const {
-    static constexpr std::string_view kShading[] = {"mat#", "shader:", "rgb", "alpha"};
-    static constexpr std::string_view kKnown[] = {
-        "environment:", "flags",     "texture:",   "offset",     "bump:",  "granite:",
-        "marble:",      "wood:",     "springrgba", "stonergba",  "rgba",   "amount",
-        "sharpness",    "turbulence", "ldratio",   "center",     "grain",  "scale"};
-    LineReader ahead = in_;
-    std::size_t index = 0;
-    while (ahead.ReadLine()) {
-      const std::string_view line = ahead.Line();
-      if (IsChunkHeader(line)) break;
-      const auto t = Tokens(line);
-      const std::string_view word = t.empty() ? std::string_view() : t[0];
-      const bool ok = index < 4 ? word == kShading[index]
-                                : std::find(std::begin(kKnown), std::end(kKnown), word) != std::end(kKnown) ||
-                                      word.starts_with("center");
-      if (!ok) {
-        throw Refused{std::string(kRefusal) + "line " + std::to_string(ahead.LineNumber()) +
-                      ": not a line of a material as Burstkin writes it"};
-      }
-      ++index;
+  // The chunk readers an import uses are tolerant: they take their lines by
+  // position and pass over what they do not know. Strictness comes from the
+  // writer instead of a second description of the text: the chunk as read
+  // must write again to exactly the lines it was read from, so a damaged body
+  // is refused and the reader and the writer cannot drift apart unnoticed.
+  // Leaves the line after the chunk current. Material readers stop on the
+  // next chunk's header, the unit reader on its own last line.
+  enum class Stop { OnNextHeader, OnLastLine };
+  void ReadChecked(CCobBase& chunk, std::string_view what, Stop stop) {
+    const std::size_t from = in_.LineOffset();
+    const std::size_t first_line = in_.LineNumber();
+    chunk.Read(in_, in_.Line());
+    if (stop == Stop::OnLastLine) ExpectNext("a chunk or the END line");
+    if (!IsChunkHeader(in_.Line())) {
+      Fail("the " + std::string(what) + " is followed by a line that is not a chunk header");
     }
-    if (index < 4) {
-      throw Refused{std::string(kRefusal) + "line " + std::to_string(ahead.LineNumber()) +
-                    ": a material without its shading lines"};
+    std::ostringstream written;
+    {
+      CobWriter out(written);
+      out.SetFixed(6);  // in force from the first vertex list on
+      chunk.Write(out);
+    }
+    const std::string expected = written.str();
+    LineReader want(expected);
+    LineReader got(in_.TextBefore(from));
+    while (want.ReadLine()) {
+      if (!got.ReadLine() || got.Line() != want.Line()) {
+        FailAt(first_line + want.LineNumber() - 1,
+               "not a line of a " + std::string(what) + " as Burstkin writes it");
+      }
+    }
+    if (got.ReadLine()) {
+      FailAt(first_line + got.LineNumber() - 1,
+             "not a line of a " + std::string(what) + " as Burstkin writes it");
     }
   }
 

@@ -7,8 +7,10 @@ namespace bk {
 bool LineReader::ReadLine() {
   if (pos_ >= text_.size()) {
     line_ = {};
+    lineOffset_ = text_.size();
     return false;
   }
+  lineOffset_ = pos_;
   const char* start = text_.data() + pos_;
   const std::size_t left = text_.size() - pos_;
   const void* found = std::memchr(start, '\n', left);

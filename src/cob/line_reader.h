@@ -24,12 +24,19 @@ class LineReader {
 
   std::string_view Line() const { return line_; }
   std::size_t LineNumber() const { return lineNumber_; }
+  // Where the current line starts in the text (the text's size once no line is left).
+  std::size_t LineOffset() const { return lineOffset_; }
+  // The text from `offset` up to the current line (not included).
+  std::string_view TextBefore(std::size_t offset) const {
+    return text_.substr(offset, lineOffset_ - offset);
+  }
 
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
   std::string_view line_;
   std::size_t lineNumber_ = 0;
+  std::size_t lineOffset_ = 0;
 };
 
 }  // namespace bk

@@ -318,7 +318,11 @@ class Builder {
     animation_.channels.push_back(std::move(channel));
   }
 
+  // Every frame from the first key to the last, from frame 0 on: glTF has no
+  // time before 0, and reversed runs with gravity can put a key before it.
   static std::vector<int> FrameRange(int first, int last) {
+    first = std::max(first, 0);
+    if (last < first) return {};
     std::vector<int> frames(static_cast<std::size_t>(last - first) + 1);
     for (std::size_t i = 0; i < frames.size(); ++i) frames[i] = first + static_cast<int>(i);
     return frames;
@@ -326,9 +330,9 @@ class Builder {
 
   void CheckKeys(const CPolyChunk& mesh, std::span<const CAnimLineSRT> keys) {
     for (const CAnimLineSRT& key : keys) {
-      if (key.Frame < 0 || key.Frame > kMaxFrame) {
-        Fail(mesh, "key frame " + std::to_string(key.Frame) + " lies outside 0 to " +
-                       std::to_string(kMaxFrame));
+      if (key.Frame < -kMaxFrame || key.Frame > kMaxFrame) {
+        Fail(mesh, "key frame " + std::to_string(key.Frame) + " lies outside -" +
+                       std::to_string(kMaxFrame) + " to " + std::to_string(kMaxFrame));
       }
       if (!Finite({key.Value.x, key.Value.y, key.Value.z}) || !std::isfinite(key.RotationW) ||
           !Finite({key.Shape.x, key.Shape.y, key.Shape.z})) {
@@ -348,7 +352,7 @@ class Builder {
     };
     std::vector<float>& output = output_;
     output.clear();
-    if (options_.Sampling == GltfSampling::Keys) {
+    if (options_.Sampling == GltfSampling::Keys && keys.front().Frame >= 0) {
       std::vector<int>& frames = frames_;
       frames.clear();
       const double fps = options_.Fps;
@@ -375,6 +379,7 @@ class Builder {
       AddChannel(node, path, Times(frames), output, 3, "CUBICSPLINE");
     } else {
       const std::vector<int> frames = FrameRange(keys.front().Frame, keys.back().Frame);
+      if (frames.size() < 2) return;  // still from frame 0 on: the node's own value
       for (int f : frames) {
         const Vec3d v = EvaluatePreparedVector(keys, f);
         put(output, map({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}));
@@ -401,7 +406,8 @@ class Builder {
     output.clear();
     // Two keys whose control points sit on the keys themselves (Linear
     // shapes) interpolate as a plain slerp, which is glTF's LINEAR rotation.
-    if (options_.Sampling == GltfSampling::Keys && keys.size() == 2 && same(keys[0].A, keys[0].Q) &&
+    if (options_.Sampling == GltfSampling::Keys && keys.size() == 2 && keys[0].Frame >= 0 &&
+        same(keys[0].A, keys[0].Q) &&
         same(keys[1].B, keys[1].Q)) {
       put(output, keys[0].Q);
       put(output, keys[1].Q);
@@ -409,6 +415,7 @@ class Builder {
       return;
     }
     const std::vector<int> frames = FrameRange(keys.front().Frame, keys.back().Frame);
+    if (frames.size() < 2) return;
     Quaternion previous = keys.front().Q;
     for (int f : frames) {
       Quaternion q = Normalized(EvaluatePreparedOrientation(keys, f));
