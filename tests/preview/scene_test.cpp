@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include <QDir>
@@ -11,6 +13,7 @@
 #include "preview/renderer.h"
 #include "preview/scene.h"
 #include "preview_fixture.h"
+#include "support/random_export.h"
 
 using namespace bk;
 using namespace bk::preview_test;
@@ -76,6 +79,39 @@ class SceneTest : public QObject {
     const Bounds rest = scene.RestBounds();
     QVERIFY(std::fabs(rest.Min.x + 1.0f) < 1e-5f && std::fabs(rest.Max.z - 2.0f) < 1e-5f);
     QVERIFY(scene.MotionBounds(0, scene.LastFrame()).Radius() > rest.Radius() * 2.0f);
+  }
+
+  // Every file an export writes plays: random exports and the golden set load
+  // as explosions and pose every frame with finite positions.
+  void everyExportLoadsAndPosesEveryFrame() {
+    std::vector<std::pair<std::string, std::string>> files;
+    const std::filesystem::path folder = dir_.filePath(QStringLiteral("random")).toStdString();
+    std::filesystem::create_directories(folder);
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+      const testing::RandomExport run = testing::RunRandomExport(seed, folder);
+      QVERIFY2(run.error.empty(), run.error.c_str());
+      files.emplace_back("seed " + std::to_string(seed), run.text);
+    }
+    const QDir golden(QStringLiteral(BURSTKIN_SOURCE_DIR "/tests/golden"));
+    for (const QString& name : golden.entryList({QStringLiteral("*.cob")})) {
+      QFile file(golden.filePath(name));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      files.emplace_back(name.toStdString(), file.readAll().toStdString());
+    }
+    QVERIFY(files.size() > 60);
+    std::vector<CVector> positions;
+    for (const auto& [name, text] : files) {
+      const SceneLoadResult loaded = LoadPreviewSceneFromText(text);
+      QVERIFY2(loaded.scene != nullptr, (name + ": " + loaded.error).c_str());
+      QVERIFY2(loaded.scene->IsAnimated(), name.c_str());
+      for (int frame = 0; frame <= loaded.scene->LastFrame(); ++frame) {
+        loaded.scene->PositionsAt(frame, positions);
+        const bool finite = std::all_of(positions.begin(), positions.end(), [](CVector v) {
+          return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+        });
+        QVERIFY2(finite, (name + " at frame " + std::to_string(frame)).c_str());
+      }
+    }
   }
 
   void plainObjectIsShownAtRest() {
