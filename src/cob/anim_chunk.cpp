@@ -1,8 +1,12 @@
 #include "cob/anim_chunk.h"
 
+#include <algorithm>
 #include <array>
 
+#include "cob/axis_text.h"
 #include "cob/cob_writer.h"
+#include "cob/line_reader.h"
+#include "cob/scan.h"
 #include "model/chunk_id.h"
 
 namespace bk {
@@ -23,6 +27,24 @@ void WriteKeyLine(CobWriter& out, const CAnimLineSRT& key) {
   }
   out.EndLine();
 }
+
+// "time F acc a t T c C b B <word> values": three values, four for an
+// orientation (w first). False when an item does not scan.
+bool ReadKeyLine(std::string_view line, std::int32_t type, CAnimLineSRT& key) {
+  Scanner scan(line);
+  std::string_view word;
+  std::int32_t acc = 0;
+  key.KeyType = type;
+  bool ok = scan.Word(word) && scan.Int(key.Frame) && scan.Word(word) && scan.Int(acc) &&
+            scan.Word(word) && scan.Float(key.Shape.x) && scan.Word(word) &&
+            scan.Float(key.Shape.y) && scan.Word(word) && scan.Float(key.Shape.z) && scan.Word(word);
+  if (ok && type == CAnimLineSRT::kOrientation) ok = scan.Float(key.RotationW);
+  return ok && scan.Float(key.Value.x) && scan.Float(key.Value.y) && scan.Float(key.Value.z);
+}
+
+// The shortest key line the text could hold ("time 0 acc 0 t 0 c 0 b 0 size
+// 0 0 0"), so that a bogus count reserves no more than the text justifies.
+constexpr std::size_t kMinKeyLine = 36;
 
 // The four header lines of one channel block.
 void WriteBlockHeader(CobWriter& out, std::int32_t id, std::int32_t parent, std::int32_t type,
@@ -46,6 +68,39 @@ std::int32_t BlockId(std::int32_t type, std::int32_t own_id) {
 
 }  // namespace
 
+bool ReadChannelBlock(LineReader& in, std::string_view header, ChannelBlock& block) {
+  ReadHeaderIds(header, block.Id, block.ParentId);
+  std::string_view word;
+  if (!in.ReadLine() || !in.ReadLine()) return false;  // "Name Global", then "type t"
+  {
+    Scanner scan(in.Line());
+    if (!(scan.Word(word) && scan.Int(block.Type))) return false;
+  }
+  std::int32_t count = 0;
+  if (!in.ReadLine()) return false;
+  {
+    Scanner scan(in.Line());
+    std::int32_t flags = 0;
+    if (!(scan.Word(word) && scan.Int(flags) && scan.Word(word) && scan.Int(count)) || count < 0) {
+      return false;
+    }
+  }
+  block.Keys.clear();
+  block.Keys.reserve(std::min(static_cast<std::size_t>(count), in.BytesLeft() / kMinKeyLine + 1));
+  for (std::int32_t k = 0; k < count; ++k) {
+    CAnimLineSRT key;
+    if (!in.ReadLine() || !ReadKeyLine(in.Line(), block.Type, key)) return false;
+    block.Keys.push_back(key);
+  }
+  return true;
+}
+
+void WriteChannelBlock(CobWriter& out, std::int32_t id, std::int32_t parent, std::int32_t type,
+                       std::span<const CAnimLineSRT> keys) {
+  WriteBlockHeader(out, id, parent, type, keys.size());
+  for (const CAnimLineSRT& key : keys) WriteKeyLine(out, key);
+}
+
 void CAnimChunk::Write(CobWriter& out) const {
   out.SetFixed(6);
   for (const std::int32_t type :
@@ -68,9 +123,7 @@ void CAnimChunkEx::Write(CobWriter& out) const {
       {CAnimLineSRT::kSize, &SizeKeys},
   }};
   for (const auto& [type, keys] : blocks) {
-    if (keys->empty()) continue;
-    WriteBlockHeader(out, BlockId(type, Id), ParentId, type, keys->size());
-    for (const CAnimLineSRT& key : *keys) WriteKeyLine(out, key);
+    if (!keys->empty()) WriteChannelBlock(out, BlockId(type, Id), ParentId, type, *keys);
   }
 }
 

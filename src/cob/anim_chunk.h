@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "cob/cob_base.h"
@@ -29,6 +31,24 @@ struct CAnimLineSRT {
 
   friend bool operator==(const CAnimLineSRT&, const CAnimLineSRT&) = default;
 };
+
+// One Chan chunk: the keys of one type, as CAnimChunk and CAnimChunkEx write
+// them (one chunk per key type that has keys).
+struct ChannelBlock {
+  std::int32_t Id = 0;
+  std::int32_t ParentId = 0;
+  std::int32_t Type = 0;
+  std::vector<CAnimLineSRT> Keys;
+};
+
+// Reads one Chan chunk ("Name", "type t", "flags f frames n", then n key
+// lines); `header` is the current line. Numbers are scanned tolerantly, the
+// key count is checked against the text that is left. False when the chunk
+// is malformed or the text ends inside it; leaves its last line current.
+bool ReadChannelBlock(LineReader& in, std::string_view header, ChannelBlock& block);
+// Writes one Chan chunk with the given id.
+void WriteChannelBlock(CobWriter& out, std::int32_t id, std::int32_t parent, std::int32_t type,
+                       std::span<const CAnimLineSRT> keys);
 
 // A channel object with one list of keys (Chan chunk). Name is "Global".
 class CAnimChunk : public CCobBase {

@@ -1,8 +1,5 @@
 #include "cob/exploded_file.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <unordered_map>
@@ -18,40 +15,17 @@
 namespace bk {
 namespace {
 
-// The reader is strict where the chunk readers of an import are tolerant: it
-// accepts exactly the text that Burstkin's export writes, so that a foreign
-// or damaged file is refused instead of being turned into a wrong animation.
+// The reader is strict where an import is tolerant: it accepts exactly the
+// text that Burstkin's export writes, so that a foreign or damaged file is
+// refused instead of being turned into a wrong animation. It does not keep a
+// description of that text of its own: every chunk is read by the reader of
+// its kind, the same one an import uses, and must write again, through the
+// writer of its kind, to exactly the lines it was read from.
 constexpr std::string_view kRefusal = "not a file written by Burstkin: ";
 
 struct Refused {
   std::string message;
 };
-
-std::vector<std::string_view> Tokens(std::string_view line) {
-  std::vector<std::string_view> out;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
-    if (i > start) out.push_back(line.substr(start, i - start));
-  }
-  return out;
-}
-
-bool ParseInt(std::string_view token, std::int32_t& out) {
-  const char* first = token.data();
-  const char* last = first + token.size();
-  auto [ptr, ec] = std::from_chars(first, last, out);
-  return ec == std::errc() && ptr == last;
-}
-
-bool ParseFloat(std::string_view token, float& out) {
-  const char* first = token.data();
-  const char* last = first + token.size();
-  auto [ptr, ec] = std::from_chars(first, last, out, std::chars_format::general);
-  return ec == std::errc() && ptr == last && std::isfinite(out);
-}
 
 class Parser {
  public:
@@ -64,22 +38,17 @@ class Parser {
                     std::string(kOutputSignature.substr(0, 18)) + "\""};
     }
     ExpectNext("a chunk");
-    while (true) {
-      const std::string_view line = in_.Line();
-      if (line.starts_with("END ")) {
-        ReadEnd();
-        break;
-      }
-      if (line.starts_with("Grou")) {
+    while (!in_.Line().starts_with("END ")) {
+      if (in_.Line().starts_with("Grou")) {
         ReadGroup();
-        ExpectNext("a chunk or the END line");
-      } else if (line.starts_with("PolH")) {
-        ReadObject();  // leaves the line after its chunks current
+      } else if (in_.Line().starts_with("PolH")) {
+        ReadObject();
       } else {
-        Fail("found \"" + std::string(line.substr(0, 4)) +
+        Fail("found \"" + std::string(in_.Line().substr(0, 4)) +
              "\" where a Grou, PolH or END chunk was expected");
       }
     }
+    ReadEnd();
     return std::move(file_);
   }
 
@@ -96,286 +65,143 @@ class Parser {
     }
   }
 
-  // "TYPE Vn.nn Id N Parent P Size -1"
-  void Header(std::string_view type, std::int32_t& id, std::int32_t& parent) {
-    const auto t = Tokens(in_.Line());
-    if (t.size() != 8 || t[0] != type || !t[1].starts_with("V") || t[2] != "Id" ||
-        !ParseInt(t[3], id) || t[4] != "Parent" || !ParseInt(t[5], parent) || t[6] != "Size" ||
-        t[7] != "-1") {
-      Fail("a \"" + std::string(type) + "\" chunk header was expected");
-    }
-  }
+  // Where a chunk reader leaves the reader: on the chunk's last line, or (the
+  // material readers, which cannot know where a body ends before they see
+  // the next header) on the next chunk's header.
+  enum class Stop { OnLastLine, OnNextHeader };
 
-  // A line of `words` keywords followed by `count` numbers.
-  void Numbers(std::initializer_list<std::string_view> words, float* out, std::size_t count) {
-    const auto t = Tokens(in_.Line());
-    bool ok = t.size() == words.size() + count;
-    std::size_t i = 0;
-    for (std::string_view w : words) ok = ok && t[i++] == w;
-    for (std::size_t k = 0; ok && k < count; ++k) ok = ParseFloat(t[i + k], out[k]);
-    if (!ok) {
-      std::string expected;
-      for (std::string_view w : words) expected += std::string(w) + " ";
-      Fail("\"" + expected + "\" followed by " + std::to_string(count) + " numbers was expected");
-    }
-  }
-
-  void Vector(std::initializer_list<std::string_view> words, CVector& v) {
-    float f[3];
-    Numbers(words, f, 3);
-    v = {f[0], f[1], f[2]};
-  }
-
-  std::int32_t Count(std::initializer_list<std::string_view> words) {
-    const auto t = Tokens(in_.Line());
-    std::int32_t n = -1;
-    bool ok = t.size() == words.size() + 1 && ParseInt(t.back(), n) && n >= 0;
-    std::size_t i = 0;
-    for (std::string_view w : words) ok = ok && t[i++] == w;
-    if (!ok) Fail("a count line was expected");
-    return n;
-  }
-
-  // Name, centre, axes and transform: the body both groups and meshes begin with.
-  std::string Frame(CAxis& axis) {
-    ExpectNext("a Name line");
-    const auto name = Tokens(in_.Line());
-    if (name.size() != 2 || name[0] != "Name") Fail("a \"Name\" line was expected");
-    std::string result(name[1]);
-    ExpectNext("a center line");
-    Vector({"center"}, axis.Center);
-    ExpectNext("an axis line");
-    Vector({"x", "axis"}, axis.XAxis);
-    ExpectNext("an axis line");
-    Vector({"y", "axis"}, axis.YAxis);
-    ExpectNext("an axis line");
-    Vector({"z", "axis"}, axis.ZAxis);
-    ExpectNext("the Transform line");
-    if (in_.Line() != "Transform") Fail("\"Transform\" was expected");
-    CVector* rows[3] = {&axis.Row0, &axis.Row1, &axis.Row2};
-    float* translation[3] = {&axis.Translation.x, &axis.Translation.y, &axis.Translation.z};
-    for (int r = 0; r < 3; ++r) {
-      ExpectNext("a transform row");
-      float f[4];
-      Numbers({}, f, 4);
-      *rows[r] = {f[0], f[1], f[2]};
-      *translation[r] = f[3];
-    }
-    ExpectNext("the last transform row");
-    if (Tokens(in_.Line()) != std::vector<std::string_view>{"0", "0", "0", "1"}) {
-      Fail("\"0 0 0 1\" was expected");
-    }
-    return result;
-  }
-
-  void ReadGroup() {
-    auto group = std::make_unique<CGroup>();
-    Header("Grou", group->Id, group->ParentId);
-    if (group->ParentId != 0 && !groupIndex_.contains(group->ParentId)) {
-      Fail("the group's parent is not a group written before it");
-    }
-    if (groupIndex_.contains(group->Id)) Fail("a second group with the same id");
-    group->Name = Frame(group->Axis);
-    groupIndex_[group->Id] = file_.Groups.size();
-    file_.Groups.push_back(ExplodedGroup{std::move(group), {}});
-  }
-
-  void ReadObject() {
-    auto mesh = std::make_unique<CPolyChunk>();
-    Header("PolH", mesh->Id, mesh->ParentId);
-    const auto group = groupIndex_.find(mesh->ParentId);
-    if (group == groupIndex_.end()) Fail("the object's parent is not a group written before it");
-    mesh->Name = Frame(mesh->Axis);
-    ReadGeometry(*mesh);
-
-    // What the writer puts after the faces: the materials, then the unit.
-    ExpectNext("a chunk or the END line");
-    while (in_.Line().starts_with("Mat1") || in_.Line().starts_with("PrTx")) {
-      const bool procedural = in_.Line().starts_with("PrTx");
-      std::unique_ptr<CMaterial> material =
-          procedural ? std::make_unique<CPrMaterial>() : std::make_unique<CMaterial>();
-      ReadChecked(*material, "material", Stop::OnNextHeader);
-      if (material->ParentId != mesh->Id) {
-        Fail("a material that does not belong to the object before it");
-      }
-      mesh->Materials.push_back(std::move(material));
-    }
-    if (in_.Line().starts_with("Unit")) {
-      auto unit = std::make_unique<CUnit>();
-      ReadChecked(*unit, "unit", Stop::OnLastLine);
-      if (unit->ParentId != mesh->Id) Fail("a unit that does not belong to the object before it");
-      mesh->Unit = std::move(unit);
-    }
-
-    auto channel = std::make_unique<CAnimChunkEx>();
-    channel->ParentId = mesh->Id;
-    channel->Piece = mesh.get();
-    int last_type = 0;
-    while (in_.Line().starts_with("Chan")) {
-      std::int32_t id = 0;
-      std::int32_t parent = 0;
-      Header("Chan", id, parent);
-      if (parent != mesh->Id) Fail("a channel that does not belong to the object before it");
-      if (last_type == 0) channel->Id = id;
-      ExpectNext("the channel's Name line");
-      if (Tokens(in_.Line()) != std::vector<std::string_view>{"Name", "Global"}) {
-        Fail("\"Name Global\" was expected");
-      }
-      ExpectNext("the channel's type line");
-      const std::int32_t type = Count({"type"});
-      if (type < CAnimLineSRT::kOrientation || type > CAnimLineSRT::kSize || type <= last_type) {
-        Fail("channel types 2, 3 and 4, each at most once and in that order, were expected");
-      }
-      last_type = type;
-      ExpectNext("the channel's flags line");
-      const std::int32_t n = Count({"flags", "1", "frames"});
-      std::vector<CAnimLineSRT>& keys = type == CAnimLineSRT::kOrientation ? channel->Keys
-                                        : type == CAnimLineSRT::kPosition  ? channel->PositionKeys
-                                                                           : channel->SizeKeys;
-      for (std::int32_t k = 0; k < n; ++k) {
-        ExpectNext("a key line");
-        keys.push_back(ReadKey(type));
-      }
-      ExpectNext("a chunk or the END line");
-    }
-
-    ExplodedGroup& owner = file_.Groups[group->second];
-    owner.Objects.push_back(ExplodedObject{std::move(mesh), std::move(channel)});
-  }
-
-  // The chunk readers an import uses are tolerant: they take their lines by
-  // position and pass over what they do not know. Strictness comes from the
-  // writer instead of a second description of the text: the chunk as read
-  // must write again to exactly the lines it was read from, so a damaged body
-  // is refused and the reader and the writer cannot drift apart unnoticed.
-  // Leaves the line after the chunk current. Material readers stop on the
-  // next chunk's header, the unit reader on its own last line.
-  enum class Stop { OnNextHeader, OnLastLine };
-  void ReadChecked(CCobBase& chunk, std::string_view what, Stop stop) {
+  // Reads one chunk with `read`, writes it again with `write` and holds the
+  // two texts against each other. Leaves the line after the chunk current.
+  // The number format of the writers carries from chunk to chunk: general
+  // until the first vertex list has been written, fixed with six decimals
+  // from then on.
+  template <class ReadFn, class WriteFn>
+  void ReadChecked(std::string_view what, Stop stop, ReadFn read, WriteFn write) {
     const std::size_t from = in_.LineOffset();
     const std::size_t first_line = in_.LineNumber();
-    chunk.Read(in_, in_.Line());
-    if (stop == Stop::OnLastLine) ExpectNext("a chunk or the END line");
-    if (!IsChunkHeader(in_.Line())) {
-      Fail("the " + std::string(what) + " is followed by a line that is not a chunk header");
+    if (!read(in_, in_.Line())) Fail("the " + std::string(what) + " cannot be read");
+    if (stop == Stop::OnLastLine) {
+      ExpectNext("a chunk or the END line");
+    } else if (!IsChunkHeader(in_.Line())) {
+      throw Refused{std::string(kRefusal) + "the file ends where a chunk or the END line should follow"};
     }
     std::ostringstream written;
     {
       CobWriter out(written);
-      out.SetFixed(6);  // in force from the first vertex list on
-      chunk.Write(out);
+      if (fixed_) out.SetFixed(6);
+      write(out);
+      fixed_ = out.GetNotation() == CobWriter::Notation::Fixed;
     }
     const std::string expected = written.str();
     LineReader want(expected);
     LineReader got(in_.TextBefore(from));
-    while (want.ReadLine()) {
-      if (!got.ReadLine() || got.Line() != want.Line()) {
-        FailAt(first_line + want.LineNumber() - 1,
-               "not a line of a " + std::string(what) + " as Burstkin writes it");
-      }
+    bool same = true;
+    while (same && want.ReadLine()) same = got.ReadLine() && got.Line() == want.Line();
+    if (same && !got.ReadLine()) return;
+    FailAt(first_line + got.LineNumber() - 1,
+           "not a line of a " + std::string(what) + " as Burstkin writes it");
+  }
+
+  void ReadGroup() {
+    const std::size_t header_line = in_.LineNumber();
+    auto group = std::make_unique<CGroup>();
+    ReadChecked(
+        "group", Stop::OnLastLine, [&](LineReader& in, std::string_view header) { return group->ReadBody(in, header); },
+        [&](CobWriter& out) { group->WriteGroup(out, false); });
+    if (group->ParentId != 0 && !groupIndex_.contains(group->ParentId)) {
+      FailAt(header_line, "the group's parent is not a group written before it");
     }
-    if (got.ReadLine()) {
-      FailAt(first_line + got.LineNumber() - 1,
-             "not a line of a " + std::string(what) + " as Burstkin writes it");
+    if (groupIndex_.contains(group->Id)) FailAt(header_line, "a second group with the same id");
+    groupIndex_[group->Id] = file_.Groups.size();
+    file_.Groups.push_back(ExplodedGroup{std::move(group), {}});
+  }
+
+  // A piece or particle: its PolH chunk, then what the writer puts after the
+  // faces (the materials, then the unit), then its channels.
+  void ReadObject() {
+    const std::size_t header_line = in_.LineNumber();
+    auto mesh = std::make_unique<CPolyChunk>();
+    ReadChecked(
+        "object", Stop::OnLastLine, [&](LineReader& in, std::string_view header) { return mesh->ReadBody(in, header); },
+        [&](CobWriter& out) { mesh->WriteBody(out); });
+    const auto group = groupIndex_.find(mesh->ParentId);
+    if (group == groupIndex_.end()) {
+      FailAt(header_line, "the object's parent is not a group written before it");
+    }
+    ReadMaterials(*mesh);
+    ReadUnit(*mesh);
+    auto channel = ReadChannels(*mesh);
+    file_.Groups[group->second].Objects.push_back(ExplodedObject{std::move(mesh), std::move(channel)});
+  }
+
+  void ReadMaterials(CPolyChunk& mesh) {
+    while (in_.Line().starts_with("Mat1") || in_.Line().starts_with("PrTx")) {
+      const std::size_t header_line = in_.LineNumber();
+      std::unique_ptr<CMaterial> material;
+      if (in_.Line().starts_with("PrTx")) {
+        material = std::make_unique<CPrMaterial>();
+      } else {
+        material = std::make_unique<CMaterial>();
+      }
+      ReadMaterial(*material);
+      if (material->ParentId != mesh.Id) {
+        FailAt(header_line, "a material that does not belong to the object before it");
+      }
+      mesh.Materials.push_back(std::move(material));
     }
   }
 
-  // "time F acc 0 t T c C b B orientation W X Y Z" (position and size: three values).
-  CAnimLineSRT ReadKey(std::int32_t type) {
-    static constexpr std::string_view kWords[] = {"orientation", "position", "size"};
-    const std::string_view word = kWords[type - CAnimLineSRT::kOrientation];
-    const auto t = Tokens(in_.Line());
-    const std::size_t values = type == CAnimLineSRT::kOrientation ? 4 : 3;
-    CAnimLineSRT key;
-    key.KeyType = type;
-    float f[4] = {};
-    bool ok = t.size() == 11 + values && t[0] == "time" && ParseInt(t[1], key.Frame) &&
-              t[2] == "acc" && t[3] == "0" && t[4] == "t" && ParseFloat(t[5], key.Shape.x) &&
-              t[6] == "c" && ParseFloat(t[7], key.Shape.y) && t[8] == "b" &&
-              ParseFloat(t[9], key.Shape.z) && t[10] == word;
-    for (std::size_t k = 0; ok && k < values; ++k) ok = ParseFloat(t[11 + k], f[k]);
-    if (!ok) Fail("a \"time\" key line with \"" + std::string(word) + "\" was expected");
-    if (type == CAnimLineSRT::kOrientation) {
-      key.RotationW = f[0];
-      key.Value = {f[1], f[2], f[3]};
-    } else {
-      key.Value = {f[0], f[1], f[2]};
-    }
-    return key;
+  void ReadMaterial(CMaterial& material) {
+    ReadChecked(
+        "material", Stop::OnNextHeader,
+        [&](LineReader& in, std::string_view header) { return material.Read(in, header); },
+        [&](CobWriter& out) { material.Write(out); });
   }
 
-  void ReadGeometry(CPolyChunk& mesh) {
-    ExpectNext("the World Vertices line");
-    mesh.VertexTotal = Count({"World", "Vertices"});
-    for (std::int32_t i = 0; i < mesh.VertexTotal; ++i) {
-      ExpectNext("a vertex");
-      CVector v;
-      Vector({}, v);
-      mesh.AddOwnedVertex(v);
-    }
-    ExpectNext("the Texture Vertices line");
-    mesh.UvTotal = Count({"Texture", "Vertices"});
-    for (std::int32_t i = 0; i < mesh.UvTotal; ++i) {
-      ExpectNext("a texture vertex");
-      float f[2];
-      Numbers({}, f, 2);
-      mesh.AddOwnedUvPoint(CUvPoint{f[0], f[1]});
-    }
-    ExpectNext("the Faces line");
-    mesh.FaceTotal = Count({"Faces"});
-    for (std::int32_t i = 0; i < mesh.FaceTotal; ++i) {
-      ExpectNext("a face");
-      CFace face;
-      const auto t = Tokens(in_.Line());
-      std::int32_t flags = 0;
-      bool ok = false;
-      if (t.size() == 3 && t[0] == "Hole" && t[1] == "verts") {
-        ok = ParseInt(t[2], face.VertexCount);
-        face.Flags = CFace::kHoleFlag;
-        ++mesh.HoleCount;
-      } else if (t.size() == 7 && t[0] == "Face" && t[1] == "verts" && t[3] == "flags" &&
-                 t[5] == "mat") {
-        ok = ParseInt(t[2], face.VertexCount) && ParseInt(t[4], flags) && flags >= 0 &&
-             flags <= 255 && ParseInt(t[6], face.MaterialIndex);
-        face.Flags = static_cast<std::uint8_t>(flags);
-      }
-      if (!ok || face.VertexCount < 0) Fail("a \"Face verts\" or \"Hole verts\" line was expected");
-      ExpectNext("a corner line");
-      ReadCorners(mesh, face);
-      mesh.AddOwnedFace(std::move(face));
-    }
+  void ReadUnit(CPolyChunk& mesh) {
+    if (!in_.Line().starts_with("Unit")) return;
+    const std::size_t header_line = in_.LineNumber();
+    auto unit = std::make_unique<CUnit>();
+    ReadChecked(
+        "unit", Stop::OnLastLine, [&](LineReader& in, std::string_view header) { return unit->Read(in, header); },
+        [&](CobWriter& out) { unit->Write(out); });
+    if (unit->ParentId != mesh.Id) FailAt(header_line, "a unit that does not belong to the object before it");
+    mesh.Unit = std::move(unit);
   }
 
-  // "<v,t> <v,t> ... " with exactly VertexCount pairs, every index in range.
-  void ReadCorners(const CPolyChunk& mesh, CFace& face) {
-    const std::string_view line = in_.Line();
-    std::size_t i = 0;
-    auto index = [&](char end, std::uint32_t limit, std::uint32_t& out) {
-      const std::size_t stop = line.find(end, i);
-      if (stop == std::string_view::npos) return false;
-      std::int32_t value = -1;
-      if (!ParseInt(line.substr(i, stop - i), value) || value < 0 ||
-          static_cast<std::uint32_t>(value) >= limit) {
-        return false;
+  // Up to three Chan chunks (orientation, position, size, in that order,
+  // each at most once); the first one's id is the channel's.
+  std::unique_ptr<CAnimChunkEx> ReadChannels(const CPolyChunk& mesh) {
+    auto channel = std::make_unique<CAnimChunkEx>();
+    channel->ParentId = mesh.Id;
+    channel->Piece = &mesh;
+    std::int32_t last_type = 0;
+    while (in_.Line().starts_with("Chan")) {
+      const std::size_t header_line = in_.LineNumber();
+      ChannelBlock block;
+      ReadChecked(
+          "channel", Stop::OnLastLine,
+          [&](LineReader& in, std::string_view header) { return ReadChannelBlock(in, header, block); },
+          [&](CobWriter& out) {
+            WriteChannelBlock(out, block.Id, block.ParentId, block.Type, block.Keys);
+          });
+      if (block.ParentId != mesh.Id) {
+        FailAt(header_line, "a channel that does not belong to the object before it");
       }
-      out = static_cast<std::uint32_t>(value);
-      i = stop + 1;
-      return true;
-    };
-    for (std::int32_t k = 0; k < face.VertexCount; ++k) {
-      std::uint32_t v = 0;
-      std::uint32_t t = 0;
-      const bool ok = i < line.size() && line[i] == '<' && (++i, true) &&
-                      index(',', static_cast<std::uint32_t>(mesh.Vertices.size()), v) &&
-                      index('>', static_cast<std::uint32_t>(mesh.UvPoints.size()), t) &&
-                      i < line.size() && line[i] == ' ';
-      if (!ok) Fail("a corner line with " + std::to_string(face.VertexCount) +
-                    " corners \"<vertex,texture vertex> \" within the object's lists was expected");
-      ++i;
-      face.VertexIndices.push_back(v);
-      face.UvIndices.push_back(t);
+      if (block.Type < CAnimLineSRT::kOrientation || block.Type > CAnimLineSRT::kSize ||
+          block.Type <= last_type) {
+        FailAt(header_line, "channel types 2, 3 and 4, each at most once and in that order, were expected");
+      }
+      if (last_type == 0) channel->Id = block.Id;
+      last_type = block.Type;
+      KeysOfType(*channel, block.Type) = std::move(block.Keys);
     }
-    if (i != line.size()) Fail("the corner line holds more corners than its face says");
+    return channel;
+  }
+
+  static std::vector<CAnimLineSRT>& KeysOfType(CAnimChunkEx& channel, std::int32_t type) {
+    if (type == CAnimLineSRT::kOrientation) return channel.Keys;
+    return type == CAnimLineSRT::kPosition ? channel.PositionKeys : channel.SizeKeys;
   }
 
   void ReadEnd() {
@@ -389,6 +215,7 @@ class Parser {
   LineReader in_;
   ExplodedFile file_;
   std::unordered_map<std::int32_t, std::size_t> groupIndex_;
+  bool fixed_ = false;
 };
 
 }  // namespace

@@ -8,13 +8,18 @@
 
 namespace bk {
 
-// A named local frame that other chunks belong to (Grou chunk). Only written,
-// never read. Owns its children; each child names the group through its own
-// ParentId.
+// A named local frame that other chunks belong to (Grou chunk). Owns its
+// children; each child names the group through its own ParentId. Read, as
+// for any chunk an import passes over, reads nothing; the reader of exploded
+// files takes a group's own lines with ReadBody.
 class CGroup : public CCobBase {
  public:
   ~CGroup() override { DeleteContents(); }
 
+  // The group's own lines as WriteGroup writes them (header, name, frame),
+  // without children; leaves the last transform row current. False when the
+  // text ends inside them.
+  bool ReadBody(LineReader& in, std::string_view header);
   void DeleteContents() override { Children.clear(); }
   // Groups are written with WriteGroup; Write itself writes nothing.
   void Write(CobWriter&) const override {}

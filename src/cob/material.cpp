@@ -1,5 +1,6 @@
 #include "cob/material.h"
 
+#include "cob/axis_text.h"
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
 #include "cob/line_reader.h"
@@ -16,7 +17,6 @@ using material_text::Prefix;
 namespace {
 
 // Lengths of the fixed prefixes the map lines are cut at.
-constexpr std::size_t kHeaderPrefix = 13;       // "Mat1 V0.05 Id" / "PrTx V0.01 Id"
 constexpr std::size_t kEnvironmentPrefix = 13;  // "environment: "
 constexpr std::size_t kTexturePrefix = 9;       // "texture: "
 constexpr std::size_t kBumpPrefix = 6;          // "bump: "
@@ -79,20 +79,7 @@ bool CMaterial::Read(LineReader& in, std::string_view header) {
 }
 
 void CMaterial::ReadShadingSection(LineReader& in, std::string_view header) {
-  // Header: 13 characters (type, version, "Id"), then id, "Parent", parent id.
-  {
-    Scanner scan(header);
-    std::string_view skipped, id, parent_word, parent;
-    scan.Chars(kHeaderPrefix, skipped);
-    scan.SkipBlanks();
-    scan.Word(id);
-    scan.SkipBlanks();
-    scan.Word(parent_word);
-    scan.SkipBlanks();
-    scan.Word(parent);
-    Id = AtoI(id);
-    ParentId = AtoI(parent);
-  }
+  ReadHeaderIds(header, Id, ParentId);
 
   std::string_view line;
   // "mat# n": the low eight bits of n.

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cob/cob_file.h"
 #include "cob/axis_text.h"
+#include "cob/cob_file.h"
 #include "cob/cob_writer.h"
 #include "cob/line_reader.h"
 #include "cob/pr_material.h"
@@ -77,6 +77,34 @@ bool ReadCorners(std::string_view line, std::vector<std::uint32_t>& vertices,
 
 void WriteVector(CobWriter& out, CVector v) { out << v.x << ' ' << v.y << ' ' << v.z; }
 
+// "Face verts n flags f mat m", or "Hole verts n" for a hole: fewer than
+// three items is malformed, exactly three a hole line (only those count as
+// the object's holes; a face line with flags 1 does not).
+bool ReadFaceLine(std::string_view line, CFace& face, bool& hole_line) {
+  Scanner scan(line);
+  std::string_view word;
+  std::int32_t count = 0, flags = 0, material = 0;
+  scan.Word(word) && scan.Word(word) && scan.Int(count) && scan.Word(word) && scan.Int(flags) &&
+      scan.Word(word) && scan.Int(material);
+  if (scan.Count() < 3) return false;
+  hole_line = scan.Count() == 3;
+  if (hole_line) {
+    face.Flags = CFace::kHoleFlag;
+  } else {
+    face.Flags = static_cast<std::uint8_t>(flags & 0xFF);
+    if (scan.Count() >= 7) face.MaterialIndex = material;
+  }
+  return true;
+}
+
+// Makes the next chunk header the current line; false at the end of the text.
+bool SkipToNextHeader(LineReader& in) {
+  while (in.ReadLine()) {
+    if (IsChunkHeader(in.Line())) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 CVector* CPolyChunk::AddOwnedVertex(CVector v) {
@@ -98,58 +126,20 @@ CFace* CPolyChunk::AddOwnedFace(CFace face) {
 }
 
 bool CPolyChunk::Read(LineReader& in, std::string_view header) {
-  // Header: "PolH V0.02 Id" and its blank are 14 characters, then the id,
-  // "Parent", the parent id, "Size" and the size. A missing number gives 0.
-  {
-    Scanner scan(header);
-    std::string_view skipped, id, parent;
-    scan.Chars(14, skipped);
-    scan.SkipBlanks();
-    scan.Word(id);
-    scan.SkipBlanks();
-    scan.Chars(6, skipped);
-    scan.SkipBlanks();
-    scan.Word(parent);
-    Id = AtoI(id);
-    ParentId = AtoI(parent);
-  }
-  std::string_view word;
+  if (!ReadBody(in, header)) return false;
+  ReadFollowingChunks(in);
+  BakeTransform();
+  return true;
+}
 
+bool CPolyChunk::ReadBody(LineReader& in, std::string_view header) {
+  ReadHeaderIds(header, Id, ParentId);
   // Every line up to the last corner line belongs to the chunk: a text that
   // ends before it is malformed.
-  if (!in.ReadLine()) return false;
-  {
-    Scanner scan(in.Line());
-    std::string_view name;
-    scan.Word(word);
-    if (scan.Word(name)) Name = std::string(name);
-  }
+  return ReadNameAndAxis(in, Name, Axis) && ReadVertices(in) && ReadUvPoints(in) && ReadFaces(in);
+}
 
-  if (!in.ReadLine()) return false;
-  {
-    Scanner scan(in.Line());
-    scan.Word(word);
-    CVector& c = Axis.Center;
-    scan.Float(c.x) && scan.Float(c.y) && scan.Float(c.z);
-  }
-  for (CVector* axis : {&Axis.XAxis, &Axis.YAxis, &Axis.ZAxis}) {
-    if (!in.ReadLine()) return false;
-    Scanner scan(in.Line());
-    scan.Word(word);
-    scan.Word(word);
-    scan.Float(axis->x) && scan.Float(axis->y) && scan.Float(axis->z);
-  }
-  if (!in.ReadLine()) return false;  // "Transform"
-  CVector* rows[3] = {&Axis.Row0, &Axis.Row1, &Axis.Row2};
-  float* translation[3] = {&Axis.Translation.x, &Axis.Translation.y, &Axis.Translation.z};
-  for (int i = 0; i < 3; ++i) {
-    if (!in.ReadLine()) return false;
-    Scanner scan(in.Line());
-    scan.Float(rows[i]->x) && scan.Float(rows[i]->y) && scan.Float(rows[i]->z) &&
-        scan.Float(*translation[i]);
-  }
-  if (!in.ReadLine()) return false;  // the fourth row, always 0 0 0 1
-
+bool CPolyChunk::ReadVertices(LineReader& in) {
   if (!in.ReadLine() || !ReadCount(in.Line(), 2, VertexTotal) || VertexTotal > kMaxPointCount) {
     return false;
   }
@@ -161,7 +151,10 @@ bool CPolyChunk::Read(LineReader& in, std::string_view header) {
     if (!(scan.Float(v.x) && scan.Float(v.y) && scan.Float(v.z))) return false;
     AddOwnedVertex(v);
   }
+  return true;
+}
 
+bool CPolyChunk::ReadUvPoints(LineReader& in) {
   if (!in.ReadLine() || !ReadCount(in.Line(), 2, UvTotal) || UvTotal > kMaxPointCount) {
     return false;
   }
@@ -173,35 +166,24 @@ bool CPolyChunk::Read(LineReader& in, std::string_view header) {
     if (!(scan.Float(t.u) && scan.Float(t.v))) return false;
     AddOwnedUvPoint(t);
   }
+  return true;
+}
 
+bool CPolyChunk::ReadFaces(LineReader& in) {
   if (!in.ReadLine() || !ReadCount(in.Line(), 1, FaceTotal)) return false;
   Faces.reserve(ReserveFor(FaceTotal, in.BytesLeft(), kMinFaceLines));
   std::vector<std::uint32_t> vertex_indices;
   std::vector<std::uint32_t> uv_indices;
-  const std::size_t vertex_count = Vertices.size();
-  const std::size_t uv_count = UvPoints.size();
   for (std::int32_t i = 0; i < FaceTotal; ++i) {
     if (!in.ReadLine()) return false;
-    // "Face verts n flags f mat m", or "Hole verts n" for a hole.
     CFace face;
-    {
-      Scanner scan(in.Line());
-      std::int32_t count = 0, flags = 0, material = 0;
-      scan.Word(word) && scan.Word(word) && scan.Int(count) && scan.Word(word) &&
-          scan.Int(flags) && scan.Word(word) && scan.Int(material);
-      if (scan.Count() < 3) return false;
-      if (scan.Count() == 3) {
-        face.Flags = CFace::kHoleFlag;
-        ++HoleCount;
-      } else {
-        face.Flags = static_cast<std::uint8_t>(flags & 0xFF);
-        if (scan.Count() >= 7) face.MaterialIndex = material;
-      }
-    }
+    bool hole_line = false;
+    if (!ReadFaceLine(in.Line(), face, hole_line)) return false;
+    if (hole_line) ++HoleCount;
     if (!in.ReadLine()) return false;
     if (!ReadCorners(in.Line(), vertex_indices, uv_indices)) return false;
     for (std::size_t k = 0; k < vertex_indices.size(); ++k) {
-      if (vertex_indices[k] >= vertex_count || uv_indices[k] >= uv_count) return false;
+      if (vertex_indices[k] >= Vertices.size() || uv_indices[k] >= UvPoints.size()) return false;
     }
     // The corner pairs decide the corner count, whatever the face line said.
     face.VertexCount = static_cast<std::int32_t>(vertex_indices.size());
@@ -209,24 +191,17 @@ bool CPolyChunk::Read(LineReader& in, std::string_view header) {
     face.UvIndices.assign(uv_indices.begin(), uv_indices.end());
     AddOwnedFace(std::move(face));
   }
+  return true;
+}
 
+void CPolyChunk::ReadFollowingChunks(LineReader& in) {
   // Later versions of the modeller put more lines after the faces and more
   // chunks (ObRQ, OLay, ShBx, animation channels, ...) among the unit and the
   // materials. Skip to the next chunk header, then take chunk by chunk until
   // the next object, group or the end: the first Unit chunk is this object's
   // unit, every Mat1 and PrTx chunk one of its materials in file order, and
   // any other chunk is skipped whole.
-  bool at_header = false;
-  const auto to_next_header = [&in, &at_header]() {
-    at_header = false;
-    while (in.ReadLine()) {
-      if (IsChunkHeader(in.Line())) {
-        at_header = true;
-        return;
-      }
-    }
-  };
-  to_next_header();
+  bool at_header = SkipToNextHeader(in);
   while (at_header) {
     const std::string_view line = in.Line();
     const std::string_view type = line.substr(0, 4);
@@ -242,19 +217,15 @@ bool CPolyChunk::Read(LineReader& in, std::string_view header) {
       Materials.push_back(std::move(material));
       // The material reader leaves the line after its chunk as the current
       // line: the next header, or the last line of the text.
-      at_header = IsChunkHeader(in.Line());
-      if (!at_header) to_next_header();
+      at_header = IsChunkHeader(in.Line()) || SkipToNextHeader(in);
       continue;
     }
     if (type == "Unit" && !Unit) {
       Unit = std::make_unique<CUnit>();
       Unit->Read(in, line);
     }
-    to_next_header();
+    at_header = SkipToNextHeader(in);
   }
-
-  BakeTransform();
-  return true;
 }
 
 void CPolyChunk::DeleteContents() {
@@ -269,6 +240,12 @@ void CPolyChunk::DeleteContents() {
 }
 
 void CPolyChunk::Write(CobWriter& out) const {
+  WriteBody(out);
+  for (const auto& material : Materials) material->Write(out);
+  if (Unit) Unit->Write(out);
+}
+
+void CPolyChunk::WriteBody(CobWriter& out) const {
   out << "PolH V0.02 Id " << Id << " Parent " << ParentId << " Size -1";
   out.EndLine();
   WriteNameAndAxis(out, Name, Axis);
@@ -303,8 +280,6 @@ void CPolyChunk::Write(CobWriter& out) const {
     }
     out.EndLine();
   }
-  for (const auto& material : Materials) material->Write(out);
-  if (Unit) Unit->Write(out);
 }
 
 void CPolyChunk::CopyFrom(const CPolyChunk& source) {

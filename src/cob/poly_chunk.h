@@ -33,9 +33,19 @@ class CPolyChunk : public CCobBase {
 
   ~CPolyChunk() override { DeleteContents(); }
 
+  // Reads an object as an import takes it: the body, then its unit and
+  // materials among the chunks that follow (up to the next object, group or
+  // END), and bakes the transform into the vertices.
   bool Read(LineReader& in, std::string_view header) override;
+  // The PolH chunk alone, header through the last corner line, transform as
+  // written. False for malformed counts, corner lines or indices, or a text
+  // that ends inside the chunk.
+  bool ReadBody(LineReader& in, std::string_view header);
   void DeleteContents() override;
+  // The chunk, then its materials and its unit.
   void Write(CobWriter& out) const override;
+  // The PolH chunk alone, as ReadBody reads it.
+  void WriteBody(CobWriter& out) const;
 
   // On a newly made chunk: copies the axis, the totals, HoleCount and Centroid;
   // shares source's vertices, texture vertices and faces (Owns flags become 0);
@@ -74,6 +84,11 @@ class CPolyChunk : public CCobBase {
   int OwnsMaterials = 1;  // always 1: materials are never shared
 
  private:
+  bool ReadVertices(LineReader& in);
+  bool ReadUvPoints(LineReader& in);
+  bool ReadFaces(LineReader& in);
+  void ReadFollowingChunks(LineReader& in);
+
   // Stable addresses: the lists point into these.
   std::deque<CVector> vertexStore_;
   std::deque<CUvPoint> uvStore_;

@@ -1,5 +1,6 @@
 #include "cob/unit.h"
 
+#include "cob/axis_text.h"
 #include "cob/cob_writer.h"
 #include "cob/line_reader.h"
 #include "cob/scan.h"
@@ -7,18 +8,7 @@
 namespace bk {
 
 bool CUnit::Read(LineReader& in, std::string_view header) {
-  // "Unit V0.01 Id" is 13 characters; the id, the word Parent and the parent
-  // id follow. The version and the words are not checked.
-  Scanner scan(header);
-  std::string_view type_version, id, parent_word, parent;
-  scan.Chars(13, type_version);
-  scan.SkipBlanks();
-  if (scan.Word(id)) Id = AtoI(id);
-  scan.SkipBlanks();
-  scan.Word(parent_word);
-  scan.SkipBlanks();
-  if (scan.Word(parent)) ParentId = AtoI(parent);
-
+  ReadHeaderIds(header, Id, ParentId);
   if (in.ReadLine()) {
     Scanner units(in.Line());
     std::string_view word, value;
