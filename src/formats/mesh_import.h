@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cob/cob_file.h"
 #include "cob/poly_chunk.h"
 
 namespace bk {
