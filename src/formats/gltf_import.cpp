@@ -27,7 +27,6 @@ constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 constexpr int kPoints = 0;
 constexpr int kLineStrip = 3;
 constexpr int kTriangles = 4;
-constexpr int kTriangleStrip = 5;
 constexpr int kTriangleFan = 6;
 
 // ---- Files the document names: only regular files inside its own folder.

@@ -18,7 +18,8 @@ inline constexpr std::size_t kMaxForeignFaces = 2 * static_cast<std::size_t>(CPo
 // glTF and, by default, OBJ are Y-up; the modeller's world is Z-up (both
 // right-handed). The exact inverse of the glTF export's (x, y, z) -> (x, z, -y).
 inline CVector FromYUp(double x, double y, double z) {
-  return CVector(static_cast<float>(x), static_cast<float>(-z), static_cast<float>(y));
+  // 0 - z rather than -z, so a zero stays +0 in what is printed and written.
+  return CVector(static_cast<float>(x), static_cast<float>(0.0 - z), static_cast<float>(y));
 }
 
 // Gathers one polygon object out of a foreign mesh file, element by element,
