@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/console_platform.h"
+#include "cli/info_command.h"
 #include "doc/brk_doc.h"
 #include "doc/option_fields.h"
 
@@ -99,6 +100,7 @@ int RunExplode(const ExplodeSettings& settings) {
       settings.seed ? *settings.seed : static_cast<std::uint32_t>(std::time(nullptr));
   // The document is large (it carries the motion context); keep it off the stack.
   auto doc = std::make_unique<CBrkDoc>(platform, seed);
+  doc->ImportSettings = settings.import;
 
   if (!doc->ImportCommand()) return kExitFailed;
   if (!settings.particles.empty()) doc->LoadParticleFiles(settings.particles, 1);
@@ -165,7 +167,9 @@ CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::funct
       "explode",
       "Import INPUT, apply the options, sorts and shuffles, explode it and write OUTPUT, as the "
       "window program's commands do.");
-  explode->add_option("INPUT", settings.input, "the ASCII trueSpace object file to explode")
+  explode
+      ->add_option("INPUT", settings.input,
+                   "the object file to explode: trueSpace *.cob, glTF *.glb/*.gltf or *.obj")
       ->required();
   explode->add_option("OUTPUT", settings.output, "the file to write (an existing file is replaced)")
       ->required();
@@ -194,6 +198,7 @@ CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::funct
       },
       "NAME=VALUE");
   explode->add_flag("--quiet", settings.quiet, "no progress bar");
+  AddUpOption(*explode, settings.import);
   explode
       ->add_option("--particle", settings.particles,
                    "a particle object file (repeatable; loaded in order after INPUT; a file that "

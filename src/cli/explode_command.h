@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "doc/options_sheet.h"
+#include "formats/mesh_import.h"
 
 namespace CLI {
 class App;
@@ -39,6 +40,7 @@ struct ExplodeSettings {
   bool quiet = false;
   std::vector<std::string> particles;
   std::vector<FaceOrderStep> face_order;
+  MeshImportSettings import;
   // Runs after a successful write with the document as it then is (for
   // further outputs made from the same run); its result becomes the exit
   // status when not 0.

@@ -9,6 +9,7 @@
 
 #include "cob/cob_file.h"
 #include "cob/pr_material.h"
+#include "formats/mesh_import.h"
 #include "cob/unit.h"
 
 namespace bk::cli {
@@ -64,8 +65,10 @@ void AddMap(std::string& text, const char* label, const std::shared_ptr<const st
   text += std::string(", ") + label + " map " + *name;
 }
 
-void PrintText(const CPolyChunk& object, const Box& box) {
-  std::cout << "Name: " << object.Name << '\n'
+void PrintText(const MeshImportResult& imported, const Box& box) {
+  const CPolyChunk& object = *imported.object;
+  std::cout << "Format: " << FormatLabel(imported.format) << '\n'
+            << "Name: " << object.Name << '\n'
             << "Vertices: " << object.VertexTotal << '\n'
             << "Texture vertices: " << object.UvTotal << '\n'
             << "Faces: " << object.FaceTotal << '\n'
@@ -97,9 +100,11 @@ void PrintText(const CPolyChunk& object, const Box& box) {
     std::cout << "(" << box.min.x << ", " << box.min.y << ", " << box.min.z << ") to (" << box.max.x
               << ", " << box.max.y << ", " << box.max.z << ")\n";
   }
+  for (const std::string& note : imported.notes) std::cout << "Note: " << note << '\n';
 }
 
-void PrintJson(const CPolyChunk& object, const Box& box) {
+void PrintJson(const MeshImportResult& imported, const Box& box) {
+  const CPolyChunk& object = *imported.object;
   nlohmann::json materials = nlohmann::json::array();
   for (const auto& material : object.Materials) {
     if (const auto* procedural = dynamic_cast<const CPrMaterial*>(material.get())) {
@@ -109,6 +114,7 @@ void PrintJson(const CPolyChunk& object, const Box& box) {
     }
   }
   nlohmann::json out;
+  out["format"] = FormatKey(imported.format);
   out["name"] = object.Name;
   out["vertices"] = object.VertexTotal;
   out["uvs"] = object.UvTotal;
@@ -121,22 +127,23 @@ void PrintJson(const CPolyChunk& object, const Box& box) {
   } else {
     out["bbox"] = {{"min", JsonPoint(box.min)}, {"max", JsonPoint(box.max)}};
   }
+  out["notes"] = imported.notes;
   std::cout << out.dump(2) << '\n';
 }
 
 }  // namespace
 
 int RunInfo(const InfoSettings& settings) {
-  ImportResult result = ImportObject(settings.path);
+  const MeshImportResult result = ImportAnyObject(settings.path, settings.import);
   if (!result.object) {
     std::cerr << "burstkin-cli: " << result.error << '\n';
     return 1;
   }
   const Box box = BoundingBox(*result.object);
   if (settings.json) {
-    PrintJson(*result.object, box);
+    PrintJson(result, box);
   } else {
-    PrintText(*result.object, box);
+    PrintText(result, box);
   }
   return 0;
 }
@@ -144,10 +151,22 @@ int RunInfo(const InfoSettings& settings) {
 void AddInfoCommand(CLI::App& app, InfoSettings& settings, std::function<int()>& run) {
   CLI::App* info = app.add_subcommand(
       "info", "Import FILE as the Import command does and print a summary of the object.");
-  info->add_option("FILE", settings.path, "an ASCII trueSpace object file (*.cob)")->required();
+  info->add_option("FILE", settings.path, "an object file: trueSpace *.cob, glTF *.glb/*.gltf or *.obj")
+      ->required();
   info->add_flag("--json", settings.json,
-                 "print one JSON object: name, vertices, uvs, faces, holes, materials, unit, bbox");
+                 "print one JSON object: format, name, vertices, uvs, faces, holes, materials, unit, "
+                 "bbox, notes");
+  AddUpOption(*info, settings.import);
   info->callback([&settings, &run] { run = [&settings] { return RunInfo(settings); }; });
+}
+
+void AddUpOption(CLI::App& command, MeshImportSettings& settings) {
+  command
+      .add_option_function<std::string>(
+          "--up", [&settings](const std::string& axis) { settings.ObjUp = axis == "z" ? UpAxis::Z : UpAxis::Y; },
+          "the up axis of an OBJ file: y (default, as most tools write it) or z (glTF is always "
+          "y-up, a .cob z-up)")
+      ->check(CLI::IsMember({"y", "z"}));
 }
 
 }  // namespace bk::cli

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "formats/mesh_import.h"
+
 namespace CLI {
 class App;
 }
@@ -13,7 +15,11 @@ namespace bk::cli {
 struct InfoSettings {
   std::string path;
   bool json = false;
+  MeshImportSettings import;
 };
+
+// Adds --up (OBJ's up axis, y or z) to a command that imports.
+void AddUpOption(CLI::App& command, MeshImportSettings& settings);
 
 // Imports the file as the Import command does and prints its summary on
 // standard output (one JSON object with `json`). Returns the exit status:

@@ -13,8 +13,7 @@ namespace bk {
 
 namespace {
 
-// Vertex and texture-vertex counts above this are refused as malformed.
-constexpr std::int32_t kMaxPointCount = 1000000;
+constexpr std::int32_t kMaxPointCount = CPolyChunk::kMaxPoints;
 
 // The shortest text a well-formed element line can take, used to bound what
 // a count may reserve before the lines are there: "0 0 0\n" for a vertex,

@@ -19,6 +19,7 @@ constexpr std::string_view kTitleSuffix = " - Burstkin for Windows";
 constexpr std::string_view kLoadDifferentParticle = "Would you like to load a different particle?";
 constexpr std::string_view kAddToParticles =
     "Would you like to add to the particle(s) already loaded?";
+constexpr std::string_view kCouldNotWriteImage = "Could not write texture image ";
 
 // The part after the last separator; the whole path when there is none or it
 // ends with one. Both '\' and '/' separate here, so paths of this platform
@@ -117,11 +118,15 @@ bool CBrkDoc::IsCommandAvailable(int command_id) const {
 
 // ---- Ownership ----
 
-void CBrkDoc::DeleteImportedObject() { ImportedObject.reset(); }
+void CBrkDoc::DeleteImportedObject() {
+  ImportedObject.reset();
+  ObjectImages.clear();
+}
 
 void CBrkDoc::DeleteParticles() {
   ParticleObjects.clear();
   CurrentParticle = nullptr;
+  ParticleImages.clear();
 }
 
 void CBrkDoc::NewDocument() {
@@ -140,10 +145,11 @@ bool CBrkDoc::ImportCommand() {
   DeleteImportedObject();
   SetBusy(1, status::kReading);
   ImportPath = *path;
-  ImportResult result = ImportObject(ImportPath);
+  MeshImportResult result = ImportAnyObject(ImportPath, ImportSettings);
   const bool ok = result.object != nullptr;
   if (ok) {
     ImportedObject = std::move(result.object);
+    ObjectImages = std::move(result.images);
     CanReorderFaces = ImportedObject->HoleCount <= 0 ? 1 : 0;
     platform_.SetTitle(TitleFor(ImportPath));
   } else {
@@ -200,9 +206,10 @@ void CBrkDoc::LoadParticleFiles(const std::vector<std::string>& paths, int fresh
   if (fresh == 1) DeleteParticles();
   SetBusy(1, status::kReading);
   for (const std::string& path : paths) {
-    ImportResult result = ImportObject(path);
+    MeshImportResult result = ImportAnyObject(path, ImportSettings);
     if (result.object) {
       ParticleObjects.push_back(std::move(result.object));
+      for (EmbeddedImage& image : result.images) ParticleImages.push_back(std::move(image));
     } else {
       platform_.ShowMessage(result.error);
     }
@@ -278,7 +285,23 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
     platform_.ShowMessage(written.error);
     return ExportOutcome::Failed;
   }
+  if (!WriteTextureImages()) return ExportOutcome::Failed;
   return written.cancelled ? ExportOutcome::CancelledWhileWriting : ExportOutcome::Written;
+}
+
+bool CBrkDoc::WriteTextureImages() {
+  // The materials name these images as files beside the export: without them
+  // the result would lose its textures unnoticed.
+  const std::string parent = std::filesystem::path(ExportPath).parent_path().string();
+  const std::string folder = parent.empty() ? "." : parent;
+  std::string failed;
+  if (ActiveOutputMode != 2) failed = WriteEmbeddedImages(ObjectImages, folder);
+  if (failed.empty() && ActiveOutputMode > 0 && CurrentParticle != nullptr) {
+    failed = WriteEmbeddedImages(ParticleImages, folder);
+  }
+  if (failed.empty()) return true;
+  platform_.ShowMessage(std::string(kCouldNotWriteImage) + failed + ".");
+  return false;
 }
 
 void CBrkDoc::SortCommand(int descending, int axis) {

@@ -9,6 +9,7 @@
 #include "cob/poly_chunk.h"
 #include "engine/explosion_options.h"
 #include "engine/motion.h"
+#include "formats/mesh_import.h"
 #include "model/progress.h"
 #include "model/random.h"
 
@@ -115,10 +116,20 @@ class CBrkDoc : public ProgressSink {
   int ProgressCallCount = 0;
   std::string ImportPath = "*.cob";
   std::string ExportPath = "*.cob";
+  // How glTF and OBJ files are read (the front end's choice of OBJ's up axis).
+  MeshImportSettings ImportSettings;
+  // Texture images that were inside the imported object's and the particle
+  // objects' files; each export writes them beside the exported file, where
+  // the materials name them.
+  std::vector<EmbeddedImage> ObjectImages;
+  std::vector<EmbeddedImage> ParticleImages;
 
  private:
   // Export steps 4 to 6 once the file is chosen and the run is busy.
   ExportOutcome ExplodeAndWrite();
+  // Writes the embedded texture images of what was exported beside it; on a
+  // failure shows its message and returns false.
+  bool WriteTextureImages();
 
   Platform& platform_;
   int cancelRequested_ = 0;

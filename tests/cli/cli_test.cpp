@@ -232,8 +232,9 @@ TEST_F(CliTest, InfoPrintsTheSummaryAsJson) {
   const nlohmann::json j = nlohmann::json::parse(r.out);
   std::set<std::string> keys;
   for (const auto& item : j.items()) keys.insert(item.key());
-  EXPECT_EQ(keys, (std::set<std::string>{"name", "vertices", "uvs", "faces", "holes", "materials",
-                                         "unit", "bbox"}));
+  EXPECT_EQ(keys, (std::set<std::string>{"format", "name", "vertices", "uvs", "faces", "holes",
+                                         "materials", "unit", "bbox", "notes"}));
+  EXPECT_EQ(j["format"], "cob");
   EXPECT_EQ(j["name"], "Strip");
   EXPECT_EQ(j["vertices"], 14);
   EXPECT_EQ(j["uvs"], 1);
@@ -252,7 +253,7 @@ TEST_F(CliTest, ExamplesExplode) {
   const fs::path examples = BURSTKIN_EXAMPLES_DIR;
   if (!fs::exists(examples / "crate.cob")) GTEST_SKIP() << "examples/crate.cob not there yet";
   for (const auto& entry : fs::directory_iterator(examples)) {
-    if (entry.path().extension() != ".cob") continue;
+    if (entry.path().extension() != ".cob" && entry.path().extension() != ".obj") continue;
     EXPECT_EQ(Run({"info", entry.path().string()}).status, 0) << entry.path();
     const RunResult r = Run({"explode", entry.path().string(), Out(), "--seed", "1"});
     EXPECT_EQ(r.status, 0) << entry.path() << ": " << r.err;
