@@ -165,7 +165,7 @@ CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::funct
       "explode",
       "Import INPUT, apply the options, sorts and shuffles, explode it and write OUTPUT, as the "
       "window program's commands do.");
-  explode->add_option("INPUT", settings.input, "the ASCII trueSpace object file to explode")
+  explode->add_option("INPUT", settings.input, "the trueSpace object file to explode (ASCII or binary)")
       ->required();
   explode->add_option("OUTPUT", settings.output, "the file to write (an existing file is replaced)")
       ->required();

@@ -64,7 +64,19 @@ void AddMap(std::string& text, const char* label, const std::shared_ptr<const st
   text += std::string(", ") + label + " map " + *name;
 }
 
-void PrintText(const CPolyChunk& object, const Box& box) {
+const char* FormName(FileForm form) { return form == FileForm::kBinary ? "binary" : "ASCII"; }
+
+// What the reader stepped over is known for binary files only.
+std::string SkippedList(const ImportResult& result) {
+  std::string text;
+  for (const std::string& kind : result.skipped_chunk_kinds) text += (text.empty() ? "" : ", ") + kind;
+  return text.empty() ? "none" : text;
+}
+
+void PrintText(const ImportResult& result, const Box& box) {
+  const CPolyChunk& object = *result.object;
+  std::cout << "Form: " << FormName(result.form) << '\n';
+  if (result.form == FileForm::kBinary) std::cout << "Skipped chunks: " << SkippedList(result) << '\n';
   std::cout << "Name: " << object.Name << '\n'
             << "Vertices: " << object.VertexTotal << '\n'
             << "Texture vertices: " << object.UvTotal << '\n'
@@ -99,7 +111,8 @@ void PrintText(const CPolyChunk& object, const Box& box) {
   }
 }
 
-void PrintJson(const CPolyChunk& object, const Box& box) {
+void PrintJson(const ImportResult& result, const Box& box) {
+  const CPolyChunk& object = *result.object;
   nlohmann::json materials = nlohmann::json::array();
   for (const auto& material : object.Materials) {
     if (const auto* procedural = dynamic_cast<const CPrMaterial*>(material.get())) {
@@ -109,6 +122,8 @@ void PrintJson(const CPolyChunk& object, const Box& box) {
     }
   }
   nlohmann::json out;
+  out["form"] = result.form == FileForm::kBinary ? "binary" : "ascii";
+  if (result.form == FileForm::kBinary) out["skipped"] = result.skipped_chunk_kinds;
   out["name"] = object.Name;
   out["vertices"] = object.VertexTotal;
   out["uvs"] = object.UvTotal;
@@ -121,7 +136,9 @@ void PrintJson(const CPolyChunk& object, const Box& box) {
   } else {
     out["bbox"] = {{"min", JsonPoint(box.min)}, {"max", JsonPoint(box.max)}};
   }
-  std::cout << out.dump(2) << '\n';
+  // A name is file bytes, not necessarily UTF-8: replace what JSON cannot hold
+  // rather than fail.
+  std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace
@@ -134,9 +151,9 @@ int RunInfo(const InfoSettings& settings) {
   }
   const Box box = BoundingBox(*result.object);
   if (settings.json) {
-    PrintJson(*result.object, box);
+    PrintJson(result, box);
   } else {
-    PrintText(*result.object, box);
+    PrintText(result, box);
   }
   return 0;
 }
@@ -144,9 +161,10 @@ int RunInfo(const InfoSettings& settings) {
 void AddInfoCommand(CLI::App& app, InfoSettings& settings, std::function<int()>& run) {
   CLI::App* info = app.add_subcommand(
       "info", "Import FILE as the Import command does and print a summary of the object.");
-  info->add_option("FILE", settings.path, "an ASCII trueSpace object file (*.cob)")->required();
+  info->add_option("FILE", settings.path, "a trueSpace object file (*.cob), ASCII or binary")->required();
   info->add_flag("--json", settings.json,
-                 "print one JSON object: name, vertices, uvs, faces, holes, materials, unit, bbox");
+                 "print one JSON object: form, skipped (binary only), name, vertices, uvs, faces, holes, "
+                 "materials, unit, bbox");
   info->callback([&settings, &run] { run = [&settings] { return RunInfo(settings); }; });
 }
 

@@ -30,6 +30,8 @@ class CRandom;
 class CPolyChunk : public CCobBase {
  public:
   static constexpr std::uint32_t kNotFound = 0xFFFFFFFFu;
+  // Vertex and texture-vertex counts above this are refused as malformed.
+  static constexpr std::int32_t kMaxPointCount = 1000000;
 
   ~CPolyChunk() override { DeleteContents(); }
 

@@ -1,0 +1,445 @@
+// The binary form gives the object its ASCII twin gives, and any cut-short or
+// malformed binary file is refused with a message.
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cob/binary_cob.h"
+#include "cob/group.h"
+#include "engine/explosion.h"
+#include "model/progress.h"
+#include "model/random.h"
+#include "support/binary_cob_writer.h"
+#include "support/test_data.h"
+
+namespace bk {
+namespace {
+
+using testing::BinaryCobWriter;
+
+void ExpectNearRelative(float a, float b) { EXPECT_NEAR(a, b, 1e-5f * std::max(1.0f, std::abs(a))); }
+
+void ExpectNearRelative(CVector a, CVector b) {
+  ExpectNearRelative(a.x, b.x);
+  ExpectNearRelative(a.y, b.y);
+  ExpectNearRelative(a.z, b.z);
+}
+
+CFace Face(std::vector<std::uint32_t> corners, std::int32_t material, std::uint8_t flags = 0) {
+  CFace face;
+  face.VertexCount = static_cast<std::int32_t>(corners.size());
+  face.MaterialIndex = material;
+  face.Flags = flags;
+  face.UvIndices.assign(corners.size(), 0);
+  face.VertexIndices = std::move(corners);
+  return face;
+}
+
+std::unique_ptr<CMaterial> MaterialWithEveryMap() {
+  auto m = std::make_unique<CMaterial>();
+  m->MaterialNumber = 3;
+  m->Shader = 'm';
+  m->Facet = 's';
+  m->Colour = {0.25f, 0.5f, 0.75f};
+  m->Alpha = 0.5f;
+  m->EnvironmentFlags = 1;
+  m->EnvironmentName = std::make_shared<const std::string>("sky.bmp");
+  m->TextureFlags = 2;
+  m->TextureName = std::make_shared<const std::string>("wood.bmp");
+  m->TextureOffset[1] = 0.5f;
+  m->TextureRepeats[0] = 2.0f;
+  m->BumpFlags = 0;
+  m->BumpName = std::make_shared<const std::string>("dents.bmp");
+  m->BumpRepeats[1] = 3.0f;
+  m->BumpAmp = 0.75f;
+  return m;
+}
+
+// A quad, a hole in it, and a triangle under a transform that scales each
+// axis differently and moves the object; one material with every map, one
+// without maps; unit 3. The object's vertices are its local coordinates.
+std::unique_ptr<CPolyChunk> PlateObject() {
+  auto object = std::make_unique<CPolyChunk>();
+  object->Id = 77;
+  object->ParentId = 5;
+  object->Name = "Plate";
+  object->Axis = {{1, 2, 3}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1},
+                  {2, 0, 0}, {0, 0.5f, 0}, {0, 0, -4}, {10, -20, 0.25f}};
+  for (CVector v : {CVector(0, 0, 0), CVector(1, 0, 0), CVector(1, 1, 0), CVector(0, 1, 0),
+                    CVector(0.25f, 0.25f, 1), CVector(0.75f, 0.25f, 1), CVector(0.5f, 0.75f, 1)}) {
+    object->AddOwnedVertex(v);
+  }
+  object->AddOwnedUvPoint({0.5f, 1});
+  object->AddOwnedFace(Face({0, 1, 2, 3}, 1));
+  object->AddOwnedFace(Face({4, 5, 6}, 0, CFace::kHoleFlag));
+  object->AddOwnedFace(Face({0, 1, 4}, 0, 2));
+  object->Materials.push_back(MaterialWithEveryMap());
+  object->Materials.push_back(std::make_unique<CMaterial>());
+  object->Unit = std::make_unique<CUnit>();
+  object->Unit->Units = 3;
+  for (auto& m : object->Materials) m->ParentId = object->Id;
+  object->Unit->ParentId = object->Id;
+  return object;
+}
+
+BinaryCobWriter PlateFile() {
+  const auto plate = PlateObject();
+  BinaryCobWriter out;
+  out.PolyChunk(*plate);
+  out.MaterialChunk(*plate->Materials[0]);
+  out.UnitChunk(*plate->Unit);
+  out.MaterialChunk(*plate->Materials[1]);
+  out.EndOfFile();
+  return out;
+}
+
+TEST(BinaryCob, HandBuiltFileGivesWorldVerticesHolesMapsAndUnit) {
+  const auto local = PlateObject();
+  ImportResult result = ImportObjectFromText(PlateFile().bytes());
+  ASSERT_TRUE(result.object) << result.error;
+  const CPolyChunk& plate = *result.object;
+  EXPECT_EQ(result.form, FileForm::kBinary);
+  EXPECT_EQ(plate.Id, 77);
+  EXPECT_EQ(plate.ParentId, 5);
+  EXPECT_EQ(plate.Name, "Plate");
+  ASSERT_EQ(plate.Vertices.size(), 7u);
+  EXPECT_EQ(*plate.Vertices[2], CVector(12, -19.5f, 0.25f));
+  EXPECT_EQ(*plate.Vertices[4], CVector(10.5f, -19.875f, -3.75f));
+  for (std::size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(*plate.Vertices[i], local->Axis.TransformPoint(*local->Vertices[i]));
+  }
+  EXPECT_EQ(plate.Axis.Row1, CVector(0, 1, 0));
+  EXPECT_EQ(plate.Axis.Translation, CVector());
+  EXPECT_EQ(plate.Axis.Center, CVector(1, 2, 3));
+  EXPECT_EQ(*plate.UvPoints[0], CUvPoint(0.5f, 1));
+
+  ASSERT_EQ(plate.Faces.size(), 3u);
+  EXPECT_EQ(plate.HoleCount, 1);
+  EXPECT_TRUE(plate.Faces[1]->IsHole());
+  EXPECT_EQ(plate.Faces[1]->VertexIndices, (std::vector<std::uint32_t>{4, 5, 6}));
+  EXPECT_EQ(plate.Faces[0]->MaterialIndex, 1);
+  EXPECT_EQ(plate.Faces[2]->Flags, 2);
+
+  ASSERT_EQ(plate.Materials.size(), 2u);
+  const CMaterial& m = *plate.Materials[0];
+  EXPECT_EQ(m.ParentId, 77);
+  EXPECT_EQ(m.MaterialNumber, 3);
+  EXPECT_EQ(m.Shader, 'm');
+  EXPECT_EQ(m.Facet, 's');
+  EXPECT_EQ(m.Colour, CVector(0.25f, 0.5f, 0.75f));
+  EXPECT_EQ(m.Alpha, 0.5f);
+  EXPECT_EQ(m.EnvironmentFlags, 1);
+  EXPECT_EQ(*m.EnvironmentName, "sky.bmp");
+  EXPECT_EQ(*m.TextureName, "wood.bmp");
+  EXPECT_EQ(m.TextureFlags, 2);
+  EXPECT_EQ(m.TextureOffset[1], 0.5f);
+  EXPECT_EQ(m.TextureRepeats[0], 2.0f);
+  EXPECT_EQ(*m.BumpName, "dents.bmp");
+  EXPECT_EQ(m.BumpFlags, 0);
+  EXPECT_EQ(m.BumpRepeats[1], 3.0f);
+  EXPECT_EQ(m.BumpAmp, 0.75f);
+  EXPECT_EQ(m.OwnsMapNames, 1);
+  EXPECT_EQ(plate.Materials[1]->TextureFlags, CMaterial::kNoMap);
+  ASSERT_TRUE(plate.Unit);
+  EXPECT_EQ(plate.Unit->Units, 3);
+  EXPECT_TRUE(result.skipped_chunk_kinds.empty());
+}
+
+// The plate among chunks of other kinds, a second unit and a second object.
+BinaryCobWriter PlateAmongOtherChunks() {
+  const auto plate = PlateObject();
+  BinaryCobWriter out;
+  out.BeginChunk("BitM", 0, 1, 0, 0);
+  out.Raw("thumbnail");
+  out.EndChunk();
+  out.PolyChunk(*plate, 2);
+  out.MaterialChunk(*plate->Materials[0]);
+  for (const char* type : {"PrTx", "ShBx", "ShBx"}) {
+    out.BeginChunk(type, 0, 4, 90, 77);
+    out.Raw("unknown layout");
+    out.EndChunk();
+  }
+  out.UnitChunk(*plate->Unit);
+  out.BeginChunk("Unit", 0, 1, 91, 77);
+  out.I16(9);
+  out.EndChunk();
+  out.MaterialChunk(*plate->Materials[1]);
+  out.BeginChunk("PolH", 0, 8, 92, 0);
+  out.Raw("a second object is not read");
+  out.EndChunk();
+
+  return out;
+}
+
+TEST(BinaryCob, ReadsTheObjectsChunksUpToTheNextObject) {
+  ImportResult result = ImportObjectFromText(PlateAmongOtherChunks().bytes());
+  ASSERT_TRUE(result.object) << result.error;
+  EXPECT_EQ(result.object->Name, "Plate,2");
+  // The procedural material keeps its place, so face material indices hold.
+  ASSERT_EQ(result.object->Materials.size(), 3u);
+  EXPECT_EQ(result.object->Materials[1]->Id, 90);
+  EXPECT_EQ(result.object->Materials[2]->TextureFlags, CMaterial::kNoMap);
+  EXPECT_EQ(result.object->Unit->Units, 3);
+  EXPECT_EQ(result.skipped_chunk_kinds, (std::vector<std::string>{"PrTx", "ShBx", "Unit"}));
+}
+
+TEST(BinaryCob, EveryCutOfAHandBuiltFileIsRefused) {
+  const std::string bytes = PlateFile().bytes();
+  for (std::size_t size = 0; size < bytes.size(); ++size) {
+    ImportResult result = ImportObjectFromText(std::string_view(bytes).substr(0, size));
+    ASSERT_FALSE(result.object) << "cut at " << size;
+    if (size >= kBinarySignature.size()) {
+      EXPECT_EQ(result.error, messages::kNotRecognized) << size;
+    }
+  }
+}
+
+// Writes an I32 over the bytes at `at`.
+void Patch(std::string& bytes, std::size_t at, std::int32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+}
+
+TEST(BinaryCob, MalformedFilesAreRefusedWithTheirMessage) {
+  const BinaryCobWriter plate = PlateFile();
+  const std::size_t polh = plate.chunk_starts()[0];
+  const std::size_t vertex_count = polh + 20 + 2 + 2 + 5 + 96;  // after dup, name and 24 floats
+  const std::size_t face_count = vertex_count + 4 + 7 * 12 + 4 + 8;
+  const std::size_t first_corner = face_count + 4 + 5;
+  struct Case {
+    const char* what;
+    std::function<void(std::string&)> spoil;
+    std::string_view message;
+  };
+  const Case cases[] = {
+      {"big-endian", [](std::string& b) { b.replace(16, 2, "HL"); }, messages::kBigEndian},
+      {"unknown byte order", [](std::string& b) { b.replace(16, 2, "XY"); }, messages::kNotRecognized},
+      {"neither form", [](std::string& b) { b[15] = 'C'; }, messages::kAsciiOnly},
+      {"no object", [](std::string& b) { b.replace(32, 4, "Grou"); }, messages::kNotRecognized},
+      {"chunk past the end", [&](std::string& b) { Patch(b, polh + 16, 1 << 30); }, messages::kNotRecognized},
+      {"negative chunk size", [&](std::string& b) { Patch(b, polh + 16, -1); }, messages::kNotRecognized},
+      {"negative vertex count", [&](std::string& b) { Patch(b, vertex_count, -1); }, messages::kNotRecognized},
+      {"vertex count past the bytes", [&](std::string& b) { Patch(b, vertex_count, 100000); }, messages::kNotRecognized},
+      {"face count past the bytes", [&](std::string& b) { Patch(b, face_count, 1 << 28); }, messages::kNotRecognized},
+      {"corner past the vertices", [&](std::string& b) { Patch(b, first_corner, 7); }, messages::kNotRecognized},
+      {"negative corner index", [&](std::string& b) { Patch(b, first_corner, -1); }, messages::kNotRecognized},
+      {"no END chunk", [](std::string& b) { b.resize(b.size() - 20); }, messages::kNotRecognized},
+  };
+  for (const Case& c : cases) {
+    std::string bytes = plate.bytes();
+    c.spoil(bytes);
+    ImportResult result = ImportObjectFromText(bytes);
+    EXPECT_FALSE(result.object) << c.what;
+    EXPECT_EQ(result.error, c.message) << c.what;
+  }
+}
+
+TEST(BinaryCob, TextureVertexCountsKeepTheAsciiLimit) {
+  for (std::int32_t count : {CPolyChunk::kMaxPointCount, CPolyChunk::kMaxPointCount + 1}) {
+    BinaryCobWriter out;
+    out.BeginChunk("PolH", 0, 8, 1, 0);
+    out.I16(0);
+    out.String("Big");
+    for (int i = 0; i < 24; ++i) out.F32(0);
+    out.I32(0);
+    out.I32(count);
+    out.Raw(std::string(8 * static_cast<std::size_t>(count), '\0'));
+    out.I32(0);
+    out.EndChunk();
+    out.EndOfFile();
+    EXPECT_EQ(ImportObjectFromText(out.bytes()).object != nullptr, count == CPolyChunk::kMaxPointCount);
+  }
+}
+
+// A cube of side 2 standing on the ground (moved up by its transform), one
+// textured material, unit 2: the bundled binary example.
+BinaryCobWriter CubeFile() {
+  CPolyChunk cube;
+  cube.Id = 10;
+  cube.Name = "Cube";
+  cube.Axis = {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 0, 1}};
+  for (int i = 0; i < 8; ++i) cube.AddOwnedVertex({i & 1 ? 1.0f : -1.0f, i & 2 ? 1.0f : -1.0f, i & 4 ? 1.0f : -1.0f});
+  for (CUvPoint t : {CUvPoint(0, 0), CUvPoint(1, 0), CUvPoint(1, 1), CUvPoint(0, 1)}) cube.AddOwnedUvPoint(t);
+  for (std::vector<std::uint32_t> quad : {std::vector<std::uint32_t>{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4},
+                                          {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}}) {
+    CFace face = Face(quad, 0);
+    face.UvIndices = {0, 1, 2, 3};
+    cube.AddOwnedFace(face);
+  }
+  CMaterial planks;
+  planks.Id = 11;
+  planks.ParentId = 10;
+  planks.TextureFlags = 2;
+  planks.TextureName = std::make_shared<const std::string>("crate_planks.bmp");
+  planks.TextureRepeats[0] = planks.TextureRepeats[1] = 1;
+  CUnit unit;
+  unit.Id = 12;
+  unit.ParentId = 10;
+  unit.Units = 2;
+  BinaryCobWriter out;
+  out.PolyChunk(cube);
+  out.UnitChunk(unit);
+  out.MaterialChunk(planks);
+  out.EndOfFile();
+  return out;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// BURSTKIN_UPDATE_BINARY_SAMPLES=1 rewrites the example and the binary
+// fuzzer's seeds from the builders above.
+TEST(BinaryCob, BundledExampleIsTheBuiltCube) {
+  const std::string examples = BURSTKIN_EXAMPLES_DIR;
+  if (std::getenv("BURSTKIN_UPDATE_BINARY_SAMPLES") != nullptr) {
+    WriteBytes(examples + "/cube_binary.cob", CubeFile().bytes());
+    const std::string seeds = examples + "/../fuzz/corpus/binary_import/";
+    const std::string plate = PlateFile().bytes();
+    WriteBytes(seeds + "cube.cob", CubeFile().bytes());
+    WriteBytes(seeds + "plate.cob", plate);
+    WriteBytes(seeds + "plate_cut.cob", plate.substr(0, plate.size() / 2));
+    WriteBytes(seeds + "plate_big_endian.cob", std::string(plate).replace(16, 2, "HL"));
+    WriteBytes(seeds + "plate_among_other_chunks.cob", PlateAmongOtherChunks().bytes());
+  }
+  EXPECT_EQ(testing::ReadFileBytes(examples + "/cube_binary.cob"), CubeFile().bytes());
+}
+
+struct Twin {
+  const char* binary;
+  const char* ascii;
+  std::vector<std::string> texture_names;  // of the binary file's materials, in order
+  friend void PrintTo(const Twin& twin, std::ostream* os) { *os << twin.binary; }
+};
+
+class BinaryTwins : public ::testing::TestWithParam<Twin> {
+ protected:
+  // Both imports, or a skip when the real files are absent.
+  void SetUp() override {
+    BK_REQUIRE_REAL_BINARY_FILE(binary_path, GetParam().binary);
+    BK_REQUIRE_REAL_FILE(ascii_path, GetParam().ascii);
+    binary = ImportObject(binary_path.string());
+    ascii = ImportObject(ascii_path.string());
+    ASSERT_TRUE(binary.object) << binary.error;
+    ASSERT_TRUE(ascii.object) << ascii.error;
+  }
+  ImportResult binary;
+  ImportResult ascii;
+};
+
+void ExpectAlikeMaterials(const CMaterial& b, const CMaterial& a, const std::string& texture) {
+  EXPECT_EQ(b.Id, a.Id);
+  EXPECT_EQ(b.ParentId, a.ParentId);
+  EXPECT_EQ(b.MaterialNumber, a.MaterialNumber);
+  EXPECT_EQ(b.Shader, a.Shader);
+  EXPECT_EQ(b.Facet, a.Facet);
+  EXPECT_EQ(b.FacetAngle, a.FacetAngle);
+  ExpectNearRelative(b.Colour, a.Colour);
+  for (auto field : {&CMaterial::Alpha, &CMaterial::Ka, &CMaterial::Ks, &CMaterial::Exponent, &CMaterial::Ior}) {
+    ExpectNearRelative(b.*field, a.*field);
+  }
+  EXPECT_EQ(b.EnvironmentFlags, a.EnvironmentFlags);
+  EXPECT_EQ(b.BumpFlags, a.BumpFlags);
+  EXPECT_EQ(a.TextureFlags, CMaterial::kNoMap);
+  EXPECT_EQ(b.TextureName ? *b.TextureName : "", texture);
+}
+
+TEST_P(BinaryTwins, ImportGivesTheAsciiTwinsObject) {
+  const CPolyChunk& b = *binary.object;
+  const CPolyChunk& a = *ascii.object;
+  EXPECT_EQ(binary.form, FileForm::kBinary);
+  EXPECT_EQ(ascii.form, FileForm::kAscii);
+  EXPECT_EQ(b.Id, a.Id);
+  EXPECT_EQ(b.Name, a.Name);
+  ExpectNearRelative(b.Axis.Center, a.Axis.Center);
+  EXPECT_EQ(b.Axis.Row0, a.Axis.Row0);
+  EXPECT_EQ(b.Axis.Translation, a.Axis.Translation);
+  ASSERT_EQ(b.Vertices.size(), a.Vertices.size());
+  for (std::size_t i = 0; i < a.Vertices.size(); ++i) ExpectNearRelative(*b.Vertices[i], *a.Vertices[i]);
+  ASSERT_EQ(b.UvPoints.size(), a.UvPoints.size());
+  for (std::size_t i = 0; i < a.UvPoints.size(); ++i) {
+    ExpectNearRelative(b.UvPoints[i]->u, a.UvPoints[i]->u);
+    ExpectNearRelative(b.UvPoints[i]->v, a.UvPoints[i]->v);
+  }
+  ASSERT_EQ(b.Faces.size(), a.Faces.size());
+  EXPECT_EQ(b.HoleCount, a.HoleCount);
+  for (std::size_t i = 0; i < a.Faces.size(); ++i) {
+    EXPECT_EQ(b.Faces[i]->Flags, a.Faces[i]->Flags);
+    EXPECT_EQ(b.Faces[i]->MaterialIndex, a.Faces[i]->MaterialIndex);
+    EXPECT_EQ(b.Faces[i]->VertexIndices, a.Faces[i]->VertexIndices);
+    EXPECT_EQ(b.Faces[i]->UvIndices, a.Faces[i]->UvIndices);
+  }
+  ASSERT_TRUE(b.Unit && a.Unit);
+  EXPECT_EQ(b.Unit->Units, a.Unit->Units);
+  EXPECT_EQ(b.Unit->Id, a.Unit->Id);
+  ASSERT_EQ(b.Materials.size(), a.Materials.size());
+  for (std::size_t i = 0; i < a.Materials.size(); ++i) {
+    const auto& names = GetParam().texture_names;
+    ExpectAlikeMaterials(*b.Materials[i], *a.Materials[i], names.empty() ? "" : names[i]);
+  }
+  EXPECT_NE(std::find(binary.skipped_chunk_kinds.begin(), binary.skipped_chunk_kinds.end(), "ShBx"),
+            binary.skipped_chunk_kinds.end());
+}
+
+std::unique_ptr<CGroup> ExplodeWithSeed(const CPolyChunk& source) {
+  ExplosionOptions options;
+  options.ObjectFaces = source.FaceTotal;
+  options.UpdateDerivedValues();
+  options.ApplyFifthOfFacesRule();
+  options.UpdateDerivedValues();
+  MotionContext motion;
+  CRandom random(7);
+  NoProgress progress;
+  GroupResult result = ExplodeObject(source, MotionInputs{motion, options, random}, 0, progress);
+  EXPECT_EQ(result.outcome, RunOutcome::Done);
+  return std::move(result.group);
+}
+
+TEST_P(BinaryTwins, ExplosionGivesTheTwinsPieces) {
+  const auto b = ExplodeWithSeed(*binary.object);
+  const auto a = ExplodeWithSeed(*ascii.object);
+  ASSERT_TRUE(b && a);
+  ASSERT_EQ(b->Children.size(), a->Children.size());
+  for (std::size_t i = 0; i < a->Children.size(); i += 2) {
+    const auto& pb = dynamic_cast<const CPolyChunk&>(*b->Children[i]);
+    const auto& pa = dynamic_cast<const CPolyChunk&>(*a->Children[i]);
+    ASSERT_EQ(pb.FaceTotal, pa.FaceTotal) << "piece " << i / 2;
+    ASSERT_EQ(pb.Vertices.size(), pa.Vertices.size()) << "piece " << i / 2;
+    EXPECT_EQ(pb.Materials.size(), pa.Materials.size());
+    for (std::size_t v = 0; v < pa.Vertices.size(); ++v) ExpectNearRelative(*pb.Vertices[v], *pa.Vertices[v]);
+  }
+}
+
+TEST_P(BinaryTwins, EveryCutAtAChunkBoundaryOrBetweenIsRefused) {
+  const std::string bytes = testing::ReadFileBytes(testing::RealBinaryFile(GetParam().binary));
+  std::vector<std::size_t> cuts;
+  for (std::size_t at = 32; at + 20 <= bytes.size();) {  // every chunk's start
+    cuts.push_back(at);
+    std::int32_t size = 0;
+    for (int i = 3; i >= 0; --i) size = size * 256 + static_cast<std::uint8_t>(bytes[at + 16 + i]);
+    at += 20 + static_cast<std::size_t>(size);
+  }
+  for (std::size_t at = 33; at < bytes.size(); at += 4099) cuts.push_back(at);
+  for (std::size_t cut : cuts) {
+    ImportResult result = ImportObjectFromText(std::string_view(bytes).substr(0, cut));
+    ASSERT_FALSE(result.object) << "cut at " << cut;
+    EXPECT_EQ(result.error, messages::kNotRecognized);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RealFiles, BinaryTwins,
+    ::testing::Values(Twin{"dwarf.cob", "dwarf_ascii.cob", {"dwarf.jpg", "axe.jpg"}},
+                      Twin{"spider_4_3.cob", "spider_4_3_ascii.cob", {}},
+                      Twin{"spider_6_6.cob", "spider_6_6_ascii.cob", {}}),
+    [](const auto& test) {
+      const std::string file = test.param.binary;
+      return file.substr(0, file.find('.'));
+    });
+
+}  // namespace
+}  // namespace bk
