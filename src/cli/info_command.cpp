@@ -69,14 +69,18 @@ const char* FormName(FileForm form) { return form == FileForm::kBinary ? "binary
 // What the reader stepped over is known for binary files only.
 std::string SkippedList(const ImportResult& result) {
   std::string text;
-  for (const std::string& kind : result.skipped_chunk_kinds) text += (text.empty() ? "" : ", ") + kind;
+  for (const std::string& kind : result.skipped_chunk_kinds) {
+    text += (text.empty() ? "" : ", ") + kind;
+  }
   return text.empty() ? "none" : text;
 }
 
 void PrintText(const ImportResult& result, const Box& box) {
   const CPolyChunk& object = *result.object;
   std::cout << "Form: " << FormName(result.form) << '\n';
-  if (result.form == FileForm::kBinary) std::cout << "Skipped chunks: " << SkippedList(result) << '\n';
+  if (result.form == FileForm::kBinary) {
+    std::cout << "Skipped chunks: " << SkippedList(result) << '\n';
+  }
   std::cout << "Name: " << object.Name << '\n'
             << "Vertices: " << object.VertexTotal << '\n'
             << "Texture vertices: " << object.UvTotal << '\n'

@@ -215,8 +215,8 @@ std::unique_ptr<CMaterial> ReadMaterialChunk(const ChunkHeader& header, ByteCurs
   // As in the ASCII form, the angle belongs to the auto facet mode only.
   if (material->Facet == 'a') material->FacetAngle = facet_angle;
   material->Colour = ReadVector(body);
-  for (float* field : {&material->Alpha, &material->Ka, &material->Ks, &material->Exponent,
-                       &material->Ior}) {
+  for (float* field :
+       {&material->Alpha, &material->Ka, &material->Ks, &material->Exponent, &material->Ior}) {
     *field = body.F32();
   }
   ReadMaps(body, *material);

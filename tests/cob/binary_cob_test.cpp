@@ -22,7 +22,9 @@ namespace {
 
 using testing::BinaryCobWriter;
 
-void ExpectNearRelative(float a, float b) { EXPECT_NEAR(a, b, 1e-5f * std::max(1.0f, std::abs(a))); }
+void ExpectNearRelative(float a, float b) {
+  EXPECT_NEAR(a, b, 1e-5f * std::max(1.0f, std::abs(a)));
+}
 
 void ExpectNearRelative(CVector a, CVector b) {
   ExpectNearRelative(a.x, b.x);
@@ -68,8 +70,14 @@ std::unique_ptr<CPolyChunk> PlateObject() {
   object->Id = 77;
   object->ParentId = 5;
   object->Name = "Plate";
-  object->Axis = {{1, 2, 3}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1},
-                  {2, 0, 0}, {0, 0.5f, 0}, {0, 0, -4}, {10, -20, 0.25f}};
+  object->Axis.Center = {1, 2, 3};
+  object->Axis.XAxis = {1, 0, 0};
+  object->Axis.YAxis = {0, 1, 0};
+  object->Axis.ZAxis = {0, 0, 1};
+  object->Axis.Row0 = {2, 0, 0};
+  object->Axis.Row1 = {0, 0.5f, 0};
+  object->Axis.Row2 = {0, 0, -4};
+  object->Axis.Translation = {10, -20, 0.25f};
   for (CVector v : {CVector(0, 0, 0), CVector(1, 0, 0), CVector(1, 1, 0), CVector(0, 1, 0),
                     CVector(0.25f, 0.25f, 1), CVector(0.75f, 0.25f, 1), CVector(0.5f, 0.75f, 1)}) {
     object->AddOwnedVertex(v);
@@ -201,7 +209,8 @@ TEST(BinaryCob, EveryCutOfAHandBuiltFileIsRefused) {
 
 // Writes an I32 over the bytes at `at`.
 void Patch(std::string& bytes, std::size_t at, std::int32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    bytes[at + i] = static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
 }
 
 TEST(BinaryCob, MalformedFilesAreRefusedWithTheirMessage) {
@@ -217,16 +226,24 @@ TEST(BinaryCob, MalformedFilesAreRefusedWithTheirMessage) {
   };
   const Case cases[] = {
       {"big-endian", [](std::string& b) { b.replace(16, 2, "HL"); }, messages::kBigEndian},
-      {"unknown byte order", [](std::string& b) { b.replace(16, 2, "XY"); }, messages::kNotRecognized},
+      {"unknown byte order", [](std::string& b) { b.replace(16, 2, "XY"); },
+       messages::kNotRecognized},
       {"neither form", [](std::string& b) { b[15] = 'C'; }, messages::kAsciiOnly},
       {"no object", [](std::string& b) { b.replace(32, 4, "Grou"); }, messages::kNotRecognized},
-      {"chunk past the end", [&](std::string& b) { Patch(b, polh + 16, 1 << 30); }, messages::kNotRecognized},
-      {"negative chunk size", [&](std::string& b) { Patch(b, polh + 16, -1); }, messages::kNotRecognized},
-      {"negative vertex count", [&](std::string& b) { Patch(b, vertex_count, -1); }, messages::kNotRecognized},
-      {"vertex count past the bytes", [&](std::string& b) { Patch(b, vertex_count, 100000); }, messages::kNotRecognized},
-      {"face count past the bytes", [&](std::string& b) { Patch(b, face_count, 1 << 28); }, messages::kNotRecognized},
-      {"corner past the vertices", [&](std::string& b) { Patch(b, first_corner, 7); }, messages::kNotRecognized},
-      {"negative corner index", [&](std::string& b) { Patch(b, first_corner, -1); }, messages::kNotRecognized},
+      {"chunk past the end", [&](std::string& b) { Patch(b, polh + 16, 1 << 30); },
+       messages::kNotRecognized},
+      {"negative chunk size", [&](std::string& b) { Patch(b, polh + 16, -1); },
+       messages::kNotRecognized},
+      {"negative vertex count", [&](std::string& b) { Patch(b, vertex_count, -1); },
+       messages::kNotRecognized},
+      {"vertex count past the bytes", [&](std::string& b) { Patch(b, vertex_count, 100000); },
+       messages::kNotRecognized},
+      {"face count past the bytes", [&](std::string& b) { Patch(b, face_count, 1 << 28); },
+       messages::kNotRecognized},
+      {"corner past the vertices", [&](std::string& b) { Patch(b, first_corner, 7); },
+       messages::kNotRecognized},
+      {"negative corner index", [&](std::string& b) { Patch(b, first_corner, -1); },
+       messages::kNotRecognized},
       {"no END chunk", [](std::string& b) { b.resize(b.size() - 20); }, messages::kNotRecognized},
   };
   for (const Case& c : cases) {
@@ -251,7 +268,8 @@ TEST(BinaryCob, TextureVertexCountsKeepTheAsciiLimit) {
     out.I32(0);
     out.EndChunk();
     out.EndOfFile();
-    EXPECT_EQ(ImportObjectFromText(out.bytes()).object != nullptr, count == CPolyChunk::kMaxPointCount);
+    EXPECT_EQ(ImportObjectFromText(out.bytes()).object != nullptr,
+              count == CPolyChunk::kMaxPointCount);
   }
 }
 
@@ -261,12 +279,21 @@ BinaryCobWriter CubeFile() {
   CPolyChunk cube;
   cube.Id = 10;
   cube.Name = "Cube";
-  cube.Axis = {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 0, 1}};
-  for (int i = 0; i < 8; ++i) cube.AddOwnedVertex({i & 1 ? 1.0f : -1.0f, i & 2 ? 1.0f : -1.0f, i & 4 ? 1.0f : -1.0f});
-  for (CUvPoint t : {CUvPoint(0, 0), CUvPoint(1, 0), CUvPoint(1, 1), CUvPoint(0, 1)}) cube.AddOwnedUvPoint(t);
-  for (std::vector<std::uint32_t> quad : {std::vector<std::uint32_t>{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4},
-                                          {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}}) {
-    CFace face = Face(quad, 0);
+  cube.Axis.Center = {0, 0, 1};
+  cube.Axis.XAxis = cube.Axis.Row0 = {1, 0, 0};
+  cube.Axis.YAxis = cube.Axis.Row1 = {0, 1, 0};
+  cube.Axis.ZAxis = cube.Axis.Row2 = {0, 0, 1};
+  cube.Axis.Translation = {0, 0, 1};
+  for (int i = 0; i < 8; ++i) {
+    cube.AddOwnedVertex({i & 1 ? 1.0f : -1.0f, i & 2 ? 1.0f : -1.0f, i & 4 ? 1.0f : -1.0f});
+  }
+  for (CUvPoint t : {CUvPoint(0, 0), CUvPoint(1, 0), CUvPoint(1, 1), CUvPoint(0, 1)}) {
+    cube.AddOwnedUvPoint(t);
+  }
+  const std::uint32_t quads[6][4] = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4},
+                                     {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
+  for (const auto& quad : quads) {
+    CFace face = Face({quad[0], quad[1], quad[2], quad[3]}, 0);
     face.UvIndices = {0, 1, 2, 3};
     cube.AddOwnedFace(face);
   }
@@ -339,7 +366,8 @@ void ExpectAlikeMaterials(const CMaterial& b, const CMaterial& a, const std::str
   EXPECT_EQ(b.Facet, a.Facet);
   EXPECT_EQ(b.FacetAngle, a.FacetAngle);
   ExpectNearRelative(b.Colour, a.Colour);
-  for (auto field : {&CMaterial::Alpha, &CMaterial::Ka, &CMaterial::Ks, &CMaterial::Exponent, &CMaterial::Ior}) {
+  for (auto field :
+       {&CMaterial::Alpha, &CMaterial::Ka, &CMaterial::Ks, &CMaterial::Exponent, &CMaterial::Ior}) {
     ExpectNearRelative(b.*field, a.*field);
   }
   EXPECT_EQ(b.EnvironmentFlags, a.EnvironmentFlags);
@@ -359,7 +387,8 @@ TEST_P(BinaryTwins, ImportGivesTheAsciiTwinsObject) {
   EXPECT_EQ(b.Axis.Row0, a.Axis.Row0);
   EXPECT_EQ(b.Axis.Translation, a.Axis.Translation);
   ASSERT_EQ(b.Vertices.size(), a.Vertices.size());
-  for (std::size_t i = 0; i < a.Vertices.size(); ++i) ExpectNearRelative(*b.Vertices[i], *a.Vertices[i]);
+  for (std::size_t i = 0; i < a.Vertices.size(); ++i)
+    ExpectNearRelative(*b.Vertices[i], *a.Vertices[i]);
   ASSERT_EQ(b.UvPoints.size(), a.UvPoints.size());
   for (std::size_t i = 0; i < a.UvPoints.size(); ++i) {
     ExpectNearRelative(b.UvPoints[i]->u, a.UvPoints[i]->u);
@@ -410,7 +439,8 @@ TEST_P(BinaryTwins, ExplosionGivesTheTwinsPieces) {
     ASSERT_EQ(pb.FaceTotal, pa.FaceTotal) << "piece " << i / 2;
     ASSERT_EQ(pb.Vertices.size(), pa.Vertices.size()) << "piece " << i / 2;
     EXPECT_EQ(pb.Materials.size(), pa.Materials.size());
-    for (std::size_t v = 0; v < pa.Vertices.size(); ++v) ExpectNearRelative(*pb.Vertices[v], *pa.Vertices[v]);
+    for (std::size_t v = 0; v < pa.Vertices.size(); ++v)
+      ExpectNearRelative(*pb.Vertices[v], *pa.Vertices[v]);
   }
 }
 

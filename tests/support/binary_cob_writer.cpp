@@ -108,7 +108,9 @@ void BinaryCobWriter::MaterialChunk(const CMaterial& m) {
   for (float value : {m.Colour.x, m.Colour.y, m.Colour.z, m.Alpha, m.Ka, m.Ks, m.Exponent, m.Ior}) {
     F32(value);
   }
-  const auto name = [](const auto& text) -> std::string_view { return text ? std::string_view(*text) : ""; };
+  const auto name = [](const auto& text) -> std::string_view {
+    return text ? std::string_view(*text) : "";
+  };
   if (m.EnvironmentFlags != CMaterial::kNoMap) {
     Raw("e:");
     U8(static_cast<std::uint8_t>(m.EnvironmentFlags));
@@ -118,7 +120,8 @@ void BinaryCobWriter::MaterialChunk(const CMaterial& m) {
     Raw("t:");
     U8(static_cast<std::uint8_t>(m.TextureFlags));
     String(name(m.TextureName));
-    for (float value : {m.TextureOffset[0], m.TextureOffset[1], m.TextureRepeats[0], m.TextureRepeats[1]}) {
+    for (float value :
+         {m.TextureOffset[0], m.TextureOffset[1], m.TextureRepeats[0], m.TextureRepeats[1]}) {
       F32(value);
     }
   }
@@ -126,7 +129,8 @@ void BinaryCobWriter::MaterialChunk(const CMaterial& m) {
     Raw("b:");
     U8(static_cast<std::uint8_t>(m.BumpFlags));
     String(name(m.BumpName));
-    for (float value : {m.BumpOffset[0], m.BumpOffset[1], m.BumpRepeats[0], m.BumpRepeats[1], m.BumpAmp}) {
+    for (float value :
+         {m.BumpOffset[0], m.BumpOffset[1], m.BumpRepeats[0], m.BumpRepeats[1], m.BumpAmp}) {
       F32(value);
     }
   }
