@@ -250,10 +250,10 @@ TEST_F(CliTest, InfoPrintsTheSummaryAsJson) {
 }
 
 TEST_F(CliTest, BinaryFilesImportExplodeAndSayWhatWasSkipped) {
-  const std::string cube = std::string(BURSTKIN_EXAMPLES_DIR) + "/cube_binary.cob";
-  const RunResult text = Run({"info", cube});
+  const std::string plate = std::string(BURSTKIN_EXAMPLES_DIR) + "/plate_binary.cob";
+  const RunResult text = Run({"info", plate});
   ASSERT_EQ(text.status, 0) << text.err;
-  EXPECT_EQ(text.out.rfind("Form: binary\nSkipped chunks: none\nName: Cube\n", 0), 0u) << text.out;
+  EXPECT_EQ(text.out.rfind("Form: binary\nSkipped chunks: none\nName: Plate\n", 0), 0u) << text.out;
 
   BK_REQUIRE_REAL_BINARY_FILE(spider, "spider_4_3.cob");
   const RunResult json = Run({"info", spider.string(), "--json"});
@@ -262,11 +262,11 @@ TEST_F(CliTest, BinaryFilesImportExplodeAndSayWhatWasSkipped) {
   EXPECT_EQ(j["form"], "binary");
   EXPECT_EQ(j["skipped"], nlohmann::json({"ObRQ", "OLay", "ShBx"}));
   const RunResult r =
-      Run({"explode", spider.string(), Out(), "--seed", "3", "--particle", cube, "--set", "Particles=1"});
+      Run({"explode", spider.string(), Out(), "--seed", "3", "--particle", plate, "--set", "Particles=1"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(Count(ReadFileBytes(Out()), "BurstkinParticles"), 1);
 
-  std::string big_endian = ReadFileBytes(cube);
+  std::string big_endian = ReadFileBytes(plate);
   big_endian.replace(16, 2, "HL");
   const RunResult refused = Run({"info", dir.Write("big.cob", big_endian).string()});
   EXPECT_EQ(refused.status, 1);

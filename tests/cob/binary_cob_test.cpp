@@ -15,21 +15,21 @@
 #include "model/progress.h"
 #include "model/random.h"
 #include "support/binary_cob_writer.h"
+#include "support/chunk_text.h"
 #include "support/test_data.h"
 
 namespace bk {
 namespace {
 
 using testing::BinaryCobWriter;
+using testing::WrittenText;
 
-void ExpectNearRelative(float a, float b) {
-  EXPECT_NEAR(a, b, 1e-5f * std::max(1.0f, std::abs(a)));
-}
+void ExpectNear(float a, float b) { EXPECT_NEAR(a, b, 1e-5f * std::max(1.0f, std::abs(a))); }
 
-void ExpectNearRelative(CVector a, CVector b) {
-  ExpectNearRelative(a.x, b.x);
-  ExpectNearRelative(a.y, b.y);
-  ExpectNearRelative(a.z, b.z);
+void ExpectNear(CVector a, CVector b) {
+  ExpectNear(a.x, b.x);
+  ExpectNear(a.y, b.y);
+  ExpectNear(a.z, b.z);
 }
 
 CFace Face(std::vector<std::uint32_t> corners, std::int32_t material, std::uint8_t flags = 0) {
@@ -62,9 +62,9 @@ std::unique_ptr<CMaterial> MaterialWithEveryMap() {
   return m;
 }
 
-// A quad, a hole in it, and a triangle under a transform that scales each
-// axis differently and moves the object; one material with every map, one
-// without maps; unit 3. The object's vertices are its local coordinates.
+// A square plate with a triangular hole and a flap standing up from one edge,
+// under a transform that scales each axis differently and moves the object;
+// one material with every map, one without; unit 3. Its vertices are local.
 std::unique_ptr<CPolyChunk> PlateObject() {
   auto object = std::make_unique<CPolyChunk>();
   object->Id = 77;
@@ -79,19 +79,25 @@ std::unique_ptr<CPolyChunk> PlateObject() {
   object->Axis.Row2 = {0, 0, -4};
   object->Axis.Translation = {10, -20, 0.25f};
   for (CVector v : {CVector(0, 0, 0), CVector(1, 0, 0), CVector(1, 1, 0), CVector(0, 1, 0),
-                    CVector(0.25f, 0.25f, 1), CVector(0.75f, 0.25f, 1), CVector(0.5f, 0.75f, 1)}) {
+                    CVector(0.25f, 0.25f, 0), CVector(0.75f, 0.25f, 0), CVector(0.5f, 0.75f, 0),
+                    CVector(0.5f, 0, 1)}) {
     object->AddOwnedVertex(v);
   }
   object->AddOwnedUvPoint({0.5f, 1});
   object->AddOwnedFace(Face({0, 1, 2, 3}, 1));
   object->AddOwnedFace(Face({4, 5, 6}, 0, CFace::kHoleFlag));
-  object->AddOwnedFace(Face({0, 1, 4}, 0, 2));
+  object->AddOwnedFace(Face({0, 1, 7}, 0, 2));
   object->Materials.push_back(MaterialWithEveryMap());
   object->Materials.push_back(std::make_unique<CMaterial>());
   object->Unit = std::make_unique<CUnit>();
   object->Unit->Units = 3;
-  for (auto& m : object->Materials) m->ParentId = object->Id;
-  object->Unit->ParentId = object->Id;
+  std::int32_t id = object->Id;
+  for (CCobBase* child : {static_cast<CCobBase*>(object->Materials[0].get()),
+                          static_cast<CCobBase*>(object->Materials[1].get()),
+                          static_cast<CCobBase*>(object->Unit.get())}) {
+    child->Id = ++id;  // fixed ids keep the example's bytes fixed
+    child->ParentId = object->Id;
+  }
   return object;
 }
 
@@ -112,50 +118,33 @@ TEST(BinaryCob, HandBuiltFileGivesWorldVerticesHolesMapsAndUnit) {
   ASSERT_TRUE(result.object) << result.error;
   const CPolyChunk& plate = *result.object;
   EXPECT_EQ(result.form, FileForm::kBinary);
+  EXPECT_TRUE(result.skipped_chunk_kinds.empty());
   EXPECT_EQ(plate.Id, 77);
   EXPECT_EQ(plate.ParentId, 5);
   EXPECT_EQ(plate.Name, "Plate");
-  ASSERT_EQ(plate.Vertices.size(), 7u);
+  ASSERT_EQ(plate.Vertices.size(), 8u);
   EXPECT_EQ(*plate.Vertices[2], CVector(12, -19.5f, 0.25f));
-  EXPECT_EQ(*plate.Vertices[4], CVector(10.5f, -19.875f, -3.75f));
-  for (std::size_t i = 0; i < 7; ++i) {
+  EXPECT_EQ(*plate.Vertices[7], CVector(11, -20, -3.75f));
+  for (std::size_t i = 0; i < 8; ++i) {
     EXPECT_EQ(*plate.Vertices[i], local->Axis.TransformPoint(*local->Vertices[i]));
   }
   EXPECT_EQ(plate.Axis.Row1, CVector(0, 1, 0));
   EXPECT_EQ(plate.Axis.Translation, CVector());
   EXPECT_EQ(plate.Axis.Center, CVector(1, 2, 3));
   EXPECT_EQ(*plate.UvPoints[0], CUvPoint(0.5f, 1));
-
   ASSERT_EQ(plate.Faces.size(), 3u);
   EXPECT_EQ(plate.HoleCount, 1);
   EXPECT_TRUE(plate.Faces[1]->IsHole());
   EXPECT_EQ(plate.Faces[1]->VertexIndices, (std::vector<std::uint32_t>{4, 5, 6}));
   EXPECT_EQ(plate.Faces[0]->MaterialIndex, 1);
   EXPECT_EQ(plate.Faces[2]->Flags, 2);
-
+  // The material text carries every map's name, flags, offsets, repeats and amp.
   ASSERT_EQ(plate.Materials.size(), 2u);
-  const CMaterial& m = *plate.Materials[0];
-  EXPECT_EQ(m.ParentId, 77);
-  EXPECT_EQ(m.MaterialNumber, 3);
-  EXPECT_EQ(m.Shader, 'm');
-  EXPECT_EQ(m.Facet, 's');
-  EXPECT_EQ(m.Colour, CVector(0.25f, 0.5f, 0.75f));
-  EXPECT_EQ(m.Alpha, 0.5f);
-  EXPECT_EQ(m.EnvironmentFlags, 1);
-  EXPECT_EQ(*m.EnvironmentName, "sky.bmp");
-  EXPECT_EQ(*m.TextureName, "wood.bmp");
-  EXPECT_EQ(m.TextureFlags, 2);
-  EXPECT_EQ(m.TextureOffset[1], 0.5f);
-  EXPECT_EQ(m.TextureRepeats[0], 2.0f);
-  EXPECT_EQ(*m.BumpName, "dents.bmp");
-  EXPECT_EQ(m.BumpFlags, 0);
-  EXPECT_EQ(m.BumpRepeats[1], 3.0f);
-  EXPECT_EQ(m.BumpAmp, 0.75f);
-  EXPECT_EQ(m.OwnsMapNames, 1);
-  EXPECT_EQ(plate.Materials[1]->TextureFlags, CMaterial::kNoMap);
-  ASSERT_TRUE(plate.Unit);
-  EXPECT_EQ(plate.Unit->Units, 3);
-  EXPECT_TRUE(result.skipped_chunk_kinds.empty());
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(WrittenText(*plate.Materials[i], true), WrittenText(*local->Materials[i], true));
+  }
+  EXPECT_EQ(plate.Materials[0]->OwnsMapNames, 1);
+  EXPECT_EQ(WrittenText(*plate.Unit, true), WrittenText(*local->Unit, true));
 }
 
 // The plate among chunks of other kinds, a second unit and a second object.
@@ -180,7 +169,6 @@ BinaryCobWriter PlateAmongOtherChunks() {
   out.BeginChunk("PolH", 0, 8, 92, 0);
   out.Raw("a second object is not read");
   out.EndChunk();
-
   return out;
 }
 
@@ -207,50 +195,51 @@ TEST(BinaryCob, EveryCutOfAHandBuiltFileIsRefused) {
   }
 }
 
-// Writes an I32 over the bytes at `at`.
 void Patch(std::string& bytes, std::size_t at, std::int32_t value) {
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < 4; ++i) {
     bytes[at + i] = static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+  }
 }
 
 TEST(BinaryCob, MalformedFilesAreRefusedWithTheirMessage) {
-  const BinaryCobWriter plate = PlateFile();
-  const std::size_t polh = plate.chunk_starts()[0];
-  const std::size_t vertex_count = polh + 20 + 2 + 2 + 5 + 96;  // after dup, name and 24 floats
-  const std::size_t face_count = vertex_count + 4 + 7 * 12 + 4 + 8;
-  const std::size_t first_corner = face_count + 4 + 5;
-  struct Case {
+  const std::size_t polh = PlateFile().chunk_starts()[0];
+  const std::size_t vertices = polh + 20 + 2 + 2 + 5 + 96;  // after dup, name and 24 floats
+  const std::size_t faces = vertices + 4 + 8 * 12 + 4 + 8;
+  const std::size_t first_corner = faces + 4 + 5;
+  const auto set = [](std::size_t at, std::int32_t value) {
+    return [at, value](std::string& b) { Patch(b, at, value); };
+  };
+  const auto text = [](std::size_t at, std::string_view value) {
+    return [at, value](std::string& b) { b.replace(at, value.size(), value); };
+  };
+  const std::string_view kNot = messages::kNotRecognized;
+  const struct {
     const char* what;
     std::function<void(std::string&)> spoil;
     std::string_view message;
+  } cases[] = {
+      // Controls: the offsets above name the fields they mean.
+      {"the same vertex count", set(vertices, 8), ""},
+      {"the same face count", set(faces, 3), ""},
+      {"another valid corner", set(first_corner, 7), ""},
+      {"big-endian", text(16, "HL"), messages::kBigEndian},
+      {"unknown byte order", text(16, "XY"), kNot},
+      {"neither form", text(15, "C"), messages::kAsciiOnly},
+      {"no object", text(32, "Grou"), kNot},
+      {"chunk past the end", set(polh + 16, 1 << 30), kNot},
+      {"negative chunk size", set(polh + 16, -1), kNot},
+      {"negative vertex count", set(vertices, -1), kNot},
+      {"vertex count past the bytes", set(vertices, 100000), kNot},
+      {"face count past the bytes", set(faces, 1 << 28), kNot},
+      {"corner past the vertices", set(first_corner, 8), kNot},
+      {"negative corner index", set(first_corner, -1), kNot},
+      {"no END chunk", [](std::string& b) { b.resize(b.size() - 20); }, kNot},
   };
-  const Case cases[] = {
-      {"big-endian", [](std::string& b) { b.replace(16, 2, "HL"); }, messages::kBigEndian},
-      {"unknown byte order", [](std::string& b) { b.replace(16, 2, "XY"); },
-       messages::kNotRecognized},
-      {"neither form", [](std::string& b) { b[15] = 'C'; }, messages::kAsciiOnly},
-      {"no object", [](std::string& b) { b.replace(32, 4, "Grou"); }, messages::kNotRecognized},
-      {"chunk past the end", [&](std::string& b) { Patch(b, polh + 16, 1 << 30); },
-       messages::kNotRecognized},
-      {"negative chunk size", [&](std::string& b) { Patch(b, polh + 16, -1); },
-       messages::kNotRecognized},
-      {"negative vertex count", [&](std::string& b) { Patch(b, vertex_count, -1); },
-       messages::kNotRecognized},
-      {"vertex count past the bytes", [&](std::string& b) { Patch(b, vertex_count, 100000); },
-       messages::kNotRecognized},
-      {"face count past the bytes", [&](std::string& b) { Patch(b, face_count, 1 << 28); },
-       messages::kNotRecognized},
-      {"corner past the vertices", [&](std::string& b) { Patch(b, first_corner, 7); },
-       messages::kNotRecognized},
-      {"negative corner index", [&](std::string& b) { Patch(b, first_corner, -1); },
-       messages::kNotRecognized},
-      {"no END chunk", [](std::string& b) { b.resize(b.size() - 20); }, messages::kNotRecognized},
-  };
-  for (const Case& c : cases) {
-    std::string bytes = plate.bytes();
+  for (const auto& c : cases) {
+    std::string bytes = PlateFile().bytes();
     c.spoil(bytes);
     ImportResult result = ImportObjectFromText(bytes);
-    EXPECT_FALSE(result.object) << c.what;
+    EXPECT_EQ(result.object == nullptr, !c.message.empty()) << c.what;
     EXPECT_EQ(result.error, c.message) << c.what;
   }
 }
@@ -261,79 +250,33 @@ TEST(BinaryCob, TextureVertexCountsKeepTheAsciiLimit) {
     out.BeginChunk("PolH", 0, 8, 1, 0);
     out.I16(0);
     out.String("Big");
-    for (int i = 0; i < 24; ++i) out.F32(0);
-    out.I32(0);
+    out.Raw(std::string(24 * 4 + 4, '\0'));  // frame, transform, no vertices
     out.I32(count);
-    out.Raw(std::string(8 * static_cast<std::size_t>(count), '\0'));
-    out.I32(0);
+    out.Raw(std::string(8 * static_cast<std::size_t>(count) + 4, '\0'));  // and no faces
     out.EndChunk();
     out.EndOfFile();
-    EXPECT_EQ(ImportObjectFromText(out.bytes()).object != nullptr,
-              count == CPolyChunk::kMaxPointCount);
+    ImportResult result = ImportObjectFromText(out.bytes());
+    EXPECT_EQ(result.object != nullptr, count == CPolyChunk::kMaxPointCount) << count;
   }
-}
-
-// A cube of side 2 standing on the ground (moved up by its transform), one
-// textured material, unit 2: the bundled binary example.
-BinaryCobWriter CubeFile() {
-  CPolyChunk cube;
-  cube.Id = 10;
-  cube.Name = "Cube";
-  cube.Axis.Center = {0, 0, 1};
-  cube.Axis.XAxis = cube.Axis.Row0 = {1, 0, 0};
-  cube.Axis.YAxis = cube.Axis.Row1 = {0, 1, 0};
-  cube.Axis.ZAxis = cube.Axis.Row2 = {0, 0, 1};
-  cube.Axis.Translation = {0, 0, 1};
-  for (int i = 0; i < 8; ++i) {
-    cube.AddOwnedVertex({i & 1 ? 1.0f : -1.0f, i & 2 ? 1.0f : -1.0f, i & 4 ? 1.0f : -1.0f});
-  }
-  for (CUvPoint t : {CUvPoint(0, 0), CUvPoint(1, 0), CUvPoint(1, 1), CUvPoint(0, 1)}) {
-    cube.AddOwnedUvPoint(t);
-  }
-  const std::uint32_t quads[6][4] = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4},
-                                     {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
-  for (const auto& quad : quads) {
-    CFace face = Face({quad[0], quad[1], quad[2], quad[3]}, 0);
-    face.UvIndices = {0, 1, 2, 3};
-    cube.AddOwnedFace(face);
-  }
-  CMaterial planks;
-  planks.Id = 11;
-  planks.ParentId = 10;
-  planks.TextureFlags = 2;
-  planks.TextureName = std::make_shared<const std::string>("crate_planks.bmp");
-  planks.TextureRepeats[0] = planks.TextureRepeats[1] = 1;
-  CUnit unit;
-  unit.Id = 12;
-  unit.ParentId = 10;
-  unit.Units = 2;
-  BinaryCobWriter out;
-  out.PolyChunk(cube);
-  out.UnitChunk(unit);
-  out.MaterialChunk(planks);
-  out.EndOfFile();
-  return out;
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // BURSTKIN_UPDATE_BINARY_SAMPLES=1 rewrites the example and the binary
 // fuzzer's seeds from the builders above.
-TEST(BinaryCob, BundledExampleIsTheBuiltCube) {
+TEST(BinaryCob, BundledExampleIsTheHandBuiltPlate) {
   const std::string examples = BURSTKIN_EXAMPLES_DIR;
+  const std::string plate = PlateFile().bytes();
   if (std::getenv("BURSTKIN_UPDATE_BINARY_SAMPLES") != nullptr) {
-    WriteBytes(examples + "/cube_binary.cob", CubeFile().bytes());
+    const auto write = [](const std::string& path, const std::string& bytes) {
+      std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    };
+    write(examples + "/plate_binary.cob", plate);
     const std::string seeds = examples + "/../fuzz/corpus/binary_import/";
-    const std::string plate = PlateFile().bytes();
-    WriteBytes(seeds + "cube.cob", CubeFile().bytes());
-    WriteBytes(seeds + "plate.cob", plate);
-    WriteBytes(seeds + "plate_cut.cob", plate.substr(0, plate.size() / 2));
-    WriteBytes(seeds + "plate_big_endian.cob", std::string(plate).replace(16, 2, "HL"));
-    WriteBytes(seeds + "plate_among_other_chunks.cob", PlateAmongOtherChunks().bytes());
+    write(seeds + "plate.cob", plate);
+    write(seeds + "plate_cut.cob", plate.substr(0, plate.size() / 2));
+    write(seeds + "plate_big_endian.cob", std::string(plate).replace(16, 2, "HL"));
+    write(seeds + "plate_among_other_chunks.cob", PlateAmongOtherChunks().bytes());
   }
-  EXPECT_EQ(testing::ReadFileBytes(examples + "/cube_binary.cob"), CubeFile().bytes());
+  EXPECT_EQ(testing::ReadFileBytes(examples + "/plate_binary.cob"), plate);
 }
 
 struct Twin {
@@ -345,7 +288,6 @@ struct Twin {
 
 class BinaryTwins : public ::testing::TestWithParam<Twin> {
  protected:
-  // Both imports, or a skip when the real files are absent.
   void SetUp() override {
     BK_REQUIRE_REAL_BINARY_FILE(binary_path, GetParam().binary);
     BK_REQUIRE_REAL_FILE(ascii_path, GetParam().ascii);
@@ -358,22 +300,12 @@ class BinaryTwins : public ::testing::TestWithParam<Twin> {
   ImportResult ascii;
 };
 
-void ExpectAlikeMaterials(const CMaterial& b, const CMaterial& a, const std::string& texture) {
-  EXPECT_EQ(b.Id, a.Id);
-  EXPECT_EQ(b.ParentId, a.ParentId);
-  EXPECT_EQ(b.MaterialNumber, a.MaterialNumber);
-  EXPECT_EQ(b.Shader, a.Shader);
-  EXPECT_EQ(b.Facet, a.Facet);
-  EXPECT_EQ(b.FacetAngle, a.FacetAngle);
-  ExpectNearRelative(b.Colour, a.Colour);
-  for (auto field :
-       {&CMaterial::Alpha, &CMaterial::Ka, &CMaterial::Ks, &CMaterial::Exponent, &CMaterial::Ior}) {
-    ExpectNearRelative(b.*field, a.*field);
-  }
-  EXPECT_EQ(b.EnvironmentFlags, a.EnvironmentFlags);
-  EXPECT_EQ(b.BumpFlags, a.BumpFlags);
-  EXPECT_EQ(a.TextureFlags, CMaterial::kNoMap);
-  EXPECT_EQ(b.TextureName ? *b.TextureName : "", texture);
+// The ASCII twins put texture maps in shader chunks the reader skips.
+std::string TextWithoutTexture(const CMaterial& m) {
+  auto copy = m.MakeCopy();
+  copy->Id = m.Id;
+  copy->TextureFlags = CMaterial::kNoMap;
+  return WrittenText(*copy, true);
 }
 
 TEST_P(BinaryTwins, ImportGivesTheAsciiTwinsObject) {
@@ -383,16 +315,16 @@ TEST_P(BinaryTwins, ImportGivesTheAsciiTwinsObject) {
   EXPECT_EQ(ascii.form, FileForm::kAscii);
   EXPECT_EQ(b.Id, a.Id);
   EXPECT_EQ(b.Name, a.Name);
-  ExpectNearRelative(b.Axis.Center, a.Axis.Center);
-  EXPECT_EQ(b.Axis.Row0, a.Axis.Row0);
-  EXPECT_EQ(b.Axis.Translation, a.Axis.Translation);
+  ExpectNear(b.Axis.Center, a.Axis.Center);
+  CAxis frame = b.Axis;
+  frame.Center = a.Axis.Center;
+  EXPECT_EQ(frame, a.Axis);  // the same axes, identity transforms
   ASSERT_EQ(b.Vertices.size(), a.Vertices.size());
-  for (std::size_t i = 0; i < a.Vertices.size(); ++i)
-    ExpectNearRelative(*b.Vertices[i], *a.Vertices[i]);
+  for (std::size_t i = 0; i < a.Vertices.size(); ++i) ExpectNear(*b.Vertices[i], *a.Vertices[i]);
   ASSERT_EQ(b.UvPoints.size(), a.UvPoints.size());
   for (std::size_t i = 0; i < a.UvPoints.size(); ++i) {
-    ExpectNearRelative(b.UvPoints[i]->u, a.UvPoints[i]->u);
-    ExpectNearRelative(b.UvPoints[i]->v, a.UvPoints[i]->v);
+    ExpectNear(b.UvPoints[i]->u, a.UvPoints[i]->u);
+    ExpectNear(b.UvPoints[i]->v, a.UvPoints[i]->v);
   }
   ASSERT_EQ(b.Faces.size(), a.Faces.size());
   EXPECT_EQ(b.HoleCount, a.HoleCount);
@@ -403,12 +335,15 @@ TEST_P(BinaryTwins, ImportGivesTheAsciiTwinsObject) {
     EXPECT_EQ(b.Faces[i]->UvIndices, a.Faces[i]->UvIndices);
   }
   ASSERT_TRUE(b.Unit && a.Unit);
-  EXPECT_EQ(b.Unit->Units, a.Unit->Units);
-  EXPECT_EQ(b.Unit->Id, a.Unit->Id);
+  EXPECT_EQ(WrittenText(*b.Unit, true), WrittenText(*a.Unit, true));
+  // Every material field as the writer puts it, but for the binary dwarf's
+  // texture names.
   ASSERT_EQ(b.Materials.size(), a.Materials.size());
   for (std::size_t i = 0; i < a.Materials.size(); ++i) {
+    EXPECT_EQ(TextWithoutTexture(*b.Materials[i]), TextWithoutTexture(*a.Materials[i]));
     const auto& names = GetParam().texture_names;
-    ExpectAlikeMaterials(*b.Materials[i], *a.Materials[i], names.empty() ? "" : names[i]);
+    const auto& name = b.Materials[i]->TextureName;
+    EXPECT_EQ(name ? *name : "", names.empty() ? "" : names[i]);
   }
   EXPECT_NE(std::find(binary.skipped_chunk_kinds.begin(), binary.skipped_chunk_kinds.end(), "ShBx"),
             binary.skipped_chunk_kinds.end());
@@ -438,9 +373,9 @@ TEST_P(BinaryTwins, ExplosionGivesTheTwinsPieces) {
     const auto& pa = dynamic_cast<const CPolyChunk&>(*a->Children[i]);
     ASSERT_EQ(pb.FaceTotal, pa.FaceTotal) << "piece " << i / 2;
     ASSERT_EQ(pb.Vertices.size(), pa.Vertices.size()) << "piece " << i / 2;
-    EXPECT_EQ(pb.Materials.size(), pa.Materials.size());
-    for (std::size_t v = 0; v < pa.Vertices.size(); ++v)
-      ExpectNearRelative(*pb.Vertices[v], *pa.Vertices[v]);
+    for (std::size_t v = 0; v < pa.Vertices.size(); ++v) {
+      ExpectNear(*pb.Vertices[v], *pa.Vertices[v]);
+    }
   }
 }
 
@@ -449,9 +384,9 @@ TEST_P(BinaryTwins, EveryCutAtAChunkBoundaryOrBetweenIsRefused) {
   std::vector<std::size_t> cuts;
   for (std::size_t at = 32; at + 20 <= bytes.size();) {  // every chunk's start
     cuts.push_back(at);
-    std::int32_t size = 0;
+    std::uint32_t size = 0;
     for (int i = 3; i >= 0; --i) size = size * 256 + static_cast<std::uint8_t>(bytes[at + 16 + i]);
-    at += 20 + static_cast<std::size_t>(size);
+    at += 20 + size;
   }
   for (std::size_t at = 33; at < bytes.size(); at += 4099) cuts.push_back(at);
   for (std::size_t cut : cuts) {

@@ -60,31 +60,14 @@ void BinaryCobWriter::PolyChunk(const CPolyChunk& object, std::int16_t duplicate
   BeginChunk("PolH", 0, 8, object.Id, object.ParentId);
   I16(duplicate);
   String(object.Name);
-  const CAxis& axis = object.Axis;
-  for (CVector v : {axis.Center, axis.XAxis, axis.YAxis, axis.ZAxis}) {
-    F32(v.x);
-    F32(v.y);
-    F32(v.z);
-  }
-  const CVector rows[3] = {axis.Row0, axis.Row1, axis.Row2};
-  const float translation[3] = {axis.Translation.x, axis.Translation.y, axis.Translation.z};
-  for (int r = 0; r < 3; ++r) {
-    F32(rows[r].x);
-    F32(rows[r].y);
-    F32(rows[r].z);
-    F32(translation[r]);
-  }
+  const CAxis& a = object.Axis;
+  for (CVector v : {a.Center, a.XAxis, a.YAxis, a.ZAxis}) F32s({v.x, v.y, v.z});
+  F32s({a.Row0.x, a.Row0.y, a.Row0.z, a.Translation.x, a.Row1.x, a.Row1.y, a.Row1.z,
+        a.Translation.y, a.Row2.x, a.Row2.y, a.Row2.z, a.Translation.z});
   I32(static_cast<std::int32_t>(object.Vertices.size()));
-  for (const CVector* v : object.Vertices) {
-    F32(v->x);
-    F32(v->y);
-    F32(v->z);
-  }
+  for (const CVector* v : object.Vertices) F32s({v->x, v->y, v->z});
   I32(static_cast<std::int32_t>(object.UvPoints.size()));
-  for (const CUvPoint* t : object.UvPoints) {
-    F32(t->u);
-    F32(t->v);
-  }
+  for (const CUvPoint* t : object.UvPoints) F32s({t->u, t->v});
   I32(static_cast<std::int32_t>(object.Faces.size()));
   for (const CFace* face : object.Faces) {
     U8(face->IsHole() ? kBinaryHoleBit : face->Flags);
@@ -102,37 +85,22 @@ void BinaryCobWriter::PolyChunk(const CPolyChunk& object, std::int16_t duplicate
 void BinaryCobWriter::MaterialChunk(const CMaterial& m) {
   BeginChunk("Mat1", 0, 8, m.Id, m.ParentId);
   I16(m.MaterialNumber);
-  U8(static_cast<std::uint8_t>(m.Shader));
-  U8(static_cast<std::uint8_t>(m.Facet));
+  for (char letter : {m.Shader, m.Facet}) U8(static_cast<std::uint8_t>(letter));
   U8(static_cast<std::uint8_t>(m.FacetAngle));
-  for (float value : {m.Colour.x, m.Colour.y, m.Colour.z, m.Alpha, m.Ka, m.Ks, m.Exponent, m.Ior}) {
-    F32(value);
-  }
-  const auto name = [](const auto& text) -> std::string_view {
-    return text ? std::string_view(*text) : "";
+  F32s({m.Colour.x, m.Colour.y, m.Colour.z, m.Alpha, m.Ka, m.Ks, m.Exponent, m.Ior});
+  const auto map = [this](std::string_view tag, std::int32_t flags, const auto& name) {
+    Raw(tag);
+    U8(static_cast<std::uint8_t>(flags));
+    String(name ? std::string_view(*name) : std::string_view());
   };
-  if (m.EnvironmentFlags != CMaterial::kNoMap) {
-    Raw("e:");
-    U8(static_cast<std::uint8_t>(m.EnvironmentFlags));
-    String(name(m.EnvironmentName));
-  }
+  if (m.EnvironmentFlags != CMaterial::kNoMap) map("e:", m.EnvironmentFlags, m.EnvironmentName);
   if (m.TextureFlags != CMaterial::kNoMap) {
-    Raw("t:");
-    U8(static_cast<std::uint8_t>(m.TextureFlags));
-    String(name(m.TextureName));
-    for (float value :
-         {m.TextureOffset[0], m.TextureOffset[1], m.TextureRepeats[0], m.TextureRepeats[1]}) {
-      F32(value);
-    }
+    map("t:", m.TextureFlags, m.TextureName);
+    F32s({m.TextureOffset[0], m.TextureOffset[1], m.TextureRepeats[0], m.TextureRepeats[1]});
   }
   if (m.BumpFlags != CMaterial::kNoMap) {
-    Raw("b:");
-    U8(static_cast<std::uint8_t>(m.BumpFlags));
-    String(name(m.BumpName));
-    for (float value :
-         {m.BumpOffset[0], m.BumpOffset[1], m.BumpRepeats[0], m.BumpRepeats[1], m.BumpAmp}) {
-      F32(value);
-    }
+    map("b:", m.BumpFlags, m.BumpName);
+    F32s({m.BumpOffset[0], m.BumpOffset[1], m.BumpRepeats[0], m.BumpRepeats[1], m.BumpAmp});
   }
   EndChunk();
 }

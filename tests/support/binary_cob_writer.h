@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,9 @@ class BinaryCobWriter {
   void I16(std::int16_t value) { Little(static_cast<std::uint16_t>(value), 2); }
   void I32(std::int32_t value) { Little(static_cast<std::uint32_t>(value), 4); }
   void F32(float value);
+  void F32s(std::initializer_list<float> values) {
+    for (float value : values) F32(value);
+  }
   void String(std::string_view text);  // i16 length, then the bytes
   void Raw(std::string_view bytes) { bytes_.append(bytes); }
 
