@@ -165,10 +165,11 @@ int RunInfo(const InfoSettings& settings) {
 void AddInfoCommand(CLI::App& app, InfoSettings& settings, std::function<int()>& run) {
   CLI::App* info = app.add_subcommand(
       "info", "Import FILE as the Import command does and print a summary of the object.");
-  info->add_option("FILE", settings.path, "a trueSpace object file (*.cob), ASCII or binary")->required();
+  info->add_option("FILE", settings.path, "a trueSpace object file (*.cob), ASCII or binary")
+      ->required();
   info->add_flag("--json", settings.json,
-                 "print one JSON object: form, skipped (binary only), name, vertices, uvs, faces, holes, "
-                 "materials, unit, bbox");
+                 "print one JSON object: form, skipped (binary only), name, vertices, uvs, faces, "
+                 "holes, materials, unit, bbox");
   info->callback([&settings, &run] { run = [&settings] { return RunInfo(settings); }; });
 }
 
