@@ -1,5 +1,6 @@
 // Times the import and the writing of large generated objects and compares
-// them with a plain read of the same file.
+// them with a plain read of the same file; then imports the same object from
+// the binary form.
 //
 // usage: cob_io_bench [VERTICES [FACES [MATERIALS]]]
 //   defaults: 1000000 vertices, 2000000 faces, 8 materials.
@@ -19,6 +20,7 @@
 #include "cob/pr_material.h"
 #include "cob/poly_chunk.h"
 #include "model/progress.h"
+#include "support/binary_cob_writer.h"
 
 namespace {
 
@@ -87,6 +89,47 @@ std::unique_ptr<bk::CPolyChunk> MakeObject(long vertex_count, long face_count, i
   return object;
 }
 
+// The object in the binary form, every material as a Mat1 chunk.
+std::string BinaryBytes(const bk::CPolyChunk& object) {
+  bk::testing::BinaryCobWriter out;
+  out.PolyChunk(object);
+  if (object.Unit) out.UnitChunk(*object.Unit);
+  for (const auto& material : object.Materials) out.MaterialChunk(*material);
+  out.EndOfFile();
+  return out.bytes();
+}
+
+// Imports the object from a binary file and from its bytes in memory, and
+// prints both beside the ASCII file's import time.
+int RunBinaryImport(const bk::CPolyChunk& object, const std::filesystem::path& path,
+                    double ascii_import_seconds) {
+  const std::string bytes = BinaryBytes(object);
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  const double megabytes = static_cast<double>(bytes.size()) / 1e6;
+
+  Stopwatch watch;
+  bk::ImportResult imported = bk::ImportObject(path.string());
+  const double file_seconds = watch.Wall(), file_cpu = watch.Cpu();
+  imported.object.reset();
+  watch = Stopwatch();
+  bk::ImportResult parsed = bk::ImportObjectFromText(bytes);
+  const double bytes_seconds = watch.Wall(), bytes_cpu = watch.Cpu();
+  if (std::getenv("BURSTKIN_BENCH_KEEP") == nullptr) std::filesystem::remove(path);
+  if (!imported.error.empty() || !parsed.object) {
+    std::fprintf(stderr, "binary import failed: %s%s\n", imported.error.c_str(), parsed.error.c_str());
+    return 1;
+  }
+  std::printf("binary form: file %.1f MB\n", megabytes);
+  std::printf("               wall s     MB/s   cpu s  x faster than the ASCII file import\n");
+  const auto row = [&](const char* what, double wall, double cpu) {
+    std::printf("%-13s %8.3f %8.1f %7.3f %8.1fx\n", what, wall, megabytes / wall, cpu,
+                ascii_import_seconds / wall);
+  };
+  row("binary file", file_seconds, file_cpu);
+  row("binary bytes", bytes_seconds, bytes_cpu);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,5 +190,7 @@ int main(int argc, char** argv) {
   row("write", write_seconds, write_cpu);
   row("import file", import_seconds, import_cpu);
   row("import text", parse_seconds, parse_cpu);
-  return 0;
+  imported.object.reset();
+  parsed.object.reset();
+  return RunBinaryImport(*object, path, import_seconds);
 }

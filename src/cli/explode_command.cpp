@@ -169,7 +169,8 @@ CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::funct
       "window program's commands do.");
   explode
       ->add_option("INPUT", settings.input,
-                   "the object file to explode: trueSpace *.cob, glTF *.glb/*.gltf or *.obj")
+                   "the object file to explode: trueSpace *.cob (ASCII or binary), glTF "
+                   "*.glb/*.gltf or *.obj")
       ->required();
   explode->add_option("OUTPUT", settings.output, "the file to write (an existing file is replaced)")
       ->required();

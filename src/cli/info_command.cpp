@@ -65,10 +65,27 @@ void AddMap(std::string& text, const char* label, const std::shared_ptr<const st
   text += std::string(", ") + label + " map " + *name;
 }
 
+const char* FormName(FileForm form) { return form == FileForm::kBinary ? "binary" : "ASCII"; }
+
+// What the reader stepped over is known for binary files only.
+std::string SkippedList(const MeshImportResult& result) {
+  std::string text;
+  for (const std::string& kind : result.skipped_chunk_kinds) {
+    text += (text.empty() ? "" : ", ") + kind;
+  }
+  return text.empty() ? "none" : text;
+}
+
 void PrintText(const MeshImportResult& imported, const Box& box) {
   const CPolyChunk& object = *imported.object;
-  std::cout << "Format: " << FormatLabel(imported.format) << '\n'
-            << "Name: " << object.Name << '\n'
+  std::cout << "Format: " << FormatLabel(imported.format) << '\n';
+  if (imported.format == MeshFormat::Cob) {
+    std::cout << "Form: " << FormName(imported.form) << '\n';
+    if (imported.form == FileForm::kBinary) {
+      std::cout << "Skipped chunks: " << SkippedList(imported) << '\n';
+    }
+  }
+  std::cout << "Name: " << object.Name << '\n'
             << "Vertices: " << object.VertexTotal << '\n'
             << "Texture vertices: " << object.UvTotal << '\n'
             << "Faces: " << object.FaceTotal << '\n'
@@ -115,6 +132,10 @@ void PrintJson(const MeshImportResult& imported, const Box& box) {
   }
   nlohmann::json out;
   out["format"] = FormatKey(imported.format);
+  if (imported.format == MeshFormat::Cob) {
+    out["form"] = imported.form == FileForm::kBinary ? "binary" : "ascii";
+    if (imported.form == FileForm::kBinary) out["skipped"] = imported.skipped_chunk_kinds;
+  }
   out["name"] = object.Name;
   out["vertices"] = object.VertexTotal;
   out["uvs"] = object.UvTotal;
@@ -128,7 +149,9 @@ void PrintJson(const MeshImportResult& imported, const Box& box) {
     out["bbox"] = {{"min", JsonPoint(box.min)}, {"max", JsonPoint(box.max)}};
   }
   out["notes"] = imported.notes;
-  std::cout << out.dump(2) << '\n';
+  // A name is file bytes, not necessarily UTF-8: replace what JSON cannot hold
+  // rather than fail.
+  std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace
@@ -151,11 +174,12 @@ int RunInfo(const InfoSettings& settings) {
 void AddInfoCommand(CLI::App& app, InfoSettings& settings, std::function<int()>& run) {
   CLI::App* info = app.add_subcommand(
       "info", "Import FILE as the Import command does and print a summary of the object.");
-  info->add_option("FILE", settings.path, "an object file: trueSpace *.cob, glTF *.glb/*.gltf or *.obj")
+  info->add_option("FILE", settings.path,
+                   "an object file: trueSpace *.cob (ASCII or binary), glTF *.glb/*.gltf or *.obj")
       ->required();
   info->add_flag("--json", settings.json,
-                 "print one JSON object: format, name, vertices, uvs, faces, holes, materials, unit, "
-                 "bbox, notes");
+                 "print one JSON object: format, form and skipped (.cob), name, vertices, uvs, "
+                 "faces, holes, materials, unit, bbox, notes");
   AddUpOption(*info, settings.import);
   info->callback([&settings, &run] { run = [&settings] { return RunInfo(settings); }; });
 }

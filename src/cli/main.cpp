@@ -10,7 +10,7 @@
 #endif
 
 int main(int argc, char** argv) {
-  CLI::App app{"Burstkin: explode ASCII trueSpace objects into animated pieces."};
+  CLI::App app{"Burstkin: explode trueSpace objects into animated pieces."};
   app.require_subcommand(1);
 
   // Each subcommand fills its settings and, when chosen, sets `run`.

@@ -6,6 +6,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "cob/binary_cob.h"
 #include "cob/chunk_factory.h"
 #include "cob/cob_writer.h"
 #include "cob/group.h"
@@ -95,6 +96,7 @@ bool IsChunkHeader(std::string_view line) {
 }
 
 ImportResult ImportObjectFromText(std::string_view text) {
+  if (IsCaligariBinary(text)) return ImportBinaryObject(text);
   try {
     LineReader in(text);
     in.ReadLine();  // an empty text leaves an empty line, which is refused below

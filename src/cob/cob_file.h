@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cob/poly_chunk.h"
 
@@ -18,6 +19,8 @@ inline constexpr std::string_view kCouldNotOpen = "Could not open specified file
 inline constexpr std::string_view kAsciiOnly =
     "This version of Burstkin can only load ASCII trueSpace *.cob files.";
 inline constexpr std::string_view kNotRecognized = "Burstkin could not recognize file.";
+inline constexpr std::string_view kBigEndian =
+    "This version of Burstkin cannot load big-endian binary trueSpace *.cob files.";
 inline constexpr std::string_view kOutOfMemory = "Out of memory.";
 inline constexpr std::string_view kCouldNotOpenOutput = "Could not open output file.";
 inline constexpr std::string_view kCouldNotWrite = "Could not write output file.";
@@ -33,13 +36,21 @@ bool IsCaligariAscii(std::string_view first_line);
 // general header form "XXXX Vn.nn Id n Parent n Size n".
 bool IsChunkHeader(std::string_view line);
 
+// How a file stores its chunks, told by its identification line.
+enum class FileForm { kAscii, kBinary };
+
 struct ImportResult {
   std::unique_ptr<CPolyChunk> object;  // null on failure
   std::string error;                   // the message to show on failure
+  FileForm form = FileForm::kAscii;
+  // Binary files: the kinds of the object's chunks that were stepped over
+  // unread, each once, in the order met (printable text).
+  std::vector<std::string> skipped_chunk_kinds;
 };
 
 // Imports the first polygon object of a file (with its unit and materials) and
-// bakes its transform. Never shows anything: failures come back as messages.
+// bakes its transform; the file may be ASCII or binary (little-endian).
+// Never shows anything: failures come back as messages.
 ImportResult ImportObject(const std::string& path);
 ImportResult ImportObjectFromText(std::string_view text);
 

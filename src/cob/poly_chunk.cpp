@@ -13,8 +13,6 @@ namespace bk {
 
 namespace {
 
-constexpr std::int32_t kMaxPointCount = CPolyChunk::kMaxPoints;
-
 // The shortest text a well-formed element line can take, used to bound what
 // a count may reserve before the lines are there: "0 0 0\n" for a vertex,
 // "0 0\n" for a texture vertex, and "a b 3\n" plus an empty corner line for a

@@ -32,7 +32,7 @@ class CPolyChunk : public CCobBase {
   static constexpr std::uint32_t kNotFound = 0xFFFFFFFFu;
   // Vertex and texture-vertex counts above this are refused as malformed,
   // whatever the file format.
-  static constexpr std::int32_t kMaxPoints = 1000000;
+  static constexpr std::int32_t kMaxPointCount = 1000000;
 
   ~CPolyChunk() override { DeleteContents(); }
 

@@ -6,7 +6,7 @@ namespace bk {
 
 namespace {
 
-constexpr std::size_t kMaxPoints = static_cast<std::size_t>(CPolyChunk::kMaxPoints);
+constexpr std::size_t kMaxPoints = static_cast<std::size_t>(CPolyChunk::kMaxPointCount);
 
 // A name as the object's one-word "Name" line can carry it: blanks and
 // control characters become '_'.

@@ -13,7 +13,7 @@ namespace bk {
 
 // Faces above this are refused: a closed triangle mesh has about twice as
 // many faces as vertices, so this is what the vertex limit allows.
-inline constexpr std::size_t kMaxForeignFaces = 2 * static_cast<std::size_t>(CPolyChunk::kMaxPoints);
+inline constexpr std::size_t kMaxForeignFaces = 2 * static_cast<std::size_t>(CPolyChunk::kMaxPointCount);
 
 // glTF and, by default, OBJ are Y-up; the modeller's world is Z-up (both
 // right-handed). The exact inverse of the glTF export's (x, y, z) -> (x, z, -y).

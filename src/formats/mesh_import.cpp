@@ -34,6 +34,8 @@ MeshImportResult FromCob(ImportResult cob) {
   MeshImportResult result;
   result.object = std::move(cob.object);
   result.error = std::move(cob.error);
+  result.form = cob.form;
+  result.skipped_chunk_kinds = std::move(cob.skipped_chunk_kinds);
   return result;
 }
 
@@ -82,7 +84,7 @@ std::string_view FormatLabel(MeshFormat format) {
     case MeshFormat::Glb: return "glTF binary";
     case MeshFormat::Gltf: return "glTF";
     case MeshFormat::Obj: return "OBJ";
-    default: return "trueSpace ASCII";
+    default: return "trueSpace";
   }
 }
 

@@ -22,7 +22,7 @@ enum class MeshFormat { Cob, Glb, Gltf, Obj };
 
 // "cob", "glb", "gltf" or "obj".
 std::string_view FormatKey(MeshFormat format);
-// "trueSpace ASCII", "glTF binary", "glTF" or "OBJ".
+// "trueSpace", "glTF binary", "glTF" or "OBJ".
 std::string_view FormatLabel(MeshFormat format);
 
 enum class UpAxis { Y, Z };
@@ -45,6 +45,9 @@ struct MeshImportResult {
   std::unique_ptr<CPolyChunk> object;  // null on failure
   std::string error;                   // the message to show on failure
   MeshFormat format = MeshFormat::Cob;
+  // A .cob's form, and for a binary one the chunk kinds stepped over unread.
+  FileForm form = FileForm::kAscii;
+  std::vector<std::string> skipped_chunk_kinds;
   std::vector<std::string> notes;      // what was left out, for the user
   std::vector<EmbeddedImage> images;
 };

@@ -88,6 +88,10 @@ void QtPlatform::AttachBars(QToolBar* toolbar, QStatusBar* status_bar, QLabel* m
   progressPane_ = progress_pane;
 }
 
+QString QtPlatform::OpenFileFilter() {
+  return QStringLiteral("trueSpace Files, ASCII or binary (*.cob);;All Files (*.*)");
+}
+
 QString QtPlatform::FileFilter() {
   return QStringLiteral("Caligari COB Files (*.cob);;All Files (*.*)");
 }
@@ -113,7 +117,7 @@ std::optional<std::string> QtPlatform::ChooseOpenFile(std::string_view title,
                                                       std::string_view initial_name) {
   if (hooks_.open_file) return hooks_.open_file(title, initial_name);
   QFileDialog dialog(window_, ToQ(title));
-  dialog.setNameFilter(FileFilter());
+  dialog.setNameFilter(OpenFileFilter());
   dialog.setDefaultSuffix(QStringLiteral("cob"));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -126,7 +130,7 @@ std::optional<std::vector<std::string>> QtPlatform::ChooseOpenFiles(
     std::string_view title, std::string_view initial_name) {
   if (hooks_.open_files) return hooks_.open_files(title, initial_name);
   QFileDialog dialog(window_, ToQ(title));
-  dialog.setNameFilter(FileFilter());
+  dialog.setNameFilter(OpenFileFilter());
   dialog.setDefaultSuffix(QStringLiteral("cob"));
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);

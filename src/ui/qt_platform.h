@@ -85,7 +85,8 @@ class QtPlatform : public QObject, public Platform {
   Hooks& hooks() { return hooks_; }
   int BeepCount() const { return beeps_; }
 
-  // The filter of the file dialogs.
+  // The filter of the file dialogs: imports read both forms, exports write ASCII.
+  static QString OpenFileFilter();
   static QString FileFilter();
 
   // Platform

@@ -147,8 +147,8 @@ TEST_F(CliTest, ImportFailureExitsWithOneAndWritesNothing) {
   const RunResult r = Run({"explode", Out("missing.cob"), Out()});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find(messages::kCouldNotOpen), std::string::npos);
-  const std::string binary = dir.Write("binary.cob", "Caligari V00.01BLH\n").string();
-  const RunResult b = Run({"explode", binary, Out()});
+  const std::string foreign = dir.Write("foreign.cob", "Caligari V00.01CLH\n").string();
+  const RunResult b = Run({"explode", foreign, Out()});
   EXPECT_EQ(b.status, 1);
   EXPECT_NE(b.err.find(messages::kAsciiOnly), std::string::npos);
   EXPECT_FALSE(fs::exists(Out()));
@@ -232,9 +232,10 @@ TEST_F(CliTest, InfoPrintsTheSummaryAsJson) {
   const nlohmann::json j = nlohmann::json::parse(r.out);
   std::set<std::string> keys;
   for (const auto& item : j.items()) keys.insert(item.key());
-  EXPECT_EQ(keys, (std::set<std::string>{"format", "name", "vertices", "uvs", "faces", "holes",
-                                         "materials", "unit", "bbox", "notes"}));
+  EXPECT_EQ(keys, (std::set<std::string>{"format", "form", "name", "vertices", "uvs", "faces",
+                                         "holes", "materials", "unit", "bbox", "notes"}));
   EXPECT_EQ(j["format"], "cob");
+  EXPECT_EQ(j["form"], "ascii");
   EXPECT_EQ(j["name"], "Strip");
   EXPECT_EQ(j["vertices"], 14);
   EXPECT_EQ(j["uvs"], 1);
@@ -247,6 +248,31 @@ TEST_F(CliTest, InfoPrintsTheSummaryAsJson) {
   const RunResult missing = Run({"info", Out("missing.cob")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find(messages::kCouldNotOpen), std::string::npos);
+}
+
+TEST_F(CliTest, BinaryFilesImportExplodeAndSayWhatWasSkipped) {
+  const std::string plate = std::string(BURSTKIN_EXAMPLES_DIR) + "/plate_binary.cob";
+  const RunResult text = Run({"info", plate});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out.rfind("Format: trueSpace\nForm: binary\nSkipped chunks: none\nName: Plate\n", 0), 0u)
+      << text.out;
+
+  BK_REQUIRE_REAL_BINARY_FILE(spider, "spider_4_3.cob");
+  const RunResult json = Run({"info", spider.string(), "--json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const nlohmann::json j = nlohmann::json::parse(json.out);
+  EXPECT_EQ(j["form"], "binary");
+  EXPECT_EQ(j["skipped"], nlohmann::json({"ObRQ", "OLay", "ShBx"}));
+  const RunResult r =
+      Run({"explode", spider.string(), Out(), "--seed", "3", "--particle", plate, "--set", "Particles=1"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(Count(ReadFileBytes(Out()), "BurstkinParticles"), 1);
+
+  std::string big_endian = ReadFileBytes(plate);
+  big_endian.replace(16, 2, "HL");
+  const RunResult refused = Run({"info", dir.Write("big.cob", big_endian).string()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find(messages::kBigEndian), std::string::npos);
 }
 
 TEST_F(CliTest, ExamplesExplode) {

@@ -52,7 +52,10 @@ TEST(CobFile, RecognisesKnownTypesAndTheGeneralHeaderForm) {
 
 TEST(CobFile, ImportRefusesWithTheRightMessage) {
   EXPECT_EQ(ImportObjectFromText("").error, messages::kAsciiOnly);
-  EXPECT_EQ(ImportObjectFromText("Caligari V00.01BLH\n" + kObject).error, messages::kAsciiOnly);
+  EXPECT_EQ(ImportObjectFromText("Caligari V00.01CLH\n" + kObject).error, messages::kAsciiOnly);
+  // A binary header before ASCII text is a binary file whose chunks are broken.
+  EXPECT_EQ(ImportObjectFromText("Caligari V00.01BLH             \n" + kObject).error,
+            messages::kNotRecognized);
   EXPECT_EQ(ImportObjectFromText("Caligari V00.01ALH\nGrou V0.01 Id 1 Parent 0 Size 1\n").error,
             messages::kNotRecognized);
   EXPECT_EQ(ImportObject("/nonexistent/dir/file.cob").error, messages::kCouldNotOpen);

@@ -13,12 +13,24 @@ std::filesystem::path RealDataDir() {
   return std::filesystem::is_directory(dir, ec) ? dir : std::filesystem::path();
 }
 
-std::filesystem::path RealFile(const std::string& name) {
-  const auto dir = RealDataDir();
+namespace {
+
+std::filesystem::path FileIn(const std::filesystem::path& dir, const std::string& name) {
   if (dir.empty()) return {};
   auto path = dir / name;
   std::error_code ec;
   return std::filesystem::is_regular_file(path, ec) ? path : std::filesystem::path();
+}
+
+}  // namespace
+
+std::filesystem::path RealFile(const std::string& name) { return FileIn(RealDataDir(), name); }
+
+std::filesystem::path RealBinaryFile(const std::string& name) {
+  const char* env = std::getenv("BURSTKIN_REAL_BINARY_DATA");
+  if (env != nullptr && *env != '\0') return FileIn(env, name);
+  const std::filesystem::path real = RealDataDir();
+  return real.empty() ? std::filesystem::path() : FileIn(real.parent_path() / "real-binary", name);
 }
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
