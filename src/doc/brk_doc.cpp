@@ -52,12 +52,25 @@ std::string CBrkDoc::TitleFor(std::string_view path) {
 // ---- Run state, progress and cancellation ----
 
 void CBrkDoc::SetBusy(int busy, int status_code) {
+  const bool stage_changed = busy != Busy || status_code != StatusCode;
+  if (busy) statusNote_ = {};
   Busy = busy;
   StatusCode = status_code;
   platform_.EnableToolbar(busy == 0);
+  if (!stage_changed) return;
+  // A stage's first progress report may come only once much of it has run (or
+  // never, when a run is cancelled), and a bar left from the stage before
+  // would read as this one's: while writing, a user seeing "Calculating" and a
+  // full bar would press Escape believing nothing is on disk yet.
+  ProgressCallCount = 0;
+  platform_.RepaintStatusBar();
+  ShowStatusText();
 }
 
-void CBrkDoc::ShowStatusText() { platform_.SetStatusText(StatusMessage(StatusCode)); }
+void CBrkDoc::ShowStatusText() {
+  platform_.SetStatusText(Busy == 0 && !statusNote_.empty() ? statusNote_
+                                                            : StatusMessage(StatusCode));
+}
 
 void CBrkDoc::ShowProgress(int done, int total, std::string_view /*text*/) {
   ++ProgressCallCount;
@@ -220,6 +233,8 @@ ExportOutcome CBrkDoc::ExportCommand() {
   SetBusy(1, status::kCalculating);
   ExportPath = *path;
   const ExportOutcome outcome = ExplodeAndWrite();
+  if (outcome == ExportOutcome::CancelledWhileWriting) statusNote_ = kExportCutShort;
+  if (outcome == ExportOutcome::CancelledExplosion) statusNote_ = kExportNothingWritten;
   platform_.Beep();
   SetBusy(0, status::kReady);
   ClearCancel();

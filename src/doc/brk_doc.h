@@ -21,6 +21,11 @@ class Platform;
 inline constexpr std::string_view kNoParticlesToWrite =
     "There are no particles to write: load a particle object or choose another output option.";
 
+// What the status bar says after an export stopped by the user, until the next
+// run starts: the user must know whether the file on disk is whole.
+inline constexpr std::string_view kExportCutShort = "Export cancelled: the file was cut short.";
+inline constexpr std::string_view kExportNothingWritten = "Export cancelled: nothing was written.";
+
 // Command ids, as the menu and toolbar use them.
 namespace cmd {
 inline constexpr int kImport = 32771;
@@ -89,7 +94,10 @@ class CBrkDoc : public ProgressSink {
   bool IsCommandAvailable(int command_id) const;
 
   // Run state, progress and cancellation.
+  // A change of stage (or the end of a run) clears the bar and shows the new
+  // stage's message at once; starting a run forgets the last run's note.
   void SetBusy(int busy, int status_code);
+  // The message for StatusCode, or when idle the note the last export left.
   void ShowStatusText();
   void ShowProgress(int done, int total, std::string_view text) override;
   bool CancelRequested() const override { return cancelRequested_ != 0; }
@@ -122,6 +130,7 @@ class CBrkDoc : public ProgressSink {
 
   Platform& platform_;
   int cancelRequested_ = 0;
+  std::string_view statusNote_;
 };
 
 }  // namespace bk

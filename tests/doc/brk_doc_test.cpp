@@ -124,6 +124,9 @@ TEST_F(DocTest, ProgressBarGrowsWithTheWorkDone) {
 
 TEST_F(DocTest, StatusTextIsRefreshedOnlyAtTheStartAndTheEndOfARun) {
   doc.SetBusy(1, status::kCalculating);
+  EXPECT_EQ(platform.status_texts, std::vector<std::string>{"Calculating; press Esc to cancel"});
+  platform.status_texts.clear();  // what follows is ShowProgress's own refresh
+  platform.status_repaints = 0;
   doc.ShowProgress(0, 4, "");
   EXPECT_EQ(platform.status_repaints, 1);
   ASSERT_EQ(platform.status_texts.size(), 1u);
@@ -258,6 +261,14 @@ class ExportTest : public DocTest {
     platform.save_answers.push_back(out.string());
     return doc.ExportCommand();
   }
+  // Whether the status bar was repainted (which erases the bar) after the
+  // last fill, so no bar stays beside the idle message.
+  bool BarClearedAfterLastFill() const {
+    const auto& c = platform.calls;
+    const auto fill = std::find(c.rbegin(), c.rend(), "Fill");
+    const auto clear = std::find(c.rbegin(), c.rend(), "RepaintStatusBar");
+    return clear < fill;
+  }
   std::filesystem::path out;
 };
 
@@ -306,6 +317,35 @@ TEST_F(ExportTest, EscapeDuringTheExplosionWritesNothingAndStillBeeps) {
   EXPECT_EQ(platform.beeps, 1);
   EXPECT_FALSE(doc.CancelRequested());
   EXPECT_EQ(doc.Busy, 0);
+  EXPECT_TRUE(BarClearedAfterLastFill());
+  EXPECT_EQ(platform.status_texts.back(), kExportNothingWritten);
+}
+
+// Regression: the particle step ends without the end-of-run refresh, so the
+// status went on saying "Calculating" over a full bar while the file was
+// written, and an Escape meant to stop the calculation cut the file short.
+TEST_F(ExportTest, WritingNamesItsStageAtOnceAndACutShortFileIsSaidSo) {
+  doc.LoadParticleFiles({dir.Write("p.cob", StripObjectText(2)).string()}, 1);
+  doc.ActiveOutputMode = 1;
+  std::string status_while_writing;
+  bool bar_cleared_for_writing = false;
+  platform.escape_when = [&](int) {
+    if (doc.StatusCode != status::kWriting) return false;
+    status_while_writing = platform.status_texts.back();
+    bar_cleared_for_writing = BarClearedAfterLastFill();
+    return true;
+  };
+  EXPECT_EQ(Export(), ExportOutcome::CancelledWhileWriting);
+  EXPECT_EQ(status_while_writing, CBrkDoc::StatusMessage(status::kWriting));
+  EXPECT_TRUE(bar_cleared_for_writing);
+  EXPECT_TRUE(EndsWithEndLine(ReadFileBytes(out)));
+  EXPECT_TRUE(BarClearedAfterLastFill());
+  doc.ShowStatusText();  // as the view's next repaint does
+  EXPECT_EQ(platform.status_texts.back(), kExportCutShort);
+
+  platform.escape_when = nullptr;
+  EXPECT_EQ(Export(), ExportOutcome::Written);  // the next run forgets the note
+  EXPECT_EQ(platform.status_texts.back(), "Ready");
 }
 
 TEST_F(ExportTest, EscapeWhileWritingEndsTheFileWithItsEndLine) {
