@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -32,6 +33,17 @@ constexpr int kDocumentCommands[] = {
     cmd::kExplosionOptions};
 
 constexpr int kRefreshMilliseconds = 250;
+
+// The toolbar's gaps are blank space between groups of buttons; most styles
+// draw a separator as a line, and runs of them read as rows of bars.
+class BlankGapStyle : public QProxyStyle {
+ public:
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_IndicatorToolBarSeparator) return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+};
 
 }  // namespace
 
@@ -187,10 +199,16 @@ void CMainFrame::createToolBar() {
   toolBar_->addAction(Action(shellcmd::kMinimalLayout));
   gaps(4);
   toolBar_->addAction(Action(shellcmd::kHelpContents));
+  auto* gap_style = new BlankGapStyle;
+  gap_style->setParent(toolBar_);
   for (QAction* action : toolBar_->actions()) {
-    if (QWidget* button = toolBar_->widgetForAction(action); button && !action->isSeparator()) {
-      button->setFixedSize(22, 23);
-      button->installEventFilter(this);  // no tool tips on the toolbar
+    QWidget* widget = toolBar_->widgetForAction(action);
+    if (!widget) continue;
+    if (action->isSeparator()) {
+      widget->setStyle(gap_style);
+    } else {
+      widget->setFixedSize(22, 23);
+      widget->installEventFilter(this);  // no tool tips on the toolbar
     }
   }
   addToolBar(Qt::TopToolBarArea, toolBar_);

@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QImage>
 #include <QToolBar>
 
 #include "doc/brk_doc.h"
@@ -147,6 +148,23 @@ class MainFrameTest : public QObject {
     QCOMPARE(layout, want);
     QVERIFY(!frame.ToolBar()->isMovable());
     QCOMPARE(frame.ToolBar()->height(), 31);
+  }
+
+  // Regression: runs of separators were drawn as rows of bars ("||||").
+  void ToolbarGapsAreBlankSpace() {
+    CMainFrame frame(1);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    const QImage image = frame.ToolBar()->grab().toImage();
+    const QRect before = frame.ToolBar()->widgetForAction(frame.Action(32773))->geometry();
+    const QRect after = frame.ToolBar()->widgetForAction(frame.Action(32785))->geometry();
+    const QRect gap(QPoint(before.right() + 1, before.top()), QPoint(after.left() - 1, before.bottom()));
+    QVERIFY(gap.width() > 0);
+    // The toolbar's background may shade from top to bottom, never across.
+    for (int y = gap.top(); y <= gap.bottom(); ++y) {
+      const QRgb background = image.pixel(gap.left(), y);
+      for (int x = gap.left(); x <= gap.right(); ++x) QCOMPARE(image.pixel(x, y), background);
+    }
   }
 
   void StatusBarStartsReadyWithAFiftyOneCharacterPane() {
