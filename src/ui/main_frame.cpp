@@ -240,6 +240,13 @@ HelpWindow* CMainFrame::Help() {
     help_ = std::make_unique<HelpWindow>();
     help_->setAttribute(Qt::WA_QuitOnClose, false);
   }
+  // Above the main window when it is kept above all others, and on its screen
+  // within the usable area (a fixed size ran off small screens).
+  help_->KeepAbove(view_ && view_->AlwaysOnTop);
+  if (!help_->isVisible()) {
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (where) help_->setGeometry(HelpWindow::PlacementWithin(where->availableGeometry()));
+  }
   return help_.get();
 }
 

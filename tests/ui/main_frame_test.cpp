@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QMenu>
@@ -127,6 +128,35 @@ class MainFrameTest : public QObject {
     QCOMPARE(help->SearchResults()->item(0)->text(), QStringLiteral("General dialog settings"));
     help->ShowSearch(QStringLiteral("no such word anywhere"));
     QCOMPARE(help->SearchResults()->count(), 0);
+  }
+
+  // Regression: help opened behind the main window (kept above all others)
+  // and the sheet, ran off small screens, and a search opened again sent the
+  // typing to the topics list where the focus had last been.
+  void HelpOpensAboveOnScreenAndSearchTypesIntoTheWord() {
+    CMainFrame frame(1);
+    frame.show();
+    QVERIFY(frame.View()->AlwaysOnTop);
+    frame.Action(32798)->trigger();
+    HelpWindow* help = frame.Help();
+    QVERIFY(help->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(help->SearchDialog()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    help->SearchResults()->setFocus();
+    help->SearchDialog()->hide();
+    frame.Action(32798)->trigger();
+    for (char c : QByteArray("faces")) QTest::keyClick(help->SearchDialog()->windowHandle(), c);
+    QCOMPARE(help->SearchKey()->text(), QStringLiteral("faces"));
+
+    frame.Action(32786)->trigger();  // Always on Top off: help need not stay above
+    frame.Action(57666)->trigger();
+    QVERIFY(!help->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    for (const QRect screen : {QRect(0, 0, 640, 480), QRect(100, 30, 1920, 1050)}) {
+      const QRect placed = HelpWindow::PlacementWithin(screen);
+      QVERIFY(screen.contains(placed.adjusted(-32, -32, 32, 32)));
+      QVERIFY(placed.height() >= screen.height() / 2);
+    }
   }
 
   void AboutBoxNamesTheBuild() {
