@@ -149,10 +149,15 @@ bool CBrkDoc::ImportCommand() {
   ClearCancel();
   std::optional<std::string> path = platform_.ChooseOpenFile("Import", ImportPath);
   if (!path) return false;
+  return ImportFile(*path);
+}
 
+bool CBrkDoc::ImportFile(const std::string& path) {
+  if (Busy) return false;
+  ClearCancel();
   DeleteImportedObject();
   SetBusy(1, status::kReading);
-  ImportPath = *path;
+  ImportPath = path;
   ImportResult result = ImportObject(ImportPath);
   const bool ok = result.object != nullptr;
   if (ok) {

@@ -73,6 +73,9 @@ class CBrkDoc : public ProgressSink {
 
   // Commands.
   bool ImportCommand();  // true when an object was imported
+  // The Import command for a path already chosen (a dropped file, the
+  // program's argument): the same steps and messages; does nothing while busy.
+  bool ImportFile(const std::string& path);
   ExportOutcome ExportCommand();
   void EditOptions();
   void SortCommand(int descending, int axis);

@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -45,6 +48,15 @@ class BlankGapStyle : public QProxyStyle {
   }
 };
 
+// The first local file of a drag, or empty.
+QString DroppedFile(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls()) return {};
+  for (const QUrl& url : mime->urls()) {
+    if (url.isLocalFile()) return url.toLocalFile();
+  }
+  return {};
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(std::uint32_t seed, QWidget* parent) : QMainWindow(parent) {
@@ -52,6 +64,7 @@ CMainFrame::CMainFrame(std::uint32_t seed, QWidget* parent) : QMainWindow(parent
   doc_ = std::make_unique<CBrkDoc>(*platform_, seed);
   platform_->AttachDocument(doc_.get());
   setWindowIcon(ProgramIcon());
+  setAcceptDrops(true);
 
   createActions();
   createMenus();
@@ -257,7 +270,43 @@ void CMainFrame::OnCommand(int command_id) {
   // A greyed command never runs, whatever delivered it.
   if (is_document_command && !doc_->IsCommandAvailable(command_id)) return;
 
+  RunCommand([this, command_id] { Dispatch(command_id); });
+}
+
+void CMainFrame::RunCommand(const std::function<void()>& work) {
   ++commandDepth_;
+  work();
+  --commandDepth_;
+  UpdateCommandUI();
+  // A close asked for during the work (or by Exit) happens once nothing of
+  // the document is running any more.
+  if (closePending_ && commandDepth_ == 0 && !doc_->Busy) {
+    closePending_ = false;
+    close();
+  }
+}
+
+void CMainFrame::ImportPath(const QString& path) {
+  if (!doc_->IsCommandAvailable(cmd::kImport)) return;
+  RunCommand([this, &path] { doc_->ImportFile(path.toStdString()); });
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (doc_->IsCommandAvailable(cmd::kImport) && !DroppedFile(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+  }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty() || !doc_->IsCommandAvailable(cmd::kImport)) return;
+  event->acceptProposedAction();
+  // Once the drop is over: a message box inside it would hold the source
+  // application's drag.
+  QTimer::singleShot(0, this, [this, path] { ImportPath(path); });
+}
+
+void CMainFrame::Dispatch(int command_id) {
   switch (command_id) {
     case cmd::kImport: doc_->ImportCommand(); break;
     case cmd::kExport: doc_->ExportCommand(); break;
@@ -286,14 +335,6 @@ void CMainFrame::OnCommand(int command_id) {
       break;
     }
     default: break;
-  }
-  --commandDepth_;
-  UpdateCommandUI();
-  // A close asked for during the work (or by Exit) happens once nothing of
-  // the document is running any more.
-  if (closePending_ && commandDepth_ == 0 && !doc_->Busy) {
-    closePending_ = false;
-    close();
   }
 }
 

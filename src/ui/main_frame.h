@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -56,6 +57,9 @@ class CMainFrame : public QMainWindow {
   QAction* Action(int command_id) const;
   // Carries out a command as the menu, toolbar or a shortcut would.
   void OnCommand(int command_id);
+  // The Import command for a file given by a drop or on the command line;
+  // does nothing while Import is greyed.
+  void ImportPath(const QString& path);
   // Greys and checks the menu items and toolbar buttons for the current state.
   void UpdateCommandUI();
   // Whether a close was asked for while busy and waits for the work to end.
@@ -65,12 +69,18 @@ class CMainFrame : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void createActions();
   void createMenus();
   void createToolBar();
   void createStatusBar();
+  // Runs one command's work, then greys the commands and carries out a close
+  // asked for meanwhile.
+  void RunCommand(const std::function<void()>& work);
+  void Dispatch(int command_id);
   QAction* NewAction(int id, const char* text, const char* prompt, const char* shortcut = nullptr);
 
   // The platform is a child of this window, so Qt deletes it after the

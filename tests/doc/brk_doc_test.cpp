@@ -107,6 +107,18 @@ TEST_F(DocTest, CancelledImportKeepsTheObjectAndFailedImportDeletesIt) {
   EXPECT_EQ(doc.ImportPath, (dir.path() / "missing.cob").string());
 }
 
+TEST_F(DocTest, ImportOfAGivenPathAsksForNoFileAndIsRefusedWhileBusy) {
+  const std::filesystem::path path = dir.Write("a.cob", StripObjectText(4));
+  doc.Busy = 1;
+  EXPECT_FALSE(doc.ImportFile(path.string()));
+  EXPECT_EQ(doc.ImportedObject, nullptr);
+  doc.Busy = 0;
+  EXPECT_TRUE(doc.ImportFile(path.string()));
+  EXPECT_NE(doc.ImportedObject, nullptr);
+  EXPECT_TRUE(platform.dialog_titles.empty());
+  EXPECT_EQ(platform.titles, std::vector<std::string>{CBrkDoc::TitleFor(path.string())});
+}
+
 TEST_F(DocTest, ProgressBarGrowsWithTheWorkDone) {
   doc.SetBusy(1, status::kCalculating);
   doc.ShowProgress(0, 4, "");

@@ -1,6 +1,11 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>
@@ -12,6 +17,7 @@
 #include <QImage>
 #include <QToolBar>
 
+#include "cob/cob_file.h"
 #include "doc/brk_doc.h"
 #include "ui/about_box.h"
 #include "ui/brk_view.h"
@@ -206,6 +212,33 @@ class MainFrameTest : public QObject {
     QCOMPARE(pane_text.size(), 51);
     QCOMPARE(frame.Progress()->width(),
              frame.statusBar()->fontMetrics().horizontalAdvance(pane_text));
+  }
+
+  void DroppedFileIsImportedUnlessBusy() {
+    CMainFrame frame(1);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    const auto drop = [&frame](const QString& path) {
+      QMimeData mime;
+      mime.setUrls({QUrl::fromLocalFile(path)});
+      QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&frame, &enter);
+      QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&frame, &dropped);
+      uitest::Flush();
+      return enter.isAccepted();
+    };
+    const QString crate = uitest::ExampleFile("crate.cob");
+    frame.Doc().Busy = 1;
+    QVERIFY(!drop(crate));
+    QVERIFY(!frame.Doc().ImportedObject);
+    frame.Doc().Busy = 0;
+    QVERIFY(drop(crate));
+    QCOMPARE(frame.windowTitle(), QStringLiteral("crate.cob - Burstkin for Windows"));
+    QVERIFY(dialogs.titles.empty());  // no file dialog for a dropped file
+    QVERIFY(frame.Action(32773)->isEnabled());
+    drop(crate + QStringLiteral(".missing"));
+    QCOMPARE(dialogs.messages, std::vector<std::string>{std::string(messages::kCouldNotOpen)});
   }
 
   void CommandsFollowTheDocumentBeforeAndAfterImports() {
