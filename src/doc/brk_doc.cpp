@@ -1,13 +1,16 @@
 #include "doc/brk_doc.h"
 
 #include <filesystem>
+#include <sstream>
 #include <system_error>
 #include <vector>
 
 #include "cob/cob_file.h"
+#include "cob/cob_writer.h"
 #include "cob/group.h"
 #include "doc/platform.h"
 #include "engine/explosion.h"
+#include "model/chunk_id.h"
 #include "engine/face_order.h"
 #include "engine/particles.h"
 
@@ -112,6 +115,7 @@ bool CBrkDoc::IsCommandAvailable(int command_id) const {
       return idle;
     case cmd::kExport:
     case cmd::kExplosionOptions:
+    case cmd::kPreview:
       return idle && loaded;
     case cmd::kSortTopToBottom:
     case cmd::kSortBottomToTop:
@@ -247,46 +251,60 @@ ExportOutcome CBrkDoc::ExportCommand() {
   return outcome;
 }
 
-ExportOutcome CBrkDoc::ExplodeAndWrite() {
-  const MotionInputs in{Motion, Options, Random};
-  GroupResult exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
-  if (exploded.outcome == RunOutcome::Cancelled) return ExportOutcome::CancelledExplosion;
-  if (exploded.outcome != RunOutcome::Done || !exploded.group) {
+CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
+  Explosion result;
+  result.exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
+  if (result.exploded.outcome == RunOutcome::Cancelled) {
+    result.outcome = ExportOutcome::CancelledExplosion;
+    return result;
+  }
+  if (result.exploded.outcome != RunOutcome::Done || !result.exploded.group) {
     platform_.ShowMessage(kCouldNotExplode);
-    return ExportOutcome::Failed;
+    result.outcome = ExportOutcome::Failed;
+    return result;
   }
 
-  GroupResult particles;
-  particles.outcome = RunOutcome::Done;  // none asked for
+  result.particles.outcome = RunOutcome::Done;  // none asked for
   if (ActiveOutputMode > 0 && CurrentParticle != nullptr) {
     std::vector<const CPolyChunk*> templates;
     templates.reserve(ParticleObjects.size());
     for (const auto& object : ParticleObjects) templates.push_back(object.get());
     const ParticleInputs particle_inputs{*ImportedObject, *CurrentParticle, templates,
                                          ActiveOutputMode, ActiveGlobalScale};
-    particles = ExplodeParticles(particle_inputs, *exploded.group, in, *this);
+    result.particles = ExplodeParticles(particle_inputs, *result.exploded.group, in, *this);
     // A cancelled or failed particle step writes nothing, like the explosion
     // itself: a file without the particles the user asked for would pass a
     // partial result off as the whole.
-    if (particles.outcome == RunOutcome::Cancelled) return ExportOutcome::CancelledExplosion;
-    if (particles.outcome != RunOutcome::Done || !particles.group) {
+    if (result.particles.outcome == RunOutcome::Cancelled) {
+      result.outcome = ExportOutcome::CancelledExplosion;
+      return result;
+    }
+    if (result.particles.outcome != RunOutcome::Done || !result.particles.group) {
       platform_.ShowMessage(kCouldNotExplodeParticles);
-      return ExportOutcome::Failed;
+      result.outcome = ExportOutcome::Failed;
+      return result;
     }
   }
 
-  std::vector<const CCobBase*> objects;
-  if (ActiveOutputMode != 2) objects.push_back(exploded.group.get());
-  if (ActiveOutputMode > 0 && particles.group) objects.push_back(particles.group.get());
-  if (ActiveOutputMode == 2 && !particles.group) {
+  if (ActiveOutputMode != 2) result.objects.push_back(result.exploded.group.get());
+  if (ActiveOutputMode > 0 && result.particles.group) {
+    result.objects.push_back(result.particles.group.get());
+  }
+  if (ActiveOutputMode == 2 && !result.particles.group) {
     // "Particles only" with no particle object loaded: there is nothing to
     // write, and an empty file would look like a result.
     platform_.ShowMessage(kNoParticlesToWrite);
-    return ExportOutcome::Failed;
+    result.outcome = ExportOutcome::Failed;
   }
+  return result;
+}
+
+ExportOutcome CBrkDoc::ExplodeAndWrite() {
+  const Explosion explosion = Explode(MotionInputs{Motion, Options, Random});
+  if (explosion.outcome != ExportOutcome::Written) return explosion.outcome;
 
   SetBusy(1, status::kWriting);
-  const ExportResult written = ExportObjects(ExportPath, objects, *this);
+  const ExportResult written = ExportObjects(ExportPath, explosion.objects, *this);
   if (!written.ok) {
     // A file cut short by a failed write must not be taken for a result.
     // Only a regular file is removed: the path may name a device.
@@ -299,6 +317,35 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
     return ExportOutcome::Failed;
   }
   return written.cancelled ? ExportOutcome::CancelledWhileWriting : ExportOutcome::Written;
+}
+
+std::optional<std::string> CBrkDoc::PreviewCommand() {
+  if (Busy || !ImportedObject) return std::nullopt;
+  // Everything an explosion draws from or moves is copied or put back, so
+  // the export after a preview is the one the preview showed.
+  struct KeepIdCounter {
+    std::int32_t saved = ChunkIdCounter::Current();
+    ~KeepIdCounter() { ChunkIdCounter::Reset(saved); }
+  } keep_ids;
+  MotionContext motion = Motion;
+  CRandom random = Random;
+
+  SetBusy(1, status::kCalculating);
+  std::optional<std::string> text;
+  const Explosion explosion = Explode(MotionInputs{motion, Options, random});
+  if (explosion.outcome == ExportOutcome::Written) {
+    std::ostringstream out;
+    ExportResult written;
+    {
+      CobWriter writer(out);
+      written = WriteObjects(writer, explosion.objects, *this);
+    }
+    if (written.ok && !written.cancelled) text = out.str();
+  }
+  if (!text && CancelRequested()) statusNote_ = kPreviewCancelled;
+  SetBusy(0, status::kReady);
+  ClearCancel();
+  return text;
 }
 
 void CBrkDoc::SortCommand(int descending, int axis) {

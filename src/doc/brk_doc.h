@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cob/poly_chunk.h"
+#include "engine/explosion.h"
 #include "engine/explosion_options.h"
 #include "engine/motion.h"
 #include "model/progress.h"
@@ -25,6 +27,7 @@ inline constexpr std::string_view kNoParticlesToWrite =
 // run starts: the user must know whether the file on disk is whole.
 inline constexpr std::string_view kExportCutShort = "Export cancelled: the file was cut short.";
 inline constexpr std::string_view kExportNothingWritten = "Export cancelled: nothing was written.";
+inline constexpr std::string_view kPreviewCancelled = "Preview cancelled.";
 
 // Command ids, as the menu and toolbar use them.
 namespace cmd {
@@ -41,6 +44,7 @@ inline constexpr int kShuffleMinimum = 32781;
 inline constexpr int kShuffleMedium = 32782;
 inline constexpr int kShuffleMaximum = 32783;
 inline constexpr int kExplosionOptions = 32785;
+inline constexpr int kPreview = 32800;
 }  // namespace cmd
 
 // Status codes of the run state.
@@ -77,6 +81,11 @@ class CBrkDoc : public ProgressSink {
   // program's argument): the same steps and messages; does nothing while busy.
   bool ImportFile(const std::string& path);
   ExportOutcome ExportCommand();
+  // Explodes the object as Export would now and returns the text Export would
+  // write, without touching the disk, the random generator or the chunk ids:
+  // an Export that follows writes exactly what was previewed. nullopt when it
+  // cannot run, fails (its message shown) or is cancelled.
+  std::optional<std::string> PreviewCommand();
   void EditOptions();
   void SortCommand(int descending, int axis);
   void ShuffleCommand(int level);
@@ -128,6 +137,15 @@ class CBrkDoc : public ProgressSink {
   std::string ExportPath = "*.cob";
 
  private:
+  // The groups an export writes, exploded with `in`. Unless `outcome` is
+  // Written, nothing is to be written (a failure's message is shown).
+  struct Explosion {
+    ExportOutcome outcome = ExportOutcome::Written;
+    GroupResult exploded;
+    GroupResult particles;
+    std::vector<const CCobBase*> objects;
+  };
+  Explosion Explode(const MotionInputs& in);
   // Export steps 4 to 6 once the file is chosen and the run is busy.
   ExportOutcome ExplodeAndWrite();
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cob/cob_file.h"
+#include "model/chunk_id.h"
 #include "support/chunk_text.h"
 #include "support/fake_platform.h"
 #include "support/sample_objects.h"
@@ -369,6 +370,42 @@ TEST_F(ExportTest, EscapeWhileWritingEndsTheFileWithItsEndLine) {
   EXPECT_EQ(CountOf(text, "PolH V"), 1);
   EXPECT_EQ(CountOf(text, "Name Burstkin\r\n"), 1);
   EXPECT_FALSE(doc.CancelRequested());
+}
+
+// A preview draws from a copy of the random state and puts the chunk ids
+// back, so the export after it writes what it showed, byte for byte, and the
+// same as an export with no preview before it.
+TEST_F(ExportTest, PreviewShowsWhatTheNextExportWritesAndChangesNothing) {
+  const std::filesystem::path particle = dir.Write("p.cob", StripObjectText(2));
+  const auto run = [&](bool preview_first, const std::filesystem::path& output) {
+    ChunkIdCounter::Reset();
+    FakePlatform fresh_platform;
+    CBrkDoc fresh{fresh_platform, 777u};
+    EXPECT_TRUE(fresh.ImportFile((dir.path() / "in.cob").string()));
+    fresh.Options = doc.Options;
+    fresh.LoadParticleFiles({particle.string()}, 1);
+    fresh.ActiveOutputMode = 1;
+    std::optional<std::string> previewed;
+    if (preview_first) previewed = fresh.PreviewCommand();
+    fresh_platform.save_answers.push_back(output.string());
+    EXPECT_EQ(fresh.ExportCommand(), ExportOutcome::Written);
+    return previewed;
+  };
+  const std::optional<std::string> previewed = run(true, dir.path() / "after_preview.cob");
+  run(false, dir.path() / "export_only.cob");
+  ASSERT_TRUE(previewed.has_value());
+  const std::string written = ReadFileBytes(dir.path() / "after_preview.cob");
+  EXPECT_EQ(CountOf(written, "Name BurstkinParticles\r\n"), 1);
+  EXPECT_EQ(*previewed, written);
+  EXPECT_EQ(written, ReadFileBytes(dir.path() / "export_only.cob"));
+}
+
+TEST_F(ExportTest, CancelledPreviewGivesNothingAndSaysSo) {
+  platform.escape_on_pumps = {1};
+  EXPECT_FALSE(doc.PreviewCommand().has_value());
+  EXPECT_FALSE(doc.CancelRequested());
+  EXPECT_EQ(platform.status_texts.back(), kPreviewCancelled);
+  EXPECT_EQ(doc.Busy, 0);
 }
 
 TEST_F(ExportTest, UnwritableOutputIsReported) {
