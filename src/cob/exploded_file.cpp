@@ -262,7 +262,8 @@ class Parser {
     static constexpr std::string_view kShading[] = {"mat#", "shader:", "rgb", "alpha"};
     static constexpr std::string_view kKnown[] = {
         "environment:", "flags",     "texture:",   "offset",     "bump:",  "granite:",
-        "marble:",      "wood:",     "springrgba", "stonergba",  "rgba",   "amount",
+        "marble:",      "wood:",     "springrgba", "stonergba",  "rgba1",  "rgba3",
+        "amount1",
         "sharpness",    "turbulence", "ldratio",   "center",     "grain",  "scale"};
     LineReader ahead = in_;
     std::size_t index = 0;

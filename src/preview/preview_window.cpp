@@ -226,14 +226,21 @@ void PreviewWindow::createStatusBar() {
 int PreviewWindow::lastFrame() const { return scene_ ? std::max(0, scene_->LastFrame()) : 0; }
 
 bool PreviewWindow::loadFile(const QString& path, QString& error) {
-  SceneLoadResult loaded = LoadPreviewScene(path.toStdString());
+  return adoptScene(LoadPreviewScene(path.toStdString()), QFileInfo(path).fileName(), error);
+}
+
+bool PreviewWindow::loadText(const std::string& text, const QString& name, QString& error) {
+  return adoptScene(LoadPreviewSceneFromText(text), name, error);
+}
+
+bool PreviewWindow::adoptScene(SceneLoadResult loaded, const QString& name, QString& error) {
   if (!loaded.scene) {
     error = QString::fromStdString(loaded.error);
     return false;
   }
   pause();
   scene_ = std::shared_ptr<const PreviewScene>(std::move(loaded.scene));
-  fileName_ = QFileInfo(path).fileName();
+  fileName_ = name;
   setWindowTitle(QStringLiteral("%1 - %2").arg(fileName_, kTitle));
   viewport_->setHint({});
   frame_ = 0;

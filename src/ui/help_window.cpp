@@ -132,14 +132,17 @@ void HelpWindow::ShowSearch(const QString& key) {
   keyEdit_->selectAll();
 }
 
+void KeepWindowAbove(QWidget& window, bool above) {
+  if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == above) return;
+  // Changing the flag hides a shown window.
+  const bool visible = window.isVisible();
+  window.setWindowFlag(Qt::WindowStaysOnTopHint, above);
+  if (visible) window.show();
+}
+
 void HelpWindow::KeepAbove(bool above) {
-  for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(search_)}) {
-    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == above) continue;
-    // Changing the flag hides a shown window: show it again where it was.
-    const bool visible = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, above);
-    if (visible) window->show();
-  }
+  KeepWindowAbove(*this, above);
+  KeepWindowAbove(*search_, above);
 }
 
 QRect HelpWindow::PlacementWithin(const QRect& available) {

@@ -24,6 +24,10 @@ QList<HelpSection> SplitHelpSections(const QString& html);
 // case), headings that match first; an empty key matches every section.
 QList<HelpSection> SearchHelp(const QList<HelpSection>& sections, const QString& key);
 
+// Keeps a top-level window above all others or lets it go, showing it again
+// where it was when the change hid it.
+void KeepWindowAbove(QWidget& window, bool above);
+
 // The program's manual in a browser window, with its keyword search.
 class HelpWindow : public QWidget {
   Q_OBJECT

@@ -19,6 +19,7 @@
 #include "doc/brk_doc.h"
 #include "ui/about_box.h"
 #include "ui/brk_view.h"
+#include "preview/preview_window.h"
 #include "ui/help_window.h"
 #include "ui/qt_platform.h"
 #include "ui/toolbar_images.h"
@@ -33,7 +34,7 @@ constexpr int kDocumentCommands[] = {
     cmd::kSortTopToBottom, cmd::kSortBottomToTop,  cmd::kSortLeftToRight,
     cmd::kSortRightToLeft, cmd::kSortFrontToBack,  cmd::kSortBackToFront,
     cmd::kShuffleMinimum,  cmd::kShuffleMedium,    cmd::kShuffleMaximum,
-    cmd::kExplosionOptions};
+    cmd::kExplosionOptions, cmd::kPreview};
 
 constexpr int kRefreshMilliseconds = 250;
 
@@ -97,6 +98,7 @@ CMainFrame::~CMainFrame() {
   platform_->AttachDocument(nullptr);
   doc_.reset();
   help_.reset();
+  preview_.reset();
 }
 
 QAction* CMainFrame::NewAction(int id, const char* text, const char* prompt,
@@ -126,6 +128,8 @@ void CMainFrame::createActions() {
   NewAction(cmd::kShuffleMedium, "Me&dium", "Shuffles face ordering");
   NewAction(cmd::kShuffleMaximum, "Ma&ximum", "Shuffles face ordering");
   NewAction(cmd::kExplosionOptions, "&Explosion Options...", "Set various explosion options");
+  NewAction(cmd::kPreview, "&Preview Explosion...\tCtrl+P",
+            "Play the explosion the current options make, before exporting it", "Ctrl+P");
 
   NewAction(shellcmd::kToolbar, "&Toolbar", "Show or hide the toolbar")->setCheckable(true);
   NewAction(shellcmd::kStatusBar, "&Status Bar", "Show or hide the status bar")->setCheckable(true);
@@ -142,6 +146,7 @@ void CMainFrame::createActions() {
   Action(cmd::kImport)->setIcon(DrawToolbarImage(ToolbarImage::Import));
   Action(cmd::kExport)->setIcon(DrawToolbarImage(ToolbarImage::Export));
   Action(cmd::kExplosionOptions)->setIcon(DrawToolbarImage(ToolbarImage::Options));
+  Action(cmd::kPreview)->setIcon(DrawToolbarImage(ToolbarImage::Preview));
   Action(shellcmd::kNormalLayout)->setIcon(DrawToolbarImage(ToolbarImage::NormalLayout));
   Action(shellcmd::kMinimalLayout)->setIcon(DrawToolbarImage(ToolbarImage::MinimalLayout));
   Action(shellcmd::kHelpContents)->setIcon(DrawToolbarImage(ToolbarImage::HelpContents));
@@ -166,6 +171,7 @@ void CMainFrame::createMenus() {
   }
   options->addSeparator();
   options->addAction(Action(cmd::kExplosionOptions));
+  options->addAction(Action(cmd::kPreview));
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->addAction(Action(shellcmd::kToolbar));
@@ -206,6 +212,8 @@ void CMainFrame::createToolBar() {
   toolBar_->addAction(Action(cmd::kExport));
   gaps(4);
   toolBar_->addAction(Action(cmd::kExplosionOptions));
+  gaps(1);
+  toolBar_->addAction(Action(cmd::kPreview));
   gaps(4);
   toolBar_->addAction(Action(shellcmd::kNormalLayout));
   gaps(1);
@@ -306,6 +314,27 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   QTimer::singleShot(0, this, [this, path] { ImportPath(path); });
 }
 
+void CMainFrame::RunPreview() {
+  const std::optional<std::string> text = doc_->PreviewCommand();
+  if (!text) return;
+  if (!preview_) {
+    preview_ = std::make_unique<PreviewWindow>();
+    preview_->setAttribute(Qt::WA_QuitOnClose, false);
+    preview_->resize(640, 480);
+  }
+  // Above the main window when it is kept above all others, as help is.
+  KeepWindowAbove(*preview_, view_->AlwaysOnTop);
+  QString error;
+  if (!preview_->loadText(*text, QStringLiteral("Preview"), error)) {
+    platform_->ShowMessage(error.toStdString());
+    return;
+  }
+  preview_->show();
+  preview_->raise();
+  preview_->activateWindow();
+  preview_->play();
+}
+
 void CMainFrame::Dispatch(int command_id) {
   switch (command_id) {
     case cmd::kImport: doc_->ImportCommand(); break;
@@ -321,6 +350,7 @@ void CMainFrame::Dispatch(int command_id) {
     case cmd::kShuffleMedium: doc_->ShuffleCommand(1); break;
     case cmd::kShuffleMaximum: doc_->ShuffleCommand(2); break;
     case cmd::kExplosionOptions: doc_->EditOptions(); break;
+    case cmd::kPreview: RunPreview(); break;
     case shellcmd::kToolbar: toolBar_->setVisible(toolBar_->isHidden()); break;
     case shellcmd::kStatusBar: statusBar()->setVisible(statusBar()->isHidden()); break;
     case shellcmd::kNormalLayout: view_->UseNormalLayout(); break;

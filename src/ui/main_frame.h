@@ -18,6 +18,7 @@ namespace bk {
 class CBrkDoc;
 class CBrkView;
 class HelpWindow;
+class PreviewWindow;
 class ProgressPane;
 class QtPlatform;
 
@@ -52,6 +53,7 @@ class CMainFrame : public QMainWindow {
   ProgressPane* Progress() const { return progressPane_; }
   QLabel* MessagePane() const { return messagePane_; }
   HelpWindow* Help();  // created on first use
+  PreviewWindow* Preview() const { return preview_.get(); }  // null until a preview ran
 
   // The action of a command id (the first, for ids that appear once).
   QAction* Action(int command_id) const;
@@ -81,6 +83,7 @@ class CMainFrame : public QMainWindow {
   // asked for meanwhile.
   void RunCommand(const std::function<void()>& work);
   void Dispatch(int command_id);
+  void RunPreview();
   QAction* NewAction(int id, const char* text, const char* prompt, const char* shortcut = nullptr);
 
   // The platform is a child of this window, so Qt deletes it after the
@@ -92,6 +95,7 @@ class CMainFrame : public QMainWindow {
   QLabel* messagePane_ = nullptr;
   ProgressPane* progressPane_ = nullptr;
   std::unique_ptr<HelpWindow> help_;
+  std::unique_ptr<PreviewWindow> preview_;
   QTimer* updateTimer_ = nullptr;
   std::map<int, QAction*> actions_;
   bool closePending_ = false;

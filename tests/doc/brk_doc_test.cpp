@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cob/cob_file.h"
+#include "cob/exploded_file.h"
 #include "model/chunk_id.h"
 #include "support/chunk_text.h"
 #include "support/fake_platform.h"
@@ -398,6 +399,17 @@ TEST_F(ExportTest, PreviewShowsWhatTheNextExportWritesAndChangesNothing) {
   EXPECT_EQ(CountOf(written, "Name BurstkinParticles\r\n"), 1);
   EXPECT_EQ(*previewed, written);
   EXPECT_EQ(written, ReadFileBytes(dir.path() / "export_only.cob"));
+}
+
+// Regression: the granite lines ("rgba1 ...", "amount1 ...") were refused by
+// the reader of exploded files, so such an explosion could not be previewed.
+TEST_F(DocTest, PreviewOfAnObjectWithProceduralMaterialsReadsBack) {
+  ASSERT_TRUE(doc.ImportFile(std::string(BURSTKIN_EXAMPLES_DIR) + "/crate.cob"));
+  const std::optional<std::string> text = doc.PreviewCommand();
+  ASSERT_TRUE(text.has_value());
+  ASSERT_NE(text->find("granite:"), std::string::npos);
+  const ExplodedReadResult read = ReadExplodedFile(*text);
+  EXPECT_TRUE(read.ok) << read.error;
 }
 
 TEST_F(ExportTest, CancelledPreviewGivesNothingAndSaysSo) {

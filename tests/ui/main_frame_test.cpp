@@ -55,6 +55,8 @@ const Item kMenuTable[] = {
     {"&Options/Shuffle &Faces/Ma&ximum", 32783, "Shuffles face ordering", ""},
     {"&Options/-", 0, "", ""},
     {"&Options/&Explosion Options...", 32785, "Set various explosion options", ""},
+    {"&Options/&Preview Explosion...\tCtrl+P", 32800,
+     "Play the explosion the current options make, before exporting it", "Ctrl+P"},
     {"&View/&Toolbar", 59392, "Show or hide the toolbar", ""},
     {"&View/&Status Bar", 59393, "Show or hide the status bar", ""},
     {"&View/-", 0, "", ""},
@@ -173,14 +175,14 @@ class MainFrameTest : public QObject {
     QCOMPARE(line->text(), QStringLiteral("Burstkin for Windows v1.36c, Win32 build"));
   }
 
-  void ToolbarHasSixButtonsAndFourteenGaps() {
+  void ToolbarHasSevenButtonsAndFifteenGaps() {
     CMainFrame frame(1);
     const QList<QAction*> entries = frame.ToolBar()->actions();
-    QCOMPARE(entries.size(), 20);
+    QCOMPARE(entries.size(), 22);
     QList<int> layout;  // command id, or 0 for a gap
     for (QAction* a : entries) layout << (a->isSeparator() ? 0 : a->data().toInt());
-    const QList<int> want = {32771, 0, 32773, 0, 0, 0, 0, 32785, 0, 0,
-                             0,     0, 32791, 0, 32792, 0, 0, 0, 0, 57666};
+    const QList<int> want = {32771, 0, 32773, 0, 0,     0, 0, 32785, 0, 32800, 0,
+                             0,     0, 0,     32791, 0, 32792, 0, 0, 0, 0,     57666};
     QCOMPARE(layout, want);
     QVERIFY(!frame.ToolBar()->isMovable());
     QCOMPARE(frame.ToolBar()->height(), 31);
