@@ -8,6 +8,7 @@ BURSTKIN_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  desktop-file-utils
   nodejs
 )
 

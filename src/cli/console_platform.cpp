@@ -68,6 +68,10 @@ std::optional<std::string> ConsolePlatform::ChooseSaveFile(std::string_view, std
 
 void ConsolePlatform::SetStatusText(std::string_view text) {
   status_ = text;
+  constexpr std::string_view kWindowKey = "press Esc";
+  if (const std::size_t at = status_.find(kWindowKey); at != std::string::npos) {
+    status_.replace(at, kWindowKey.size(), "press Ctrl+C");
+  }
   if (showProgress_) Draw();
 }
 

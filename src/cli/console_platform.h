@@ -29,6 +29,8 @@ class ConsolePlatform : public Platform {
   static bool Interrupted();
   // Erases the progress line, if one is shown.
   void ClearProgressLine();
+  // The stage message as the progress line shows it.
+  const std::string& StatusText() const { return status_; }
 
   void ShowMessage(std::string_view text) override;
   // There is no one to ask: every question is answered No.
@@ -43,6 +45,8 @@ class ConsolePlatform : public Platform {
   void SetWaitCursor(bool) override {}
   void SetTitle(std::string_view) override {}
   void EnableToolbar(bool) override {}
+  // Names Ctrl+C where the document's message names Escape, the key of the
+  // window program, which a terminal never delivers.
   void SetStatusText(std::string_view text) override;
   bool StatusBarVisible() const override { return showProgress_; }
   PaneRect ProgressPaneRect() const override;

@@ -1,13 +1,16 @@
 #include "doc/brk_doc.h"
 
 #include <filesystem>
+#include <sstream>
 #include <system_error>
 #include <vector>
 
 #include "cob/cob_file.h"
+#include "cob/cob_writer.h"
 #include "cob/group.h"
 #include "doc/platform.h"
 #include "engine/explosion.h"
+#include "model/chunk_id.h"
 #include "engine/face_order.h"
 #include "engine/particles.h"
 
@@ -53,12 +56,25 @@ std::string CBrkDoc::TitleFor(std::string_view path) {
 // ---- Run state, progress and cancellation ----
 
 void CBrkDoc::SetBusy(int busy, int status_code) {
+  const bool stage_changed = busy != Busy || status_code != StatusCode;
+  if (busy) statusNote_ = {};
   Busy = busy;
   StatusCode = status_code;
   platform_.EnableToolbar(busy == 0);
+  if (!stage_changed) return;
+  // A stage's first progress report may come only once much of it has run (or
+  // never, when a run is cancelled), and a bar left from the stage before
+  // would read as this one's: while writing, a user seeing "Calculating" and a
+  // full bar would press Escape believing nothing is on disk yet.
+  ProgressCallCount = 0;
+  platform_.RepaintStatusBar();
+  ShowStatusText();
 }
 
-void CBrkDoc::ShowStatusText() { platform_.SetStatusText(StatusMessage(StatusCode)); }
+void CBrkDoc::ShowStatusText() {
+  platform_.SetStatusText(Busy == 0 && !statusNote_.empty() ? statusNote_
+                                                            : StatusMessage(StatusCode));
+}
 
 void CBrkDoc::ShowProgress(int done, int total, std::string_view /*text*/) {
   ++ProgressCallCount;
@@ -100,6 +116,7 @@ bool CBrkDoc::IsCommandAvailable(int command_id) const {
       return idle;
     case cmd::kExport:
     case cmd::kExplosionOptions:
+    case cmd::kPreview:
       return idle && loaded;
     case cmd::kSortTopToBottom:
     case cmd::kSortBottomToTop:
@@ -141,10 +158,15 @@ bool CBrkDoc::ImportCommand() {
   ClearCancel();
   std::optional<std::string> path = platform_.ChooseOpenFile("Import", ImportPath);
   if (!path) return false;
+  return ImportFile(*path);
+}
 
+bool CBrkDoc::ImportFile(const std::string& path) {
+  if (Busy) return false;
+  ClearCancel();
   DeleteImportedObject();
   SetBusy(1, status::kReading);
-  ImportPath = *path;
+  ImportPath = path;
   MeshImportResult result = ImportAnyObject(ImportPath, ImportSettings);
   const bool ok = result.object != nullptr;
   if (ok) {
@@ -227,6 +249,8 @@ ExportOutcome CBrkDoc::ExportCommand() {
   SetBusy(1, status::kCalculating);
   ExportPath = *path;
   const ExportOutcome outcome = ExplodeAndWrite();
+  if (outcome == ExportOutcome::CancelledWhileWriting) statusNote_ = kExportCutShort;
+  if (outcome == ExportOutcome::CancelledExplosion) statusNote_ = kExportNothingWritten;
   platform_.Beep();
   SetBusy(0, status::kReady);
   ClearCancel();
@@ -234,46 +258,60 @@ ExportOutcome CBrkDoc::ExportCommand() {
   return outcome;
 }
 
-ExportOutcome CBrkDoc::ExplodeAndWrite() {
-  const MotionInputs in{Motion, Options, Random};
-  GroupResult exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
-  if (exploded.outcome == RunOutcome::Cancelled) return ExportOutcome::CancelledExplosion;
-  if (exploded.outcome != RunOutcome::Done || !exploded.group) {
+CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
+  Explosion result;
+  result.exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
+  if (result.exploded.outcome == RunOutcome::Cancelled) {
+    result.outcome = ExportOutcome::CancelledExplosion;
+    return result;
+  }
+  if (result.exploded.outcome != RunOutcome::Done || !result.exploded.group) {
     platform_.ShowMessage(kCouldNotExplode);
-    return ExportOutcome::Failed;
+    result.outcome = ExportOutcome::Failed;
+    return result;
   }
 
-  GroupResult particles;
-  particles.outcome = RunOutcome::Done;  // none asked for
+  result.particles.outcome = RunOutcome::Done;  // none asked for
   if (ActiveOutputMode > 0 && CurrentParticle != nullptr) {
     std::vector<const CPolyChunk*> templates;
     templates.reserve(ParticleObjects.size());
     for (const auto& object : ParticleObjects) templates.push_back(object.get());
     const ParticleInputs particle_inputs{*ImportedObject, *CurrentParticle, templates,
                                          ActiveOutputMode, ActiveGlobalScale};
-    particles = ExplodeParticles(particle_inputs, *exploded.group, in, *this);
+    result.particles = ExplodeParticles(particle_inputs, *result.exploded.group, in, *this);
     // A cancelled or failed particle step writes nothing, like the explosion
     // itself: a file without the particles the user asked for would pass a
     // partial result off as the whole.
-    if (particles.outcome == RunOutcome::Cancelled) return ExportOutcome::CancelledExplosion;
-    if (particles.outcome != RunOutcome::Done || !particles.group) {
+    if (result.particles.outcome == RunOutcome::Cancelled) {
+      result.outcome = ExportOutcome::CancelledExplosion;
+      return result;
+    }
+    if (result.particles.outcome != RunOutcome::Done || !result.particles.group) {
       platform_.ShowMessage(kCouldNotExplodeParticles);
-      return ExportOutcome::Failed;
+      result.outcome = ExportOutcome::Failed;
+      return result;
     }
   }
 
-  std::vector<const CCobBase*> objects;
-  if (ActiveOutputMode != 2) objects.push_back(exploded.group.get());
-  if (ActiveOutputMode > 0 && particles.group) objects.push_back(particles.group.get());
-  if (ActiveOutputMode == 2 && !particles.group) {
+  if (ActiveOutputMode != 2) result.objects.push_back(result.exploded.group.get());
+  if (ActiveOutputMode > 0 && result.particles.group) {
+    result.objects.push_back(result.particles.group.get());
+  }
+  if (ActiveOutputMode == 2 && !result.particles.group) {
     // "Particles only" with no particle object loaded: there is nothing to
     // write, and an empty file would look like a result.
     platform_.ShowMessage(kNoParticlesToWrite);
-    return ExportOutcome::Failed;
+    result.outcome = ExportOutcome::Failed;
   }
+  return result;
+}
+
+ExportOutcome CBrkDoc::ExplodeAndWrite() {
+  const Explosion explosion = Explode(MotionInputs{Motion, Options, Random});
+  if (explosion.outcome != ExportOutcome::Written) return explosion.outcome;
 
   SetBusy(1, status::kWriting);
-  const ExportResult written = ExportObjects(ExportPath, objects, *this);
+  const ExportResult written = ExportObjects(ExportPath, explosion.objects, *this);
   if (!written.ok) {
     // A file cut short by a failed write must not be taken for a result.
     // Only a regular file is removed: the path may name a device.
@@ -302,6 +340,35 @@ bool CBrkDoc::WriteTextureImages() {
   if (failed.empty()) return true;
   platform_.ShowMessage(std::string(kCouldNotWriteImage) + failed + ".");
   return false;
+}
+
+std::optional<std::string> CBrkDoc::PreviewCommand() {
+  if (Busy || !ImportedObject) return std::nullopt;
+  // Everything an explosion draws from or moves is copied or put back, so
+  // the export after a preview is the one the preview showed.
+  struct KeepIdCounter {
+    std::int32_t saved = ChunkIdCounter::Current();
+    ~KeepIdCounter() { ChunkIdCounter::Reset(saved); }
+  } keep_ids;
+  MotionContext motion = Motion;
+  CRandom random = Random;
+
+  SetBusy(1, status::kCalculating);
+  std::optional<std::string> text;
+  const Explosion explosion = Explode(MotionInputs{motion, Options, random});
+  if (explosion.outcome == ExportOutcome::Written) {
+    std::ostringstream out;
+    ExportResult written;
+    {
+      CobWriter writer(out);
+      written = WriteObjects(writer, explosion.objects, *this);
+    }
+    if (written.ok && !written.cancelled) text = out.str();
+  }
+  if (!text && CancelRequested()) statusNote_ = kPreviewCancelled;
+  SetBusy(0, status::kReady);
+  ClearCancel();
+  return text;
 }
 
 void CBrkDoc::SortCommand(int descending, int axis) {

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cob/poly_chunk.h"
+#include "engine/explosion.h"
 #include "engine/explosion_options.h"
 #include "engine/motion.h"
 #include "formats/mesh_import.h"
@@ -21,6 +23,12 @@ class Platform;
 // nothing is written then.
 inline constexpr std::string_view kNoParticlesToWrite =
     "There are no particles to write: load a particle object or choose another output option.";
+
+// What the status bar says after an export stopped by the user, until the next
+// run starts: the user must know whether the file on disk is whole.
+inline constexpr std::string_view kExportCutShort = "Export cancelled: the file was cut short.";
+inline constexpr std::string_view kExportNothingWritten = "Export cancelled: nothing was written.";
+inline constexpr std::string_view kPreviewCancelled = "Preview cancelled.";
 
 // Command ids, as the menu and toolbar use them.
 namespace cmd {
@@ -37,6 +45,7 @@ inline constexpr int kShuffleMinimum = 32781;
 inline constexpr int kShuffleMedium = 32782;
 inline constexpr int kShuffleMaximum = 32783;
 inline constexpr int kExplosionOptions = 32785;
+inline constexpr int kPreview = 32800;
 }  // namespace cmd
 
 // Status codes of the run state.
@@ -69,7 +78,15 @@ class CBrkDoc : public ProgressSink {
 
   // Commands.
   bool ImportCommand();  // true when an object was imported
+  // The Import command for a path already chosen (a dropped file, the
+  // program's argument): the same steps and messages; does nothing while busy.
+  bool ImportFile(const std::string& path);
   ExportOutcome ExportCommand();
+  // Explodes the object as Export would now and returns the text Export would
+  // write, without touching the disk, the random generator or the chunk ids:
+  // an Export that follows writes exactly what was previewed. nullopt when it
+  // cannot run, fails (its message shown) or is cancelled.
+  std::optional<std::string> PreviewCommand();
   void EditOptions();
   void SortCommand(int descending, int axis);
   void ShuffleCommand(int level);
@@ -90,7 +107,10 @@ class CBrkDoc : public ProgressSink {
   bool IsCommandAvailable(int command_id) const;
 
   // Run state, progress and cancellation.
+  // A change of stage (or the end of a run) clears the bar and shows the new
+  // stage's message at once; starting a run forgets the last run's note.
   void SetBusy(int busy, int status_code);
+  // The message for StatusCode, or when idle the note the last export left.
   void ShowStatusText();
   void ShowProgress(int done, int total, std::string_view text) override;
   bool CancelRequested() const override { return cancelRequested_ != 0; }
@@ -125,6 +145,15 @@ class CBrkDoc : public ProgressSink {
   std::vector<EmbeddedImage> ParticleImages;
 
  private:
+  // The groups an export writes, exploded with `in`. Unless `outcome` is
+  // Written, nothing is to be written (a failure's message is shown).
+  struct Explosion {
+    ExportOutcome outcome = ExportOutcome::Written;
+    GroupResult exploded;
+    GroupResult particles;
+    std::vector<const CCobBase*> objects;
+  };
+  Explosion Explode(const MotionInputs& in);
   // Export steps 4 to 6 once the file is chosen and the run is busy.
   ExportOutcome ExplodeAndWrite();
   // Writes the embedded texture images of what was exported beside it; on a
@@ -133,6 +162,7 @@ class CBrkDoc : public ProgressSink {
 
   Platform& platform_;
   int cancelRequested_ = 0;
+  std::string_view statusNote_;
 };
 
 }  // namespace bk

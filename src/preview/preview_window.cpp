@@ -201,8 +201,16 @@ void PreviewWindow::createControls() {
   connect(speedBox_, &QComboBox::currentIndexChanged, this,
           [this](int index) { setSpeed(speedBox_->itemData(index).toDouble()); });
   row->addWidget(speedBox_);
-  button(loopAction_)->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  button(ghostAction_)->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  // Switches, not commands: drawn as buttons at all times, pressed in while
+  // on, so "off" does not read as a plain word.
+  for (QAction* action : {loopAction_, ghostAction_}) {
+    QToolButton* toggle = button(action);
+    toggle->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toggle->setAutoRaise(false);
+    toggle->setCheckable(true);
+    toggle->setObjectName(action == loopAction_ ? QStringLiteral("loopToggle")
+                                                : QStringLiteral("ghostToggle"));
+  }
 
   layout->addWidget(bar);
   setCentralWidget(central);
@@ -218,17 +226,25 @@ void PreviewWindow::createStatusBar() {
 int PreviewWindow::lastFrame() const { return scene_ ? std::max(0, scene_->LastFrame()) : 0; }
 
 bool PreviewWindow::loadFile(const QString& path, QString& error) {
-  SceneLoadResult loaded = LoadPreviewScene(path.toStdString());
+  return adoptScene(LoadPreviewScene(path.toStdString()), QFileInfo(path).fileName(), error);
+}
+
+bool PreviewWindow::loadText(const std::string& text, const QString& name, QString& error) {
+  return adoptScene(LoadPreviewSceneFromText(text), name, error);
+}
+
+bool PreviewWindow::adoptScene(SceneLoadResult loaded, const QString& name, QString& error) {
   if (!loaded.scene) {
     error = QString::fromStdString(loaded.error);
     return false;
   }
   pause();
   scene_ = std::shared_ptr<const PreviewScene>(std::move(loaded.scene));
-  fileName_ = QFileInfo(path).fileName();
+  fileName_ = name;
   setWindowTitle(QStringLiteral("%1 - %2").arg(fileName_, kTitle));
   viewport_->setHint({});
   frame_ = 0;
+  shownFrame_ = -1;  // the picture on screen is of the file before
   resetView();  // also asks for a picture
   updateControls();
   statusLabel_->setText(tr("%1: %2 objects, %3 triangles, frames 0 to %4%5")
@@ -346,7 +362,9 @@ void PreviewWindow::updateControls() {
     slider_->setRange(0, last);
     slider_->setValue(frame_);
   }
-  frameLabel_->setText(tr("Frame %1 / %2").arg(frame_).arg(last));
+  // The picture trails the controls while it is drawn: the label names the
+  // frame on screen, not the one asked for.
+  frameLabel_->setText(tr("Frame %1 / %2").arg(shownFrame_ >= 0 ? shownFrame_ : frame_).arg(last));
   const bool canPlay = scene_ && last > 0;
   playAction_->setEnabled(canPlay);
   playAction_->setText(playing_ ? tr("&Pause") : tr("&Play"));
@@ -385,6 +403,7 @@ void PreviewWindow::onRendered(const QImage& image, int frame, quint64 ticket, d
   if (ticket == ticket_) {
     viewport_->setImage(image);
     shownFrame_ = frame;
+    frameLabel_->setText(tr("Frame %1 / %2").arg(frame).arg(lastFrame()));
     timeLabel_->setText(tr("%1 ms").arg(milliseconds, 0, 'f', 1));
   }
   if (renderDirty_) requestRender();

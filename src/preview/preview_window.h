@@ -39,6 +39,9 @@ class PreviewWindow : public QMainWindow {
   bool loadFile(const QString& path, QString& error);
   // The same, telling the user about a failure in a message box.
   bool openFile(const QString& path);
+  // Loads an exploded file's text held in memory (a preview not yet written),
+  // shown under `name`; as loadFile otherwise.
+  bool loadText(const std::string& text, const QString& name, QString& error);
 
   int currentFrame() const { return frame_; }
   int lastFrame() const;
@@ -86,6 +89,7 @@ class PreviewWindow : public QMainWindow {
   void requestRender();
   void onRendered(const QImage& image, int frame, quint64 ticket, double milliseconds);
   void chooseFile();
+  bool adoptScene(SceneLoadResult loaded, const QString& name, QString& error);
 
   std::shared_ptr<const PreviewScene> scene_;
   QString fileName_;

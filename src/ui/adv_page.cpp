@@ -27,10 +27,12 @@ CBrkAdvPage::CBrkAdvPage(ExplosionOptions& options, WarningSink warn, QWidget* p
   QLineEdit* scale_start = AddEdit(1024, 172, 97, 28, 12);
   QLineEdit* scale_end = AddEdit(1034, 172, 114, 28, 12);
   QCheckBox* stagger = AddCheck(1022, "Stagger explosions", 29, 149, 71, 10);
-  QLineEdit* stagger_pieces = AddEdit(1002, 20, 168, 15, 12);
+  // Eight units wider than first laid out (its label moved along), so the
+  // field holds every count it accepts without widening the whole page.
+  QLineEdit* stagger_pieces = AddEdit(1002, 20, 168, 23, 12);
   QLineEdit* start_frame = AddEdit(1025, 172, 152, 28, 12);
   QLineEdit* end_frame = AddEdit(1039, 172, 169, 28, 12);
-  AddLabel(1023, "pieces; delay start 1 frame", 37, 170, 87, 8, /*left_aligned=*/true);
+  AddLabel(1023, "pieces; delay start 1 frame", 45, 170, 80, 8, /*left_aligned=*/true);
   AddGroupBox(1013, "Rotation Axes", 79, 9, 51, 69);
   AddGroupBox(1017, "Position Axes", 16, 9, 51, 70);
   AddGroupBox(0, "Stagger Options", 15, 138, 114, 49);
@@ -41,7 +43,6 @@ CBrkAdvPage::CBrkAdvPage(ExplosionOptions& options, WarningSink warn, QWidget* p
   AddLabel(1058, "Start:", 147, 154, 20, 8);
   AddGroupBox(1040, "Anim. Frames", 142, 137, 64, 50);
   AddLabel(1059, "End:", 153, 171, 15, 8);
-  FinishLayout();
 
   ExchangeCheck(pos_x, &o.PositionAxes.x);
   ExchangeCheck(pos_z, &o.PositionAxes.z);
@@ -62,6 +63,7 @@ CBrkAdvPage::CBrkAdvPage(ExplosionOptions& options, WarningSink warn, QWidget* p
   ExchangeInteger(end_frame, &o.ScaleEndFrame, "ScaleEndFrame");
   ExchangeReal(scale_start, &o.ScaleStart, "ScaleStart");
   ExchangeReal(scale_end, &o.ScaleEnd, "ScaleEnd");
+  FinishLayout();
 
   WhenClicked(stagger, [this] { UpdateStaggerControls(); });
   // Every keystroke in the stagger field runs the whole rule, take included,

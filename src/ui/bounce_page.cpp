@@ -60,7 +60,6 @@ CBrkBouncePage::CBrkBouncePage(ExplosionOptions& options, WarningSink warn, QWid
   AddLabel(1056, "End:", 88, 172, 15, 8);
   AddGroupBox(1060, "Initial Position", 10, 89, 66, 32);
   QCheckBox* auto_scale = AddCheck(1049, "Auto Scale", 10, 76, 62, 10);
-  FinishLayout();
 
   ExchangeCheck(gravity, &o.Gravity);
   ExchangeInteger(bounces, &o.BounceCount, "BounceCount");
@@ -78,6 +77,7 @@ CBrkBouncePage::CBrkBouncePage(ExplosionOptions& options, WarningSink warn, QWid
   ExchangeReal(global, &o.ParticleScaleGlobal, "ParticleScaleGlobal");
   ExchangeReal(random_min, &o.ParticleRandomScaleMin, "ParticleRandomScaleMin");
   ExchangeReal(random_max, &o.ParticleRandomScaleMax, "ParticleRandomScaleMax");
+  FinishLayout();
 
   WhenClicked(gravity, [this] { UpdateGravityParticleControls(); });
   WhenClicked(particles, [this] { UpdateGravityParticleControls(); });

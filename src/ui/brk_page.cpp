@@ -1,6 +1,7 @@
 #include "ui/brk_page.h"
 
 #include <cassert>
+#include <cmath>
 #include <limits>
 
 #include <QAbstractButton>
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 
 #include "doc/option_fields.h"
@@ -25,6 +28,24 @@ namespace {
 
 constexpr int kPageWidthDu = 220;
 constexpr int kPageHeightDu = 200;
+// The counts the page shows (faces, chunks, frames) are laid out for objects
+// of up to a million faces.
+constexpr int kReadOnlyDigits = 6;
+
+// As an edit sizes itself: the text, the edit's inner margins (two pixels a
+// side) and the cursor, then the frame its style draws around them.
+int EditWidthFor(const QLineEdit& edit, const QString& text) {
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
+  const QMargins margins = edit.textMargins() + edit.contentsMargins();
+  const int inner = edit.fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + margins.left() +
+                    margins.right();
+  return edit.style()
+      ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(inner, edit.fontMetrics().height()),
+                         &edit)
+      .width();
+}
 
 const OptionField& FieldNamed(std::string_view name) {
   const OptionField* field = FindOptionField(name);
@@ -35,34 +56,65 @@ const OptionField& FieldNamed(std::string_view name) {
 }  // namespace
 
 CBrkPage::CBrkPage(ExplosionOptions& options, WarningSink warn, QWidget* parent)
-    : QWidget(parent), options_(options), warn_(std::move(warn)) {
-  const QFontMetrics metrics(font());
-  baseX_ = DialogBaseUnitX(metrics);
-  baseY_ = std::max(1, metrics.height());
-  setFixedSize(DialogUnitsToPixelsX(kPageWidthDu, baseX_),
-               DialogUnitsToPixelsY(kPageHeightDu, baseY_));
+    : QWidget(parent), options_(options), warn_(std::move(warn)) {}
+
+void CBrkPage::Place(QWidget* widget, int x, int y, int w, int h) {
+  placements_.push_back({widget, QRect(x, y, w, h)});
 }
 
-QRect CBrkPage::DialogRect(int x, int y, int w, int h) const {
-  const int left = DialogUnitsToPixelsX(x, baseX_);
-  const int top = DialogUnitsToPixelsY(y, baseY_);
-  const int right = DialogUnitsToPixelsX(x + w, baseX_);
-  const int bottom = DialogUnitsToPixelsY(y + h, baseY_);
+QRect CBrkPage::PixelRect(const QRect& units) const {
+  const int left = static_cast<int>(std::lround(units.x() * unitX_));
+  const int top = static_cast<int>(std::lround(units.y() * unitY_));
+  const int right = static_cast<int>(std::lround((units.x() + units.width()) * unitX_));
+  const int bottom = static_cast<int>(std::lround((units.y() + units.height()) * unitY_));
   return QRect(left, top, right - left, bottom - top);
 }
 
-// The layout was made for a narrower font than most desktops use: a text that
-// does not fit widens its control away from the side it is aligned to, so
-// nothing is clipped and the aligned edge stays where the layout puts it.
-QRect CBrkPage::FitText(QRect rect, int needed_width, bool right_aligned) {
-  if (needed_width > rect.width()) {
-    if (right_aligned) {
-      rect.setLeft(rect.right() + 1 - needed_width);
-    } else {
-      rect.setWidth(needed_width);
-    }
+// Dialog units follow the page's font as a dialog template's do: a quarter
+// of the average character width across, an eighth of the height down. The
+// layout was made for a narrower font than most desktops use, so the unit
+// across then grows, for the whole page at once, until every control's text
+// (an edit's widest value) fits: scaling every control alike keeps apart what
+// the layout keeps apart, where widening single controls would push them
+// into their neighbours.
+void CBrkPage::ApplyLayout() {
+  const QFontMetrics metrics(font());
+  unitX_ = DialogBaseUnitX(metrics) / 4.0;
+  unitY_ = std::max(1, metrics.height()) / 8.0;
+  for (const Placement& placed : placements_) {
+    // One pixel to spare absorbs the rounding of both edges.
+    const double needed = WidthNeeded(placed.widget) + 1.0;
+    unitX_ = std::max(unitX_, needed / std::max(1, placed.units.width()));
   }
-  return rect;
+  for (const Placement& placed : placements_) placed.widget->setGeometry(PixelRect(placed.units));
+  setFixedSize(PixelRect(QRect(0, 0, kPageWidthDu, kPageHeightDu)).size());
+}
+
+int CBrkPage::WidthNeeded(const QWidget* widget) const {
+  if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+    const auto it = widestValues_.find(edit);
+    return it == widestValues_.end() ? 0 : EditWidthFor(*edit, it->second);
+  }
+  // A group box has no size hint of its own; its minimum holds its title.
+  return std::max(widget->sizeHint().width(), widget->minimumSizeHint().width());
+}
+
+void CBrkPage::NoteWidestValue(QLineEdit* edit, double minimum, double maximum, bool real) {
+  const auto text = [real](double value) {
+    return real ? QString::fromStdString(FormatReal(static_cast<float>(value)))
+                : QString::number(static_cast<std::int32_t>(value));
+  };
+  const QFontMetrics metrics(edit->font());
+  QString widest = text(minimum);
+  if (metrics.horizontalAdvance(text(maximum)) > metrics.horizontalAdvance(widest)) {
+    widest = text(maximum);
+  }
+  widestValues_[edit] = widest;
+}
+
+void CBrkPage::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) ApplyLayout();
 }
 
 void CBrkPage::Register(int id, QWidget* widget) {
@@ -80,7 +132,7 @@ QWidget* CBrkPage::Control(int id) const {
 
 QLineEdit* CBrkPage::AddEdit(int id, int x, int y, int w, int h, bool read_only) {
   auto* edit = new QLineEdit(this);
-  edit->setGeometry(DialogRect(x, y, w, h));
+  Place(edit, x, y, w, h);
   edit->setEnabled(!read_only);
   edit->setMaxLength(32767);
   Register(id, edit);
@@ -89,7 +141,7 @@ QLineEdit* CBrkPage::AddEdit(int id, int x, int y, int w, int h, bool read_only)
 
 QCheckBox* CBrkPage::AddCheck(int id, const char* text, int x, int y, int w, int h) {
   auto* box = new QCheckBox(QString::fromUtf8(text), this);
-  box->setGeometry(FitText(DialogRect(x, y, w, h), box->sizeHint().width(), false));
+  Place(box, x, y, w, h);
   Register(id, box);
   return box;
 }
@@ -97,7 +149,7 @@ QCheckBox* CBrkPage::AddCheck(int id, const char* text, int x, int y, int w, int
 QRadioButton* CBrkPage::AddRadio(int id, const char* text, int x, int y, int w, int h,
                                  QButtonGroup* group) {
   auto* radio = new QRadioButton(QString::fromUtf8(text), this);
-  radio->setGeometry(FitText(DialogRect(x, y, w, h), radio->sizeHint().width(), false));
+  Place(radio, x, y, w, h);
   group->addButton(radio, static_cast<int>(group->buttons().size()));
   Register(id, radio);
   return radio;
@@ -106,7 +158,7 @@ QRadioButton* CBrkPage::AddRadio(int id, const char* text, int x, int y, int w, 
 QLabel* CBrkPage::AddLabel(int id, const char* text, int x, int y, int w, int h,
                            bool left_aligned) {
   auto* label = new QLabel(QString::fromUtf8(text), this);
-  label->setGeometry(FitText(DialogRect(x, y, w, h), label->sizeHint().width(), !left_aligned));
+  Place(label, x, y, w, h);
   label->setAlignment((left_aligned ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
   Register(id, label);
   return label;
@@ -114,7 +166,7 @@ QLabel* CBrkPage::AddLabel(int id, const char* text, int x, int y, int w, int h,
 
 QGroupBox* CBrkPage::AddGroupBox(int id, const char* text, int x, int y, int w, int h) {
   auto* box = new QGroupBox(QString::fromUtf8(text), this);
-  box->setGeometry(DialogRect(x, y, w, h));
+  Place(box, x, y, w, h);
   box->setFocusPolicy(Qt::NoFocus);
   Register(id, box);
   groupBoxes_.push_back(box);
@@ -125,14 +177,17 @@ QButtonGroup* CBrkPage::NewRadioGroup() { return new QButtonGroup(this); }
 
 void CBrkPage::FinishLayout() {
   for (QGroupBox* box : groupBoxes_) box->lower();
+  ApplyLayout();
 }
 
 void CBrkPage::ExchangeInteger(QLineEdit* edit, std::int32_t* field, std::string_view name) {
   const OptionField& info = FieldNamed(name);
+  NoteWidestValue(edit, info.minimum, info.maximum, false);
   exchange_.push_back({Kind::Integer, edit, nullptr, field, nullptr, info.minimum, info.maximum});
 }
 
 void CBrkPage::ExchangeReadOnly(QLineEdit* edit, std::int32_t* field) {
+  widestValues_[edit] = QString(kReadOnlyDigits, QLatin1Char('0'));
   exchange_.push_back({Kind::ReadOnly, edit, nullptr, field, nullptr,
                        std::numeric_limits<std::int32_t>::min(),
                        std::numeric_limits<std::int32_t>::max()});
@@ -140,6 +195,7 @@ void CBrkPage::ExchangeReadOnly(QLineEdit* edit, std::int32_t* field) {
 
 void CBrkPage::ExchangeReal(QLineEdit* edit, float* field, std::string_view name) {
   const OptionField& info = FieldNamed(name);
+  NoteWidestValue(edit, info.minimum, info.maximum, true);
   exchange_.push_back({Kind::Real, edit, nullptr, nullptr, field, info.minimum, info.maximum});
 }
 

@@ -79,7 +79,8 @@ class CBrkPage : public QWidget {
   QLabel* AddLabel(int id, const char* text, int x, int y, int w, int h, bool left_aligned = false);
   QGroupBox* AddGroupBox(int id, const char* text, int x, int y, int w, int h);
   QButtonGroup* NewRadioGroup();
-  // Puts the group boxes under the controls they frame; call after building.
+  // Puts the group boxes under the controls they frame and places every
+  // control; call once the page's controls and exchange are built.
   void FinishLayout();
 
   // The exchange order, one entry per field. Integer and real ranges come
@@ -99,6 +100,7 @@ class CBrkPage : public QWidget {
   void EnableControls(const std::vector<int>& ids, bool enabled);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   enum class Kind { Integer, ReadOnly, Real, Check, Radio };
@@ -112,16 +114,27 @@ class CBrkPage : public QWidget {
     double maximum = 0;
   };
 
-  QRect DialogRect(int x, int y, int w, int h) const;
-  static QRect FitText(QRect rect, int needed_width, bool right_aligned);
+  // A control and its rectangle in dialog units.
+  struct Placement {
+    QWidget* widget;
+    QRect units;
+  };
+
+  void Place(QWidget* widget, int x, int y, int w, int h);
+  void ApplyLayout();
+  QRect PixelRect(const QRect& units) const;
+  int WidthNeeded(const QWidget* widget) const;
+  void NoteWidestValue(QLineEdit* edit, double minimum, double maximum, bool real);
   void Register(int id, QWidget* widget);
   void Fail(QWidget* widget, const std::string& message);
   void Queue(std::function<void()> rule);
 
   ExplosionOptions& options_;
   WarningSink warn_;
-  int baseX_ = 6;
-  int baseY_ = 13;
+  double unitX_ = 1.5;  // pixels per dialog unit
+  double unitY_ = 1.625;
+  std::vector<Placement> placements_;
+  std::map<const QWidget*, QString> widestValues_;  // edits: the widest text they show
   std::map<int, QWidget*> controls_;
   std::vector<QGroupBox*> groupBoxes_;
   std::vector<Exchange> exchange_;

@@ -39,7 +39,6 @@ CBrkGenPage::CBrkGenPage(ExplosionOptions& options, WarningSink warn, QWidget* p
   AddLabel(0, "Percent rotation:", 48, 48, 56, 8);
   AddLabel(0, "Number of frames:", 44, 65, 60, 8);
   AddLabel(0, "Delay start; # of frames:", 24, 81, 80, 8);
-  FinishLayout();
 
   ExchangeInteger(min_pieces, &o.MinPieces, "MinPieces");
   ExchangeCheck(toggle, &o.ToggleDirection);
@@ -52,6 +51,7 @@ CBrkGenPage::CBrkGenPage(ExplosionOptions& options, WarningSink warn, QWidget* p
   ExchangeRadio(path, &o.PathType);
   ExchangeInteger(delay, &o.DelayFrames, "DelayFrames");
   ExchangeReal(distance, &o.ExplosionDistance, "ExplosionDistance");
+  FinishLayout();
 
   WhenClicked(toggle, [this] { ValuesChanged(); });
   for (QLineEdit* edit : {min_pieces, distance, frames, delay}) {

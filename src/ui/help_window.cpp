@@ -1,5 +1,7 @@
 #include "ui/help_window.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -124,6 +126,34 @@ void HelpWindow::ShowSearch(const QString& key) {
   search_->show();
   search_->raise();
   search_->activateWindow();
+  // The search remembers where the focus was when it was last closed (often
+  // the topics list); a search always starts from the word.
+  keyEdit_->setFocus(Qt::OtherFocusReason);
+  keyEdit_->selectAll();
+}
+
+void KeepWindowAbove(QWidget& window, bool above) {
+  if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == above) return;
+  // Changing the flag hides a shown window.
+  const bool visible = window.isVisible();
+  window.setWindowFlag(Qt::WindowStaysOnTopHint, above);
+  if (visible) window.show();
+}
+
+void HelpWindow::KeepAbove(bool above) {
+  KeepWindowAbove(*this, above);
+  KeepWindowAbove(*search_, above);
+}
+
+QRect HelpWindow::PlacementWithin(const QRect& available) {
+  // Room for the window frame the window manager adds around the inside.
+  constexpr int kFrameRoom = 64;
+  const int width = std::clamp(available.width() - kFrameRoom, 1, 720);
+  const int height = std::clamp(available.height() * 4 / 5, 1,
+                                std::max(1, available.height() - kFrameRoom));
+  QRect placed(0, 0, width, height);
+  placed.moveCenter(available.center());
+  return placed;
 }
 
 void HelpWindow::UpdateResults() {

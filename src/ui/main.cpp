@@ -2,6 +2,7 @@
 #include <ctime>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "ui/main_frame.h"
 #include "ui/screenshots.h"
@@ -9,9 +10,15 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Burstkin"));
-  // The program takes no command-line arguments and reads no settings.
+  // One optional argument, a file to import at start (as a file manager
+  // passes it); no settings are read.
   bk::CMainFrame frame(static_cast<std::uint32_t>(std::time(nullptr)));
   frame.show();
   if (bk::ScreenshotsRequested()) return bk::TakeScreenshots(frame);
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() > 1) {
+    const QString path = arguments.at(1);
+    QTimer::singleShot(0, &frame, [&frame, path] { frame.ImportPath(path); });
+  }
   return app.exec();
 }

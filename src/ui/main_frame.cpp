@@ -2,10 +2,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -15,6 +19,7 @@
 #include "doc/brk_doc.h"
 #include "ui/about_box.h"
 #include "ui/brk_view.h"
+#include "preview/preview_window.h"
 #include "ui/help_window.h"
 #include "ui/qt_platform.h"
 #include "ui/toolbar_images.h"
@@ -29,9 +34,29 @@ constexpr int kDocumentCommands[] = {
     cmd::kSortTopToBottom, cmd::kSortBottomToTop,  cmd::kSortLeftToRight,
     cmd::kSortRightToLeft, cmd::kSortFrontToBack,  cmd::kSortBackToFront,
     cmd::kShuffleMinimum,  cmd::kShuffleMedium,    cmd::kShuffleMaximum,
-    cmd::kExplosionOptions};
+    cmd::kExplosionOptions, cmd::kPreview};
 
 constexpr int kRefreshMilliseconds = 250;
+
+// The toolbar's gaps are blank space between groups of buttons; most styles
+// draw a separator as a line, and runs of them read as rows of bars.
+class BlankGapStyle : public QProxyStyle {
+ public:
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_IndicatorToolBarSeparator) return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+};
+
+// The first local file of a drag, or empty.
+QString DroppedFile(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls()) return {};
+  for (const QUrl& url : mime->urls()) {
+    if (url.isLocalFile()) return url.toLocalFile();
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -40,6 +65,7 @@ CMainFrame::CMainFrame(std::uint32_t seed, QWidget* parent) : QMainWindow(parent
   doc_ = std::make_unique<CBrkDoc>(*platform_, seed);
   platform_->AttachDocument(doc_.get());
   setWindowIcon(ProgramIcon());
+  setAcceptDrops(true);
 
   createActions();
   createMenus();
@@ -72,6 +98,7 @@ CMainFrame::~CMainFrame() {
   platform_->AttachDocument(nullptr);
   doc_.reset();
   help_.reset();
+  preview_.reset();
 }
 
 QAction* CMainFrame::NewAction(int id, const char* text, const char* prompt,
@@ -101,6 +128,8 @@ void CMainFrame::createActions() {
   NewAction(cmd::kShuffleMedium, "Me&dium", "Shuffles face ordering");
   NewAction(cmd::kShuffleMaximum, "Ma&ximum", "Shuffles face ordering");
   NewAction(cmd::kExplosionOptions, "&Explosion Options...", "Set various explosion options");
+  NewAction(cmd::kPreview, "&Preview Explosion...\tCtrl+P",
+            "Play the explosion the current options make, before exporting it", "Ctrl+P");
 
   NewAction(shellcmd::kToolbar, "&Toolbar", "Show or hide the toolbar")->setCheckable(true);
   NewAction(shellcmd::kStatusBar, "&Status Bar", "Show or hide the status bar")->setCheckable(true);
@@ -117,6 +146,7 @@ void CMainFrame::createActions() {
   Action(cmd::kImport)->setIcon(DrawToolbarImage(ToolbarImage::Import));
   Action(cmd::kExport)->setIcon(DrawToolbarImage(ToolbarImage::Export));
   Action(cmd::kExplosionOptions)->setIcon(DrawToolbarImage(ToolbarImage::Options));
+  Action(cmd::kPreview)->setIcon(DrawToolbarImage(ToolbarImage::Preview));
   Action(shellcmd::kNormalLayout)->setIcon(DrawToolbarImage(ToolbarImage::NormalLayout));
   Action(shellcmd::kMinimalLayout)->setIcon(DrawToolbarImage(ToolbarImage::MinimalLayout));
   Action(shellcmd::kHelpContents)->setIcon(DrawToolbarImage(ToolbarImage::HelpContents));
@@ -141,6 +171,7 @@ void CMainFrame::createMenus() {
   }
   options->addSeparator();
   options->addAction(Action(cmd::kExplosionOptions));
+  options->addAction(Action(cmd::kPreview));
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->addAction(Action(shellcmd::kToolbar));
@@ -181,16 +212,24 @@ void CMainFrame::createToolBar() {
   toolBar_->addAction(Action(cmd::kExport));
   gaps(4);
   toolBar_->addAction(Action(cmd::kExplosionOptions));
+  gaps(1);
+  toolBar_->addAction(Action(cmd::kPreview));
   gaps(4);
   toolBar_->addAction(Action(shellcmd::kNormalLayout));
   gaps(1);
   toolBar_->addAction(Action(shellcmd::kMinimalLayout));
   gaps(4);
   toolBar_->addAction(Action(shellcmd::kHelpContents));
+  auto* gap_style = new BlankGapStyle;
+  gap_style->setParent(toolBar_);
   for (QAction* action : toolBar_->actions()) {
-    if (QWidget* button = toolBar_->widgetForAction(action); button && !action->isSeparator()) {
-      button->setFixedSize(22, 23);
-      button->installEventFilter(this);  // no tool tips on the toolbar
+    QWidget* widget = toolBar_->widgetForAction(action);
+    if (!widget) continue;
+    if (action->isSeparator()) {
+      widget->setStyle(gap_style);
+    } else {
+      widget->setFixedSize(22, 23);
+      widget->installEventFilter(this);  // no tool tips on the toolbar
     }
   }
   addToolBar(Qt::TopToolBarArea, toolBar_);
@@ -222,6 +261,13 @@ HelpWindow* CMainFrame::Help() {
     help_ = std::make_unique<HelpWindow>();
     help_->setAttribute(Qt::WA_QuitOnClose, false);
   }
+  // Above the main window when it is kept above all others, and on its screen
+  // within the usable area (a fixed size ran off small screens).
+  help_->KeepAbove(view_ && view_->AlwaysOnTop);
+  if (!help_->isVisible()) {
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (where) help_->setGeometry(HelpWindow::PlacementWithin(where->availableGeometry()));
+  }
   return help_.get();
 }
 
@@ -232,7 +278,64 @@ void CMainFrame::OnCommand(int command_id) {
   // A greyed command never runs, whatever delivered it.
   if (is_document_command && !doc_->IsCommandAvailable(command_id)) return;
 
+  RunCommand([this, command_id] { Dispatch(command_id); });
+}
+
+void CMainFrame::RunCommand(const std::function<void()>& work) {
   ++commandDepth_;
+  work();
+  --commandDepth_;
+  UpdateCommandUI();
+  // A close asked for during the work (or by Exit) happens once nothing of
+  // the document is running any more.
+  if (closePending_ && commandDepth_ == 0 && !doc_->Busy) {
+    closePending_ = false;
+    close();
+  }
+}
+
+void CMainFrame::ImportPath(const QString& path) {
+  if (!doc_->IsCommandAvailable(cmd::kImport)) return;
+  RunCommand([this, &path] { doc_->ImportFile(path.toStdString()); });
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (doc_->IsCommandAvailable(cmd::kImport) && !DroppedFile(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+  }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty() || !doc_->IsCommandAvailable(cmd::kImport)) return;
+  event->acceptProposedAction();
+  // Once the drop is over: a message box inside it would hold the source
+  // application's drag.
+  QTimer::singleShot(0, this, [this, path] { ImportPath(path); });
+}
+
+void CMainFrame::RunPreview() {
+  const std::optional<std::string> text = doc_->PreviewCommand();
+  if (!text) return;
+  if (!preview_) {
+    preview_ = std::make_unique<PreviewWindow>();
+    preview_->setAttribute(Qt::WA_QuitOnClose, false);
+    preview_->resize(640, 480);
+  }
+  // Above the main window when it is kept above all others, as help is.
+  KeepWindowAbove(*preview_, view_->AlwaysOnTop);
+  QString error;
+  if (!preview_->loadText(*text, QStringLiteral("Preview"), error)) {
+    platform_->ShowMessage(error.toStdString());
+    return;
+  }
+  preview_->show();
+  preview_->raise();
+  preview_->activateWindow();
+  preview_->play();
+}
+
+void CMainFrame::Dispatch(int command_id) {
   switch (command_id) {
     case cmd::kImport: doc_->ImportCommand(); break;
     case cmd::kExport: doc_->ExportCommand(); break;
@@ -247,6 +350,7 @@ void CMainFrame::OnCommand(int command_id) {
     case cmd::kShuffleMedium: doc_->ShuffleCommand(1); break;
     case cmd::kShuffleMaximum: doc_->ShuffleCommand(2); break;
     case cmd::kExplosionOptions: doc_->EditOptions(); break;
+    case cmd::kPreview: RunPreview(); break;
     case shellcmd::kToolbar: toolBar_->setVisible(toolBar_->isHidden()); break;
     case shellcmd::kStatusBar: statusBar()->setVisible(statusBar()->isHidden()); break;
     case shellcmd::kNormalLayout: view_->UseNormalLayout(); break;
@@ -261,14 +365,6 @@ void CMainFrame::OnCommand(int command_id) {
       break;
     }
     default: break;
-  }
-  --commandDepth_;
-  UpdateCommandUI();
-  // A close asked for during the work (or by Exit) happens once nothing of
-  // the document is running any more.
-  if (closePending_ && commandDepth_ == 0 && !doc_->Busy) {
-    closePending_ = false;
-    close();
   }
 }
 

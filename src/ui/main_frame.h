@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -17,6 +18,7 @@ namespace bk {
 class CBrkDoc;
 class CBrkView;
 class HelpWindow;
+class PreviewWindow;
 class ProgressPane;
 class QtPlatform;
 
@@ -51,11 +53,15 @@ class CMainFrame : public QMainWindow {
   ProgressPane* Progress() const { return progressPane_; }
   QLabel* MessagePane() const { return messagePane_; }
   HelpWindow* Help();  // created on first use
+  PreviewWindow* Preview() const { return preview_.get(); }  // null until a preview ran
 
   // The action of a command id (the first, for ids that appear once).
   QAction* Action(int command_id) const;
   // Carries out a command as the menu, toolbar or a shortcut would.
   void OnCommand(int command_id);
+  // The Import command for a file given by a drop or on the command line;
+  // does nothing while Import is greyed.
+  void ImportPath(const QString& path);
   // Greys and checks the menu items and toolbar buttons for the current state.
   void UpdateCommandUI();
   // Whether a close was asked for while busy and waits for the work to end.
@@ -65,12 +71,19 @@ class CMainFrame : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void createActions();
   void createMenus();
   void createToolBar();
   void createStatusBar();
+  // Runs one command's work, then greys the commands and carries out a close
+  // asked for meanwhile.
+  void RunCommand(const std::function<void()>& work);
+  void Dispatch(int command_id);
+  void RunPreview();
   QAction* NewAction(int id, const char* text, const char* prompt, const char* shortcut = nullptr);
 
   // The platform is a child of this window, so Qt deletes it after the
@@ -82,6 +95,7 @@ class CMainFrame : public QMainWindow {
   QLabel* messagePane_ = nullptr;
   ProgressPane* progressPane_ = nullptr;
   std::unique_ptr<HelpWindow> help_;
+  std::unique_ptr<PreviewWindow> preview_;
   QTimer* updateTimer_ = nullptr;
   std::map<int, QAction*> actions_;
   bool closePending_ = false;

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 
 #include "doc/brk_doc.h"
+#include "preview/preview_window.h"
 #include "ui/main_frame.h"
 #include "ui/prop_sheet.h"
 #include "ui/qt_platform.h"
@@ -74,6 +75,13 @@ int TakeScreenshots(CMainFrame& frame) {
   };
   if (frame.Doc().ImportedObject) {
     frame.OnCommand(cmd::kExplosionOptions);
+    frame.OnCommand(cmd::kPreview);
+    if (PreviewWindow* preview = frame.Preview()) {
+      Settle(700);  // some frames into the explosion
+      preview->pause();
+      Settle(300);
+      ok = Save(*preview, dir, "preview_window.png") && ok;
+    }
   } else {
     frame.Platform().RunOptionsSheet(frame.Doc().Options);
   }

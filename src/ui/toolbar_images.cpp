@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QPainter>
+#include <QPolygon>
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -55,6 +56,21 @@ void DrawOptions(QPainter& p) {
   p.drawLine(4, 12, 6, 14);
 }
 
+// A film frame with a play triangle, for the preview.
+void DrawPreview(QPainter& p) {
+  p.setPen(kInk);
+  p.setBrush(kPaper);
+  p.drawRect(1, 2, 13, 12);
+  p.setBrush(kInk);
+  for (int x = 3; x < 14; x += 3) {
+    p.drawRect(x, 3, 1, 1);
+    p.drawRect(x, 12, 1, 1);
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(kRed);
+  p.drawPolygon(QPolygon({QPoint(6, 5), QPoint(11, 8), QPoint(6, 11)}));
+}
+
 // A window outline: large with a status line (normal) or a thin strip (minimal).
 void DrawWindow(QPainter& p, bool minimal) {
   p.setPen(kInk);
@@ -95,6 +111,7 @@ QPixmap DrawToolbarImage(ToolbarImage image) {
     case ToolbarImage::Import: DrawFolderArrow(painter, true); break;
     case ToolbarImage::Export: DrawFolderArrow(painter, false); break;
     case ToolbarImage::Options: DrawOptions(painter); break;
+    case ToolbarImage::Preview: DrawPreview(painter); break;
     case ToolbarImage::NormalLayout: DrawWindow(painter, false); break;
     case ToolbarImage::MinimalLayout: DrawWindow(painter, true); break;
     case ToolbarImage::HelpContents: DrawHelp(painter); break;

@@ -9,7 +9,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/console_platform.h"
 #include "cob/cob_file.h"
+#include "doc/brk_doc.h"
 #include "doc/option_fields.h"
 #include "support/chunk_text.h"
 #include "support/sample_objects.h"
@@ -295,6 +297,19 @@ TEST_F(CliTest, HelpListsEveryOptionField) {
   }
   EXPECT_NE(r.out.find("0.1 to 10000.0; default 2.5"), std::string::npos);
   EXPECT_NE(r.out.find("--seed"), std::string::npos);
+}
+
+// Escape never reaches a program on a terminal; the progress line must name
+// the key that does cancel there.
+TEST(ConsolePlatformStatus, NamesCtrlCInsteadOfEscape) {
+  cli::ConsolePlatform console({}, /*quiet=*/true);
+  for (int code : {status::kReading, status::kCalculating, status::kWriting, status::kSorting}) {
+    console.SetStatusText(CBrkDoc::StatusMessage(code));
+    EXPECT_NE(console.StatusText().find("; press Ctrl+C to cancel"), std::string::npos) << code;
+    EXPECT_EQ(console.StatusText().find("Esc"), std::string::npos) << code;
+  }
+  console.SetStatusText(CBrkDoc::StatusMessage(status::kReady));
+  EXPECT_EQ(console.StatusText(), "Ready");
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "cob/cob_file.h"
+#include "cob/exploded_file.h"
+#include "model/chunk_id.h"
 #include "support/chunk_text.h"
 #include "support/fake_platform.h"
 #include "support/sample_objects.h"
@@ -107,6 +109,18 @@ TEST_F(DocTest, CancelledImportKeepsTheObjectAndFailedImportDeletesIt) {
   EXPECT_EQ(doc.ImportPath, (dir.path() / "missing.cob").string());
 }
 
+TEST_F(DocTest, ImportOfAGivenPathAsksForNoFileAndIsRefusedWhileBusy) {
+  const std::filesystem::path path = dir.Write("a.cob", StripObjectText(4));
+  doc.Busy = 1;
+  EXPECT_FALSE(doc.ImportFile(path.string()));
+  EXPECT_EQ(doc.ImportedObject, nullptr);
+  doc.Busy = 0;
+  EXPECT_TRUE(doc.ImportFile(path.string()));
+  EXPECT_NE(doc.ImportedObject, nullptr);
+  EXPECT_TRUE(platform.dialog_titles.empty());
+  EXPECT_EQ(platform.titles, std::vector<std::string>{CBrkDoc::TitleFor(path.string())});
+}
+
 TEST_F(DocTest, ProgressBarGrowsWithTheWorkDone) {
   doc.SetBusy(1, status::kCalculating);
   doc.ShowProgress(0, 4, "");
@@ -124,6 +138,9 @@ TEST_F(DocTest, ProgressBarGrowsWithTheWorkDone) {
 
 TEST_F(DocTest, StatusTextIsRefreshedOnlyAtTheStartAndTheEndOfARun) {
   doc.SetBusy(1, status::kCalculating);
+  EXPECT_EQ(platform.status_texts, std::vector<std::string>{"Calculating; press Esc to cancel"});
+  platform.status_texts.clear();  // what follows is ShowProgress's own refresh
+  platform.status_repaints = 0;
   doc.ShowProgress(0, 4, "");
   EXPECT_EQ(platform.status_repaints, 1);
   ASSERT_EQ(platform.status_texts.size(), 1u);
@@ -258,6 +275,14 @@ class ExportTest : public DocTest {
     platform.save_answers.push_back(out.string());
     return doc.ExportCommand();
   }
+  // Whether the status bar was repainted (which erases the bar) after the
+  // last fill, so no bar stays beside the idle message.
+  bool BarClearedAfterLastFill() const {
+    const auto& c = platform.calls;
+    const auto fill = std::find(c.rbegin(), c.rend(), "Fill");
+    const auto clear = std::find(c.rbegin(), c.rend(), "RepaintStatusBar");
+    return clear < fill;
+  }
   std::filesystem::path out;
 };
 
@@ -306,6 +331,35 @@ TEST_F(ExportTest, EscapeDuringTheExplosionWritesNothingAndStillBeeps) {
   EXPECT_EQ(platform.beeps, 1);
   EXPECT_FALSE(doc.CancelRequested());
   EXPECT_EQ(doc.Busy, 0);
+  EXPECT_TRUE(BarClearedAfterLastFill());
+  EXPECT_EQ(platform.status_texts.back(), kExportNothingWritten);
+}
+
+// Regression: the particle step ends without the end-of-run refresh, so the
+// status went on saying "Calculating" over a full bar while the file was
+// written, and an Escape meant to stop the calculation cut the file short.
+TEST_F(ExportTest, WritingNamesItsStageAtOnceAndACutShortFileIsSaidSo) {
+  doc.LoadParticleFiles({dir.Write("p.cob", StripObjectText(2)).string()}, 1);
+  doc.ActiveOutputMode = 1;
+  std::string status_while_writing;
+  bool bar_cleared_for_writing = false;
+  platform.escape_when = [&](int) {
+    if (doc.StatusCode != status::kWriting) return false;
+    status_while_writing = platform.status_texts.back();
+    bar_cleared_for_writing = BarClearedAfterLastFill();
+    return true;
+  };
+  EXPECT_EQ(Export(), ExportOutcome::CancelledWhileWriting);
+  EXPECT_EQ(status_while_writing, CBrkDoc::StatusMessage(status::kWriting));
+  EXPECT_TRUE(bar_cleared_for_writing);
+  EXPECT_TRUE(EndsWithEndLine(ReadFileBytes(out)));
+  EXPECT_TRUE(BarClearedAfterLastFill());
+  doc.ShowStatusText();  // as the view's next repaint does
+  EXPECT_EQ(platform.status_texts.back(), kExportCutShort);
+
+  platform.escape_when = nullptr;
+  EXPECT_EQ(Export(), ExportOutcome::Written);  // the next run forgets the note
+  EXPECT_EQ(platform.status_texts.back(), "Ready");
 }
 
 TEST_F(ExportTest, EscapeWhileWritingEndsTheFileWithItsEndLine) {
@@ -317,6 +371,53 @@ TEST_F(ExportTest, EscapeWhileWritingEndsTheFileWithItsEndLine) {
   EXPECT_EQ(CountOf(text, "PolH V"), 1);
   EXPECT_EQ(CountOf(text, "Name Burstkin\r\n"), 1);
   EXPECT_FALSE(doc.CancelRequested());
+}
+
+// A preview draws from a copy of the random state and puts the chunk ids
+// back, so the export after it writes what it showed, byte for byte, and the
+// same as an export with no preview before it.
+TEST_F(ExportTest, PreviewShowsWhatTheNextExportWritesAndChangesNothing) {
+  const std::filesystem::path particle = dir.Write("p.cob", StripObjectText(2));
+  const auto run = [&](bool preview_first, const std::filesystem::path& output) {
+    ChunkIdCounter::Reset();
+    FakePlatform fresh_platform;
+    CBrkDoc fresh{fresh_platform, 777u};
+    EXPECT_TRUE(fresh.ImportFile((dir.path() / "in.cob").string()));
+    fresh.Options = doc.Options;
+    fresh.LoadParticleFiles({particle.string()}, 1);
+    fresh.ActiveOutputMode = 1;
+    std::optional<std::string> previewed;
+    if (preview_first) previewed = fresh.PreviewCommand();
+    fresh_platform.save_answers.push_back(output.string());
+    EXPECT_EQ(fresh.ExportCommand(), ExportOutcome::Written);
+    return previewed;
+  };
+  const std::optional<std::string> previewed = run(true, dir.path() / "after_preview.cob");
+  run(false, dir.path() / "export_only.cob");
+  ASSERT_TRUE(previewed.has_value());
+  const std::string written = ReadFileBytes(dir.path() / "after_preview.cob");
+  EXPECT_EQ(CountOf(written, "Name BurstkinParticles\r\n"), 1);
+  EXPECT_EQ(*previewed, written);
+  EXPECT_EQ(written, ReadFileBytes(dir.path() / "export_only.cob"));
+}
+
+// Regression: the granite lines ("rgba1 ...", "amount1 ...") were refused by
+// the reader of exploded files, so such an explosion could not be previewed.
+TEST_F(DocTest, PreviewOfAnObjectWithProceduralMaterialsReadsBack) {
+  ASSERT_TRUE(doc.ImportFile(std::string(BURSTKIN_EXAMPLES_DIR) + "/crate.cob"));
+  const std::optional<std::string> text = doc.PreviewCommand();
+  ASSERT_TRUE(text.has_value());
+  ASSERT_NE(text->find("granite:"), std::string::npos);
+  const ExplodedReadResult read = ReadExplodedFile(*text);
+  EXPECT_TRUE(read.ok) << read.error;
+}
+
+TEST_F(ExportTest, CancelledPreviewGivesNothingAndSaysSo) {
+  platform.escape_on_pumps = {1};
+  EXPECT_FALSE(doc.PreviewCommand().has_value());
+  EXPECT_FALSE(doc.CancelRequested());
+  EXPECT_EQ(platform.status_texts.back(), kPreviewCancelled);
+  EXPECT_EQ(doc.Busy, 0);
 }
 
 TEST_F(ExportTest, UnwritableOutputIsReported) {

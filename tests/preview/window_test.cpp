@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include "preview/preview_window.h"
@@ -40,10 +41,13 @@ class WindowTest : public QObject {
     window.stepBackAction()->trigger();
     QCOMPARE(window.currentFrame(), 1);
 
+    // Regression: the label ran ahead of the picture while it was drawn.
+    QTRY_COMPARE(window.shownFrame(), 1);
     window.frameSlider()->setValue(17);
     QCOMPARE(window.currentFrame(), 17);
-    QCOMPARE(window.frameLabel()->text(), QStringLiteral("Frame 17 / %1").arg(last));
+    QCOMPARE(window.frameLabel()->text(), QStringLiteral("Frame 1 / %1").arg(last));
     QTRY_COMPARE(window.shownFrame(), 17);
+    QCOMPARE(window.frameLabel()->text(), QStringLiteral("Frame 17 / %1").arg(last));
 
     window.lastAction()->trigger();
     QCOMPARE(window.currentFrame(), last);
@@ -70,6 +74,12 @@ class WindowTest : public QObject {
 
     window.playAction()->trigger();
     QVERIFY(window.isPlaying());
+    // While playing, the label always names the picture on screen.
+    for (int i = 0; i < 10; ++i) {
+      QTest::qWait(15);
+      const int shown = std::max(0, window.shownFrame());
+      QCOMPARE(window.frameLabel()->text(), QStringLiteral("Frame %1 / %2").arg(shown).arg(last));
+    }
     QTRY_VERIFY(window.currentFrame() >= 3);
     window.playAction()->trigger();
     QVERIFY(!window.isPlaying());
@@ -78,8 +88,16 @@ class WindowTest : public QObject {
     QCOMPARE(window.currentFrame(), stopped);
     QTRY_COMPARE(window.shownFrame(), stopped);
 
-    // Without loop, playing ends on the last frame.
-    window.loopAction()->setChecked(false);
+    // Without loop, playing ends on the last frame. Loop is a switch that
+    // looks like one whether on or off.
+    auto* loop = window.findChild<QToolButton*>(QStringLiteral("loopToggle"));
+    QVERIFY(loop && loop->isCheckable() && !loop->autoRaise());
+    QVERIFY(loop->isChecked());
+    loop->click();
+    QVERIFY(!window.loopAction()->isChecked());
+    QVERIFY(!loop->isChecked());
+    auto* ghost = window.findChild<QToolButton*>(QStringLiteral("ghostToggle"));
+    QVERIFY(ghost && ghost->isCheckable() && !ghost->autoRaise());
     window.speedBox()->setCurrentIndex(window.speedBox()->findData(4.0));
     QCOMPARE(window.speed(), 4.0);
     window.frameSlider()->setValue(last - 3);

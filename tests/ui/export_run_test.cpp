@@ -10,6 +10,7 @@
 
 #include "cob/cob_file.h"
 #include "doc/brk_doc.h"
+#include "preview/preview_window.h"
 #include "ui/main_frame.h"
 #include "ui/prop_sheet.h"
 #include "ui/qt_platform.h"
@@ -137,6 +138,38 @@ class ExportRunTest : public QObject {
     QCOMPARE(frame.Platform().BeepCount(), beeps + 1);
     QVERIFY(!frame.Doc().CancelRequested());
     QVERIFY(!frame.Doc().Busy);
+    // No bar is left beside the idle message, which says what became of the run.
+    QTest::qWait(50);
+    QCOMPARE(frame.Progress()->FilledRight(), 0);
+    QCOMPARE(frame.MessagePane()->text(), QString::fromUtf8(kExportNothingWritten.data()));
+  }
+
+  void PreviewPlaysTheExplosionInTheViewerAndEscapeCancelsIt() {
+    CMainFrame frame(11);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(!frame.Action(cmd::kPreview)->isEnabled());
+    dialogs.open_answer = uitest::ExampleFile("crate.cob").toStdString();
+    frame.Action(cmd::kImport)->trigger();
+    QVERIFY(frame.Action(cmd::kPreview)->isEnabled());
+    QCOMPARE(frame.Action(cmd::kPreview)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+
+    QCoreApplication::postEvent(&frame,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    frame.Action(cmd::kPreview)->trigger();
+    QVERIFY(!frame.Preview());
+    QVERIFY(!frame.Doc().Busy);
+
+    frame.Action(cmd::kPreview)->trigger();
+    QVERIFY(dialogs.messages.empty());
+    PreviewWindow* preview = frame.Preview();
+    QVERIFY(preview && preview->isVisible());
+    QVERIFY(preview->lastFrame() >= frame.Doc().Options.FrameCount);
+    QVERIFY(preview->isPlaying());
+    QVERIFY(dialogs.titles == std::vector<std::string>{"Import"});  // nothing saved
+    preview->close();
   }
 
   void ShortcutsDoNothingWhileBusy() {

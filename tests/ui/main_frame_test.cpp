@@ -1,6 +1,12 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QMenu>
@@ -8,8 +14,10 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QImage>
 #include <QToolBar>
 
+#include "cob/cob_file.h"
 #include "doc/brk_doc.h"
 #include "ui/about_box.h"
 #include "ui/brk_view.h"
@@ -47,6 +55,8 @@ const Item kMenuTable[] = {
     {"&Options/Shuffle &Faces/Ma&ximum", 32783, "Shuffles face ordering", ""},
     {"&Options/-", 0, "", ""},
     {"&Options/&Explosion Options...", 32785, "Set various explosion options", ""},
+    {"&Options/&Preview Explosion...\tCtrl+P", 32800,
+     "Play the explosion the current options make, before exporting it", "Ctrl+P"},
     {"&View/&Toolbar", 59392, "Show or hide the toolbar", ""},
     {"&View/&Status Bar", 59393, "Show or hide the status bar", ""},
     {"&View/-", 0, "", ""},
@@ -128,6 +138,35 @@ class MainFrameTest : public QObject {
     QCOMPARE(help->SearchResults()->count(), 0);
   }
 
+  // Regression: help opened behind the main window (kept above all others)
+  // and the sheet, ran off small screens, and a search opened again sent the
+  // typing to the topics list where the focus had last been.
+  void HelpOpensAboveOnScreenAndSearchTypesIntoTheWord() {
+    CMainFrame frame(1);
+    frame.show();
+    QVERIFY(frame.View()->AlwaysOnTop);
+    frame.Action(32798)->trigger();
+    HelpWindow* help = frame.Help();
+    QVERIFY(help->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(help->SearchDialog()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    help->SearchResults()->setFocus();
+    help->SearchDialog()->hide();
+    frame.Action(32798)->trigger();
+    for (char c : QByteArray("faces")) QTest::keyClick(help->SearchDialog()->windowHandle(), c);
+    QCOMPARE(help->SearchKey()->text(), QStringLiteral("faces"));
+
+    frame.Action(32786)->trigger();  // Always on Top off: help need not stay above
+    frame.Action(57666)->trigger();
+    QVERIFY(!help->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    for (const QRect screen : {QRect(0, 0, 640, 480), QRect(100, 30, 1920, 1050)}) {
+      const QRect placed = HelpWindow::PlacementWithin(screen);
+      QVERIFY(screen.contains(placed.adjusted(-32, -32, 32, 32)));
+      QVERIFY(placed.height() >= screen.height() / 2);
+    }
+  }
+
   void AboutBoxNamesTheBuild() {
     CAboutBox about;
     QCOMPARE(about.windowTitle(), QStringLiteral("About Burstkin"));
@@ -136,17 +175,34 @@ class MainFrameTest : public QObject {
     QCOMPARE(line->text(), QStringLiteral("Burstkin for Windows v1.36c, Win32 build"));
   }
 
-  void ToolbarHasSixButtonsAndFourteenGaps() {
+  void ToolbarHasSevenButtonsAndFifteenGaps() {
     CMainFrame frame(1);
     const QList<QAction*> entries = frame.ToolBar()->actions();
-    QCOMPARE(entries.size(), 20);
+    QCOMPARE(entries.size(), 22);
     QList<int> layout;  // command id, or 0 for a gap
     for (QAction* a : entries) layout << (a->isSeparator() ? 0 : a->data().toInt());
-    const QList<int> want = {32771, 0, 32773, 0, 0, 0, 0, 32785, 0, 0,
-                             0,     0, 32791, 0, 32792, 0, 0, 0, 0, 57666};
+    const QList<int> want = {32771, 0, 32773, 0, 0,     0, 0, 32785, 0, 32800, 0,
+                             0,     0, 0,     32791, 0, 32792, 0, 0, 0, 0,     57666};
     QCOMPARE(layout, want);
     QVERIFY(!frame.ToolBar()->isMovable());
     QCOMPARE(frame.ToolBar()->height(), 31);
+  }
+
+  // Regression: runs of separators were drawn as rows of bars ("||||").
+  void ToolbarGapsAreBlankSpace() {
+    CMainFrame frame(1);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    const QImage image = frame.ToolBar()->grab().toImage();
+    const QRect before = frame.ToolBar()->widgetForAction(frame.Action(32773))->geometry();
+    const QRect after = frame.ToolBar()->widgetForAction(frame.Action(32785))->geometry();
+    const QRect gap(QPoint(before.right() + 1, before.top()), QPoint(after.left() - 1, before.bottom()));
+    QVERIFY(gap.width() > 0);
+    // The toolbar's background may shade from top to bottom, never across.
+    for (int y = gap.top(); y <= gap.bottom(); ++y) {
+      const QRgb background = image.pixel(gap.left(), y);
+      for (int x = gap.left(); x <= gap.right(); ++x) QCOMPARE(image.pixel(x, y), background);
+    }
   }
 
   void StatusBarStartsReadyWithAFiftyOneCharacterPane() {
@@ -158,6 +214,33 @@ class MainFrameTest : public QObject {
     QCOMPARE(pane_text.size(), 51);
     QCOMPARE(frame.Progress()->width(),
              frame.statusBar()->fontMetrics().horizontalAdvance(pane_text));
+  }
+
+  void DroppedFileIsImportedUnlessBusy() {
+    CMainFrame frame(1);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    const auto drop = [&frame](const QString& path) {
+      QMimeData mime;
+      mime.setUrls({QUrl::fromLocalFile(path)});
+      QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&frame, &enter);
+      QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&frame, &dropped);
+      uitest::Flush();
+      return enter.isAccepted();
+    };
+    const QString crate = uitest::ExampleFile("crate.cob");
+    frame.Doc().Busy = 1;
+    QVERIFY(!drop(crate));
+    QVERIFY(!frame.Doc().ImportedObject);
+    frame.Doc().Busy = 0;
+    QVERIFY(drop(crate));
+    QCOMPARE(frame.windowTitle(), QStringLiteral("crate.cob - Burstkin for Windows"));
+    QVERIFY(dialogs.titles.empty());  // no file dialog for a dropped file
+    QVERIFY(frame.Action(32773)->isEnabled());
+    drop(crate + QStringLiteral(".missing"));
+    QCOMPARE(dialogs.messages, std::vector<std::string>{std::string(messages::kCouldNotOpen)});
   }
 
   void CommandsFollowTheDocumentBeforeAndAfterImports() {

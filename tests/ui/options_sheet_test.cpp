@@ -1,9 +1,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 #include "engine/explosion_options.h"
@@ -57,12 +62,78 @@ struct ShownSheet {
   }
 };
 
+// The width a control gives its text: an edit's inside its frame and inner
+// margins, a check box's or radio button's beside its indicator, a label's all.
+int TextRoom(QWidget* widget) {
+  QStyle* style = widget->style();
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return style->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() -
+           margins.left() - margins.right() - 2 * 2;
+  }
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const auto element = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                             : QStyle::SE_CheckBoxContents;
+    return style->subElementRect(element, &option, button).width();
+  }
+  return widget->contentsRect().width();
+}
+
+QString TextOf(QWidget* widget) {
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  return QString();
+}
+
+// Every text fits its control, and controls meet only where a group box
+// frames them whole.
+void CheckPageFits(QWidget* page) {
+  const QList<QWidget*> controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (QWidget* control : controls) {
+    const QString text = TextOf(control);
+    QVERIFY2(control->fontMetrics().horizontalAdvance(text) <= TextRoom(control),
+             qPrintable(QStringLiteral("cut off: ") + text));
+  }
+  for (QWidget* a : controls) {
+    for (QWidget* b : controls) {
+      if (a == b || !a->geometry().intersects(b->geometry())) continue;
+      const bool framed = (qobject_cast<QGroupBox*>(a) && a->geometry().contains(b->geometry())) ||
+                          (qobject_cast<QGroupBox*>(b) && b->geometry().contains(a->geometry()));
+      QVERIFY2(framed, qPrintable(QStringLiteral("overlap: %1 / %2").arg(TextOf(a), TextOf(b))));
+    }
+  }
+}
+
 }  // namespace
 
 class OptionsSheetTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Regression: "Faces: 299925" showed as "99925", an explosion distance of
+  // 1000.0 was cut off, and labels widened to fit ran into their neighbours.
+  void EveryTextFitsItsControlAtAnyFontSize() {
+    ShownSheet s(299925);
+    s.options.ExplosionDistance = 1000.0f;
+    s.options.GroundZ = -10000.0f;
+    for (int page = 0; page < 3; ++page) s.sheet.Page(page)->Show();
+    for (int point_size : {7, 15}) {
+      QFont font = s.sheet.font();
+      font.setPointSize(point_size);
+      s.sheet.setFont(font);
+      uitest::Flush();
+      QCOMPARE(s.Text(0, 1001), QStringLiteral("299925"));
+      for (int page = 0; page < 3; ++page) CheckPageFits(s.sheet.Page(page));
+    }
+  }
+
   void OpensWithTheObjectsDerivedValues() {
     ShownSheet s(1000);
     QVERIFY(QTest::qWaitForWindowActive(&s.sheet));
