@@ -147,6 +147,7 @@ TEST(GltfExport, SplineSamplersReproduceTheEvaluator) {
   const CGroup* groups[] = {group.get()};
   GltfOptions options;
   options.Fps = 24;
+  options.Sampling = GltfSampling::Keys;
   std::string bytes;
   const GltfResult result = BuildGltf(GltfGroupsOf(groups), options, true, bytes);
   ASSERT_TRUE(result.ok) << result.error;
