@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <unordered_map>
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -58,6 +59,7 @@ bool Finite(const Vec3d& v) { return std::isfinite(v[0]) && std::isfinite(v[1]) 
 // Names come from files of other machines: text that is not UTF-8 is read
 // as Latin-1, so the JSON stays valid and every byte keeps a character.
 std::string Utf8(const std::string& text) {
+  if (std::all_of(text.begin(), text.end(), [](char c) { return c > 0; })) return text;
   rapidjson::StringStream in(text.c_str());
   rapidjson::StringBuffer ignored;
   bool valid = true;
@@ -88,7 +90,7 @@ void WriteNumbers(Writer& w, const char* key, const Values& values) {
   w.Key(key);
   w.StartArray();
   for (const auto v : values) {
-    if constexpr (std::is_integral_v<std::remove_const_t<decltype(v)>>) {
+    if constexpr (std::is_integral_v<std::remove_cvref_t<decltype(v)>>) {
       w.Int(v);
     } else {
       w.Double(v);
@@ -119,6 +121,16 @@ struct Section {
 };
 
 std::size_t Aligned(std::size_t n) { return (n + 3) / 4 * 4; }
+
+// FNV-1a over the frames: per-frame lists share long runs, so ordering them
+// in a tree would compare most of each list at every step.
+struct FrameListHash {
+  std::size_t operator()(const std::vector<int>& frames) const {
+    std::uint64_t h = 14695981039346656037ull;
+    for (int f : frames) h = (h ^ static_cast<std::uint32_t>(f)) * 1099511628211ull;
+    return static_cast<std::size_t>(h);
+  }
+};
 
 }  // namespace
 
@@ -180,7 +192,7 @@ class Builder {
   std::vector<ViewSource> views_;
   Section nodes_, meshes_, accessors_, samplers_, channels_;
   std::vector<int> roots_;
-  std::map<std::vector<int>, int> times_;
+  std::unordered_map<std::vector<int>, int, FrameListHash> times_;
   std::map<GltfLook, int> lookIndex_;
   std::vector<GltfLook> looks_;
   std::map<std::string, int> textureOf_;  // texture file name -> texture, or -1 when missing
@@ -233,15 +245,15 @@ int Builder::AddFloats(ViewKind kind, std::span<const float> values, int compone
   const int index = AddAccessor(kind, offset, kFloat, type, count);
   JsonWriter& w = accessors_.writer;
   if (bounds && count > 0) {
-    std::vector<double> lo(components, INFINITY);
-    std::vector<double> hi(components, -INFINITY);
+    std::array<double, 4> lo{INFINITY, INFINITY, INFINITY, INFINITY};
+    std::array<double, 4> hi{-INFINITY, -INFINITY, -INFINITY, -INFINITY};
     for (std::size_t i = 0; i < values.size(); ++i) {
       const std::size_t c = i % static_cast<std::size_t>(components);
       lo[c] = std::min(lo[c], static_cast<double>(values[i]));
       hi[c] = std::max(hi[c], static_cast<double>(values[i]));
     }
-    WriteNumbers(w, "min", lo);
-    WriteNumbers(w, "max", hi);
+    WriteNumbers(w, "min", std::span(lo.data(), static_cast<std::size_t>(components)));
+    WriteNumbers(w, "max", std::span(hi.data(), static_cast<std::size_t>(components)));
   }
   w.EndObject();
   return index;

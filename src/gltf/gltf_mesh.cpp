@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "gltf/triangulate.h"
 
@@ -125,6 +126,8 @@ std::string GltfMeshBuilder::CollectFaces(const CPolyChunk& mesh) {
                       ? static_cast<std::size_t>(face->MaterialIndex) + 1
                       : 0;
     record.Normal = FaceNormal(world_, face->VertexIndices);
+    record.Unit = Unit(record.Normal);
+    std::tie(record.Facet, record.MinCosine) = Smoothing(mesh, record.Slot);
     faces_.push_back(record);
   }
   return {};
@@ -147,20 +150,18 @@ void GltfMeshBuilder::LinkCornersToFaces(const CPolyChunk& mesh) {
   for_each_corner([&](std::size_t f, std::uint32_t v) { facesAt_[scratch_[v]++] = static_cast<std::uint32_t>(f); });
 }
 
-std::array<double, 3> GltfMeshBuilder::CornerNormal(const CPolyChunk& mesh, std::size_t face,
-                                                    std::uint32_t vertex) const {
+std::array<double, 3> GltfMeshBuilder::CornerNormal(std::size_t face, std::uint32_t vertex) const {
   const FaceRecord& own = faces_[face];
-  const Vec flat = Unit(own.Normal);
-  const auto [facet, min_cosine] = Smoothing(mesh, own.Slot);
+  const Vec& flat = own.Unit;
   Vec sum = own.Normal;
-  if (facet == 's' || facet == 'a') {
+  if (own.Facet == 's' || own.Facet == 'a') {
     std::uint32_t previous = kNone;  // a face with several corners here counts once
     for (std::uint32_t k = facesAtStart_[vertex]; k < facesAtStart_[vertex + 1]; ++k) {
       const std::uint32_t other = facesAt_[k];
       if (other == face || other == previous) continue;
       previous = other;
       const Vec& n = faces_[other].Normal;
-      if (facet == 'a' && !(Dot3(Unit(n), flat) >= min_cosine - 1e-12)) continue;
+      if (own.Facet == 'a' && !(Dot3(faces_[other].Unit, flat) >= own.MinCosine - 1e-12)) continue;
       for (int a = 0; a < 3; ++a) sum[a] += n[a];
     }
   }
@@ -201,7 +202,7 @@ void GltfMeshBuilder::EmitFace(const CPolyChunk& mesh, std::size_t face, GltfMes
       const std::uint32_t v = ring.VertexIndices[c];
       if (cornerOut_[v] != kNone) continue;  // the first corner at a point stands for it
       const std::uint32_t uv = withTexcoords_ ? ring.UvIndices[c] : 0;
-      cornerOut_[v] = OutputVertex(mesh, v, uv, CornerNormal(mesh, face, v), out);
+      cornerOut_[v] = OutputVertex(mesh, v, uv, CornerNormal(face, v), out);
     }
   }
   std::size_t part = 0;

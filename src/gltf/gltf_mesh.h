@@ -44,11 +44,14 @@ class GltfMeshBuilder {
     std::size_t FirstTriangle = 0;
     std::size_t TriangleCount = 0;  // corner indices, three per triangle
     std::array<double, 3> Normal{};  // area-weighted, the modeller's axes
+    std::array<double, 3> Unit{};    // of unit length, or zero for a face without area
+    char Facet = 'a';
+    double MinCosine = 0.0;  // of the material's facet angle
   };
 
   std::string CollectFaces(const CPolyChunk& mesh);
   void LinkCornersToFaces(const CPolyChunk& mesh);
-  std::array<double, 3> CornerNormal(const CPolyChunk& mesh, std::size_t face, std::uint32_t vertex) const;
+  std::array<double, 3> CornerNormal(std::size_t face, std::uint32_t vertex) const;
   std::uint32_t OutputVertex(const CPolyChunk& mesh, std::uint32_t vertex, std::uint32_t uv,
                              const std::array<double, 3>& normal, GltfMeshData& out);
   void EmitFace(const CPolyChunk& mesh, std::size_t face, GltfMeshData& out);

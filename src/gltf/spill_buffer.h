@@ -16,7 +16,7 @@ class SpillBuffer {
  public:
   using Ch = char;
 
-  explicit SpillBuffer(std::size_t memory_limit = std::size_t{1} << 20);
+  explicit SpillBuffer(std::size_t memory_limit = std::size_t{1} << 16);
   SpillBuffer(const SpillBuffer&) = delete;
   SpillBuffer& operator=(const SpillBuffer&) = delete;
 
