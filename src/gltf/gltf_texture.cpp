@@ -85,11 +85,17 @@ std::string LoadTextureImage(const std::string& name, std::span<const std::strin
   if (!in.read(reinterpret_cast<char*>(image.Bytes.data()), static_cast<std::streamsize>(size))) {
     return "texture image " + path.string() + " could not be read";
   }
-  if (StartsWith(image.Bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) {
+  // PNG and JPEG go in as they are, once their header reads as an image.
+  int width = 0;
+  int height = 0;
+  int channels = 0;
+  const bool readable = stbi_info_from_memory(image.Bytes.data(), static_cast<int>(image.Bytes.size()), &width,
+                                              &height, &channels) != 0;
+  if (readable && StartsWith(image.Bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) {
     image.MimeType = "image/png";
     return {};
   }
-  if (StartsWith(image.Bytes, {0xFF, 0xD8, 0xFF})) {
+  if (readable && StartsWith(image.Bytes, {0xFF, 0xD8, 0xFF})) {
     image.MimeType = "image/jpeg";
     return {};
   }
