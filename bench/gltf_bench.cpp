@@ -1,11 +1,11 @@
 // glTF export beside the .cob export of the same explosion.
 //
-//   gltf_bench [FACES]
+//   gltf_bench [FACES] [keys]
 //
 // Builds a UV sphere of about FACES quads (default 1,000,000), explodes it at
 // MinPieces 20, 1000 and a fifth of the faces, and times: writing the .cob,
 // writing the same explosion as .glb from memory (default options: curved
-// channels sampled per frame), and the route of `explode --gltf` (read the
+// channels sampled per frame; with `keys`, --gltf-sampling keys), and the route of `explode --gltf` (read the
 // .cob back, then write the .glb). Prints seconds and sizes; the .glb time
 // is also split into making meshes, curves and JSON sections ("build s") and
 // assembling the file from them ("assemble s"), and "glb/cob" is the ratio
@@ -114,6 +114,8 @@ std::unique_ptr<bk::CPolyChunk> MakeSphere(int rings, int segments) {
 
 int main(int argc, char** argv) {
   const long faces_wanted = argc > 1 ? std::atol(argv[1]) : 1000000;
+  bk::GltfOptions gltf_options;
+  if (argc > 2 && std::string(argv[2]) == "keys") gltf_options.Sampling = bk::GltfSampling::Keys;
   const int side = std::max(4, static_cast<int>(std::sqrt(static_cast<double>(faces_wanted))));
   const auto dir = std::filesystem::temp_directory_path();
   const auto cob_path = dir / "burstkin_gltf_bench.cob";
@@ -151,7 +153,7 @@ int main(int argc, char** argv) {
     };
     bk::GltfResult glb;
     auto write_glb = [&] {
-      glb = bk::WriteGltf(bk::GltfGroupsOf(groups), glb_path.string(), {});
+      glb = bk::WriteGltf(bk::GltfGroupsOf(groups), glb_path.string(), gltf_options);
       if (!glb.ok) std::printf("writing the .glb failed: %s\n", glb.error.c_str());
       return glb.ok;
     };
@@ -173,7 +175,7 @@ int main(int argc, char** argv) {
       std::printf("reading the .cob back failed: %s\n", read.error.c_str());
       return 1;
     }
-    glb = bk::WriteGltf(bk::GltfGroupsOf(read.File), glb_path.string(), {});
+    glb = bk::WriteGltf(bk::GltfGroupsOf(read.File), glb_path.string(), gltf_options);
     const double round_seconds = SecondsSince(start);
     if (!glb.ok) {
       std::printf("writing the .glb failed: %s\n", glb.error.c_str());
