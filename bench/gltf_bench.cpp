@@ -1,14 +1,17 @@
 // glTF export beside the .cob export of the same explosion.
 //
-//   gltf_bench [FACES]
+//   gltf_bench [FACES] [keys]
 //
 // Builds a UV sphere of about FACES quads (default 1,000,000), explodes it at
 // MinPieces 20, 1000 and a fifth of the faces, and times: writing the .cob,
-// writing the same explosion as .glb from memory, and the route of
-// `explode --gltf` (read the .cob back, then write the .glb). Prints seconds
-// and sizes; the .glb time is also split into building the document in
-// memory ("model s") and tinygltf's serialisation of it ("tinygltf s"), the
-// part that grows with the number of JSON objects (about a dozen per piece).
+// writing the same explosion as .glb from memory (default options: curved
+// channels sampled per frame; with `keys`, --gltf-sampling keys), and the route of `explode --gltf` (read the
+// .cob back, then write the .glb). Prints seconds and sizes; the .glb time
+// is also split into making meshes, curves and JSON sections ("build s") and
+// assembling the file from them ("assemble s"), and "glb/cob" is the ratio
+// of the two write times. "cob +MB" and "glb +MB" are the peak memory each
+// write adds to the explosion already in memory, measured by running it once
+// more in a child process.
 
 #include <chrono>
 #include <cmath>
@@ -19,6 +22,9 @@
 #include <memory>
 #include <numbers>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
@@ -40,6 +46,32 @@ double SecondsSince(Clock::time_point start) {
 
 double Megabytes(const std::filesystem::path& path) {
   return static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
+}
+
+long ResidentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  std::string word;
+  while (status >> word) {
+    if (word == "VmRSS:") {
+      long kb = 0;
+      status >> kb;
+      return kb;
+    }
+  }
+  return 0;
+}
+
+// The peak memory, in MB, that `write` adds to what this process holds now:
+// it runs in a forked child, whose peak resident size starts at ours.
+template <typename Write>
+double PeakExtraMegabytes(Write write) {
+  const long before = ResidentKilobytes();
+  const pid_t child = fork();
+  if (child == 0) _exit(write() ? 0 : 1);
+  int status = 0;
+  rusage usage{};
+  if (child < 0 || wait4(child, &status, 0, &usage) != child || status != 0) return -1.0;
+  return static_cast<double>(usage.ru_maxrss - before) / 1024.0;
 }
 
 // rings x segments quads on a sphere of radius 10 (the poles are quads with
@@ -82,6 +114,8 @@ std::unique_ptr<bk::CPolyChunk> MakeSphere(int rings, int segments) {
 
 int main(int argc, char** argv) {
   const long faces_wanted = argc > 1 ? std::atol(argv[1]) : 1000000;
+  bk::GltfOptions gltf_options;
+  if (argc > 2 && std::string(argv[2]) == "keys") gltf_options.Sampling = bk::GltfSampling::Keys;
   const int side = std::max(4, static_cast<int>(std::sqrt(static_cast<double>(faces_wanted))));
   const auto dir = std::filesystem::temp_directory_path();
   const auto cob_path = dir / "burstkin_gltf_bench.cob";
@@ -89,8 +123,8 @@ int main(int argc, char** argv) {
 
   auto sphere = MakeSphere(side, side);
   const int faces = sphere->FaceTotal;
-  std::printf("%10s %10s %8s %8s %8s %8s %8s %10s %8s %12s\n", "faces", "MinPieces", "pieces", "cob s", "cob MB",
-              "glb s", "model s", "tinygltf s", "glb MB", "read+glb s");
+  std::printf("%9s %9s %7s %7s %7s %7s %7s %10s %7s %7s %8s %8s %10s\n", "faces", "MinPieces", "pieces", "cob s",
+              "cob MB", "glb s", "build s", "assemble s", "glb MB", "glb/cob", "cob +MB", "glb +MB", "read+glb s");
   for (int min_pieces : {20, 1000, faces / 5}) {
     bk::ExplosionOptions options;
     options.ObjectFaces = faces;
@@ -108,29 +142,32 @@ int main(int argc, char** argv) {
     }
     const bk::CCobBase* objects[] = {result.group.get()};
 
-    auto start = Clock::now();
-    {
+    const bk::CGroup* groups[] = {result.group.get()};
+    auto write_cob = [&] {
       std::ofstream file(cob_path, std::ios::binary | std::ios::trunc);
       bk::CobWriter writer(file);
       const bk::ExportResult written = bk::WriteObjects(writer, objects, progress);
-      if (!written.ok || !writer.Flush()) {
-        std::printf("writing the .cob failed: %s\n", written.error.c_str());
-        return 1;
-      }
-    }
+      const bool flushed = writer.Flush();
+      if (!written.ok || !flushed) std::printf("writing the .cob failed: %s\n", written.error.c_str());
+      return written.ok && flushed;
+    };
+    bk::GltfResult glb;
+    auto write_glb = [&] {
+      glb = bk::WriteGltf(bk::GltfGroupsOf(groups), glb_path.string(), gltf_options);
+      if (!glb.ok) std::printf("writing the .glb failed: %s\n", glb.error.c_str());
+      return glb.ok;
+    };
+    const double cob_extra = PeakExtraMegabytes(write_cob);
+    const double glb_extra = PeakExtraMegabytes(write_glb);
+    auto start = Clock::now();
+    if (!write_cob()) return 1;
     const double cob_seconds = SecondsSince(start);
-
-    const bk::CGroup* groups[] = {result.group.get()};
     start = Clock::now();
-    bk::GltfResult glb = bk::WriteGltf(bk::GltfGroupsOf(groups), glb_path.string(), {});
+    if (!write_glb()) return 1;
     const double glb_seconds = SecondsSince(start);
-    if (!glb.ok) {
-      std::printf("writing the .glb failed: %s\n", glb.error.c_str());
-      return 1;
-    }
     const double glb_mb = Megabytes(glb_path);
-    const double model_seconds = glb.build_seconds;
-    const double tinygltf_seconds = glb.write_seconds;
+    const double build_seconds = glb.build_seconds;
+    const double assemble_seconds = glb.write_seconds;
 
     start = Clock::now();
     const bk::ExplodedReadResult read = bk::ReadExplodedFileAt(cob_path.string());
@@ -138,15 +175,16 @@ int main(int argc, char** argv) {
       std::printf("reading the .cob back failed: %s\n", read.error.c_str());
       return 1;
     }
-    glb = bk::WriteGltf(bk::GltfGroupsOf(read.File), glb_path.string(), {});
+    glb = bk::WriteGltf(bk::GltfGroupsOf(read.File), glb_path.string(), gltf_options);
     const double round_seconds = SecondsSince(start);
     if (!glb.ok) {
       std::printf("writing the .glb failed: %s\n", glb.error.c_str());
       return 1;
     }
-    std::printf("%10d %10d %8zu %8.3f %8.1f %8.3f %8.3f %10.3f %8.1f %12.3f\n", faces, min_pieces,
+    std::printf("%9d %9d %7zu %7.3f %7.1f %7.3f %7.3f %10.3f %7.1f %7.2f %8.1f %8.1f %10.3f\n", faces, min_pieces,
                 result.group->Children.size() / 2, cob_seconds, Megabytes(cob_path), glb_seconds,
-                model_seconds, tinygltf_seconds, glb_mb, round_seconds);
+                build_seconds, assemble_seconds, glb_mb, glb_seconds / cob_seconds, cob_extra, glb_extra,
+                round_seconds);
   }
   std::error_code ignored;
   std::filesystem::remove(cob_path, ignored);

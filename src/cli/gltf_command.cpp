@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <iostream>
 
 #include "cob/exploded_file.h"
@@ -26,11 +27,17 @@ void AddSharedOptions(CLI::App& command, GltfOptions& options) {
       .add_option_function<std::string>(
           "--gltf-sampling",
           [&options](const std::string& value) {
-            options.Sampling = value == "frames" ? GltfSampling::Frames : GltfSampling::Keys;
+            options.Sampling = value == "keys" ? GltfSampling::Keys : GltfSampling::Frames;
           },
-          "keys: exact spline curves on the key frames (default); frames: one linear sample per "
-          "frame, for importers that ignore spline tangents")
+          "frames (default): curved motion as one linear sample per frame, right in every importer, "
+          "and straight motion as linear keys; keys: curved position and size as exact spline curves "
+          "on the key frames (smaller, but exact only in importers that follow spline tangents, such "
+          "as three.js; Blender does not)")
       ->check(CLI::IsMember({"keys", "frames"}));
+  command.add_option("--texture-dir", options.TextureFolders,
+                     "a folder to look in for texture images (repeatable; searched after the input "
+                     "file's own folder)")
+      ->allow_extra_args(false);
 }
 
 std::string CheckGltfName(const std::string& path) {
@@ -47,24 +54,31 @@ std::string CheckGltfName(const std::string& path) {
   return "the glTF file name must end in .glb or .gltf, got \"" + path + "\"";
 }
 
-int Convert(const std::string& input, const std::string& output, const GltfOptions& options) {
+// Texture images are looked for beside `image_source` first (the object
+// file whose materials name them), then in the --texture-dir folders.
+int Convert(const std::string& input, const std::string& output, GltfOptions options,
+            const std::string& image_source) {
   const ExplodedReadResult read = ReadExplodedFileAt(input);
   if (!read.ok) {
     Say(input + ": " + read.error);
     return kExitFailed;
   }
+  const std::filesystem::path source_folder = std::filesystem::path(image_source).parent_path();
+  options.TextureFolders.insert(options.TextureFolders.begin(),
+                                source_folder.empty() ? std::string(".") : source_folder.string());
   const GltfResult written = WriteGltf(GltfGroupsOf(read.File), output, options);
   if (!written.ok) {
     Say(output + ": " + written.error + "; nothing written");
     return kExitFailed;
   }
+  for (const std::string& warning : written.warnings) Say(output + ": " + warning);
   return kExitWritten;
 }
 
 }  // namespace
 
 int RunGltfCommand(const GltfCommandSettings& settings) {
-  return Convert(settings.input, settings.output, settings.options);
+  return Convert(settings.input, settings.output, settings.options, settings.input);
 }
 
 CLI::App* AddGltfCommand(CLI::App& app, GltfCommandSettings& settings, std::function<int()>& run) {
@@ -89,7 +103,7 @@ void AddGltfExplodeOptions(CLI::App& explode, ExplodeSettings& settings, GltfExp
     if (gltf.path.empty()) return kExitWritten;
     // Reading back what was just written keeps the two files in step by
     // construction: the glTF carries exactly the keys of the .cob.
-    return Convert(done.output, gltf.path, gltf.options);
+    return Convert(done.output, gltf.path, gltf.options, done.input);
   };
 }
 

@@ -26,8 +26,8 @@ int RunGltfCommand(const GltfCommandSettings& settings);
 // Adds the `gltf` subcommand; when it is chosen, `run` is set to run it.
 CLI::App* AddGltfCommand(CLI::App& app, GltfCommandSettings& settings, std::function<int()>& run);
 
-// The `--gltf FILE`, `--fps N` and `--gltf-sampling keys|frames` options of
-// `explode`. With --gltf, the explosion just written to OUTPUT is read back
+// The `--gltf FILE`, `--fps N`, `--gltf-sampling frames|keys` and
+// `--texture-dir DIR` options of `explode`. With --gltf, the explosion just written to OUTPUT is read back
 // and written again as glTF (through settings.after_write), so both files
 // hold the same keys.
 struct GltfExplodeSettings {

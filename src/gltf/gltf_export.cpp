@@ -1,23 +1,32 @@
 #include "gltf/gltf_export.h"
 
-#include <tiny_gltf.h>
+#include <rapidjson/encodedstream.h>
+#include <rapidjson/encodings.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <unordered_map>
 #include <sstream>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "engine/keyframes.h"
 #include "cob/material.h"
-#include "gltf/triangulate.h"
+#include "engine/keyframes.h"
+#include "gltf/gltf_material.h"
+#include "gltf/gltf_mesh.h"
+#include "gltf/gltf_output.h"
+#include "gltf/gltf_texture.h"
+#include "gltf/spill_buffer.h"
 
 namespace bk {
 namespace {
@@ -25,13 +34,18 @@ namespace {
 // Frames beyond this cannot be told apart as 32-bit seconds at high frame
 // rates, and per-frame sampling of such a span would not fit in memory.
 constexpr int kMaxFrame = 1000000;
+// Time lists kept for sharing between channels; beyond this many distinct
+// lists new ones are written without being remembered, so memory stays flat.
+constexpr std::size_t kMaxSharedTimeLists = 4096;
 
-constexpr int kArrayBuffer = 34962;
-constexpr int kElementArrayBuffer = 34963;
+constexpr int kFloat = 5126;
+constexpr int kUnsignedInt = 5125;
 
 struct Failure {
   std::string message;
 };
+
+using JsonWriter = rapidjson::Writer<SpillBuffer>;
 
 // The modeller is Z-up, glTF Y-up (both right-handed): (x, y, z) -> (x, z, -y).
 // The same proper rotation maps a quaternion's vector part; a scale's factors
@@ -42,499 +56,752 @@ std::array<double, 4> MapQuaternion(const Quaternion& q) { return {q.x, q.z, -q.
 
 bool Finite(const Vec3d& v) { return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]); }
 
-enum ViewKind { kPositions = 0, kIndices = 1, kAnimation = 2, kViewKinds = 3 };
+// Names come from files of other machines: text that is not UTF-8 is read
+// as Latin-1, so the JSON stays valid and every byte keeps a character.
+std::string Utf8(const std::string& text) {
+  if (std::all_of(text.begin(), text.end(), [](char c) { return c > 0; })) return text;
+  rapidjson::StringStream in(text.c_str());
+  rapidjson::StringBuffer ignored;
+  bool valid = true;
+  while (valid && in.Tell() < text.size()) valid = rapidjson::UTF8<>::Validate(in, ignored);
+  if (valid && text.find('\0') == std::string::npos) return text;
+  std::string out;
+  for (unsigned char c : text) {
+    if (c == 0) continue;
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
 
+void WriteName(JsonWriter& w, const std::string& name) {
+  if (name.empty()) return;
+  const std::string text = Utf8(name);
+  w.Key("name");
+  w.String(text.c_str(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
+template <typename Writer, typename Values>
+void WriteNumbers(Writer& w, const char* key, const Values& values) {
+  w.Key(key);
+  w.StartArray();
+  for (const auto v : values) {
+    if constexpr (std::is_integral_v<std::remove_cvref_t<decltype(v)>>) {
+      w.Int(v);
+    } else {
+      w.Double(v);
+    }
+  }
+  w.EndArray();
+}
+
+// The binary data areas, one buffer view each; images get a view of their own.
+enum ViewKind { kPositions, kNormals, kTexCoords, kIndices, kAnimation, kViewKinds };
+struct ViewLayout {
+  int target;  // 0: none
+  int stride;  // 0: tightly packed, not given
+};
+constexpr ViewLayout kLayouts[kViewKinds] = {{34962, 12}, {34962, 12}, {34962, 8}, {34963, 0}, {0, 0}};
+
+// One JSON array written piece by piece (nodes, meshes, accessors, ...).
+struct Section {
+  SpillBuffer bytes;
+  JsonWriter writer{bytes};
+  std::size_t count = 0;
+
+  Section() { writer.StartArray(); }
+  JsonWriter& Next() {
+    ++count;
+    return writer;
+  }
+};
+
+std::size_t Aligned(std::size_t n) { return (n + 3) / 4 * 4; }
+
+// FNV-1a over the frames: per-frame lists share long runs, so ordering them
+// in a tree would compare most of each list at every step.
+struct FrameListHash {
+  std::size_t operator()(const std::vector<int>& frames) const {
+    std::uint64_t h = 14695981039346656037ull;
+    for (int f : frames) h = (h ^ static_cast<std::uint32_t>(f)) * 1099511628211ull;
+    return static_cast<std::size_t>(h);
+  }
+};
+
+}  // namespace
+
+namespace {
+
+// Turns the groups into glTF: while building, the binary data and the
+// growing JSON arrays are streamed into spill buffers; Write* then assembles
+// the file from them, so memory stays small however many pieces there are.
 class Builder {
  public:
-  explicit Builder(const GltfOptions& options) : options_(options) {
-    model_.asset.version = "2.0";
-    model_.asset.generator = "Burstkin";
-    tinygltf::Value::Object extras;
-    extras["fps"] = tinygltf::Value(options.Fps);
-    model_.asset.extras = tinygltf::Value(extras);
-  }
+  Builder(const GltfOptions& options, GltfResult& result) : options_(options), result_(result) {}
 
-  void Build(std::span<const GltfGroup> groups) {
-    std::size_t objects = 0;
-    for (const GltfGroup& group : groups) objects += group.Objects.size();
-    model_.nodes.reserve(groups.size() + objects);
-    model_.meshes.reserve(objects);
-    model_.accessors.reserve(objects * 5);
-    // The position area takes every vertex; the index area about one
-    // triangle per corner beyond two of each face.
-    std::size_t vertices = 0;
-    std::size_t indices = 0;
-    for (const GltfGroup& group : groups) {
-      for (const GltfObject& object : group.Objects) {
-        vertices += object.Mesh->Vertices.size();
-        for (const CFace* face : object.Mesh->Faces) {
-          if (face != nullptr && face->VertexIndices.size() > 2) indices += (face->VertexIndices.size() - 2) * 3;
-        }
-      }
-    }
-    data_[kPositions].reserve(vertices * 3 * sizeof(float));
-    data_[kIndices].reserve(indices * sizeof(std::uint32_t));
-    accessorKinds_.reserve(objects * 5);
-    animation_.samplers.reserve(objects * 3);
-    animation_.channels.reserve(objects * 3);
-    std::map<std::int32_t, int> group_nodes;  // group Id -> node
-    std::vector<int> roots;
-    for (const GltfGroup& group : groups) {
-      tinygltf::Node node;
-      if (group.Group != nullptr) node.name = group.Group->Name;
-      const int index = static_cast<int>(model_.nodes.size());
-      model_.nodes.push_back(std::move(node));
-      // A group hangs under the group it names as parent (the particle group
-      // under the exploded group), with an identity transform: the objects'
-      // coordinates are already those of the file.
-      const std::int32_t parent = group.Group != nullptr ? group.Group->ParentId : 0;
-      const auto found = parent != 0 ? group_nodes.find(parent) : group_nodes.end();
-      if (found != group_nodes.end()) {
-        model_.nodes[found->second].children.push_back(index);
-      } else {
-        roots.push_back(index);
-      }
-      if (group.Group != nullptr) group_nodes.emplace(group.Group->Id, index);
-      for (const GltfObject& object : group.Objects) {
-        const int child = AddObject(object);
-        model_.nodes[index].children.push_back(child);
-      }
-    }
-    tinygltf::Scene scene;
-    scene.name = "Burstkin";
-    scene.nodes = roots;
-    model_.scenes.push_back(std::move(scene));
-    model_.defaultScene = 0;
-    if (!animation_.channels.empty()) {
-      animation_.name = "Explosion";
-      model_.animations.push_back(std::move(animation_));
-    }
-    FinishBuffers();
-  }
-
-  tinygltf::Model& Model() { return model_; }
+  void Build(std::span<const GltfGroup> groups);
+  void WriteGlb(std::ostream& out);
+  void WriteEmbedded(std::ostream& out);
 
  private:
-  // Appends raw values to one of the three data areas; returns the byte offset.
-  template <typename T>
-  std::size_t Append(ViewKind kind, const std::vector<T>& values) {
-    std::vector<unsigned char>& area = data_[kind];
-    const std::size_t offset = area.size();
-    area.resize(offset + values.size() * sizeof(T));
-    if (!values.empty()) std::memcpy(area.data() + offset, values.data(), values.size() * sizeof(T));
-    return offset;
-  }
-
-  int AddAccessor(ViewKind kind, std::size_t offset, int component, int type, std::size_t count) {
-    tinygltf::Accessor accessor;
-    accessor.byteOffset = offset;
-    accessor.componentType = component;
-    accessor.type = type;
-    accessor.count = count;
-    model_.accessors.push_back(std::move(accessor));
-    accessorKinds_.push_back(kind);
-    return static_cast<int>(model_.accessors.size()) - 1;
-  }
-
-  // Float data with min and max per component, as the 32-bit values stored.
-  int AddFloats(ViewKind kind, const std::vector<float>& values, int components, bool bounds) {
-    const std::size_t offset = Append(kind, values);
-    const int type = components == 1 ? TINYGLTF_TYPE_SCALAR
-                     : components == 3 ? TINYGLTF_TYPE_VEC3
-                                       : TINYGLTF_TYPE_VEC4;
-    const std::size_t count = values.size() / static_cast<std::size_t>(components);
-    const int index = AddAccessor(kind, offset, TINYGLTF_COMPONENT_TYPE_FLOAT, type, count);
-    if (bounds && count > 0) {
-      std::vector<double> lo(components, INFINITY);
-      std::vector<double> hi(components, -INFINITY);
-      for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::size_t c = i % static_cast<std::size_t>(components);
-        lo[c] = std::min(lo[c], static_cast<double>(values[i]));
-        hi[c] = std::max(hi[c], static_cast<double>(values[i]));
-      }
-      model_.accessors[index].minValues = lo;
-      model_.accessors[index].maxValues = hi;
-    }
-    return index;
-  }
-
-  // The material for a source material's colour (the default colour when
-  // there is none); equal colours share one material.
-  int Material(const CMaterial* source) {
-    auto channel = [](float v) {
-      return std::isnan(v) ? 1.0f : std::clamp(v, 0.0f, 1.0f);
-    };
-    static constexpr CVector kDefaultColour{0.9f, 0.9f, 0.91f};
-    const CVector c = source != nullptr ? source->Colour : kDefaultColour;
-    const float alpha = source != nullptr ? source->Alpha : 1.0f;
-    const std::array<float, 4> colour{channel(c.x), channel(c.y), channel(c.z), channel(alpha)};
-    const auto found = materials_.find(colour);
-    if (found != materials_.end()) return found->second;
-    tinygltf::Material material;
-    material.name = "Colour " + std::to_string(materials_.size() + 1);
-    material.pbrMetallicRoughness.baseColorFactor = {colour[0], colour[1], colour[2], colour[3]};
-    material.pbrMetallicRoughness.metallicFactor = 0.0;
-    material.pbrMetallicRoughness.roughnessFactor = 0.6;
-    // Pieces are open shells: their insides show through the cuts.
-    material.doubleSided = true;
-    if (colour[3] < 1.0f) material.alphaMode = "BLEND";
-    const int index = static_cast<int>(model_.materials.size());
-    model_.materials.push_back(std::move(material));
-    materials_.emplace(colour, index);
-    return index;
-  }
+  struct ViewSource {
+    int kind = -1;   // a ViewKind, or
+    int image = -1;  // an index into images_
+  };
 
   [[noreturn]] static void Fail(const CPolyChunk& mesh, const std::string& what) {
     throw Failure{"object \"" + mesh.Name + "\": " + what};
   }
 
-  int AddMesh(const CPolyChunk& mesh) {
-    const CVector center = mesh.Axis.Center;
-    // Vertices as the object shows them (a particle's through its own
-    // transform), relative to the centre the node stands at. They go straight
-    // into the position area; the bounds are taken on the stored floats.
-    std::vector<unsigned char>& area = data_[kPositions];
-    const std::size_t position_offset = area.size();
-    const std::size_t vertex_count = mesh.Vertices.size();
-    area.resize(position_offset + vertex_count * 3 * sizeof(float));
-    world_.resize(vertex_count);
-    std::array<double, 3> lo{INFINITY, INFINITY, INFINITY};
-    std::array<double, 3> hi{-INFINITY, -INFINITY, -INFINITY};
-    for (std::size_t i = 0; i < vertex_count; ++i) {
-      if (mesh.Vertices[i] == nullptr) Fail(mesh, "a vertex is missing");
-      world_[i] = mesh.TransformPoint(*mesh.Vertices[i]);
-      const Vec3d local = MapPoint({static_cast<double>(world_[i].x) - center.x,
-                                    static_cast<double>(world_[i].y) - center.y,
-                                    static_cast<double>(world_[i].z) - center.z});
-      if (!Finite(local)) Fail(mesh, "a vertex is not a finite number");
-      float stored[3];
-      for (int a = 0; a < 3; ++a) {
-        stored[a] = static_cast<float>(local[a]);
-        lo[a] = std::min(lo[a], static_cast<double>(stored[a]));
-        hi[a] = std::max(hi[a], static_cast<double>(stored[a]));
-      }
-      std::memcpy(area.data() + position_offset + i * sizeof(stored), stored, sizeof(stored));
-    }
-
-    // Triangles per material in order of first use. A hole face cuts the
-    // face before it; a hole with no face before it is not drawn. The
-    // per-material lists are kept between meshes so that their storage is
-    // reused; only the first `used_parts` belong to this mesh.
-    std::size_t used_parts = 0;
-    auto check = [&](const CFace& face) {
-      for (std::uint32_t v : face.VertexIndices) {
-        if (v >= vertex_count) Fail(mesh, "a face names a vertex it does not have");
-      }
-    };
-    const std::size_t face_count = mesh.Faces.size();
-    materialOf_.assign(mesh.Materials.size() + 1, -1);
-    for (std::size_t i = 0; i < face_count; ++i) {
-      const CFace* face = mesh.Faces[i];
-      if (face == nullptr || face->IsHole()) continue;
-      check(*face);
-      holes_.clear();
-      for (std::size_t j = i + 1; j < face_count && mesh.Faces[j] != nullptr && mesh.Faces[j]->IsHole(); ++j) {
-        check(*mesh.Faces[j]);
-        holes_.push_back(mesh.Faces[j]->VertexIndices);
-      }
-      triangles_.clear();
-      TriangulateFace(world_, face->VertexIndices, holes_, triangles_);
-      if (triangles_.empty()) continue;
-      // Slot 0 stands for an index the mesh has no material for.
-      const std::size_t slot = face->MaterialIndex >= 0 &&
-                                       static_cast<std::size_t>(face->MaterialIndex) < mesh.Materials.size()
-                                   ? static_cast<std::size_t>(face->MaterialIndex) + 1
-                                   : 0;
-      if (materialOf_[slot] < 0) {
-        materialOf_[slot] = Material(slot == 0 ? nullptr : mesh.Materials[slot - 1].get());
-      }
-      const int material = materialOf_[slot];
-      std::size_t part = 0;
-      while (part < used_parts && parts_[part].first != material) ++part;
-      if (part == used_parts) {
-        if (parts_.size() == used_parts) parts_.emplace_back();
-        parts_[part].first = material;
-        parts_[part].second.clear();
-        ++used_parts;
-      }
-      // Reversed corner order: the modeller's front faces turn the other way.
-      std::vector<std::uint32_t>& indices = parts_[part].second;
-      for (std::size_t t = 0; t + 2 < triangles_.size(); t += 3) {
-        indices.insert(indices.end(), {triangles_[t], triangles_[t + 2], triangles_[t + 1]});
-      }
-    }
-    if (used_parts == 0) {
-      area.resize(position_offset);  // nothing refers to these vertices
-      return -1;
-    }
-
-    tinygltf::Mesh out;
-    out.name = mesh.Name;
-    const int position_accessor = AddAccessor(kPositions, position_offset, TINYGLTF_COMPONENT_TYPE_FLOAT,
-                                              TINYGLTF_TYPE_VEC3, vertex_count);
-    if (vertex_count > 0) {
-      model_.accessors[position_accessor].minValues.assign(lo.begin(), lo.end());
-      model_.accessors[position_accessor].maxValues.assign(hi.begin(), hi.end());
-    }
-    out.primitives.resize(used_parts);
-    for (std::size_t p = 0; p < used_parts; ++p) {
-      const std::vector<std::uint32_t>& indices = parts_[p].second;
-      tinygltf::Primitive& primitive = out.primitives[p];
-      primitive.attributes.emplace("POSITION", position_accessor);
-      const std::size_t offset = Append(kIndices, indices);
-      primitive.indices = AddAccessor(kIndices, offset, TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT,
-                                      TINYGLTF_TYPE_SCALAR, indices.size());
-      primitive.material = parts_[p].first;
-      primitive.mode = TINYGLTF_MODE_TRIANGLES;
-    }
-    model_.meshes.push_back(std::move(out));
-    return static_cast<int>(model_.meshes.size()) - 1;
-  }
-
-  // The sampler input for these frames (shared by every channel with the same frames).
-  int Times(const std::vector<int>& frames) {
-    const auto found = times_.find(frames);
-    if (found != times_.end()) return found->second;
-    std::vector<float> seconds(frames.size());
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-      seconds[i] = static_cast<float>(frames[i] / options_.Fps);
-    }
-    const int index = AddFloats(kAnimation, seconds, 1, true);
-    times_.emplace(frames, index);
-    return index;
-  }
-
-  void AddChannel(int node, const char* path, int input, const std::vector<float>& output,
-                  int components, const char* interpolation) {
-    tinygltf::AnimationSampler sampler;
-    sampler.input = input;
-    sampler.output = AddFloats(kAnimation, output, components, false);
-    sampler.interpolation = interpolation;
-    animation_.samplers.push_back(std::move(sampler));
-    tinygltf::AnimationChannel channel;
-    channel.sampler = static_cast<int>(animation_.samplers.size()) - 1;
-    channel.target_node = node;
-    channel.target_path = path;
-    animation_.channels.push_back(std::move(channel));
-  }
-
-  // Every frame from the first key to the last, from frame 0 on: glTF has no
-  // time before 0, and reversed runs with gravity can put a key before it.
-  static std::vector<int> FrameRange(int first, int last) {
-    first = std::max(first, 0);
-    if (last < first) return {};
-    std::vector<int> frames(static_cast<std::size_t>(last - first) + 1);
-    for (std::size_t i = 0; i < frames.size(); ++i) frames[i] = first + static_cast<int>(i);
-    return frames;
-  }
-
-  void CheckKeys(const CPolyChunk& mesh, std::span<const CAnimLineSRT> keys) {
-    for (const CAnimLineSRT& key : keys) {
-      if (key.Frame < -kMaxFrame || key.Frame > kMaxFrame) {
-        Fail(mesh, "key frame " + std::to_string(key.Frame) + " lies outside -" +
-                       std::to_string(kMaxFrame) + " to " + std::to_string(kMaxFrame));
-      }
-      if (!Finite({key.Value.x, key.Value.y, key.Value.z}) || !std::isfinite(key.RotationW) ||
-          !Finite({key.Shape.x, key.Shape.y, key.Shape.z})) {
-        Fail(mesh, "a key value is not a finite number");
-      }
-    }
-  }
-
-  // Translation (offset by the centre) or scale: exact CUBICSPLINE on the
-  // keys, or LINEAR per frame.
+  int View(ViewKind kind);
+  int AddAccessor(ViewKind kind, std::size_t offset, int component, const char* type, std::size_t count);
+  int AddFloats(ViewKind kind, std::span<const float> values, int components, bool bounds);
+  int AddIndices(std::span<const std::uint32_t> indices);
+  int Times(const std::vector<int>& frames);
+  void AddChannel(int node, const char* path, const std::vector<int>& frames, int components,
+                  const char* interpolation);
+  int Texture(const std::string& name);
+  int Material(GltfLook look);
+  bool PrepareLooks(const CPolyChunk& mesh);
+  int AddMesh(const CPolyChunk& mesh);
   void AddVectorChannel(int node, const char* path, std::span<const VectorKeyTangents> keys,
-                        const Vec3d& offset, bool is_scale) {
-    if (keys.size() < 2) return;  // a constant: the node's own value
-    auto map = [&](const Vec3d& v) { return is_scale ? MapScale(v) : MapPoint(v); };
-    auto put = [](std::vector<float>& out, const Vec3d& v) {
-      for (double c : v) out.push_back(static_cast<float>(c));
-    };
-    std::vector<float>& output = output_;
-    output.clear();
-    if (options_.Sampling == GltfSampling::Keys && keys.front().Frame >= 0) {
-      std::vector<int>& frames = frames_;
-      frames.clear();
-      const double fps = options_.Fps;
-      for (std::size_t i = 0; i < keys.size(); ++i) {
-        frames.push_back(keys[i].Frame);
-        // glTF tangents are per second: the per-segment tangent divided by
-        // the segment's length in seconds.
-        Vec3d in{};
-        Vec3d out{};
-        if (i > 0) {
-          const double seconds = (keys[i].Frame - keys[i - 1].Frame) / fps;
-          for (int a = 0; a < 3; ++a) in[a] = keys[i].Incoming[a] / seconds;
-        }
-        if (i + 1 < keys.size()) {
-          const double seconds = (keys[i + 1].Frame - keys[i].Frame) / fps;
-          for (int a = 0; a < 3; ++a) out[a] = keys[i].Outgoing[a] / seconds;
-        }
-        const Vec3d value{keys[i].Value[0] + offset[0], keys[i].Value[1] + offset[1],
-                          keys[i].Value[2] + offset[2]};
-        put(output, map(in));
-        put(output, map(value));
-        put(output, map(out));
-      }
-      AddChannel(node, path, Times(frames), output, 3, "CUBICSPLINE");
-    } else {
-      const std::vector<int> frames = FrameRange(keys.front().Frame, keys.back().Frame);
-      if (frames.size() < 2) return;  // still from frame 0 on: the node's own value
-      for (int f : frames) {
-        const Vec3d v = EvaluatePreparedVector(keys, f);
-        put(output, map({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}));
-      }
-      AddChannel(node, path, Times(frames), output, 3, "LINEAR");
-    }
-  }
+                        const Vec3d& offset, bool is_scale);
+  void AddRotationChannel(int node, std::span<const OrientationKey> keys);
+  void AddObject(const GltfObject& object, int node);
+  void AddGroupNode(const GltfGroup& group, const std::vector<int>& children);
 
-  // Orientation: glTF interpolates quaternion components, so squad is carried
-  // exactly only where it is a plain slerp; elsewhere one sample per frame.
-  void AddRotationChannel(int node, std::span<const OrientationKey> keys) {
-    if (keys.size() < 2) return;
-    auto same = [](const Quaternion& a, const Quaternion& b) {
-      return std::fabs(a.w - b.w) < 1e-12 && std::fabs(a.x - b.x) < 1e-12 &&
-             std::fabs(a.y - b.y) < 1e-12 && std::fabs(a.z - b.z) < 1e-12;
-    };
-    const bool constant = std::all_of(keys.begin(), keys.end(),
-                                      [&](const OrientationKey& k) { return same(k.Q, keys[0].Q); });
-    if (constant) return;
-    auto put = [](std::vector<float>& out, const Quaternion& q) {
-      for (double c : MapQuaternion(Normalized(q))) out.push_back(static_cast<float>(c));
-    };
-    std::vector<float>& output = output_;
-    output.clear();
-    // Two keys whose control points sit on the keys themselves (Linear
-    // shapes) interpolate as a plain slerp, which is glTF's LINEAR rotation.
-    if (options_.Sampling == GltfSampling::Keys && keys.size() == 2 && keys[0].Frame >= 0 &&
-        same(keys[0].A, keys[0].Q) &&
-        same(keys[1].B, keys[1].Q)) {
-      put(output, keys[0].Q);
-      put(output, keys[1].Q);
-      AddChannel(node, "rotation", Times({keys[0].Frame, keys[1].Frame}), output, 4, "LINEAR");
-      return;
-    }
-    const std::vector<int> frames = FrameRange(keys.front().Frame, keys.back().Frame);
-    if (frames.size() < 2) return;
-    Quaternion previous = keys.front().Q;
-    for (int f : frames) {
-      Quaternion q = Normalized(EvaluatePreparedOrientation(keys, f));
-      if (Dot(q, previous) < 0.0) q = {-q.w, -q.x, -q.y, -q.z};
-      put(output, q);
-      previous = q;
-    }
-    AddChannel(node, "rotation", Times(frames), output, 4, "LINEAR");
-  }
-
-  int AddObject(const GltfObject& object) {
-    const CPolyChunk& mesh = *object.Mesh;
-    const int index = static_cast<int>(model_.nodes.size());
-    model_.nodes.emplace_back();
-    model_.nodes[index].name = mesh.Name;
-    const int mesh_index = AddMesh(mesh);
-    if (mesh_index >= 0) model_.nodes[index].mesh = mesh_index;
-
-    const CVector c = mesh.Axis.Center;
-    const Vec3d center{c.x, c.y, c.z};
-    if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
-    // Each channel is prepared once; the node's own values are the pose at
-    // frame 0 (the object as it stands before the explosion), what an
-    // importer shows without the animation.
-    std::vector<VectorKeyTangents> position;
-    std::vector<VectorKeyTangents> size;
-    std::vector<OrientationKey> orientation;
-    if (object.Channel != nullptr) {
-      CheckKeys(mesh, object.Channel->Keys);
-      CheckKeys(mesh, object.Channel->PositionKeys);
-      CheckKeys(mesh, object.Channel->SizeKeys);
-      position = PrepareVectorKeys(object.Channel->PositionKeys);
-      size = PrepareVectorKeys(object.Channel->SizeKeys);
-      orientation = PrepareOrientationKeys(object.Channel->Keys);
-    }
-    const Vec3d p0 = position.empty() ? Vec3d{0, 0, 0} : EvaluatePreparedVector(position, 0.0);
-    const Vec3d s0 = size.empty() ? Vec3d{1, 1, 1} : EvaluatePreparedVector(size, 0.0);
-    const Quaternion r0 = orientation.empty() ? Quaternion{} : EvaluatePreparedOrientation(orientation, 0.0);
-    const Vec3d t = MapPoint({center[0] + p0[0], center[1] + p0[1], center[2] + p0[2]});
-    const Vec3d s = MapScale(s0);
-    const std::array<double, 4> r = MapQuaternion(Normalized(r0));
-    tinygltf::Node& node = model_.nodes[index];
-    if (t != Vec3d{0, 0, 0}) node.translation.assign(t.begin(), t.end());
-    if (s != Vec3d{1, 1, 1}) node.scale.assign(s.begin(), s.end());
-    if (r != std::array<double, 4>{0, 0, 0, 1}) node.rotation.assign(r.begin(), r.end());
-
-    AddVectorChannel(index, "translation", position, center, false);
-    AddVectorChannel(index, "scale", size, {0, 0, 0}, true);
-    AddRotationChannel(index, orientation);
-    return index;
-  }
-
-  // Joins the three data areas into the one buffer, each as one view, and
-  // lets go of everything that only building needed, so that the memory is
-  // free again while tinygltf serialises the document.
-  void FinishBuffers() {
-    auto aligned = [](std::size_t n) { return (n + 3) / 4 * 4; };
-    std::size_t total = 0;
-    for (const std::vector<unsigned char>& area : data_) {
-      if (!area.empty()) total = aligned(total) + area.size();
-    }
-    tinygltf::Buffer buffer;
-    int views[kViewKinds] = {-1, -1, -1};
-    for (int kind = 0; kind < kViewKinds; ++kind) {
-      std::vector<unsigned char>& area = data_[kind];
-      if (area.empty()) continue;
-      tinygltf::BufferView view;
-      view.buffer = 0;
-      view.byteOffset = aligned(buffer.data.size());
-      view.byteLength = area.size();
-      if (kind == kPositions) {
-        view.target = kArrayBuffer;
-        view.byteStride = 12;  // several position accessors share this view
-      } else if (kind == kIndices) {
-        view.target = kElementArrayBuffer;
-      }
-      if (buffer.data.empty()) {
-        buffer.data = std::move(area);
-        buffer.data.reserve(total);
-      } else {
-        buffer.data.resize(view.byteOffset);
-        buffer.data.insert(buffer.data.end(), area.begin(), area.end());
-      }
-      std::vector<unsigned char>().swap(area);
-      views[kind] = static_cast<int>(model_.bufferViews.size());
-      model_.bufferViews.push_back(std::move(view));
-    }
-    for (std::size_t i = 0; i < model_.accessors.size(); ++i) {
-      model_.accessors[i].bufferView = views[accessorKinds_[i]];
-    }
-    if (!buffer.data.empty()) model_.buffers.push_back(std::move(buffer));
-    std::vector<ViewKind>().swap(accessorKinds_);
-    times_.clear();
-    materials_.clear();
-    std::vector<CVector>().swap(world_);
-    std::vector<float>().swap(output_);
-    std::vector<int>().swap(frames_);
-    std::vector<std::uint32_t>().swap(triangles_);
-    std::vector<std::vector<std::uint32_t>>().swap(holes_);
-    std::vector<int>().swap(materialOf_);
-    std::vector<std::pair<int, std::vector<std::uint32_t>>>().swap(parts_);
-  }
+  template <typename Sink>
+  void WriteJson(Sink& sink, bool embedded);
+  template <typename Writer>
+  void WriteMaterials(Writer& w);
+  template <typename Writer>
+  void WriteTextures(Writer& w);
+  template <typename Writer>
+  void WriteBufferViews(Writer& w);
+  void ForEachBinaryPiece(const std::function<void(const char*, std::size_t)>& sink) const;
+  std::size_t BinaryLength() const;
 
   const GltfOptions& options_;
-  tinygltf::Model model_;
-  tinygltf::Animation animation_;
-  std::vector<unsigned char> data_[kViewKinds];
-  std::vector<ViewKind> accessorKinds_;
-  std::map<std::vector<int>, int> times_;
-  std::map<std::array<float, 4>, int> materials_;
-  // Scratch storage of AddMesh, kept so that each mesh reuses it.
-  std::vector<CVector> world_;
-  std::vector<float> output_;  // sampler values of one channel
-  std::vector<int> frames_;    // key frames of one channel
-  std::vector<std::uint32_t> triangles_;
-  std::vector<std::vector<std::uint32_t>> holes_;
-  std::vector<int> materialOf_;
-  std::vector<std::pair<int, std::vector<std::uint32_t>>> parts_;
+  GltfResult& result_;
+  SpillBuffer data_[kViewKinds];
+  int viewOf_[kViewKinds] = {-1, -1, -1, -1, -1};
+  std::vector<ViewSource> views_;
+  Section nodes_, meshes_, accessors_, samplers_, channels_;
+  std::vector<int> roots_;
+  std::unordered_map<std::vector<int>, int, FrameListHash> times_;
+  std::map<GltfLook, int> lookIndex_;
+  std::vector<GltfLook> looks_;
+  std::map<std::string, int> textureOf_;  // texture file name -> texture, or -1 when missing
+  std::vector<TextureImage> images_;
+  std::vector<int> imageViews_;
+  // Scratch storage reused from object to object.
+  GltfMeshBuilder meshBuilder_;
+  GltfMeshData meshData_;
+  std::vector<GltfLook> slotLooks_;
+  std::vector<int> slotMaterial_;
+  std::vector<float> output_;
 };
+
+int Builder::View(ViewKind kind) {
+  if (viewOf_[kind] < 0) {
+    viewOf_[kind] = static_cast<int>(views_.size());
+    views_.push_back({kind, -1});
+  }
+  return viewOf_[kind];
+}
+
+int Builder::AddAccessor(ViewKind kind, std::size_t offset, int component, const char* type, std::size_t count) {
+  JsonWriter& w = accessors_.Next();
+  w.StartObject();
+  w.Key("bufferView");
+  w.Int(View(kind));
+  if (offset > 0) {
+    w.Key("byteOffset");
+    w.Uint64(offset);
+  }
+  w.Key("componentType");
+  w.Int(component);
+  w.Key("count");
+  w.Uint64(count);
+  w.Key("type");
+  w.String(type);
+  return static_cast<int>(accessors_.count) - 1;
+}
+
+// Float data with min and max per component (as the 32-bit values stored)
+// when asked for; closes the accessor's JSON object.
+int Builder::AddFloats(ViewKind kind, std::span<const float> values, int components, bool bounds) {
+  for (float v : values) {
+    if (!std::isfinite(v)) throw Failure{"a value is too large for a 32-bit float"};
+  }
+  const std::size_t offset = data_[kind].Size();
+  data_[kind].Append(values.data(), values.size_bytes());
+  const char* type = components == 1 ? "SCALAR" : components == 2 ? "VEC2" : components == 3 ? "VEC3" : "VEC4";
+  const std::size_t count = values.size() / static_cast<std::size_t>(components);
+  const int index = AddAccessor(kind, offset, kFloat, type, count);
+  JsonWriter& w = accessors_.writer;
+  if (bounds && count > 0) {
+    std::array<double, 4> lo{INFINITY, INFINITY, INFINITY, INFINITY};
+    std::array<double, 4> hi{-INFINITY, -INFINITY, -INFINITY, -INFINITY};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      const std::size_t c = i % static_cast<std::size_t>(components);
+      lo[c] = std::min(lo[c], static_cast<double>(values[i]));
+      hi[c] = std::max(hi[c], static_cast<double>(values[i]));
+    }
+    WriteNumbers(w, "min", std::span(lo.data(), static_cast<std::size_t>(components)));
+    WriteNumbers(w, "max", std::span(hi.data(), static_cast<std::size_t>(components)));
+  }
+  w.EndObject();
+  return index;
+}
+
+int Builder::AddIndices(std::span<const std::uint32_t> indices) {
+  const std::size_t offset = data_[kIndices].Size();
+  data_[kIndices].Append(indices.data(), indices.size_bytes());
+  const int index = AddAccessor(kIndices, offset, kUnsignedInt, "SCALAR", indices.size());
+  accessors_.writer.EndObject();
+  return index;
+}
+
+// The input accessor of a sampler: the frames in seconds; equal lists share one.
+int Builder::Times(const std::vector<int>& frames) {
+  const auto found = times_.find(frames);
+  if (found != times_.end()) return found->second;
+  std::vector<float> seconds(frames.size());
+  for (std::size_t i = 0; i < frames.size(); ++i) seconds[i] = static_cast<float>(frames[i] / options_.Fps);
+  const int index = AddFloats(kAnimation, seconds, 1, true);
+  if (times_.size() < kMaxSharedTimeLists) times_.emplace(frames, index);
+  return index;
+}
+
+// A sampler over `frames` with the values in output_, and its channel.
+void Builder::AddChannel(int node, const char* path, const std::vector<int>& frames, int components,
+                         const char* interpolation) {
+  const int input = Times(frames);
+  const int output = AddFloats(kAnimation, output_, components, false);
+  JsonWriter& s = samplers_.Next();
+  s.StartObject();
+  s.Key("input");
+  s.Int(input);
+  s.Key("output");
+  s.Int(output);
+  s.Key("interpolation");
+  s.String(interpolation);
+  s.EndObject();
+  JsonWriter& c = channels_.Next();
+  c.StartObject();
+  c.Key("sampler");
+  c.Int(static_cast<int>(samplers_.count) - 1);
+  c.Key("target");
+  c.StartObject();
+  c.Key("node");
+  c.Int(node);
+  c.Key("path");
+  c.String(path);
+  c.EndObject();
+  c.EndObject();
+}
+
+// The texture of an image file, loaded on first use; -1 when there is no
+// usable image (said once as a warning; the material's colour stands in).
+int Builder::Texture(const std::string& name) {
+  const auto found = textureOf_.find(name);
+  if (found != textureOf_.end()) return found->second;
+  TextureImage image;
+  const std::string why = LoadTextureImage(name, options_.TextureFolders, image);
+  int index = -1;
+  if (!why.empty()) {
+    result_.warnings.push_back(why + "; its material's colour is used instead");
+  } else {
+    index = static_cast<int>(images_.size());
+    imageViews_.push_back(static_cast<int>(views_.size()));
+    views_.push_back({-1, index});
+    images_.push_back(std::move(image));
+  }
+  textureOf_.emplace(name, index);
+  return index;
+}
+
+// The glTF material of a look; equal looks share one.
+int Builder::Material(GltfLook look) {
+  const auto found = lookIndex_.find(look);
+  if (found != lookIndex_.end()) return found->second;
+  const int index = static_cast<int>(looks_.size());
+  looks_.push_back(look);
+  lookIndex_.emplace(std::move(look), index);
+  return index;
+}
+
+// The looks of the mesh's material slots (slot 0: no material), with
+// textures resolved; true when any of them shows an image.
+bool Builder::PrepareLooks(const CPolyChunk& mesh) {
+  const std::size_t slots = mesh.Materials.size() + 1;
+  slotLooks_.resize(slots);
+  slotMaterial_.assign(slots, -1);
+  bool textured = false;
+  for (std::size_t s = 0; s < slots; ++s) {
+    GltfLook& look = slotLooks_[s];
+    look = LookOf(s == 0 ? nullptr : mesh.Materials[s - 1].get());
+    if (look.TextureName.empty()) continue;
+    if (Texture(look.TextureName) >= 0) {
+      // The image carries the colour; the factor keeps only the alpha.
+      look.BaseColour = {1.0f, 1.0f, 1.0f, look.BaseColour[3]};
+      textured = true;
+    } else {
+      look.TextureName.clear();
+      look.TextureOffset = {0.0f, 0.0f};
+      look.TextureScale = {1.0f, 1.0f};
+    }
+  }
+  return textured;
+}
+
+// The mesh of an object, or -1 when it draws nothing.
+int Builder::AddMesh(const CPolyChunk& mesh) {
+  const bool textured = PrepareLooks(mesh);
+  if (std::string error = meshBuilder_.Build(mesh, textured, meshData_); !error.empty()) Fail(mesh, error);
+  if (meshData_.PartCount == 0) return -1;
+  const int positions = AddFloats(kPositions, meshData_.Positions, 3, true);
+  const int normals = AddFloats(kNormals, meshData_.Normals, 3, false);
+  const int texcoords = textured ? AddFloats(kTexCoords, meshData_.TexCoords, 2, false) : -1;
+  std::vector<int> indices(meshData_.PartCount);
+  for (std::size_t p = 0; p < meshData_.PartCount; ++p) indices[p] = AddIndices(meshData_.Parts[p].Indices);
+  JsonWriter& w = meshes_.Next();
+  w.StartObject();
+  WriteName(w, mesh.Name);
+  w.Key("primitives");
+  w.StartArray();
+  for (std::size_t p = 0; p < meshData_.PartCount; ++p) {
+    const std::size_t slot = meshData_.Parts[p].Slot;
+    if (slotMaterial_[slot] < 0) slotMaterial_[slot] = Material(slotLooks_[slot]);
+    w.StartObject();
+    w.Key("attributes");
+    w.StartObject();
+    w.Key("POSITION");
+    w.Int(positions);
+    w.Key("NORMAL");
+    w.Int(normals);
+    if (texcoords >= 0) {
+      w.Key("TEXCOORD_0");
+      w.Int(texcoords);
+    }
+    w.EndObject();
+    w.Key("indices");
+    w.Int(indices[p]);
+    w.Key("material");
+    w.Int(slotMaterial_[slot]);
+    w.EndObject();
+  }
+  w.EndArray();
+  w.EndObject();
+  return static_cast<int>(meshes_.count) - 1;
+}
+
+// Translation (offset by the centre) or scale, as its plan says.
+void Builder::AddVectorChannel(int node, const char* path, std::span<const VectorKeyTangents> keys,
+                               const Vec3d& offset, bool is_scale) {
+  const CurvePlan plan = PlanVectorCurve(keys, options_.Sampling);
+  if (plan.Form == CurveForm::Static) return;
+  auto put = [&](const Vec3d& v) {
+    const Vec3d mapped = is_scale ? MapScale(v) : MapPoint(v);
+    for (double c : mapped) output_.push_back(static_cast<float>(c));
+  };
+  output_.clear();
+  if (plan.Form == CurveForm::Linear) {
+    for (int f : plan.Frames) {
+      const Vec3d v = EvaluatePreparedVector(keys, f);
+      put({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]});
+    }
+    AddChannel(node, path, plan.Frames, 3, "LINEAR");
+    return;
+  }
+  // glTF tangents are per second: the per-segment tangent divided by the
+  // segment's length in seconds. The first in- and last out-tangent are 0.
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    Vec3d in{};
+    Vec3d out{};
+    if (i > 0) {
+      const double seconds = (keys[i].Frame - keys[i - 1].Frame) / options_.Fps;
+      for (int a = 0; a < 3; ++a) in[a] = keys[i].Incoming[a] / seconds;
+    }
+    if (i + 1 < keys.size()) {
+      const double seconds = (keys[i + 1].Frame - keys[i].Frame) / options_.Fps;
+      for (int a = 0; a < 3; ++a) out[a] = keys[i].Outgoing[a] / seconds;
+    }
+    put(in);
+    put({keys[i].Value[0] + offset[0], keys[i].Value[1] + offset[1], keys[i].Value[2] + offset[2]});
+    put(out);
+  }
+  AddChannel(node, path, plan.Frames, 3, "CUBICSPLINE");
+}
+
+// Orientation: glTF's LINEAR rotation is a slerp, which is exactly squad on
+// straight segments; elsewhere one sample per frame, each in the hemisphere
+// of the one before so that no reader turns the long way round.
+void Builder::AddRotationChannel(int node, std::span<const OrientationKey> keys) {
+  const CurvePlan plan = PlanOrientationCurve(keys);
+  if (plan.Form == CurveForm::Static) return;
+  output_.clear();
+  Quaternion previous = keys.front().Q;
+  for (int f : plan.Frames) {
+    Quaternion q = Normalized(EvaluatePreparedOrientation(keys, f));
+    if (Dot(q, previous) < 0.0) q = {-q.w, -q.x, -q.y, -q.z};
+    for (double c : MapQuaternion(q)) output_.push_back(static_cast<float>(c));
+    previous = q;
+  }
+  AddChannel(node, "rotation", plan.Frames, 4, "LINEAR");
+}
+
+void CheckKeys(const CPolyChunk& mesh, std::span<const CAnimLineSRT> keys) {
+  for (const CAnimLineSRT& key : keys) {
+    if (key.Frame < -kMaxFrame || key.Frame > kMaxFrame) {
+      throw Failure{"object \"" + mesh.Name + "\": key frame " + std::to_string(key.Frame) + " lies outside -" +
+                    std::to_string(kMaxFrame) + " to " + std::to_string(kMaxFrame)};
+    }
+    if (!Finite({key.Value.x, key.Value.y, key.Value.z}) || !std::isfinite(key.RotationW) ||
+        !Finite({key.Shape.x, key.Shape.y, key.Shape.z})) {
+      throw Failure{"object \"" + mesh.Name + "\": a key value is not a finite number"};
+    }
+  }
+}
+
+void Builder::AddObject(const GltfObject& object, int node) {
+  if (object.Mesh == nullptr) throw Failure{"an object has no mesh"};
+  const CPolyChunk& mesh = *object.Mesh;
+  const int mesh_index = AddMesh(mesh);
+  const CVector c = mesh.Axis.Center;
+  const Vec3d center{c.x, c.y, c.z};
+  if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
+  // Each channel is prepared once; the node's own values are the pose at
+  // frame 0 (the object as it stands before the explosion), what an
+  // importer shows without the animation.
+  std::vector<VectorKeyTangents> position;
+  std::vector<VectorKeyTangents> size;
+  std::vector<OrientationKey> orientation;
+  if (object.Channel != nullptr) {
+    CheckKeys(mesh, object.Channel->Keys);
+    CheckKeys(mesh, object.Channel->PositionKeys);
+    CheckKeys(mesh, object.Channel->SizeKeys);
+    position = PrepareVectorKeys(object.Channel->PositionKeys);
+    size = PrepareVectorKeys(object.Channel->SizeKeys);
+    orientation = PrepareOrientationKeys(object.Channel->Keys);
+  }
+  const Vec3d p0 = position.empty() ? Vec3d{0, 0, 0} : EvaluatePreparedVector(position, 0.0);
+  const Vec3d s0 = size.empty() ? Vec3d{1, 1, 1} : EvaluatePreparedVector(size, 0.0);
+  const Quaternion r0 = orientation.empty() ? Quaternion{} : EvaluatePreparedOrientation(orientation, 0.0);
+  const Vec3d t = MapPoint({center[0] + p0[0], center[1] + p0[1], center[2] + p0[2]});
+  const Vec3d s = MapScale(s0);
+  const std::array<double, 4> r = MapQuaternion(Normalized(r0));
+  if (!Finite(t) || !Finite(s)) Fail(mesh, "its pose is too large to write");
+  JsonWriter& w = nodes_.Next();
+  w.StartObject();
+  WriteName(w, mesh.Name);
+  if (mesh_index >= 0) {
+    w.Key("mesh");
+    w.Int(mesh_index);
+  }
+  if (t != Vec3d{0, 0, 0}) WriteNumbers(w, "translation", t);
+  if (r != std::array<double, 4>{0, 0, 0, 1}) WriteNumbers(w, "rotation", r);
+  if (s != Vec3d{1, 1, 1}) WriteNumbers(w, "scale", s);
+  w.EndObject();
+
+  AddVectorChannel(node, "translation", position, center, false);
+  AddVectorChannel(node, "scale", size, {0, 0, 0}, true);
+  AddRotationChannel(node, orientation);
+}
+
+void Builder::AddGroupNode(const GltfGroup& group, const std::vector<int>& children) {
+  JsonWriter& w = nodes_.Next();
+  w.StartObject();
+  if (group.Group != nullptr) WriteName(w, group.Group->Name);
+  if (!children.empty()) WriteNumbers(w, "children", children);
+  w.EndObject();
+}
+
+void Builder::Build(std::span<const GltfGroup> groups) {
+  // Node indices are known before anything is written: each group's node,
+  // then one node per object. A group hangs under an earlier group it names
+  // as parent (the particle group under the exploded group), with an
+  // identity transform: the objects' coordinates are already the file's.
+  std::vector<int> first(groups.size());
+  std::vector<std::vector<int>> children(groups.size());
+  std::map<std::int32_t, std::size_t> group_of_id;
+  int next = 0;
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    first[g] = next;
+    for (std::size_t k = 0; k < groups[g].Objects.size(); ++k) children[g].push_back(next + 1 + static_cast<int>(k));
+    next += 1 + static_cast<int>(groups[g].Objects.size());
+    const CGroup* group = groups[g].Group;
+    const auto parent = group != nullptr && group->ParentId != 0 ? group_of_id.find(group->ParentId)
+                                                                 : group_of_id.end();
+    if (parent != group_of_id.end()) {
+      children[parent->second].push_back(first[g]);
+    } else {
+      roots_.push_back(first[g]);
+    }
+    if (group != nullptr) group_of_id.emplace(group->Id, g);
+  }
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    AddGroupNode(groups[g], children[g]);
+    for (std::size_t k = 0; k < groups[g].Objects.size(); ++k) {
+      AddObject(groups[g].Objects[k], first[g] + 1 + static_cast<int>(k));
+    }
+  }
+  for (Section* section : {&nodes_, &meshes_, &accessors_, &samplers_, &channels_}) section->writer.EndArray();
+}
+
+template <typename Writer>
+void Builder::WriteMaterials(Writer& w) {
+  w.Key("materials");
+  w.StartArray();
+  for (std::size_t i = 0; i < looks_.size(); ++i) {
+    const GltfLook& look = looks_[i];
+    w.StartObject();
+    w.Key("name");
+    w.String(("Material " + std::to_string(i + 1)).c_str());
+    w.Key("pbrMetallicRoughness");
+    w.StartObject();
+    WriteNumbers(w, "baseColorFactor", look.BaseColour);
+    w.Key("metallicFactor");
+    w.Double(look.Metallic);
+    w.Key("roughnessFactor");
+    w.Double(look.Roughness);
+    if (!look.TextureName.empty()) {
+      w.Key("baseColorTexture");
+      w.StartObject();
+      w.Key("index");
+      w.Int(textureOf_.at(look.TextureName));
+      w.Key("extensions");
+      w.StartObject();
+      w.Key("KHR_texture_transform");
+      w.StartObject();
+      WriteNumbers(w, "offset", look.TextureOffset);
+      WriteNumbers(w, "scale", look.TextureScale);
+      w.EndObject();
+      w.EndObject();
+      w.EndObject();
+    }
+    w.EndObject();
+    // Pieces are open shells: their insides show through the cuts.
+    w.Key("doubleSided");
+    w.Bool(true);
+    if (look.Blend) {
+      w.Key("alphaMode");
+      w.String("BLEND");
+    }
+    w.EndObject();
+  }
+  w.EndArray();
+}
+
+template <typename Writer>
+void Builder::WriteTextures(Writer& w) {
+  w.Key("textures");
+  w.StartArray();
+  for (std::size_t i = 0; i < images_.size(); ++i) {
+    w.StartObject();
+    w.Key("sampler");
+    w.Int(0);
+    w.Key("source");
+    w.Int(static_cast<int>(i));
+    w.EndObject();
+  }
+  w.EndArray();
+  w.Key("images");
+  w.StartArray();
+  for (std::size_t i = 0; i < images_.size(); ++i) {
+    w.StartObject();
+    w.Key("bufferView");
+    w.Int(imageViews_[i]);
+    w.Key("mimeType");
+    w.String(images_[i].MimeType.c_str());
+    w.EndObject();
+  }
+  w.EndArray();
+  // Maps tile: their repeats reach past the image's edges.
+  w.Key("samplers");
+  w.StartArray();
+  w.StartObject();
+  for (const auto& [key, value] : {std::pair{"magFilter", 9729}, {"minFilter", 9987}, {"wrapS", 10497}, {"wrapT", 10497}}) {
+    w.Key(key);
+    w.Int(value);
+  }
+  w.EndObject();
+  w.EndArray();
+}
+
+std::size_t ViewSize(const SpillBuffer* data, const std::vector<TextureImage>& images, int kind, int image) {
+  return kind >= 0 ? data[kind].Size() : images[static_cast<std::size_t>(image)].Bytes.size();
+}
+
+template <typename Writer>
+void Builder::WriteBufferViews(Writer& w) {
+  w.Key("bufferViews");
+  w.StartArray();
+  std::size_t offset = 0;
+  for (const ViewSource& view : views_) {
+    const std::size_t size = ViewSize(data_, images_, view.kind, view.image);
+    w.StartObject();
+    w.Key("buffer");
+    w.Int(0);
+    if (offset > 0) {
+      w.Key("byteOffset");
+      w.Uint64(offset);
+    }
+    w.Key("byteLength");
+    w.Uint64(size);
+    if (view.kind >= 0 && kLayouts[view.kind].stride > 0) {
+      w.Key("byteStride");
+      w.Int(kLayouts[view.kind].stride);
+    }
+    if (view.kind >= 0 && kLayouts[view.kind].target > 0) {
+      w.Key("target");
+      w.Int(kLayouts[view.kind].target);
+    }
+    w.EndObject();
+    offset = Aligned(offset + size);
+  }
+  w.EndArray();
+}
+
+std::size_t Builder::BinaryLength() const {
+  std::size_t length = 0;
+  for (const ViewSource& view : views_) length = Aligned(length + ViewSize(data_, images_, view.kind, view.image));
+  return length;
+}
+
+// The buffer's bytes: every view in order, each starting at a multiple of 4.
+void Builder::ForEachBinaryPiece(const std::function<void(const char*, std::size_t)>& sink) const {
+  static constexpr char kZeros[4] = {0, 0, 0, 0};
+  for (const ViewSource& view : views_) {
+    std::size_t size = 0;
+    if (view.kind >= 0) {
+      data_[view.kind].ForEachPiece(sink);
+      size = data_[view.kind].Size();
+    } else {
+      const std::vector<unsigned char>& bytes = images_[static_cast<std::size_t>(view.image)].Bytes;
+      sink(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+      size = bytes.size();
+    }
+    if (Aligned(size) > size) sink(kZeros, Aligned(size) - size);
+  }
+}
+
+template <typename Sink>
+void Builder::WriteJson(Sink& sink, bool embedded) {
+  rapidjson::Writer<Sink> w(sink);
+  auto splice = [&](const char* key, const Section& section) {
+    w.Key(key);
+    w.RawValue("", 0, rapidjson::kArrayType);
+    sink.Splice(section.bytes);
+  };
+  w.StartObject();
+  w.Key("asset");
+  w.StartObject();
+  w.Key("generator");
+  w.String("Burstkin");
+  w.Key("version");
+  w.String("2.0");
+  w.Key("extras");
+  w.StartObject();
+  w.Key("fps");
+  w.Double(options_.Fps);
+  w.EndObject();
+  w.EndObject();
+  if (!images_.empty()) {
+    w.Key("extensionsUsed");
+    w.StartArray();
+    w.String("KHR_texture_transform");
+    w.EndArray();
+  }
+  w.Key("scene");
+  w.Int(0);
+  w.Key("scenes");
+  w.StartArray();
+  w.StartObject();
+  w.Key("name");
+  w.String("Burstkin");
+  if (!roots_.empty()) WriteNumbers(w, "nodes", roots_);
+  w.EndObject();
+  w.EndArray();
+  if (nodes_.count > 0) splice("nodes", nodes_);
+  if (meshes_.count > 0) splice("meshes", meshes_);
+  if (accessors_.count > 0) splice("accessors", accessors_);
+  if (!looks_.empty()) WriteMaterials(w);
+  if (!images_.empty()) WriteTextures(w);
+  if (channels_.count > 0) {
+    w.Key("animations");
+    w.StartArray();
+    w.StartObject();
+    w.Key("name");
+    w.String("Explosion");
+    splice("samplers", samplers_);
+    splice("channels", channels_);
+    w.EndObject();
+    w.EndArray();
+  }
+  if (!views_.empty()) {
+    WriteBufferViews(w);
+    w.Key("buffers");
+    w.StartArray();
+    w.StartObject();
+    w.Key("byteLength");
+    w.Uint64(BinaryLength());
+    if (embedded) {
+      static constexpr char kPrefix[] = "\"data:application/octet-stream;base64,";
+      w.Key("uri");
+      w.RawValue(kPrefix, sizeof(kPrefix) - 1, rapidjson::kStringType);
+      ForEachBinaryPiece([&sink](const char* bytes, std::size_t size) { sink.Base64(bytes, size); });
+      sink.Base64End();
+      sink.Put('"');
+    }
+    w.EndObject();
+    w.EndArray();
+  }
+  w.EndObject();
+}
+
+void PutUint32(OutputSink& sink, std::uint32_t value) {
+  const unsigned char bytes[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+                                  static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+  sink.Write(bytes, 4);
+}
+
+// A .glb: header, the JSON chunk (padded with spaces), the binary chunk. The
+// JSON is written twice, first only to count its length for the headers.
+void Builder::WriteGlb(std::ostream& out) {
+  OutputSink counter(nullptr);
+  WriteJson(counter, false);
+  const std::size_t json = Aligned(counter.Count());
+  const std::size_t binary = BinaryLength();
+  const std::size_t total = 12 + 8 + json + (binary > 0 ? 8 + binary : 0);
+  if (total > 0xFFFFFFFFu) throw Failure{"the explosion is too large for a .glb file (over 4 GiB)"};
+  OutputSink sink(&out);
+  sink.Write("glTF", 4);
+  PutUint32(sink, 2);
+  PutUint32(sink, static_cast<std::uint32_t>(total));
+  PutUint32(sink, static_cast<std::uint32_t>(json));
+  sink.Write("JSON", 4);
+  WriteJson(sink, false);
+  while (sink.Count() % 4 != 0) sink.Put(' ');
+  if (binary > 0) {
+    PutUint32(sink, static_cast<std::uint32_t>(binary));
+    sink.Write("BIN\0", 4);
+    ForEachBinaryPiece([&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
+  }
+  if (!sink.Finish()) throw Failure{"the glTF document could not be written"};
+}
+
+void Builder::WriteEmbedded(std::ostream& out) {
+  OutputSink sink(&out);
+  WriteJson(sink, true);
+  if (!sink.Finish()) throw Failure{"the glTF document could not be written"};
+}
+
 
 bool EndsWith(const std::string& text, std::string_view suffix) {
   if (text.size() < suffix.size()) return false;
@@ -590,7 +857,7 @@ std::vector<GltfGroup> GltfGroupsOf(std::span<const CGroup* const> groups) {
 namespace {
 
 // Builds the document and writes it to `out` (the temporary file itself, so
-// the buffer is not copied once more through a string).
+// nothing is copied once more through a string).
 GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
                      std::ostream& out) {
   GltfResult result;
@@ -601,14 +868,17 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
   try {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    Builder builder(options);
+    Builder builder(options, result);
     builder.Build(groups);
     const Clock::time_point built = Clock::now();
-    tinygltf::TinyGLTF writer;
-    const bool wrote = writer.WriteGltfSceneToStream(&builder.Model(), out, false, binary);
+    if (binary) {
+      builder.WriteGlb(out);
+    } else {
+      builder.WriteEmbedded(out);
+    }
     result.build_seconds = std::chrono::duration<double>(built - start).count();
     result.write_seconds = std::chrono::duration<double>(Clock::now() - built).count();
-    if (!wrote || !out.flush()) {
+    if (!out.flush()) {
       result.error = "the glTF document could not be written";
       return result;
     }
@@ -617,6 +887,9 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
     return result;
   } catch (const std::bad_alloc&) {
     result.error = "out of memory while building the glTF document";
+    return result;
+  } catch (const std::runtime_error& error) {
+    result.error = error.what();
     return result;
   }
   result.ok = true;

@@ -6,17 +6,16 @@
 
 #include "cob/exploded_file.h"
 #include "cob/group.h"
+#include "gltf/gltf_sampling.h"
 
 namespace bk {
 
-// How animation curves are carried: `Keys` writes translation and scale as
-// exact CUBICSPLINE samplers on the key frames; `Frames` bakes every channel
-// to one LINEAR sample per frame, for importers that ignore spline tangents.
-enum class GltfSampling { Keys, Frames };
-
 struct GltfOptions {
   double Fps = 30.0;  // frames per second; seconds = frame / Fps
-  GltfSampling Sampling = GltfSampling::Keys;
+  GltfSampling Sampling = GltfSampling::Frames;
+  // Folders searched in order for the image files that texture maps name
+  // (a map's name is taken as a file name only, never as a path).
+  std::vector<std::string> TextureFolders;
 };
 
 // One animated object: its mesh and the channel that moves it (may be null:
@@ -35,9 +34,12 @@ struct GltfGroup {
 struct GltfResult {
   bool ok = false;
   std::string error;  // a clear message when !ok
-  // Where the time went, for the benchmark: building the document in memory,
-  // and tinygltf's serialisation of it (JSON text and binary chunk) into the
-  // output stream.
+  // What was left out but did not stop the export (a texture image that was
+  // not found or could not be read: its material's colour stands in), each
+  // said once.
+  std::vector<std::string> warnings;
+  // Where the time went, for the benchmark: making the meshes, curves and
+  // JSON sections, and assembling them with the binary data into the output.
   double build_seconds = 0.0;
   double write_seconds = 0.0;
 };

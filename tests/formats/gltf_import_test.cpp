@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -195,11 +196,21 @@ void ExpectReadsBackAsExported(const CPolyChunk& source, const std::vector<GltfG
   ASSERT_TRUE(result.object) << result.error;
   EXPECT_EQ(result.format, MeshFormat::Glb);
   const CPolyChunk& back = *result.object;
-  ASSERT_EQ(back.Vertices.size(), source.Vertices.size());
-  for (std::size_t i = 0; i < back.Vertices.size(); ++i) {
-    const CVector v = *source.Vertices[i];
-    const float tolerance = 1e-5f * std::max({1.0f, std::fabs(v.x), std::fabs(v.y), std::fabs(v.z)});
-    ExpectNear(*back.Vertices[i], v, tolerance);
+  // The export splits a vertex where its faces' normals part, so the read-back
+  // object may hold a point more than once: the points, not the lists, agree.
+  auto near = [](CVector a, CVector b) {
+    const float tolerance = 1e-5f * std::max({1.0f, std::fabs(b.x), std::fabs(b.y), std::fabs(b.z)});
+    return std::fabs(a.x - b.x) <= tolerance && std::fabs(a.y - b.y) <= tolerance &&
+           std::fabs(a.z - b.z) <= tolerance;
+  };
+  auto holds = [&](const CPolyChunk& object, CVector p) {
+    return std::any_of(object.Vertices.begin(), object.Vertices.end(),
+                       [&](const CVector* v) { return near(*v, p); });
+  };
+  EXPECT_GE(back.Vertices.size(), source.Vertices.size());
+  for (const CVector* v : back.Vertices) EXPECT_TRUE(holds(source, *v)) << v->x << " " << v->y << " " << v->z;
+  for (const CFace* face : source.Faces) {
+    for (std::uint32_t i : face->VertexIndices) EXPECT_TRUE(holds(back, *source.Vertices[i])) << i;
   }
   std::size_t triangles = 0;
   std::vector<CVector> points;

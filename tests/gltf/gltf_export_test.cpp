@@ -13,6 +13,7 @@
 #include "engine/motion.h"
 #include "engine/particles.h"
 #include "gltf/triangulate.h"
+#include "gltf_reader_support.h"
 #include "gltf_test_support.h"
 #include "model/random.h"
 #include "support/test_data.h"
@@ -20,7 +21,12 @@
 namespace bk {
 namespace {
 
+using testing::Explode;
+using testing::Explosion;
+using testing::Floats;
+using testing::Load;
 using testing::MakeGroup;
+using testing::SamplerFor;
 
 // ---- triangulation
 
@@ -83,43 +89,6 @@ TEST(TriangulateFace, DegenerateFacesStillTerminate) {
 
 // ---- reading a written file back
 
-tinygltf::Model Load(const std::string& bytes, bool binary) {
-  tinygltf::TinyGLTF loader;
-  tinygltf::Model model;
-  std::string error;
-  std::string warning;
-  const bool ok =
-      binary ? loader.LoadBinaryFromMemory(&model, &error, &warning,
-                                           reinterpret_cast<const unsigned char*>(bytes.data()),
-                                           static_cast<unsigned>(bytes.size()))
-             : loader.LoadASCIIFromString(&model, &error, &warning, bytes.data(),
-                                          static_cast<unsigned>(bytes.size()), "");
-  EXPECT_TRUE(ok) << error << warning;
-  return model;
-}
-
-std::vector<float> Floats(const tinygltf::Model& m, int accessor_index) {
-  const tinygltf::Accessor& a = m.accessors[accessor_index];
-  const tinygltf::BufferView& v = m.bufferViews[a.bufferView];
-  const int components = tinygltf::GetNumComponentsInType(a.type);
-  const std::size_t stride = v.byteStride != 0 ? v.byteStride : components * sizeof(float);
-  std::vector<float> out;
-  const unsigned char* base = m.buffers[v.buffer].data.data() + v.byteOffset + a.byteOffset;
-  for (std::size_t i = 0; i < a.count; ++i) {
-    const float* f = reinterpret_cast<const float*>(base + i * stride);
-    out.insert(out.end(), f, f + components);
-  }
-  return out;
-}
-
-const tinygltf::AnimationSampler* SamplerFor(const tinygltf::Model& m, int node, const std::string& path) {
-  if (m.animations.empty()) return nullptr;
-  for (const auto& c : m.animations[0].channels) {
-    if (c.target_node == node && c.target_path == path) return &m.animations[0].samplers[c.sampler];
-  }
-  return nullptr;
-}
-
 // The glTF CUBICSPLINE curve at time t from the written times and (in, value, out) triples.
 std::array<double, 3> Cubic(const std::vector<float>& times, const std::vector<float>& out, double t) {
   std::size_t k = 0;
@@ -147,6 +116,7 @@ TEST(GltfExport, SplineSamplersReproduceTheEvaluator) {
   const CGroup* groups[] = {group.get()};
   GltfOptions options;
   options.Fps = 24;
+  options.Sampling = GltfSampling::Keys;
   std::string bytes;
   const GltfResult result = BuildGltf(GltfGroupsOf(groups), options, true, bytes);
   ASSERT_TRUE(result.ok) << result.error;
@@ -321,41 +291,6 @@ TEST(GltfExport, RefusesWhatItCannotCarryAndLeavesNoFile) {
 }
 
 // ---- real files: explode in-process, write the .cob, read it back, export
-
-struct Explosion {
-  std::unique_ptr<CPolyChunk> object;
-  std::unique_ptr<CPolyChunk> particle;
-  std::unique_ptr<CGroup> pieces;
-  std::unique_ptr<CGroup> particles;
-};
-
-Explosion Explode(const std::filesystem::path& path, const std::filesystem::path& particle_path,
-                  ExplosionOptions options) {
-  Explosion e;
-  ImportResult imported = ImportObject(path.string());
-  EXPECT_TRUE(imported.object) << imported.error;
-  if (!imported.object) return e;
-  e.object = std::move(imported.object);
-  MotionContext motion;
-  CRandom random(12345);
-  NoProgress progress;
-  const std::int32_t mode = particle_path.empty() ? 0 : 1;
-  MotionInputs in{motion, options, random};
-  GroupResult pieces = ExplodeObject(*e.object, in, mode, progress);
-  EXPECT_EQ(pieces.outcome, RunOutcome::Done);
-  e.pieces = std::move(pieces.group);
-  if (!particle_path.empty() && e.pieces) {
-    ImportResult p = ImportObject(particle_path.string());
-    EXPECT_TRUE(p.object) << p.error;
-    e.particle = std::move(p.object);
-    const CPolyChunk* all[] = {e.particle.get()};
-    ParticleInputs pin{*e.object, *e.particle, all, mode, 1.0f};
-    GroupResult particles = ExplodeParticles(pin, *e.pieces, in, progress);
-    EXPECT_EQ(particles.outcome, RunOutcome::Done);
-    e.particles = std::move(particles.group);
-  }
-  return e;
-}
 
 void RoundTrip(const std::string& name, const Explosion& e, GltfSampling sampling) {
   ASSERT_TRUE(e.pieces);

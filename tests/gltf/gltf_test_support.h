@@ -19,6 +19,10 @@
 #include "cob/group.h"
 #include "cob/material.h"
 #include "cob/poly_chunk.h"
+#include "engine/explosion.h"
+#include "engine/motion.h"
+#include "engine/particles.h"
+#include "model/random.h"
 #include "model/progress.h"
 
 namespace bk::testing {
@@ -127,6 +131,43 @@ inline std::filesystem::path SourceDir() {
     bk_text << bk_in.rdbuf();                                                               \
     EXPECT_EQ(bk_status, 0) << "validator on " << (path) << ":\n" << bk_text.str();         \
   } while (false)
+
+// An object (and optionally a particle object) exploded in-process with the
+// engine's own steps, as the document runs them.
+struct Explosion {
+  std::unique_ptr<CPolyChunk> object;
+  std::unique_ptr<CPolyChunk> particle;
+  std::unique_ptr<CGroup> pieces;
+  std::unique_ptr<CGroup> particles;
+};
+
+inline Explosion Explode(const std::filesystem::path& path, const std::filesystem::path& particle_path,
+                  ExplosionOptions options) {
+  Explosion e;
+  ImportResult imported = ImportObject(path.string());
+  EXPECT_TRUE(imported.object) << imported.error;
+  if (!imported.object) return e;
+  e.object = std::move(imported.object);
+  MotionContext motion;
+  CRandom random(12345);
+  NoProgress progress;
+  const std::int32_t mode = particle_path.empty() ? 0 : 1;
+  MotionInputs in{motion, options, random};
+  GroupResult pieces = ExplodeObject(*e.object, in, mode, progress);
+  EXPECT_EQ(pieces.outcome, RunOutcome::Done);
+  e.pieces = std::move(pieces.group);
+  if (!particle_path.empty() && e.pieces) {
+    ImportResult p = ImportObject(particle_path.string());
+    EXPECT_TRUE(p.object) << p.error;
+    e.particle = std::move(p.object);
+    const CPolyChunk* all[] = {e.particle.get()};
+    ParticleInputs pin{*e.object, *e.particle, all, mode, 1.0f};
+    GroupResult particles = ExplodeParticles(pin, *e.pieces, in, progress);
+    EXPECT_EQ(particles.outcome, RunOutcome::Done);
+    e.particles = std::move(particles.group);
+  }
+  return e;
+}
 
 // A fresh folder for one test's files.
 inline std::filesystem::path TestFolder(const std::string& name) {

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <compare>
+#include <string>
+
+#include "cob/material.h"
+
+namespace bk {
+
+// What a glTF reader is told about one material: the modeller's shading
+// carried over to metallic-roughness.
+struct GltfLook {
+  std::array<float, 4> BaseColour{0.9f, 0.9f, 0.91f, 1.0f};  // alpha last
+  float Metallic = 0.0f;   // metal shader 1, phong and flat 0
+  float Roughness = 1.0f;  // see RoughnessOf
+  bool Blend = false;      // alpha below 1
+  // The texture map's file name as the material names it (empty: none) and
+  // its placement, already in glTF's texture space (KHR_texture_transform).
+  std::string TextureName;
+  std::array<float, 2> TextureOffset{0.0f, 0.0f};
+  std::array<float, 2> TextureScale{1.0f, 1.0f};
+
+  auto operator<=>(const GltfLook&) const = default;
+};
+
+// The look of a material (a null material: the modeller's default grey).
+// Procedural materials (granite, marble, wood) get one representative colour.
+GltfLook LookOf(const CMaterial* material);
+
+// Roughness from the specular exponent and strength: a Phong exponent n is a
+// microfacet width alpha = sqrt(2 / (n + 2)), and glTF's roughness is
+// sqrt(alpha); a weaker highlight (Ks below 1) moves it towards fully rough
+// in proportion. Kept within 0.05 to 1.
+float RoughnessOf(float ks, float exponent);
+
+}  // namespace bk

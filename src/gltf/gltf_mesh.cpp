@@ -1,0 +1,226 @@
+#include "gltf/gltf_mesh.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <tuple>
+
+#include "gltf/triangulate.h"
+
+namespace bk {
+namespace {
+
+constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+
+using Vec = std::array<double, 3>;
+
+double Dot3(const Vec& a, const Vec& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+
+Vec Unit(const Vec& v) {
+  const double length = std::sqrt(Dot3(v, v));
+  if (!(length > 1e-300) || !std::isfinite(length)) return {0, 0, 0};
+  return {v[0] / length, v[1] / length, v[2] / length};
+}
+
+// The modeller's front faces turn clockwise, so the side a face shows is
+// against Newell's normal of its corner order; the triangles are reversed
+// for glTF to match. Length: twice the face's area.
+Vec FaceNormal(std::span<const CVector> points, std::span<const std::uint32_t> ring) {
+  Vec n{0, 0, 0};
+  for (std::size_t i = 0; i < ring.size(); ++i) {
+    const CVector& p = points[ring[i]];
+    const CVector& q = points[ring[(i + 1) % ring.size()]];
+    n[0] -= (static_cast<double>(p.y) - q.y) * (static_cast<double>(p.z) + q.z);
+    n[1] -= (static_cast<double>(p.z) - q.z) * (static_cast<double>(p.x) + q.x);
+    n[2] -= (static_cast<double>(p.x) - q.x) * (static_cast<double>(p.y) + q.y);
+  }
+  return n;
+}
+
+// The facet mode and the cosine of the facet angle of the material in `slot`.
+std::pair<char, double> Smoothing(const CPolyChunk& mesh, std::size_t slot) {
+  const CMaterial* material = slot > 0 ? mesh.Materials[slot - 1].get() : nullptr;
+  if (material == nullptr) return {'a', std::cos(40.0 * M_PI / 180.0)};
+  const double angle = std::clamp(static_cast<double>(material->FacetAngle), 0.0, 180.0);
+  return {material->Facet, std::cos(angle * M_PI / 180.0)};
+}
+
+// The modeller is Z-up, glTF Y-up: (x, y, z) -> (x, z, -y).
+void PutMapped(std::vector<float>& out, const Vec& v) {
+  out.insert(out.end(), {static_cast<float>(v[0]), static_cast<float>(v[2]), static_cast<float>(-v[1])});
+}
+
+}  // namespace
+
+std::string GltfMeshBuilder::Build(const CPolyChunk& mesh, bool with_texcoords, GltfMeshData& out) {
+  out.Positions.clear();
+  out.Normals.clear();
+  out.TexCoords.clear();
+  out.PartCount = 0;
+  withTexcoords_ = with_texcoords;
+  const std::size_t vertex_count = mesh.Vertices.size();
+  world_.resize(vertex_count);
+  for (std::size_t i = 0; i < vertex_count; ++i) {
+    if (mesh.Vertices[i] == nullptr) return "a vertex is missing";
+    world_[i] = mesh.TransformPoint(*mesh.Vertices[i]);
+    if (!std::isfinite(world_[i].x) || !std::isfinite(world_[i].y) || !std::isfinite(world_[i].z)) {
+      return "a vertex is not a finite number";
+    }
+  }
+  if (std::string error = CollectFaces(mesh); !error.empty()) return error;
+  if (faces_.empty()) return {};
+  LinkCornersToFaces(mesh);
+  firstOut_.assign(vertex_count, kNone);
+  cornerOut_.assign(vertex_count, kNone);
+  nextOut_.clear();
+  outUv_.clear();
+  for (std::size_t f = 0; f < faces_.size(); ++f) EmitFace(mesh, f, out);
+  for (int a = 0; a < 3; ++a) {
+    out.Min[a] = std::numeric_limits<float>::infinity();
+    out.Max[a] = -std::numeric_limits<float>::infinity();
+  }
+  for (std::size_t i = 0; i < out.Positions.size(); ++i) {
+    out.Min[i % 3] = std::min(out.Min[i % 3], out.Positions[i]);
+    out.Max[i % 3] = std::max(out.Max[i % 3], out.Positions[i]);
+  }
+  return {};
+}
+
+// Triangulates every drawn face (a hole cuts the face before it; a hole
+// with no face before it is not drawn) and notes its material and normal.
+std::string GltfMeshBuilder::CollectFaces(const CPolyChunk& mesh) {
+  faces_.clear();
+  triangles_.clear();
+  const std::size_t face_count = mesh.Faces.size();
+  auto check = [&](const CFace& face) -> std::string {
+    for (std::uint32_t v : face.VertexIndices) {
+      if (v >= world_.size()) return "a face names a vertex it does not have";
+    }
+    if (!withTexcoords_) return {};
+    if (face.UvIndices.size() != face.VertexIndices.size()) return "a face's texture vertices do not match its corners";
+    for (std::uint32_t t : face.UvIndices) {
+      if (t >= mesh.UvPoints.size() || mesh.UvPoints[t] == nullptr) {
+        return "a face names a texture vertex it does not have";
+      }
+    }
+    return {};
+  };
+  for (std::size_t i = 0; i < face_count; ++i) {
+    const CFace* face = mesh.Faces[i];
+    if (face == nullptr || face->IsHole()) continue;
+    if (std::string error = check(*face); !error.empty()) return error;
+    holes_.clear();
+    std::size_t j = i + 1;
+    for (; j < face_count && mesh.Faces[j] != nullptr && mesh.Faces[j]->IsHole(); ++j) {
+      if (std::string error = check(*mesh.Faces[j]); !error.empty()) return error;
+      holes_.push_back(mesh.Faces[j]->VertexIndices);
+    }
+    FaceRecord record;
+    record.FirstFace = i;
+    record.FaceCount = j - i;
+    record.FirstTriangle = triangles_.size();
+    TriangulateFace(world_, face->VertexIndices, holes_, triangles_);
+    record.TriangleCount = triangles_.size() - record.FirstTriangle;
+    if (record.TriangleCount == 0) continue;
+    record.Slot = face->MaterialIndex >= 0 && static_cast<std::size_t>(face->MaterialIndex) < mesh.Materials.size()
+                      ? static_cast<std::size_t>(face->MaterialIndex) + 1
+                      : 0;
+    record.Normal = FaceNormal(world_, face->VertexIndices);
+    record.Unit = Unit(record.Normal);
+    std::tie(record.Facet, record.MinCosine) = Smoothing(mesh, record.Slot);
+    faces_.push_back(record);
+  }
+  return {};
+}
+
+// For every vertex, the drawn faces (with their holes) that have a corner there.
+void GltfMeshBuilder::LinkCornersToFaces(const CPolyChunk& mesh) {
+  facesAtStart_.assign(world_.size() + 1, 0);
+  auto for_each_corner = [&](auto&& visit) {
+    for (std::size_t f = 0; f < faces_.size(); ++f) {
+      for (std::size_t k = 0; k < faces_[f].FaceCount; ++k) {
+        for (std::uint32_t v : mesh.Faces[faces_[f].FirstFace + k]->VertexIndices) visit(f, v);
+      }
+    }
+  };
+  for_each_corner([&](std::size_t, std::uint32_t v) { ++facesAtStart_[v + 1]; });
+  for (std::size_t v = 0; v < world_.size(); ++v) facesAtStart_[v + 1] += facesAtStart_[v];
+  facesAt_.resize(facesAtStart_.back());
+  scratch_.assign(facesAtStart_.begin(), facesAtStart_.end() - 1);
+  for_each_corner([&](std::size_t f, std::uint32_t v) { facesAt_[scratch_[v]++] = static_cast<std::uint32_t>(f); });
+}
+
+std::array<double, 3> GltfMeshBuilder::CornerNormal(std::size_t face, std::uint32_t vertex) const {
+  const FaceRecord& own = faces_[face];
+  const Vec& flat = own.Unit;
+  Vec sum = own.Normal;
+  if (own.Facet == 's' || own.Facet == 'a') {
+    std::uint32_t previous = kNone;  // a face with several corners here counts once
+    for (std::uint32_t k = facesAtStart_[vertex]; k < facesAtStart_[vertex + 1]; ++k) {
+      const std::uint32_t other = facesAt_[k];
+      if (other == face || other == previous) continue;
+      previous = other;
+      const Vec& n = faces_[other].Normal;
+      if (own.Facet == 'a' && !(Dot3(faces_[other].Unit, flat) >= own.MinCosine - 1e-12)) continue;
+      for (int a = 0; a < 3; ++a) sum[a] += n[a];
+    }
+  }
+  Vec unit = Unit(sum);
+  if (unit == Vec{0, 0, 0}) unit = flat;
+  if (unit == Vec{0, 0, 0}) unit = {0, 0, 1};  // a face without area: any unit normal will do
+  return unit;
+}
+
+std::uint32_t GltfMeshBuilder::OutputVertex(const CPolyChunk& mesh, std::uint32_t vertex, std::uint32_t uv,
+                                            const std::array<double, 3>& normal, GltfMeshData& out) {
+  const float stored[3] = {static_cast<float>(normal[0]), static_cast<float>(normal[2]),
+                           static_cast<float>(-normal[1])};
+  for (std::uint32_t o = firstOut_[vertex]; o != kNone; o = nextOut_[o]) {
+    if (outUv_[o] == uv && std::equal(stored, stored + 3, out.Normals.begin() + 3 * o)) return o;
+  }
+  const auto index = static_cast<std::uint32_t>(nextOut_.size());
+  nextOut_.push_back(firstOut_[vertex]);
+  firstOut_[vertex] = index;
+  outUv_.push_back(uv);
+  const CVector c = mesh.Axis.Center;
+  PutMapped(out.Positions, {static_cast<double>(world_[vertex].x) - c.x, static_cast<double>(world_[vertex].y) - c.y,
+                            static_cast<double>(world_[vertex].z) - c.z});
+  out.Normals.insert(out.Normals.end(), stored, stored + 3);
+  if (withTexcoords_) {
+    const CUvPoint& t = *mesh.UvPoints[uv];
+    out.TexCoords.insert(out.TexCoords.end(), {t.u, 1.0f - t.v});
+  }
+  return index;
+}
+
+// Appends one face's triangles, reversed for glTF, to its material's part.
+void GltfMeshBuilder::EmitFace(const CPolyChunk& mesh, std::size_t face, GltfMeshData& out) {
+  const FaceRecord& record = faces_[face];
+  for (std::size_t k = 0; k < record.FaceCount; ++k) {
+    const CFace& ring = *mesh.Faces[record.FirstFace + k];
+    for (std::size_t c = 0; c < ring.VertexIndices.size(); ++c) {
+      const std::uint32_t v = ring.VertexIndices[c];
+      if (cornerOut_[v] != kNone) continue;  // the first corner at a point stands for it
+      const std::uint32_t uv = withTexcoords_ ? ring.UvIndices[c] : 0;
+      cornerOut_[v] = OutputVertex(mesh, v, uv, CornerNormal(face, v), out);
+    }
+  }
+  std::size_t part = 0;
+  while (part < out.PartCount && out.Parts[part].Slot != record.Slot) ++part;
+  if (part == out.PartCount) {
+    if (out.Parts.size() == out.PartCount) out.Parts.emplace_back();
+    out.Parts[part].Slot = record.Slot;
+    out.Parts[part].Indices.clear();
+    ++out.PartCount;
+  }
+  std::vector<std::uint32_t>& indices = out.Parts[part].Indices;
+  const std::uint32_t* t = triangles_.data() + record.FirstTriangle;
+  for (std::size_t i = 0; i + 2 < record.TriangleCount; i += 3) {
+    indices.insert(indices.end(), {cornerOut_[t[i]], cornerOut_[t[i + 2]], cornerOut_[t[i + 1]]});
+  }
+  for (std::size_t k = 0; k < record.FaceCount; ++k) {
+    for (std::uint32_t v : mesh.Faces[record.FirstFace + k]->VertexIndices) cornerOut_[v] = kNone;
+  }
+}
+
+}  // namespace bk

@@ -1,0 +1,106 @@
+#include "gltf/gltf_sampling.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace bk {
+namespace {
+
+// Relative tolerance at the two probes of a segment. A Hermite segment minus
+// its chord is u(1-u)(a + bu); keeping it within this at u = 1/3 and 2/3
+// keeps it within ten times this (so within 1e-6) everywhere in the segment.
+constexpr double kProbeTolerance = 1e-7;
+
+double LargestMagnitude(const Vec3d& a, const Vec3d& b) {
+  double m = 0.0;
+  for (int k = 0; k < 3; ++k) m = std::max({m, std::fabs(a[k]), std::fabs(b[k])});
+  return m;
+}
+
+bool NearlySame(const Quaternion& a, const Quaternion& b, double tolerance) {
+  return std::fabs(a.w - b.w) <= tolerance && std::fabs(a.x - b.x) <= tolerance &&
+         std::fabs(a.y - b.y) <= tolerance && std::fabs(a.z - b.z) <= tolerance;
+}
+
+// Key frames from frame 0 on where every segment is straight; otherwise the
+// endpoints of straight segments and every frame of the others.
+template <typename Key>
+std::vector<int> SampleFrames(std::span<const Key> keys) {
+  std::vector<int> frames;
+  auto add = [&frames](int f) {
+    if (frames.empty() || frames.back() < f) frames.push_back(f);
+  };
+  for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
+    const int end = keys[i + 1].Frame;
+    if (end < 0) continue;
+    const int start = std::max(keys[i].Frame, 0);
+    if (SegmentIsStraight(keys, i)) {
+      add(start);
+      add(end);
+    } else {
+      for (int f = start; f <= end; ++f) add(f);
+    }
+  }
+  return frames;
+}
+
+template <typename Key>
+bool AllStraight(std::span<const Key> keys) {
+  for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
+    if (!SegmentIsStraight(keys, i)) return false;
+  }
+  return true;
+}
+
+CurvePlan LinearOrStatic(std::vector<int> frames) {
+  if (frames.size() < 2) return {};
+  return {CurveForm::Linear, std::move(frames)};
+}
+
+}  // namespace
+
+bool SegmentIsStraight(std::span<const VectorKeyTangents> keys, std::size_t i) {
+  const VectorKeyTangents& a = keys[i];
+  const VectorKeyTangents& b = keys[i + 1];
+  const double tolerance = kProbeTolerance * LargestMagnitude(a.Value, b.Value);
+  const double length = static_cast<double>(b.Frame) - a.Frame;
+  for (double u : {1.0 / 3.0, 2.0 / 3.0}) {
+    const Vec3d at = EvaluatePreparedVector(keys, a.Frame + u * length);
+    for (int k = 0; k < 3; ++k) {
+      const double chord = a.Value[k] + u * (b.Value[k] - a.Value[k]);
+      if (!(std::fabs(at[k] - chord) <= tolerance)) return false;
+    }
+  }
+  return true;
+}
+
+bool SegmentIsStraight(std::span<const OrientationKey> keys, std::size_t i) {
+  // squad(q0, a0, b1, q1) is exactly slerp(q0, q1) when its inner control
+  // points sit on the keys themselves.
+  return NearlySame(keys[i].A, keys[i].Q, kProbeTolerance) &&
+         NearlySame(keys[i + 1].B, keys[i + 1].Q, kProbeTolerance);
+}
+
+CurvePlan PlanVectorCurve(std::span<const VectorKeyTangents> keys, GltfSampling sampling) {
+  if (keys.size() < 2) return {};
+  const bool still = std::all_of(keys.begin(), keys.end(),
+                                 [&](const VectorKeyTangents& k) { return k.Value == keys[0].Value; });
+  if (still) return {};
+  if (sampling == GltfSampling::Keys && keys.front().Frame >= 0 && !AllStraight(keys)) {
+    CurvePlan plan{CurveForm::CubicSpline, {}};
+    for (const VectorKeyTangents& key : keys) plan.Frames.push_back(key.Frame);
+    return plan;
+  }
+  return LinearOrStatic(SampleFrames(keys));
+}
+
+CurvePlan PlanOrientationCurve(std::span<const OrientationKey> keys) {
+  if (keys.size() < 2) return {};
+  const bool still = std::all_of(keys.begin(), keys.end(), [&](const OrientationKey& k) {
+    return NearlySame(k.Q, keys[0].Q, 1e-12);
+  });
+  if (still) return {};
+  return LinearOrStatic(SampleFrames(keys));
+}
+
+}  // namespace bk

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "engine/keyframes.h"
+
+namespace bk {
+
+// How animation curves are carried. `Frames` (the default) moves right in
+// every importer: a channel whose key segments are straight in time keeps
+// only its keys as LINEAR (exact at every moment), anything else gets one
+// LINEAR sample per frame. `Keys` is the compact exact choice: curved
+// position and size channels become CUBICSPLINE on the key frames, which is
+// exact only in importers that honour the spline tangents.
+enum class GltfSampling { Frames, Keys };
+
+enum class CurveForm {
+  Static,       // nothing to animate: the node's own value holds throughout
+  Linear,       // LINEAR samples at Frames
+  CubicSpline,  // CUBICSPLINE on the key frames (Frames are the key frames)
+};
+
+// The frames a channel is sampled at, and how a reader interpolates between them.
+struct CurvePlan {
+  CurveForm Form = CurveForm::Static;
+  std::vector<int> Frames;  // ascending, none below 0
+};
+
+// Segment [i, i+1] of a prepared channel is straight when the evaluator
+// agrees with plain interpolation between its two keys (linear for position
+// and size, slerp for orientation) within 1e-6 of the values' size at every
+// moment. Requires i + 1 < keys.size().
+bool SegmentIsStraight(std::span<const VectorKeyTangents> keys, std::size_t i);
+bool SegmentIsStraight(std::span<const OrientationKey> keys, std::size_t i);
+
+// The plan for one prepared channel. glTF time starts at 0, so keys before
+// frame 0 are carried from frame 0 on (sampled per frame there, whichever
+// the choice); a channel that stands still from frame 0 on is Static.
+CurvePlan PlanVectorCurve(std::span<const VectorKeyTangents> keys, GltfSampling sampling);
+// glTF cannot carry squad as a curve, so orientation is planned the same way
+// under either choice.
+CurvePlan PlanOrientationCurve(std::span<const OrientationKey> keys);
+
+}  // namespace bk

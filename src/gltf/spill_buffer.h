@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace bk {
+
+// Bytes appended in order and read back whole, held in memory up to a small
+// limit and beyond it in an anonymous temporary file, so that a very large
+// export needs no more memory than that limit per buffer. Also a RapidJSON
+// output stream (Ch, Put, Flush). A temporary file that cannot be made or
+// written throws std::runtime_error.
+class SpillBuffer {
+ public:
+  using Ch = char;
+
+  explicit SpillBuffer(std::size_t memory_limit = std::size_t{1} << 16);
+  SpillBuffer(const SpillBuffer&) = delete;
+  SpillBuffer& operator=(const SpillBuffer&) = delete;
+
+  void Put(char c) {
+    if (used_ == limit_) Spill();
+    memory_[used_++] = c;
+  }
+  void Flush() {}
+  void Append(const void* data, std::size_t size);
+  std::size_t Size() const { return spilled_ + used_; }
+
+  // Hands every byte, in order and in pieces, to `sink`.
+  void ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const;
+
+ private:
+  void Spill();
+
+  struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+  };
+
+  std::size_t limit_;
+  std::unique_ptr<char[]> memory_;
+  std::size_t used_ = 0;
+  std::size_t spilled_ = 0;
+  std::unique_ptr<std::FILE, FileCloser> file_;
+};
+
+}  // namespace bk

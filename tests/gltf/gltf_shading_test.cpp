@@ -1,0 +1,159 @@
+// What a reader is told about surfaces: normals by facet mode, shading
+// mapped to metallic-roughness, texture maps embedded with their placement.
+#include <cmath>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "cob/pr_material.h"
+#include "gltf/gltf_export.h"
+#include "gltf/gltf_material.h"
+#include "gltf/spill_buffer.h"
+#include "gltf_reader_support.h"
+#include "gltf_test_support.h"
+
+namespace bk {
+namespace {
+
+// Two unit squares sharing the edge x = 0 and folded by `degrees` about it,
+// with one material of the given facet mode.
+std::unique_ptr<CGroup> Fold(double degrees, char facet) {
+  auto group = std::make_unique<CGroup>();
+  auto piece = std::make_unique<CPolyChunk>();
+  piece->Name = "Fold";
+  piece->Axis.Row0 = {1, 0, 0};
+  piece->Axis.Row1 = {0, 1, 0};
+  piece->Axis.Row2 = {0, 0, 1};
+  const float c = static_cast<float>(std::cos(degrees * M_PI / 180));
+  const float s = static_cast<float>(std::sin(degrees * M_PI / 180));
+  for (CVector v : {CVector{0, 0, 0}, CVector{0, 1, 0}, CVector{-1, 1, 0}, CVector{-1, 0, 0}, CVector{c, 1, s},
+                    CVector{c, 0, s}}) {
+    piece->AddOwnedVertex(v);
+  }
+  piece->AddOwnedUvPoint({0, 0});
+  for (std::vector<std::uint32_t> corners : {std::vector<std::uint32_t>{0, 1, 2, 3}, {0, 5, 4, 1}}) {
+    CFace face;
+    face.VertexCount = 4;
+    face.VertexIndices = corners;
+    face.UvIndices = {0, 0, 0, 0};
+    piece->AddOwnedFace(face);
+  }
+  auto material = std::make_unique<CMaterial>();
+  material->Facet = facet;
+  piece->Materials.push_back(std::move(material));
+  group->Children.push_back(std::move(piece));
+  return group;
+}
+
+tinygltf::Model Export(const CGroup& group, GltfResult* result = nullptr, GltfOptions options = {}) {
+  const CGroup* groups[] = {&group};
+  std::string bytes;
+  const GltfResult written = BuildGltf(GltfGroupsOf(groups), options, true, bytes);
+  EXPECT_TRUE(written.ok) << written.error;
+  if (result != nullptr) *result = written;
+  return testing::Load(bytes, true);
+}
+
+// The vertices glTF draws: corners split where their normals differ.
+std::size_t VertexCount(const tinygltf::Model& m) {
+  return m.accessors[m.meshes.at(0).primitives.at(0).attributes.at("POSITION")].count;
+}
+
+TEST(GltfShading, NormalsFollowTheFacetModeAndAngle) {
+  // Flat: each square its own four corners; smooth: the edge's two points
+  // shared; auto: shared below the facet angle (40), split above it.
+  EXPECT_EQ(VertexCount(Export(*Fold(90, 'f'))), 8u);
+  EXPECT_EQ(VertexCount(Export(*Fold(90, 's'))), 6u);
+  EXPECT_EQ(VertexCount(Export(*Fold(30, 'a'))), 6u);
+  EXPECT_EQ(VertexCount(Export(*Fold(60, 'a'))), 8u);
+
+  const tinygltf::Model m = Export(*Fold(0, 's'));  // flat sheet: all normals equal and unit
+  const auto normals = testing::Floats(m, m.meshes[0].primitives[0].attributes.at("NORMAL"));
+  for (std::size_t i = 0; i < normals.size(); i += 3) {
+    // The modeller's front faces turn clockwise: this sheet, counter-clockwise
+    // seen from +z, faces -z, which is -y in glTF.
+    EXPECT_NEAR(normals[i + 1], -1.0, 1e-6);
+    EXPECT_NEAR(std::hypot(normals[i], normals[i + 1], normals[i + 2]), 1.0, 1e-6);
+  }
+}
+
+TEST(GltfShading, MaterialsCarryMetalRoughnessAlphaAndProceduralColours) {
+  CMaterial metal;
+  metal.Shader = 'm';
+  metal.Alpha = 0.5f;
+  const GltfLook shiny = LookOf(&metal);
+  EXPECT_EQ(shiny.Metallic, 1.0f);
+  EXPECT_TRUE(shiny.Blend);
+  EXPECT_EQ(shiny.BaseColour[3], 0.5f);
+  EXPECT_EQ(LookOf(nullptr).Metallic, 0.0f);
+  // A sharper, stronger highlight is smoother; no highlight is fully rough.
+  EXPECT_LT(RoughnessOf(1.0f, 100.0f), RoughnessOf(1.0f, 10.0f));
+  EXPECT_LT(RoughnessOf(1.0f, 10.0f), RoughnessOf(0.5f, 10.0f));
+  EXPECT_FLOAT_EQ(RoughnessOf(0.0f, 1000.0f), 1.0f);
+  EXPECT_GE(RoughnessOf(1.0f, 1e30f), 0.05f);
+  EXPECT_FLOAT_EQ(RoughnessOf(NAN, NAN), 1.0f);
+
+  CPrMaterial granite;
+  granite.TextureParams = GraniteParams{{0, 0, 0}, {1, 1, 1}, {0, 0, 0}, {0, 0, 0}, 0, 0, 0, 0, 1, 3, 0, 0};
+  EXPECT_FLOAT_EQ(LookOf(&granite).BaseColour[0], 0.75f) << "weighted by the amounts";
+  CPrMaterial wood;
+  wood.TextureParams = WoodParams{{1, 0, 0}, {0, 0, 1}};
+  EXPECT_EQ(LookOf(&wood).BaseColour, (std::array<float, 4>{0.5f, 0, 0.5f, 1}));
+}
+
+TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
+  auto group = Fold(0, 'f');
+  auto& piece = static_cast<CPolyChunk&>(*group->Children[0]);
+  piece.AddOwnedUvPoint({1.0f, 0.25f});
+  piece.Faces[0]->UvIndices = {0, 1, 1, 1};
+  CMaterial& material = *piece.Materials[0];
+  material.TextureFlags = 0;
+  material.TextureName = std::make_shared<const std::string>("C:\\maps\\CRATE_PLANKS.BMP");
+  material.TextureRepeats[0] = 2;
+  material.TextureRepeats[1] = 3;
+  material.TextureOffset[1] = 0.5f;
+  GltfOptions options;
+  options.TextureFolders = {"/no/such/folder", BURSTKIN_EXAMPLES_DIR};
+  GltfResult result;
+  const tinygltf::Model m = Export(*group, &result, options);
+  EXPECT_TRUE(result.warnings.empty());
+  ASSERT_EQ(m.images.size(), 1u);
+  EXPECT_EQ(m.images[0].mimeType, "image/png");
+  EXPECT_EQ(m.images[0].width, 64) << "the BMP converted and still readable";
+  EXPECT_EQ(m.extensionsUsed, std::vector<std::string>{"KHR_texture_transform"});
+  const auto& texture = m.materials.at(0).pbrMetallicRoughness.baseColorTexture;
+  ASSERT_EQ(texture.index, 0);
+  const tinygltf::Value& placement = texture.extensions.at("KHR_texture_transform");
+  EXPECT_EQ(placement.Get("scale").Get(1).GetNumberAsDouble(), 3.0);
+  EXPECT_EQ(placement.Get("offset").Get(1).GetNumberAsDouble(), 1.0 - 0.5 - 3.0) << "v runs down in glTF";
+  const auto uv = testing::Floats(m, m.meshes[0].primitives[0].attributes.at("TEXCOORD_0"));
+  EXPECT_NE(std::find(uv.begin(), uv.end(), 0.75f), uv.end()) << "v = 0.25 becomes 1 - 0.25";
+
+  options.TextureFolders.pop_back();
+  const tinygltf::Model plain = Export(*group, &result, options);
+  EXPECT_TRUE(plain.images.empty());
+  EXPECT_EQ(result.warnings.size(), 1u) << "a missing image is said once";
+  EXPECT_EQ(plain.materials.at(0).pbrMetallicRoughness.baseColorFactor[0], static_cast<double>(0.9f));
+}
+
+TEST(SpillBuffer, GivesBackEveryByteInOrderPastItsMemory) {
+  SpillBuffer buffer(64);
+  std::string want;
+  for (int i = 0; i < 1000; ++i) {
+    const std::string piece = std::to_string(i) + ",";
+    buffer.Append(piece.data(), piece.size());
+    buffer.Put(';');
+    want += piece + ";";
+  }
+  std::string got;
+  buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
+  EXPECT_EQ(buffer.Size(), want.size());
+  EXPECT_EQ(got, want);
+  buffer.Put('!');  // still appendable after reading back
+  got.clear();
+  buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
+  EXPECT_EQ(got, want + "!");
+}
+
+}  // namespace
+}  // namespace bk
