@@ -132,9 +132,14 @@ ImportResult ImportObject(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return Failure(messages::kCouldNotOpen);
     const auto size = std::filesystem::file_size(path, ec);
-    if (!ec) text.reserve(static_cast<std::size_t>(size));
-    // Read to the end rather than trusting the size: pipes and special files
+    // The size the file claims is read in one go, straight into the text;
+    // then on to the end rather than trusting it: pipes and special files
     // have none, and a file may change while it is read.
+    if (!ec && size > 0) {
+      text.resize(static_cast<std::size_t>(size));
+      file.read(text.data(), static_cast<std::streamsize>(text.size()));
+      text.resize(static_cast<std::size_t>(file.gcount()));
+    }
     char block[1 << 16];
     while (file.read(block, sizeof block) || file.gcount() > 0) {
       text.append(block, static_cast<std::size_t>(file.gcount()));

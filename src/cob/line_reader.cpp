@@ -23,4 +23,16 @@ bool LineReader::ReadLine() {
   return true;
 }
 
+bool LineReader::SkipLines(std::size_t count) {
+  if (count == 0) return true;
+  for (std::size_t i = 1; i < count; ++i) {
+    if (pos_ >= text_.size()) return ReadLine();
+    const char* start = text_.data() + pos_;
+    const void* found = std::memchr(start, '\n', text_.size() - pos_);
+    pos_ = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) + 1 : text_.size();
+    ++lineNumber_;
+  }
+  return ReadLine();
+}
+
 }  // namespace bk

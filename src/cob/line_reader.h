@@ -16,6 +16,10 @@ class LineReader {
   // leaves an empty current line when no bytes are left.
   bool ReadLine();
 
+  // ReadLine `count` times, but without looking into any line but the last;
+  // false when the text ends first (as ReadLine then).
+  bool SkipLines(std::size_t count);
+
   // True when no bytes are left after the current line.
   bool AtEnd() const { return pos_ >= text_.size(); }
 

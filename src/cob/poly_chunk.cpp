@@ -5,6 +5,7 @@
 #include "cob/axis_text.h"
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
+#include "cob/element_lines.h"
 #include "cob/line_reader.h"
 #include "cob/pr_material.h"
 #include "cob/scan.h"
@@ -54,18 +55,17 @@ bool ReadCorners(std::string_view line, std::vector<std::uint32_t>& vertices,
     while (i < n && IsCornerDelimiter(line[i])) ++i;
     if (i >= n) break;
     const std::size_t start = i;
-    while (i < n && !IsCornerDelimiter(line[i])) ++i;
-    const std::string_view token = line.substr(start, i - start);
-    std::uint32_t value;
-    // Plain digits are by far the common case; anything else goes through the
-    // general conversion (signs, blanks, trailing junk).
-    if (token.size() <= 9 && std::all_of(token.begin(), token.end(),
-                                         [](char c) { return c >= '0' && c <= '9'; })) {
-      value = 0;
-      for (char c : token) value = value * 10 + static_cast<std::uint32_t>(c - '0');
-    } else {
-      value = static_cast<std::uint32_t>(AtoI(token));
+    // Plain digits are by far the common case and are converted on the way;
+    // anything else goes through the general conversion (signs, blanks,
+    // trailing junk, numbers too long for the quick sum).
+    std::uint32_t value = 0;
+    bool plain = true;
+    for (; i < n && !IsCornerDelimiter(line[i]); ++i) {
+      const auto digit = static_cast<unsigned char>(line[i] - '0');
+      plain = plain && digit <= 9;
+      value = value * 10 + digit;
     }
+    if (!plain || i - start > 9) value = static_cast<std::uint32_t>(AtoI(line.substr(start, i - start)));
     (to_vertices ? vertices : uvs).push_back(value);
     to_vertices = !to_vertices;
   }
@@ -74,10 +74,39 @@ bool ReadCorners(std::string_view line, std::vector<std::uint32_t>& vertices,
 
 void WriteVector(CobWriter& out, CVector v) { out << v.x << ' ' << v.y << ' ' << v.z; }
 
+// Takes `word` at `at`, then up to nine digits (at least one) into `value`.
+bool WordThenDigits(std::string_view line, std::string_view word, std::size_t& at, std::int32_t& value) {
+  if (line.substr(at, word.size()) != word) return false;
+  at += word.size();
+  const std::size_t start = at;
+  value = 0;
+  while (at < line.size() && at - start < 10 && line[at] >= '0' && line[at] <= '9') {
+    value = value * 10 + (line[at++] - '0');
+  }
+  return at > start && at - start < 10;
+}
+
+// The face line as the modeller writes it, with plain numbers: read here
+// without the general scanning, to the same result. False for anything
+// else, which then takes the general way.
+bool ReadPlainFaceLine(std::string_view line, CFace& face) {
+  std::size_t at = 0;
+  std::int32_t count = 0, flags = 0, material = 0;
+  if (!(WordThenDigits(line, "Face verts ", at, count) && WordThenDigits(line, " flags ", at, flags) &&
+        WordThenDigits(line, " mat ", at, material))) {
+    return false;
+  }
+  face.Flags = static_cast<std::uint8_t>(flags & 0xFF);
+  face.MaterialIndex = material;
+  return true;
+}
+
 // "Face verts n flags f mat m", or "Hole verts n" for a hole: fewer than
 // three items is malformed, exactly three a hole line (only those count as
 // the object's holes; a face line with flags 1 does not).
 bool ReadFaceLine(std::string_view line, CFace& face, bool& hole_line) {
+  hole_line = false;
+  if (ReadPlainFaceLine(line, face)) return true;
   Scanner scan(line);
   std::string_view word;
   std::int32_t count = 0, flags = 0, material = 0;
@@ -91,6 +120,35 @@ bool ReadFaceLine(std::string_view line, CFace& face, bool& hole_line) {
     face.Flags = static_cast<std::uint8_t>(flags & 0xFF);
     if (scan.Count() >= 7) face.MaterialIndex = material;
   }
+  return true;
+}
+
+// A face as its two lines give it, and whether the first was a hole line.
+struct ReadFace {
+  CFace face;
+  bool hole_line = false;
+};
+
+// How many vertices and texture vertices the corner indices may address.
+struct FaceLimits {
+  std::size_t vertices = 0;
+  std::size_t uvs = 0;
+};
+
+// Reads a face line and its corner line. Runs on more than one thread at
+// once, so it keeps its scratch lists to itself.
+bool ReadFaceLines(LineReader& in, FaceLimits limits, ReadFace& read) {
+  thread_local std::vector<std::uint32_t> vertex_indices;
+  thread_local std::vector<std::uint32_t> uv_indices;
+  if (!in.ReadLine() || !ReadFaceLine(in.Line(), read.face, read.hole_line)) return false;
+  if (!in.ReadLine() || !ReadCorners(in.Line(), vertex_indices, uv_indices)) return false;
+  for (std::size_t k = 0; k < vertex_indices.size(); ++k) {
+    if (vertex_indices[k] >= limits.vertices || uv_indices[k] >= limits.uvs) return false;
+  }
+  // The corner pairs decide the corner count, whatever the face line said.
+  read.face.VertexCount = static_cast<std::int32_t>(vertex_indices.size());
+  read.face.VertexIndices.assign(vertex_indices.begin(), vertex_indices.end());
+  read.face.UvIndices.assign(uv_indices.begin(), uv_indices.end());
   return true;
 }
 
@@ -141,14 +199,14 @@ bool CPolyChunk::ReadVertices(LineReader& in) {
     return false;
   }
   Vertices.reserve(ReserveFor(VertexTotal, in.BytesLeft(), kMinVertexLine));
-  for (std::int32_t i = 0; i < VertexTotal; ++i) {
-    if (!in.ReadLine()) return false;
-    Scanner scan(in.Line());
-    CVector v;
-    if (!(scan.Float(v.x) && scan.Float(v.y) && scan.Float(v.z))) return false;
-    AddOwnedVertex(v);
-  }
-  return true;
+  return ReadElementLines<CVector>(
+      in, static_cast<std::size_t>(VertexTotal), 1,
+      [](LineReader& lines, CVector& v) {
+        if (!lines.ReadLine()) return false;
+        Scanner scan(lines.Line());
+        return scan.Float(v.x) && scan.Float(v.y) && scan.Float(v.z);
+      },
+      [this](CVector&& v) { AddOwnedVertex(v); });
 }
 
 bool CPolyChunk::ReadUvPoints(LineReader& in) {
@@ -156,39 +214,27 @@ bool CPolyChunk::ReadUvPoints(LineReader& in) {
     return false;
   }
   UvPoints.reserve(ReserveFor(UvTotal, in.BytesLeft(), kMinUvLine));
-  for (std::int32_t i = 0; i < UvTotal; ++i) {
-    if (!in.ReadLine()) return false;
-    Scanner scan(in.Line());
-    CUvPoint t;
-    if (!(scan.Float(t.u) && scan.Float(t.v))) return false;
-    AddOwnedUvPoint(t);
-  }
-  return true;
+  return ReadElementLines<CUvPoint>(
+      in, static_cast<std::size_t>(UvTotal), 1,
+      [](LineReader& lines, CUvPoint& t) {
+        if (!lines.ReadLine()) return false;
+        Scanner scan(lines.Line());
+        return scan.Float(t.u) && scan.Float(t.v);
+      },
+      [this](CUvPoint&& t) { AddOwnedUvPoint(t); });
 }
 
 bool CPolyChunk::ReadFaces(LineReader& in) {
   if (!in.ReadLine() || !ReadCount(in.Line(), 1, FaceTotal)) return false;
   Faces.reserve(ReserveFor(FaceTotal, in.BytesLeft(), kMinFaceLines));
-  std::vector<std::uint32_t> vertex_indices;
-  std::vector<std::uint32_t> uv_indices;
-  for (std::int32_t i = 0; i < FaceTotal; ++i) {
-    if (!in.ReadLine()) return false;
-    CFace face;
-    bool hole_line = false;
-    if (!ReadFaceLine(in.Line(), face, hole_line)) return false;
-    if (hole_line) ++HoleCount;
-    if (!in.ReadLine()) return false;
-    if (!ReadCorners(in.Line(), vertex_indices, uv_indices)) return false;
-    for (std::size_t k = 0; k < vertex_indices.size(); ++k) {
-      if (vertex_indices[k] >= Vertices.size() || uv_indices[k] >= UvPoints.size()) return false;
-    }
-    // The corner pairs decide the corner count, whatever the face line said.
-    face.VertexCount = static_cast<std::int32_t>(vertex_indices.size());
-    face.VertexIndices.assign(vertex_indices.begin(), vertex_indices.end());
-    face.UvIndices.assign(uv_indices.begin(), uv_indices.end());
-    AddOwnedFace(std::move(face));
-  }
-  return true;
+  const FaceLimits limits{Vertices.size(), UvPoints.size()};
+  return ReadElementLines<ReadFace>(
+      in, static_cast<std::size_t>(FaceTotal), 2,
+      [limits](LineReader& lines, ReadFace& read) { return ReadFaceLines(lines, limits, read); },
+      [this](ReadFace&& read) {
+        if (read.hole_line) ++HoleCount;
+        AddOwnedFace(std::move(read.face));
+      });
 }
 
 void CPolyChunk::ReadFollowingChunks(LineReader& in) {

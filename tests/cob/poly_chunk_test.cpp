@@ -1,5 +1,6 @@
 #include "cob/poly_chunk.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -110,6 +111,47 @@ TEST(PolyChunkRead, CornerPairsDecideTheCornerCount) {
   ASSERT_TRUE(ReadChunk(chunk, Head() + body));
   EXPECT_EQ(chunk.Faces[0]->VertexCount, 3);
   EXPECT_EQ(chunk.Faces[0]->UvIndices.size(), 3u);
+}
+
+// Lists long enough to be read in two halves at once read as short ones do:
+// every element in its place, holes counted, and a bad corner in the last
+// face still refused.
+TEST(PolyChunkRead, LongListsReadLikeShortOnes) {
+  CPolyChunk source;
+  source.Axis.Row0 = CVector(1, 0, 0);
+  source.Axis.Row1 = CVector(0, 1, 0);
+  source.Axis.Row2 = CVector(0, 0, 1);
+  constexpr std::uint32_t kPoints = 40000;
+  for (std::uint32_t i = 0; i < kPoints; ++i) {
+    source.AddOwnedVertex(CVector(static_cast<float>(i), 0.5f, -0.25f - static_cast<float>(i % 7)));
+    source.AddOwnedUvPoint(CUvPoint(static_cast<float>(i % 3), 0.25f));
+  }
+  for (std::uint32_t f = 0; f + 2 < kPoints; f += 2) {
+    CFace face;
+    face.VertexCount = 3;
+    face.Flags = f % 1000 == 0 ? CFace::kHoleFlag : 0;
+    face.MaterialIndex = static_cast<std::int32_t>(f % 5);
+    face.VertexIndices = {f, f + 1, f + 2};
+    face.UvIndices = {f + 2, f, f + 1};
+    source.AddOwnedFace(std::move(face));
+  }
+  source.VertexTotal = source.UvTotal = static_cast<std::int32_t>(kPoints);
+  source.FaceTotal = static_cast<std::int32_t>(source.Faces.size());
+  const std::string text = WriteChunk(source);
+
+  CPolyChunk chunk;
+  ASSERT_TRUE(ReadChunk(chunk, text));
+  EXPECT_EQ(chunk.HoleCount, source.FaceTotal / 500 + 1);
+  const std::string again = WriteChunk(chunk);
+  const auto differ = std::mismatch(again.begin(), again.end(), text.begin(), text.end());
+  EXPECT_TRUE(differ.first == again.end() && differ.second == text.end())
+      << text.substr(static_cast<std::size_t>(differ.second - text.begin()) / 64 * 64, 160);
+
+  std::string bad = text;
+  const std::size_t last_corner = bad.rfind("<");
+  bad.replace(last_corner, 1, "<40000,0> <");
+  CPolyChunk refused;
+  EXPECT_FALSE(ReadChunk(refused, bad));
 }
 
 TEST(PolyChunkRead, ZeroFacesStillReadsTheUnitAndMaterials) {
