@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "cob/axis_text.h"
 #include "cob/cob_writer.h"
 #include "cob/line_reader.h"
 #include "cob/scan.h"
-#include "model/chunk_id.h"
 
 namespace bk {
 
@@ -46,10 +46,17 @@ bool ReadKeyLine(std::string_view line, std::int32_t type, CAnimLineSRT& key) {
 // 0 0 0"), so that a bogus count reserves no more than the text justifies.
 constexpr std::size_t kMinKeyLine = 36;
 
-// The four header lines of one channel block.
-void WriteBlockHeader(CobWriter& out, std::int32_t id, std::int32_t parent, std::int32_t type,
+// The four header lines of one channel block, with the given id or (none)
+// a fresh one.
+void WriteBlockHeader(CobWriter& out, std::optional<std::int32_t> id, std::int32_t parent, std::int32_t type,
                       std::size_t keys) {
-  out << "Chan V0.04 Id " << id << " Parent " << parent << " Size -1";
+  out << "Chan V0.04 Id ";
+  if (id) {
+    out << *id;
+  } else {
+    out.WriteFreshId();
+  }
+  out << " Parent " << parent << " Size -1";
   out.EndLine();
   out << "Name Global";
   out.EndLine();
@@ -62,8 +69,15 @@ void WriteBlockHeader(CobWriter& out, std::int32_t id, std::int32_t parent, std:
 // An orientation block carries the object's own Id; a position or size block
 // always takes a fresh id, so its id is unique whether or not an orientation
 // block was written before it.
-std::int32_t BlockId(std::int32_t type, std::int32_t own_id) {
-  return type == CAnimLineSRT::kOrientation ? own_id : ChunkIdCounter::Next();
+std::optional<std::int32_t> BlockId(std::int32_t type, std::int32_t own_id) {
+  if (type == CAnimLineSRT::kOrientation) return own_id;
+  return std::nullopt;
+}
+
+void WriteBlock(CobWriter& out, std::optional<std::int32_t> id, std::int32_t parent, std::int32_t type,
+                std::span<const CAnimLineSRT> keys) {
+  WriteBlockHeader(out, id, parent, type, keys.size());
+  for (const CAnimLineSRT& key : keys) WriteKeyLine(out, key);
 }
 
 }  // namespace
@@ -97,8 +111,7 @@ bool ReadChannelBlock(LineReader& in, std::string_view header, ChannelBlock& blo
 
 void WriteChannelBlock(CobWriter& out, std::int32_t id, std::int32_t parent, std::int32_t type,
                        std::span<const CAnimLineSRT> keys) {
-  WriteBlockHeader(out, id, parent, type, keys.size());
-  for (const CAnimLineSRT& key : keys) WriteKeyLine(out, key);
+  WriteBlock(out, id, parent, type, keys);
 }
 
 void CAnimChunk::Write(CobWriter& out) const {
@@ -123,7 +136,7 @@ void CAnimChunkEx::Write(CobWriter& out) const {
       {CAnimLineSRT::kSize, &SizeKeys},
   }};
   for (const auto& [type, keys] : blocks) {
-    if (!keys->empty()) WriteChannelBlock(out, BlockId(type, Id), ParentId, type, *keys);
+    if (!keys->empty()) WriteBlock(out, BlockId(type, Id), ParentId, type, *keys);
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "cob/binary_cob.h"
 #include "cob/chunk_factory.h"
+#include "cob/chunk_sequence.h"
 #include "cob/cob_writer.h"
 #include "cob/group.h"
 #include "cob/line_reader.h"
@@ -176,15 +177,13 @@ ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objec
     // The group's own chunk is written also after a cancel, so every group
     // that was asked for stands in the file; only children are cut short.
     group->WriteGroup(out, false);
-    for (const auto& child : group->Children) {
-      if (result.cancelled || progress.CancelRequested()) {
-        result.cancelled = true;
-        break;
-      }
-      child->Write(out);
-      ++done;
-      progress.ShowProgress(done, total, "");
-    }
+    if (result.cancelled || group->Children.empty()) continue;
+    std::vector<const CCobBase*> children;
+    children.reserve(group->Children.size());
+    for (const auto& child : group->Children) children.push_back(child.get());
+    const std::size_t written = WriteChunks(out, children, progress, ProgressCount{done, total});
+    done += static_cast<int>(written);
+    result.cancelled = written < children.size();
   }
   out << kEndLine;
 
