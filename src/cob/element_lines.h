@@ -12,8 +12,13 @@
 namespace bk {
 
 // Lists shorter than this many lines are read on the calling thread alone:
-// below it a second thread costs more than it saves.
+// below it a second thread costs more than it saves. The fuzzers build with a
+// small value, so that the lists of their short inputs take both ways.
+#ifdef BURSTKIN_MIN_LINES_FOR_TWO_THREADS
+inline constexpr std::size_t kMinLinesForTwoThreads = BURSTKIN_MIN_LINES_FOR_TWO_THREADS;
+#else
 inline constexpr std::size_t kMinLinesForTwoThreads = 1 << 15;
+#endif
 
 namespace element_lines_detail {
 

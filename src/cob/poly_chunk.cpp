@@ -163,19 +163,19 @@ bool SkipToNextHeader(LineReader& in) {
 }  // namespace
 
 CVector* CPolyChunk::AddOwnedVertex(CVector v) {
-  CVector* element = &vertexStore_.emplace_back(v);
+  CVector* element = &vertexStore_.Add(v);
   Vertices.push_back(element);
   return element;
 }
 
 CUvPoint* CPolyChunk::AddOwnedUvPoint(CUvPoint t) {
-  CUvPoint* element = &uvStore_.emplace_back(t);
+  CUvPoint* element = &uvStore_.Add(t);
   UvPoints.push_back(element);
   return element;
 }
 
 CFace* CPolyChunk::AddOwnedFace(CFace face) {
-  CFace* element = &faceStore_.emplace_back(std::move(face));
+  CFace* element = &faceStore_.Add(std::move(face));
   Faces.push_back(element);
   return element;
 }
@@ -275,9 +275,9 @@ void CPolyChunk::DeleteContents() {
   Vertices.clear();
   UvPoints.clear();
   Faces.clear();
-  vertexStore_.clear();
-  uvStore_.clear();
-  faceStore_.clear();
+  vertexStore_.Clear();
+  uvStore_.Clear();
+  faceStore_.Clear();
   Materials.clear();
   Unit.reset();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "cob/unit.h"
 #include "model/axis.h"
 #include "model/face.h"
+#include "model/stable_store.h"
 #include "model/uv_point.h"
 #include "model/vector.h"
 
@@ -93,9 +93,9 @@ class CPolyChunk : public CCobBase {
   void ReadFollowingChunks(LineReader& in);
 
   // Stable addresses: the lists point into these.
-  std::deque<CVector> vertexStore_;
-  std::deque<CUvPoint> uvStore_;
-  std::deque<CFace> faceStore_;
+  StableStore<CVector> vertexStore_;
+  StableStore<CUvPoint> uvStore_;
+  StableStore<CFace> faceStore_;
 };
 
 }  // namespace bk
