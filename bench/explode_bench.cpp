@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_objects.h"
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
 #include "cob/material.h"
@@ -39,11 +40,7 @@ double SecondsSince(Clock::time_point start) {
 // A square grid of side x side quads on a gently curved sheet: neighbouring
 // faces share vertices and texture vertices, as in a modelled object.
 std::unique_ptr<bk::CPolyChunk> MakeGrid(int side) {
-  auto object = std::make_unique<bk::CPolyChunk>();
-  object->Name = "Grid";
-  object->Axis.Row0 = bk::CVector(1, 0, 0);
-  object->Axis.Row1 = bk::CVector(0, 1, 0);
-  object->Axis.Row2 = bk::CVector(0, 0, 1);
+  auto object = bench::NewObject("Grid");
   const int n = side + 1;
   for (int j = 0; j < n; ++j) {
     for (int i = 0; i < n; ++i) {
@@ -63,13 +60,7 @@ std::unique_ptr<bk::CPolyChunk> MakeGrid(int side) {
       object->AddOwnedFace(std::move(face));
     }
   }
-  object->VertexTotal = static_cast<std::int32_t>(object->Vertices.size());
-  object->UvTotal = static_cast<std::int32_t>(object->UvPoints.size());
-  object->FaceTotal = static_cast<std::int32_t>(object->Faces.size());
-  object->Materials.push_back(std::make_unique<bk::CMaterial>());
-  object->Unit = std::make_unique<bk::CUnit>();
-  object->Unit->ParentId = object->Id;
-  object->Unit->Units = 1;
+  bench::Finish(*object, 1);
   return object;
 }
 

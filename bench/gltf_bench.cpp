@@ -26,6 +26,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "bench_objects.h"
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
 #include "cob/exploded_file.h"
@@ -77,11 +78,7 @@ double PeakExtraMegabytes(Write write) {
 // rings x segments quads on a sphere of radius 10 (the poles are quads with
 // two corners in one point, as modellers make them).
 std::unique_ptr<bk::CPolyChunk> MakeSphere(int rings, int segments) {
-  auto object = std::make_unique<bk::CPolyChunk>();
-  object->Name = "Sphere";
-  object->Axis.Row0 = {1, 0, 0};
-  object->Axis.Row1 = {0, 1, 0};
-  object->Axis.Row2 = {0, 0, 1};
+  auto object = bench::NewObject("Sphere");
   for (int j = 0; j <= rings; ++j) {
     const double theta = std::numbers::pi * j / rings;
     for (int i = 0; i < segments; ++i) {
@@ -103,10 +100,7 @@ std::unique_ptr<bk::CPolyChunk> MakeSphere(int rings, int segments) {
       object->AddOwnedFace(std::move(face));
     }
   }
-  object->VertexTotal = static_cast<std::int32_t>(object->Vertices.size());
-  object->UvTotal = 1;
-  object->FaceTotal = static_cast<std::int32_t>(object->Faces.size());
-  object->Materials.push_back(std::make_unique<bk::CMaterial>());
+  bench::Finish(*object, 0);
   return object;
 }
 

@@ -31,10 +31,8 @@
 #include <string>
 #include <string_view>
 
+#include "bench_objects.h"
 #include "cob/cob_file.h"
-#include "cob/material.h"
-#include "cob/poly_chunk.h"
-#include "cob/unit.h"
 #include "engine/explosion.h"
 #include "engine/explosion_options.h"
 #include "model/progress.h"
@@ -70,11 +68,7 @@ double PeakMb() { return static_cast<double>(StatusKb("VmHWM")) / 1024.0; }
 // (the polar quads have two corners in it, as modellers make them), and
 // every vertex has a texture vertex of its own.
 std::unique_ptr<bk::CPolyChunk> MakeSphere(int rings, int segments) {
-  auto object = std::make_unique<bk::CPolyChunk>();
-  object->Name = "Sphere";
-  object->Axis.Row0 = {1, 0, 0};
-  object->Axis.Row1 = {0, 1, 0};
-  object->Axis.Row2 = {0, 0, 1};
+  auto object = bench::NewObject("Sphere");
   const auto add = [&](double theta, double phi) {
     object->AddOwnedVertex({static_cast<float>(10 * std::sin(theta) * std::cos(phi)),
                             static_cast<float>(10 * std::sin(theta) * std::sin(phi)),
@@ -103,14 +97,7 @@ std::unique_ptr<bk::CPolyChunk> MakeSphere(int rings, int segments) {
       object->AddOwnedFace(std::move(face));
     }
   }
-  object->VertexTotal = static_cast<std::int32_t>(object->Vertices.size());
-  object->UvTotal = static_cast<std::int32_t>(object->UvPoints.size());
-  object->FaceTotal = static_cast<std::int32_t>(object->Faces.size());
-  object->Materials.push_back(std::make_unique<bk::CMaterial>());
-  object->Materials.back()->ParentId = object->Id;
-  object->Unit = std::make_unique<bk::CUnit>();
-  object->Unit->ParentId = object->Id;
-  object->Unit->Units = 1;
+  bench::Finish(*object, 1);
   return object;
 }
 
