@@ -83,8 +83,9 @@ class ElementBlocks {
 
 // Reads `count` elements of `lines` lines each with read_one(LineReader&, T&),
 // which must read exactly `lines` lines when it succeeds and may be called
-// on two threads at once, and hands each to keep(T&&) in order on the calling
-// thread. False when an element does not read. Whatever the outcome, the
+// on two threads at once, and hands each to keep(T&&) in order, one at a
+// time (those of a second half on the helper thread, while the calling
+// thread waits for it). False when an element does not read. Whatever the outcome, the
 // elements kept and where the reader ends are what reading the elements one
 // by one gives: every element before the first that fails, and the reader
 // on the last line of the last element or where the failing one stopped.
