@@ -40,12 +40,45 @@ bool ReadCount(std::string_view line, int keywords, std::int32_t& count) {
 
 constexpr bool IsCornerDelimiter(char c) { return c == ' ' || c == ',' || c == '<' || c == '>'; }
 
+// Up to nine digits (at least one) at `at`, as a number.
+bool PlainNumber(std::string_view line, std::size_t& at, std::uint32_t& value) {
+  const std::size_t start = at;
+  value = 0;
+  while (at < line.size() && at - start < 10 && line[at] >= '0' && line[at] <= '9') {
+    value = value * 10 + static_cast<std::uint32_t>(line[at++] - '0');
+  }
+  return at > start && at - start < 10;
+}
+
+// The corner line as the modeller writes it, "<v,t> " after "<v,t> " with
+// plain numbers: read here without the general splitting, to the same
+// result. False for anything else, which then takes the general way.
+bool ReadPlainCorners(std::string_view line, std::vector<std::uint32_t>& vertices,
+                      std::vector<std::uint32_t>& uvs) {
+  std::size_t at = 0;
+  std::uint32_t vertex = 0, uv = 0;
+  while (at < line.size()) {
+    if (line[at] != '<' || !PlainNumber(line, ++at, vertex) || at >= line.size() || line[at] != ',' ||
+        !PlainNumber(line, ++at, uv) || at >= line.size() || line[at] != '>') {
+      return false;
+    }
+    ++at;
+    if (at < line.size() && line[at] == ' ') ++at;
+    vertices.push_back(vertex);
+    uvs.push_back(uv);
+  }
+  return true;
+}
+
 // Splits a corner line at " ,<>" and hands out the tokens as integers the way
 // atoi reads them (a token that is no number gives 0). Tokens alternate
 // between vertex and texture-vertex indices. Returns false for an odd number
 // of tokens.
 bool ReadCorners(std::string_view line, std::vector<std::uint32_t>& vertices,
                  std::vector<std::uint32_t>& uvs) {
+  vertices.clear();
+  uvs.clear();
+  if (ReadPlainCorners(line, vertices, uvs)) return true;
   vertices.clear();
   uvs.clear();
   std::size_t i = 0;
@@ -78,12 +111,10 @@ void WriteVector(CobWriter& out, CVector v) { out << v.x << ' ' << v.y << ' ' <<
 bool WordThenDigits(std::string_view line, std::string_view word, std::size_t& at, std::int32_t& value) {
   if (line.substr(at, word.size()) != word) return false;
   at += word.size();
-  const std::size_t start = at;
-  value = 0;
-  while (at < line.size() && at - start < 10 && line[at] >= '0' && line[at] <= '9') {
-    value = value * 10 + (line[at++] - '0');
-  }
-  return at > start && at - start < 10;
+  std::uint32_t digits = 0;
+  if (!PlainNumber(line, at, digits)) return false;
+  value = static_cast<std::int32_t>(digits);
+  return true;
 }
 
 // The face line as the modeller writes it, with plain numbers: read here
