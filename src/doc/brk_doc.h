@@ -151,7 +151,7 @@ class CBrkDoc : public ProgressSink {
     ExportOutcome outcome = ExportOutcome::Written;
     GroupResult exploded;
     GroupResult particles;
-    std::vector<const CCobBase*> objects;
+    std::vector<const ExplodedGroup*> groups;  // what is written, in order
   };
   Explosion Explode(const MotionInputs& in);
   // Export steps 4 to 6 once the file is chosen and the run is busy.

@@ -206,7 +206,6 @@ void PreviewScene::AddObject(const CPolyChunk& mesh, std::unique_ptr<CAnimChunkE
     lastFrame_ = std::max(lastFrame_, LastKeyFrame(*channel));
     animated_ = animated_ || !channel->Keys.empty() || !channel->PositionKeys.empty() ||
                 !channel->SizeKeys.empty();
-    channel->Piece = nullptr;  // the scene keeps no pointer into the mesh
   }
   object.Channel = std::move(channel);
   objects_.push_back(std::move(object));
@@ -222,22 +221,17 @@ std::unique_ptr<PreviewScene> PreviewScene::FromExplodedFile(ExplodedFile file) 
   return scene;
 }
 
-std::unique_ptr<PreviewScene> PreviewScene::FromGroup(const CGroup& group) {
+std::unique_ptr<PreviewScene> PreviewScene::FromGroup(const ExplodedGroup& group) {
   auto scene = std::make_unique<PreviewScene>();
-  const auto& children = group.Children;
-  for (std::size_t i = 0; i < children.size(); ++i) {
-    const auto* mesh = dynamic_cast<const CPolyChunk*>(children[i].get());
-    if (mesh == nullptr) continue;
+  for (const ExplodedObject& object : group.Objects) {
     std::unique_ptr<CAnimChunkEx> channel;
-    if (i + 1 < children.size()) {
-      if (const auto* ch = dynamic_cast<const CAnimChunkEx*>(children[i + 1].get())) {
-        channel = std::make_unique<CAnimChunkEx>();
-        channel->Keys = ch->Keys;
-        channel->PositionKeys = ch->PositionKeys;
-        channel->SizeKeys = ch->SizeKeys;
-      }
+    if (object.Channel) {
+      channel = std::make_unique<CAnimChunkEx>();
+      channel->Keys = object.Channel->Keys;
+      channel->PositionKeys = object.Channel->PositionKeys;
+      channel->SizeKeys = object.Channel->SizeKeys;
     }
-    scene->AddObject(*mesh, std::move(channel));
+    scene->AddObject(*object.Mesh, std::move(channel));
   }
   return scene;
 }
