@@ -13,7 +13,7 @@
 #include "formats/mesh_import.h"
 #include "gltf/gltf_export.h"
 #include "gltf/gltf_test_support.h"
-#include "gltf/triangulate.h"
+#include "model/triangulate.h"
 #include "support/sample_objects.h"
 #include "support/test_data.h"
 

@@ -12,7 +12,7 @@
 #include "engine/keyframes.h"
 #include "engine/motion.h"
 #include "engine/particles.h"
-#include "gltf/triangulate.h"
+#include "model/triangulate.h"
 #include "gltf_reader_support.h"
 #include "gltf_test_support.h"
 #include "model/random.h"
