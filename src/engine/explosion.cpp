@@ -15,6 +15,7 @@
 #include "cob/unit.h"
 #include "model/progress.h"
 #include "model/random.h"
+#include "model/saturate.h"
 
 namespace bk {
 
@@ -109,10 +110,6 @@ template <typename T>
 T* SourceElement(const std::vector<T*>& list, std::uint32_t index) {
   if (index >= list.size() || list[index] == nullptr) throw BadObjectData("face corner index out of range");
   return list[index];
-}
-
-int ClampToInt(std::int64_t value) {
-  return static_cast<int>(std::clamp<std::int64_t>(value, 0, std::numeric_limits<int>::max()));
 }
 
 // Builds piece k from up to `size` source faces starting at faces_used, which
@@ -285,7 +282,7 @@ GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_
 
     const std::int32_t face_count = UsableFaceCount(source);
     const std::int32_t base = BasePieceSize(in.Options.MinPieces, face_count);
-    const int total = ClampToInt(active_output_mode == 0
+    const int total = ClampToCount(active_output_mode == 0
                                      ? static_cast<std::int64_t>(face_count)
                                      : static_cast<std::int64_t>(face_count) +
                                            static_cast<std::int64_t>(source.Vertices.size()));

@@ -9,6 +9,7 @@
 
 #include "cob/poly_chunk.h"
 #include "model/random.h"
+#include "model/saturate.h"
 
 namespace bk {
 
@@ -16,13 +17,6 @@ namespace {
 
 constexpr std::int64_t kIntMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kIntMax = std::numeric_limits<std::int32_t>::max();
-
-// Frame arithmetic is formed in 64 bits and saturated into the 32-bit key
-// field, so absurd inputs (huge coordinates, long animations) give extreme
-// frames instead of undefined behaviour.
-std::int32_t Saturate(std::int64_t value) {
-  return static_cast<std::int32_t>(std::clamp(value, kIntMin, kIntMax));
-}
 
 // Truncation toward zero into 32 bits; NaN gives 0, out-of-range values the
 // nearest bound.

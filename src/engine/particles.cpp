@@ -9,6 +9,7 @@
 #include "cob/poly_chunk.h"
 #include "model/progress.h"
 #include "model/random.h"
+#include "model/saturate.h"
 
 namespace bk {
 
@@ -43,10 +44,6 @@ const CPolyChunk& ChooseTemplate(const ParticleInputs& particles, std::size_t vi
   }
   const CPolyChunk* chosen = particles.ParticleObjects[index];
   return chosen ? *chosen : particles.CurrentParticle;
-}
-
-int ClampToInt(long long value) {
-  return static_cast<int>(std::clamp<long long>(value, 0, 0x7fffffff));
 }
 
 // A random fraction of the span between the limits, held within them (not
@@ -131,7 +128,7 @@ GroupResult ExplodeParticles(const ParticleInputs& particles, const CGroup& expl
         ParticleScale(particles.CurrentParticle, options.AutoScale != 0, particles.ActiveGlobalScale);
     const std::size_t vertexCount = imported.Vertices.size();
     const long long faceTotal = std::max<long long>(imported.FaceTotal, 0);
-    const int total = std::max(1, ClampToInt(faceTotal + static_cast<long long>(vertexCount)));
+    const int total = std::max(1, ClampToCount(faceTotal + static_cast<long long>(vertexCount)));
     made.Objects.reserve(vertexCount);
 
     for (std::size_t vi = 0; vi < vertexCount && !progress.CancelRequested(); ++vi) {
@@ -146,7 +143,7 @@ GroupResult ExplodeParticles(const ParticleInputs& particles, const CGroup& expl
       channel->ParentId = particle->Id;
       BuildKeys(in, motion, *channel);
       made.Objects.push_back({std::move(particle), std::move(channel)});
-      progress.ShowProgress(ClampToInt(faceTotal + static_cast<long long>(vi)), total, "");
+      progress.ShowProgress(ClampToCount(faceTotal + static_cast<long long>(vi)), total, "");
     }
     if (progress.CancelRequested()) return {RunOutcome::Cancelled, {}};
     return {RunOutcome::Done, std::move(made)};
