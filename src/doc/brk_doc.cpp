@@ -374,6 +374,28 @@ void CBrkDoc::SortCommand(int descending, int axis) {
   ClearCancel();
 }
 
+const FaceOrderChoice* FindFaceOrder(int command_id) {
+  for (const FaceOrderChoice& choice : kFaceOrderChoices) {
+    if (choice.command_id == command_id) return &choice;
+  }
+  return nullptr;
+}
+
+const FaceOrderChoice* FindFaceOrder(std::string_view name, bool shuffle) {
+  for (const FaceOrderChoice& choice : kFaceOrderChoices) {
+    if (choice.name == name && choice.shuffle == shuffle) return &choice;
+  }
+  return nullptr;
+}
+
+void CBrkDoc::ReorderFaces(const FaceOrderChoice& choice) {
+  if (choice.shuffle) {
+    ShuffleCommand(choice.level);
+  } else {
+    SortCommand(choice.descending, choice.axis);
+  }
+}
+
 void CBrkDoc::ShuffleCommand(int level) {
   if (Busy || !ImportedObject || CanReorderFaces == 0) return;
   platform_.SetWaitCursor(true);
