@@ -4,7 +4,6 @@
 
 #include <ctime>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <sstream>
 
