@@ -121,9 +121,9 @@ class CBrkDoc : public ProgressSink {
   void DeleteImportedObject();
   void DeleteParticles();
   void NewDocument();
-  // Steps 4 to 8 of Import Particle Object for paths already chosen (the
-  // command line's --particle files): loads them in order, skipping (with its
-  // message) any that fails; fresh 1 first deletes the loaded particles.
+  // Import Particle Object for paths already chosen (the command line's
+  // --particle files): loads them in order, skipping (with its message) any
+  // that fails; fresh 1 first deletes the loaded particles.
   void LoadParticleFiles(const std::vector<std::string>& paths, int fresh);
 
   // The main window's title for an imported path: its file name (after the
@@ -181,7 +181,8 @@ class CBrkDoc : public ProgressSink {
     std::vector<const ExplodedGroup*> groups;  // what is written, in order
   };
   Explosion Explode(const MotionInputs& in);
-  // Export steps 4 to 6 once the file is chosen and the run is busy.
+  // The export once the file is chosen and the run is busy: explodes,
+  // writes, and writes the texture images beside the file.
   ExportOutcome ExplodeAndWrite();
   // Writes the embedded texture images of what was exported beside it; on a
   // failure shows its message and returns false.
