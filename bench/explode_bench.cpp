@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
       bk::GroupResult result =
           bk::ExplodeObject(*object, bk::MotionInputs{motion, options, random}, 0, progress);
       const double explode_seconds = SecondsSince(start);
-      if (result.outcome != bk::RunOutcome::Done) {
+      if (result.outcome() != bk::RunOutcome::Done) {
         std::printf("explosion of %d faces failed\n", faces);
         return 1;
       }
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
         bk::CobWriter writer(file);
         const bk::ExplodedGroup* groups[] = {&result.group};
         const bk::ExportResult written = bk::WriteGroups(writer, groups, progress);
-        if (!written.ok || !writer.Flush()) {
+        if (!written.ok() || !writer.Flush()) {
           std::printf("writing failed: %s\n", written.error.c_str());
           return 1;
         }

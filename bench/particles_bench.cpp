@@ -73,7 +73,7 @@ int main() {
   auto start = Clock::now();
   bk::GroupResult result = bk::ExplodeParticles(inputs, exploded, bk::MotionInputs{motion, options, random}, quiet);
   const double explodeSeconds = Seconds(start);
-  if (result.outcome != bk::RunOutcome::Done) {
+  if (result.outcome() != bk::RunOutcome::Done) {
     std::printf("particle pass failed\n");
     return 1;
   }
@@ -86,7 +86,7 @@ int main() {
     std::ofstream file(path, std::ios::binary);
     bk::CobWriter writer(file);
     const bk::ExplodedGroup* groups[] = {&result.group};
-    ok = bk::WriteGroups(writer, groups, quiet).ok;
+    ok = bk::WriteGroups(writer, groups, quiet).ok();
   }
   const double writeSeconds = Seconds(start);
   std::error_code ec;

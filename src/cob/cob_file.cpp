@@ -75,9 +75,9 @@ bool IsGeneralHeader(std::string_view line) {
   return c.rest.empty();
 }
 
-ImportResult Failure(std::string_view message) {
+ImportResult Failure(FailureKind kind, std::string_view message) {
   ImportResult result;
-  result.error = std::string(message);
+  result.Fail(kind, message);
   return result;
 }
 
@@ -100,7 +100,7 @@ ImportResult ImportObjectFromText(std::string_view text) {
   try {
     LineReader in(text);
     in.ReadLine();  // an empty text leaves an empty line, which is refused below
-    if (!IsCaligariAscii(in.Line())) return Failure(messages::kAsciiOnly);
+    if (!IsCaligariAscii(in.Line())) return Failure(FailureKind::kNotRecognized, messages::kAsciiOnly);
 
     // Everything before the first polygon chunk is skipped unread.
     bool found = false;
@@ -110,16 +110,16 @@ ImportResult ImportObjectFromText(std::string_view text) {
         break;
       }
     }
-    if (!found) return Failure(messages::kNotRecognized);
+    if (!found) return Failure(FailureKind::kNotRecognized, messages::kNotRecognized);
 
     std::unique_ptr<CCobBase> made = CreateChunkObject("PolH");
     std::unique_ptr<CPolyChunk> object(static_cast<CPolyChunk*>(made.release()));
-    if (!object->Read(in, in.Line())) return Failure(messages::kNotRecognized);
+    if (!object->Read(in, in.Line())) return Failure(FailureKind::kNotRecognized, messages::kNotRecognized);
     ImportResult result;
     result.object = std::move(object);
     return result;
   } catch (const std::bad_alloc&) {
-    return Failure(messages::kOutOfMemory);
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   }
 }
 
@@ -128,9 +128,9 @@ ImportResult ImportObject(const std::string& path) {
   try {
     // A directory opens as a stream on some systems but is no file to read.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return Failure(messages::kCouldNotOpen);
+    if (std::filesystem::is_directory(path, ec)) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
     std::ifstream file(path, std::ios::binary);
-    if (!file) return Failure(messages::kCouldNotOpen);
+    if (!file) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
     const auto size = std::filesystem::file_size(path, ec);
     if (!ec) text.reserve(static_cast<std::size_t>(size));
     // Read to the end rather than trusting the size: pipes and special files
@@ -139,11 +139,11 @@ ImportResult ImportObject(const std::string& path) {
     while (file.read(block, sizeof block) || file.gcount() > 0) {
       text.append(block, static_cast<std::size_t>(file.gcount()));
     }
-    if (file.bad()) return Failure(messages::kCouldNotOpen);
+    if (file.bad()) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
   } catch (const std::bad_alloc&) {
-    return Failure(messages::kOutOfMemory);
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   } catch (const std::length_error&) {
-    return Failure(messages::kOutOfMemory);
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   }
   return ImportObjectFromText(text);
 }
@@ -154,10 +154,8 @@ namespace {
 ExportResult Finish(CobWriter& out, ExportResult result) {
   out << kEndLine;
   if (!out.Flush()) {
-    result.error = std::string(messages::kCouldNotWrite);
-    return result;
+    result.Fail(FailureKind::kCannotWrite, messages::kCouldNotWrite);
   }
-  result.ok = true;
   return result;
 }
 
@@ -169,7 +167,7 @@ ExportResult ExportTo(const std::string& path, WriteFn write) {
   ExportResult result;
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file) {
-    result.error = std::string(messages::kCouldNotOpenOutput);
+    result.Fail(FailureKind::kCannotWrite, messages::kCouldNotOpenOutput);
     return result;
   }
   try {
@@ -177,14 +175,11 @@ ExportResult ExportTo(const std::string& path, WriteFn write) {
     result = write(out);
   } catch (const std::bad_alloc&) {
     result = ExportResult{};
-    result.error = std::string(messages::kOutOfMemory);
+    result.Fail(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   }
   file.close();
-  if (result.ok && !file) {
-    result.ok = false;
-    result.error = std::string(messages::kCouldNotWrite);
-  }
-  if (!result.ok) {
+  if (result.ok() && !file) result.Fail(FailureKind::kCannotWrite, messages::kCouldNotWrite);
+  if (!result.ok()) {
     std::error_code ignored;
     if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
   }

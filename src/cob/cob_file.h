@@ -8,6 +8,7 @@
 
 #include "cob/exploded_group.h"
 #include "cob/poly_chunk.h"
+#include "model/status.h"
 
 namespace bk {
 
@@ -40,9 +41,8 @@ bool IsChunkHeader(std::string_view line);
 // How a file stores its chunks, told by its identification line.
 enum class FileForm { kAscii, kBinary };
 
-struct ImportResult {
+struct ImportResult : Status {
   std::unique_ptr<CPolyChunk> object;  // null on failure
-  std::string error;                   // the message to show on failure
   FileForm form = FileForm::kAscii;
   // Binary files: the kinds of the object's chunks that were stepped over
   // unread, each once, in the order met (printable text).
@@ -55,10 +55,9 @@ struct ImportResult {
 ImportResult ImportObject(const std::string& path);
 ImportResult ImportObjectFromText(std::string_view text);
 
-struct ExportResult {
-  bool ok = false;         // the file was written (possibly cut short by a cancel)
-  bool cancelled = false;  // the children were cut short
-  std::string error;       // the message to show when !ok
+// ok(): the file was written, possibly cut short by a cancel.
+struct ExportResult : Status {
+  bool cancelled = false;  // the objects were cut short
 };
 
 // Writes the identification line, each object's chunk (its Write), and the

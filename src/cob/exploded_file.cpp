@@ -230,9 +230,8 @@ ExplodedReadResult ReadExplodedFile(std::string_view text) {
   ExplodedReadResult result;
   try {
     result.File = Parser(text).Run();
-    result.ok = true;
   } catch (const Refused& refused) {
-    result.error = refused.message;
+    result.Fail(FailureKind::kNotRecognized, refused.message);
   }
   return result;
 }
@@ -241,14 +240,14 @@ ExplodedReadResult ReadExplodedFileAt(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     ExplodedReadResult result;
-    result.error = "cannot open \"" + path + "\"";
+    result.Fail(FailureKind::kCannotOpen, "cannot open \"" + path + "\"");
     return result;
   }
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad()) {
     ExplodedReadResult result;
-    result.error = "cannot read \"" + path + "\"";
+    result.Fail(FailureKind::kCannotOpen, "cannot read \"" + path + "\"");
     return result;
   }
   return ReadExplodedFile(buffer.str());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cob/exploded_group.h"
+#include "model/status.h"
 
 namespace bk {
 
@@ -16,10 +17,8 @@ struct ExplodedFile {
   std::vector<ExplodedGroup> Groups;
 };
 
-struct ExplodedReadResult {
-  bool ok = false;
+struct ExplodedReadResult : Status {
   ExplodedFile File;
-  std::string error;  // a clear message when !ok
 };
 
 // Reads a file that Burstkin's export wrote (its Grou, PolH, Mat1, PrTx, Unit

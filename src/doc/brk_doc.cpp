@@ -261,17 +261,16 @@ ExportOutcome CBrkDoc::ExportCommand() {
 CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
   Explosion result;
   result.exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
-  if (result.exploded.outcome == RunOutcome::Cancelled) {
+  if (result.exploded.kind == FailureKind::kCancelled) {
     result.outcome = ExportOutcome::CancelledExplosion;
     return result;
   }
-  if (result.exploded.outcome != RunOutcome::Done || !result.exploded.group.Group) {
-    platform_.ShowMessage(kCouldNotExplode);
+  if (!result.exploded.ok()) {
+    platform_.ShowMessage(result.exploded.error);
     result.outcome = ExportOutcome::Failed;
     return result;
   }
 
-  result.particles.outcome = RunOutcome::Done;  // none asked for
   if (ActiveOutputMode > 0 && CurrentParticle != nullptr) {
     std::vector<const CPolyChunk*> templates;
     templates.reserve(ParticleObjects.size());
@@ -282,12 +281,12 @@ CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
     // A cancelled or failed particle step writes nothing, like the explosion
     // itself: a file without the particles the user asked for would pass a
     // partial result off as the whole.
-    if (result.particles.outcome == RunOutcome::Cancelled) {
+    if (result.particles.kind == FailureKind::kCancelled) {
       result.outcome = ExportOutcome::CancelledExplosion;
       return result;
     }
-    if (result.particles.outcome != RunOutcome::Done || !result.particles.group.Group) {
-      platform_.ShowMessage(kCouldNotExplodeParticles);
+    if (!result.particles.ok()) {
+      platform_.ShowMessage(result.particles.error);
       result.outcome = ExportOutcome::Failed;
       return result;
     }
@@ -311,7 +310,7 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
   SetBusy(1, status::kWriting);
   // A file that could not be written whole is removed by the export.
   const ExportResult written = ExportGroups(ExportPath, explosion.groups, *this);
-  if (!written.ok) {
+  if (!written.ok()) {
     platform_.ShowMessage(written.error);
     return ExportOutcome::Failed;
   }
@@ -355,7 +354,7 @@ std::optional<std::string> CBrkDoc::PreviewCommand() {
       CobWriter writer(out);
       written = WriteGroups(writer, explosion.groups, *this);
     }
-    if (written.ok && !written.cancelled) text = out.str();
+    if (written.ok() && !written.cancelled) text = out.str();
   }
   if (!text && CancelRequested()) statusNote_ = kPreviewCancelled;
   SetBusy(0, status::kReady);

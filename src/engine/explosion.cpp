@@ -295,14 +295,14 @@ GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_
       exploded.Objects.push_back(AnimatePiece(in, std::move(piece), StaggerOrdinalFor(k, base)));
       progress.ShowProgress(faces_used, total, "");
     }
-    if (progress.CancelRequested()) return {RunOutcome::Cancelled, {}};
-    return {RunOutcome::Done, std::move(exploded)};
+    if (progress.CancelRequested()) return GroupResult::Stopped(FailureKind::kCancelled, {});
+    return GroupResult::Made(std::move(exploded));
   } catch (const BadObjectData&) {
-    return {RunOutcome::Failed, {}};
+    return GroupResult::Stopped(FailureKind::kBadData, kCouldNotExplode);
   } catch (const std::bad_alloc&) {
-    return {RunOutcome::Failed, {}};
+    return GroupResult::Stopped(FailureKind::kOutOfMemory, kCouldNotExplode);
   } catch (const std::length_error&) {  // a list longer than memory can hold
-    return {RunOutcome::Failed, {}};
+    return GroupResult::Stopped(FailureKind::kOutOfMemory, kCouldNotExplode);
   }
 }
 

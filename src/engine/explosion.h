@@ -6,6 +6,7 @@
 
 #include "cob/exploded_group.h"
 #include "engine/motion.h"
+#include "model/status.h"
 
 namespace bk {
 
@@ -14,10 +15,26 @@ class ProgressSink;
 
 enum class RunOutcome { Done, Cancelled, Failed };
 
-// A group made by an engine run, or why there is none.
-struct GroupResult {
-  RunOutcome outcome = RunOutcome::Failed;
-  ExplodedGroup group;  // its Group is set only when outcome is Done
+// A group made by an engine run, or why there is none: cancelled, or failed
+// with the run's message ("Could not explode object." or "Could not explode
+// Particle object.").
+struct GroupResult : Status {
+  ExplodedGroup group;  // its Group is set only when ok()
+
+  RunOutcome outcome() const {
+    if (ok()) return RunOutcome::Done;
+    return kind == FailureKind::kCancelled ? RunOutcome::Cancelled : RunOutcome::Failed;
+  }
+  static GroupResult Made(ExplodedGroup group) {
+    GroupResult result;
+    result.group = std::move(group);
+    return result;
+  }
+  static GroupResult Stopped(FailureKind kind, std::string_view message) {
+    GroupResult result;
+    result.Fail(kind, message);
+    return result;
+  }
 };
 
 // Object data an engine run cannot cut or copy (a corner index outside the

@@ -145,12 +145,12 @@ GroupResult ExplodeParticles(const ParticleInputs& particles, const CGroup& expl
       made.Objects.push_back({std::move(particle), std::move(channel)});
       progress.ShowProgress(ClampToCount(faceTotal + static_cast<long long>(vi)), total, "");
     }
-    if (progress.CancelRequested()) return {RunOutcome::Cancelled, {}};
-    return {RunOutcome::Done, std::move(made)};
+    if (progress.CancelRequested()) return GroupResult::Stopped(FailureKind::kCancelled, {});
+    return GroupResult::Made(std::move(made));
   } catch (const std::bad_alloc&) {
-    return {RunOutcome::Failed, {}};
+    return GroupResult::Stopped(FailureKind::kOutOfMemory, kCouldNotExplodeParticles);
   } catch (const std::length_error&) {  // a list longer than memory can hold
-    return {RunOutcome::Failed, {}};
+    return GroupResult::Stopped(FailureKind::kOutOfMemory, kCouldNotExplodeParticles);
   }
 }
 

@@ -846,7 +846,7 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
                      std::ostream& out) {
   GltfResult result;
   if (std::string fps = CheckFps(options.Fps); !fps.empty()) {
-    result.error = fps;
+    result.Fail(FailureKind::kBadArgument, fps);
     return result;
   }
   try {
@@ -862,21 +862,14 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
     }
     result.build_seconds = std::chrono::duration<double>(built - start).count();
     result.write_seconds = std::chrono::duration<double>(Clock::now() - built).count();
-    if (!out.flush()) {
-      result.error = "the glTF document could not be written";
-      return result;
-    }
+    if (!out.flush()) result.Fail(FailureKind::kCannotWrite, "the glTF document could not be written");
   } catch (const Failure& failure) {
-    result.error = failure.message;
-    return result;
+    result.Fail(FailureKind::kBadData, failure.message);
   } catch (const std::bad_alloc&) {
-    result.error = "out of memory while building the glTF document";
-    return result;
+    result.Fail(FailureKind::kOutOfMemory, "out of memory while building the glTF document");
   } catch (const std::runtime_error& error) {
-    result.error = error.what();
-    return result;
+    result.Fail(FailureKind::kCannotWrite, error.what());
   }
-  result.ok = true;
   return result;
 }
 
@@ -886,7 +879,7 @@ GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& optio
                      std::string& bytes) {
   std::ostringstream out;
   GltfResult result = Serialize(groups, options, binary, out);
-  if (result.ok) bytes = std::move(out).str();
+  if (result.ok()) bytes = std::move(out).str();
   return result;
 }
 
@@ -895,11 +888,11 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   GltfResult result;
   const bool binary = EndsWith(path, ".glb");
   if (!binary && !EndsWith(path, ".gltf")) {
-    result.error = "the glTF file name must end in .glb or .gltf: \"" + path + "\"";
+    result.Fail(FailureKind::kBadArgument, "the glTF file name must end in .glb or .gltf: \"" + path + "\"");
     return result;
   }
   if (std::string fps = CheckFps(options.Fps); !fps.empty()) {
-    result.error = fps;
+    result.Fail(FailureKind::kBadArgument, fps);
     return result;
   }
 
@@ -913,28 +906,27 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = mkstemp(temporary.data());
   if (fd < 0) {
-    result.error = "could not create a file in \"" + folder.string() + "\": " + std::strerror(errno);
+    result.Fail(FailureKind::kCannotWrite,
+                "could not create a file in \"" + folder.string() + "\": " + std::strerror(errno));
     return result;
   }
   ::close(fd);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) {
-      result.error = "could not write \"" + path + "\"";
+      result.Fail(FailureKind::kCannotWrite, "could not write \"" + path + "\"");
     } else {
       result = Serialize(groups, options, binary, out);
       out.close();
-      if (result.ok && !out) {
-        result.ok = false;
-        result.error = "could not write \"" + path + "\" (is the disk full?)";
+      if (result.ok() && !out) {
+        result.Fail(FailureKind::kCannotWrite, "could not write \"" + path + "\" (is the disk full?)");
       }
     }
   }
-  if (!result.ok) {
+  if (!result.ok()) {
     ::unlink(temporary.c_str());
     return result;
   }
-  result.ok = false;
   // mkstemp makes the file private; give it the usual permissions.
   const mode_t mask = ::umask(0);
   ::umask(mask);
@@ -942,10 +934,8 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   if (std::rename(temporary.c_str(), path.c_str()) != 0) {
     const int rename_errno = errno;
     ::unlink(temporary.c_str());
-    result.error = "could not write \"" + path + "\": " + std::strerror(rename_errno);
-    return result;
+    result.Fail(FailureKind::kCannotWrite, "could not write \"" + path + "\": " + std::strerror(rename_errno));
   }
-  result.ok = true;
   return result;
 }
 

@@ -31,9 +31,7 @@ struct GltfGroup {
   std::vector<GltfObject> Objects;
 };
 
-struct GltfResult {
-  bool ok = false;
-  std::string error;  // a clear message when !ok
+struct GltfResult : Status {
   // What was left out but did not stop the export (a texture image that was
   // not found or could not be read: its material's colour stands in), each
   // said once.

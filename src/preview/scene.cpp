@@ -235,7 +235,7 @@ std::vector<CVector> PreviewScene::MotionPoints(int first, int last, int max_sam
 SceneLoadResult LoadPreviewSceneFromText(const std::string& text) {
   SceneLoadResult result;
   ExplodedReadResult exploded = ReadExplodedFile(text);
-  if (exploded.ok) {
+  if (exploded.ok()) {
     bool anyObject = false;
     for (const ExplodedGroup& g : exploded.File.Groups) anyObject = anyObject || !g.Objects.empty();
     if (anyObject) {
@@ -247,8 +247,8 @@ SceneLoadResult LoadPreviewSceneFromText(const std::string& text) {
   // reader's message says more than the import would (which would show its
   // first piece alone). Other files, even with channels of their own, are
   // objects to show at rest.
-  if (!exploded.ok && LooksWrittenByBurstkin(text)) {
-    result.error = exploded.error.empty() ? std::string(messages::kNotRecognized) : exploded.error;
+  if (!exploded.ok() && LooksWrittenByBurstkin(text)) {
+    static_cast<Status&>(result) = exploded;
     return result;
   }
   ImportResult imported = ImportObjectFromText(text);
@@ -256,7 +256,7 @@ SceneLoadResult LoadPreviewSceneFromText(const std::string& text) {
     result.scene = PreviewScene::FromObject(*imported.object);
     return result;
   }
-  result.error = imported.error.empty() ? std::string(messages::kNotRecognized) : imported.error;
+  static_cast<Status&>(result) = imported;
   return result;
 }
 
@@ -267,13 +267,13 @@ SceneLoadResult LoadPreviewScene(const std::string& path) {
   if (!isDirectory) in.open(path, std::ios::binary);
   if (isDirectory || !in) {
     SceneLoadResult result;
-    result.error = std::string(messages::kCouldNotOpen);
+    result.Fail(FailureKind::kCannotOpen, messages::kCouldNotOpen);
     return result;
   }
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) {
     SceneLoadResult result;
-    result.error = std::string(messages::kCouldNotOpen);
+    result.Fail(FailureKind::kCannotOpen, messages::kCouldNotOpen);
     return result;
   }
   return LoadPreviewSceneFromText(text);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cob/anim_chunk.h"
+#include "model/status.h"
 #include "model/vector.h"
 
 namespace bk {
@@ -96,9 +97,8 @@ class PreviewScene {
   static std::uint64_t NextSerial();
 };
 
-struct SceneLoadResult {
+struct SceneLoadResult : Status {
   std::unique_ptr<PreviewScene> scene;  // null on failure
-  std::string error;                    // the message to show on failure
 };
 
 // Opens a file for the preview: a file that Burstkin wrote plays as written;

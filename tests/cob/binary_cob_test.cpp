@@ -346,7 +346,7 @@ ExplodedGroup ExplodeWithSeed(const CPolyChunk& source) {
   CRandom random(7);
   NoProgress progress;
   GroupResult result = ExplodeObject(source, MotionInputs{motion, options, random}, 0, progress);
-  EXPECT_EQ(result.outcome, RunOutcome::Done);
+  EXPECT_EQ(result.outcome(), RunOutcome::Done);
   return std::move(result.group);
 }
 

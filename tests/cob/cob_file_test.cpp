@@ -136,7 +136,7 @@ TEST(CobFileExport, WritesIdentificationGroupsChildrenAndEndLine) {
   testing::RecordingProgress progress;
   ExportResult result;
   const std::string text = Exported(groups, progress, result);
-  EXPECT_TRUE(result.ok);
+  EXPECT_TRUE(result.ok());
   EXPECT_FALSE(result.cancelled);
   EXPECT_EQ(text, ExpectedFile(groups, {2, 1}));
   // A mesh and its channel are a step each.
@@ -151,7 +151,7 @@ TEST(CobFileExport, CancelSkipsRemainingChildrenButKeepsGroupsAndEnd) {
   testing::RecordingProgress progress(1);
   ExportResult result;
   const std::string text = Exported(groups, progress, result);
-  EXPECT_TRUE(result.ok);
+  EXPECT_TRUE(result.ok());
   EXPECT_TRUE(result.cancelled);
   EXPECT_EQ(text, ExpectedFile(groups, {1, 0}));
   EXPECT_EQ(progress.calls.size(), 1u);
@@ -164,7 +164,7 @@ TEST(CobFileExport, EmptyGroupWritesItsChunkBetweenIdentificationAndEnd) {
   const auto path = dir.path() / "empty.cob";
   NoProgress progress;
   ExportResult result = ExportGroups(path.string(), groups, progress);
-  ASSERT_TRUE(result.ok) << result.error;
+  ASSERT_TRUE(result.ok()) << result.error;
   const std::string text = testing::ReadFileBytes(path);
   EXPECT_EQ(text, ExpectedFile(groups, {0}));
 }
@@ -174,12 +174,12 @@ TEST(CobFileExport, ReportsOpenAndWriteFailures) {
   const ExplodedGroup* groups[] = {group.get()};
   NoProgress progress;
   ExportResult missing = ExportGroups("/nonexistent/dir/out.cob", groups, progress);
-  EXPECT_FALSE(missing.ok);
+  EXPECT_FALSE(missing.ok());
   EXPECT_EQ(missing.error, messages::kCouldNotOpenOutput);
 
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "/dev/full is not available";
   ExportResult full = ExportGroups("/dev/full", groups, progress);
-  EXPECT_FALSE(full.ok);
+  EXPECT_FALSE(full.ok());
   EXPECT_EQ(full.error, messages::kCouldNotWrite);
   EXPECT_TRUE(std::filesystem::exists("/dev/full"));  // a device is never removed
 }

@@ -409,7 +409,7 @@ TEST_F(DocTest, PreviewOfAnObjectWithProceduralMaterialsReadsBack) {
   ASSERT_TRUE(text.has_value());
   ASSERT_NE(text->find("granite:"), std::string::npos);
   const ExplodedReadResult read = ReadExplodedFile(*text);
-  EXPECT_TRUE(read.ok) << read.error;
+  EXPECT_TRUE(read.ok()) << read.error;
 }
 
 TEST_F(ExportTest, CancelledPreviewGivesNothingAndSaysSo) {

@@ -92,7 +92,7 @@ TEST_F(ExplosionTest, PieceSizesOfTheWorkedExamples) {
     SCOPED_TRACE(::testing::Message() << c.faces << " faces, " << c.min_pieces << " pieces");
     auto object = MakeObject(c.faces);
     GroupResult result = Explode(*object, c.min_pieces);
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
     EXPECT_EQ(Sizes(result.group), c.sizes);
   }
 }
@@ -100,7 +100,7 @@ TEST_F(ExplosionTest, PieceSizesOfTheWorkedExamples) {
 TEST_F(ExplosionTest, FourFacesInTwoPiecesMakeANamedAlternatingGroup) {
   auto object = MakeObject(4);
   GroupResult result = Explode(*object, 2);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   const CGroup& group = *result.group.Group;
   EXPECT_EQ(group.Name, "Burstkin");
   EXPECT_EQ(group.ParentId, 0);
@@ -167,7 +167,7 @@ TEST_F(ExplosionTest, EqualPositionsThroughDifferentIndicesShareOneVertex) {
   object.FaceTotal = 2;
 
   GroupResult result = Explode(object, 1);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   const CPolyChunk& piece = *Pieces(result.group)[0];
   // (0,0,0) and (-0,1,0) match the first two vertices (-0 equals +0).
   ASSERT_EQ(piece.Vertices.size(), 4u);
@@ -191,7 +191,7 @@ TEST_F(ExplosionTest, SharingHoldsInAPieceThatHoldsTheWholeObject) {
   object->FaceTotal = 401;
 
   GroupResult result = Explode(*object, 1);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   const CPolyChunk& piece = *Pieces(result.group)[0];
   ASSERT_EQ(piece.Vertices.size(), 1200u);
   EXPECT_EQ(piece.Faces[400]->VertexIndices, (std::vector<std::uint32_t>{0, 600, 1199}));
@@ -203,7 +203,7 @@ TEST_F(ExplosionTest, HolesStayWithTheirFace) {
   const std::vector<bool> holes{false, true, false, false, true, true, false, false, false, true};
   auto object = MakeObject(10, holes);
   GroupResult result = Explode(*object, 5);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   // Each piece runs on past its size while holes follow, and the next piece
   // is at least as long.
   EXPECT_EQ(Sizes(result.group), (std::vector<int>{2, 4, 4}));
@@ -213,7 +213,7 @@ TEST_F(ExplosionTest, HolesStayWithTheirFace) {
 TEST_F(ExplosionTest, ObjectWithoutFacesGivesAnEmptyGroup) {
   CPolyChunk object;
   GroupResult result = Explode(object, 0);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   EXPECT_TRUE(result.group.Objects.empty());
 }
 
@@ -227,7 +227,7 @@ TEST_F(ExplosionTest, MaterialsAndUnitAreCopiedUnderEachPiece) {
   object->Materials[0]->Alpha = 0.5f;
 
   GroupResult result = Explode(*object, 2);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   for (const CPolyChunk* piece : Pieces(result.group)) {
     ASSERT_TRUE(piece->Unit);
     EXPECT_EQ(piece->Unit->ParentId, piece->Id);
@@ -248,7 +248,7 @@ TEST_F(ExplosionTest, ProgressCountsFacesAndThenTheParticleVertices) {
   auto object = MakeObject(4);
   RecordingProgress progress;
   GroupResult result = Explode(*object, 2, progress, 1);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   ASSERT_EQ(progress.calls.size(), 3u);
   EXPECT_EQ(progress.calls[0].text, "Calculating; press Esc to cancel");
   EXPECT_EQ(progress.calls[2].done, 4);
@@ -261,7 +261,7 @@ TEST_F(ExplosionTest, CancelAtOnceOrMidwayGivesNoGroupAndLeavesTheSource) {
   for (int cancel_after : {1, 3}) {
     RecordingProgress progress(cancel_after);
     GroupResult result = Explode(*object, 10, progress);
-    EXPECT_EQ(result.outcome, RunOutcome::Cancelled);
+    EXPECT_EQ(result.outcome(), RunOutcome::Cancelled);
     EXPECT_EQ(result.group.Group, nullptr);
     EXPECT_EQ(static_cast<int>(progress.calls.size()), cancel_after);
   }
@@ -273,12 +273,12 @@ TEST_F(ExplosionTest, CorruptCornerIndexFailsWithoutAGroup) {
   auto object = MakeObject(6);
   object->Faces[4]->VertexIndices[1] = 9999;
   GroupResult result = Explode(*object, 3);
-  EXPECT_EQ(result.outcome, RunOutcome::Failed);
+  EXPECT_EQ(result.outcome(), RunOutcome::Failed);
   EXPECT_EQ(result.group.Group, nullptr);
 
   auto uneven = MakeObject(2);
   uneven->Faces[1]->UvIndices.pop_back();
-  EXPECT_EQ(Explode(*uneven, 1).outcome, RunOutcome::Failed);
+  EXPECT_EQ(Explode(*uneven, 1).outcome(), RunOutcome::Failed);
 }
 
 
@@ -325,7 +325,7 @@ TEST_P(RealFileExplosion, PiecesReproduceTheObjectFaceByFace) {
     CRandom random(7);
     NoProgress progress;
     GroupResult result = ExplodeObject(source, MotionInputs{motion, options, random}, 0, progress);
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
     ExpectFaithfulPieces(source, result.group);
   }
 }

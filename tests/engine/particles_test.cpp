@@ -91,7 +91,7 @@ TEST(ExplodeParticles, GroupHangsUnderTheExplodedGroupOnlyWhenPiecesAreWritten) 
     ParticleRun run;
     run.mode = mode;
     GroupResult result = run.Explode();
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
     EXPECT_EQ(result.group.Group->ParentId, parent_is_exploded ? run.exploded.Id : 0) << mode;
     EXPECT_EQ(result.group.Group->Name, "BurstkinParticles");
     EXPECT_EQ(result.group.Group->Axis, run.particle->Axis);
@@ -101,7 +101,7 @@ TEST(ExplodeParticles, GroupHangsUnderTheExplodedGroupOnlyWhenPiecesAreWritten) 
 TEST(ExplodeParticles, MakesOneNamedParticleAndChannelPerVertexSharingGeometry) {
   ParticleRun run;
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   const CGroup& group = *result.group.Group;
   ASSERT_EQ(result.group.Objects.size(), run.imported->Vertices.size());
   for (std::size_t vi = 0; vi < run.imported->Vertices.size(); ++vi) {
@@ -129,7 +129,7 @@ TEST(ExplodeParticles, FromTheObjectCentreAllStartAtTheCentre) {
   run.imported->Axis.Center = CVector(1, 1, 1);
   run.imported->Axis.Translation = CVector(5, 5, 5);
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   for (const CPolyChunk* particle : Particles(result.group)) {
     EXPECT_EQ(particle->Axis.Center, CVector(1, 1, 1));
   }
@@ -140,7 +140,7 @@ TEST(ExplodeParticles, OneParticleObjectTakesNoDrawSeveralTakeOneEach) {
     ParticleRun run;
     run.imported = MakeObject({CVector(1, 2, 3)});
     for (int i = 0; i < copies; ++i) run.objects.push_back(run.particle.get());
-    EXPECT_EQ(run.Explode().outcome, RunOutcome::Done);
+    EXPECT_EQ(run.Explode().outcome(), RunOutcome::Done);
     return run.random;
   };
   CRandom one = finalState(1);
@@ -155,7 +155,7 @@ TEST(ExplodeParticles, OneParticleObjectTakesNoDrawSeveralTakeOneEach) {
   run.imported = MakeObject(Ring(60));
   run.objects = {run.particle.get(), second.get(), third.get()};
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   std::set<const void*> used;
   for (const CPolyChunk* particle : Particles(result.group)) {
     used.insert(particle->Faces.front());
@@ -173,7 +173,7 @@ TEST(ExplodeParticles, RandomScaleIsAFractionOfTheSpanHeldWithinTheLimits) {
     run.options.ParticleRandomScaleMin = 1.0f;
     run.options.ParticleRandomScaleMax = 2.0f;
     GroupResult result = run.Explode();
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
     for (const CPolyChunk* particle : Particles(result.group)) {
       EXPECT_EQ(particle->Axis.Row0, CVector(1, 0, 0));
       EXPECT_EQ(particle->Axis.Row2, CVector(0, 0, 1));
@@ -184,7 +184,7 @@ TEST(ExplodeParticles, RandomScaleIsAFractionOfTheSpanHeldWithinTheLimits) {
   run.options.ParticleRandomScaleMin = 0.5f;
   run.options.ParticleRandomScaleMax = 3.0f;
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   float lowest = 10.0f;
   float highest = 0.0f;
   for (const CPolyChunk* particle : Particles(result.group)) {
@@ -205,7 +205,7 @@ TEST(ExplodeParticles, AutoScaleUsesTheParticleFaceMidpointCentre) {
   run.options.AutoScale = 1;
   run.globalScale = 2.5f;  // midpoint centre (0, 2, -4): (4 + 0) * 0.25 * 2.5
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   const CPolyChunk* first = Particles(result.group).front();
   EXPECT_EQ(first->Axis.Row0, CVector(2.5f, 0, 0));
   EXPECT_EQ(first->Axis.Row1, CVector(0, 2.5f, 0));
@@ -223,7 +223,7 @@ TEST(ExplodeParticles, ScaleProductsAreRoundedOnceWhenStored) {
     run.options.ParticleRandomScaleMax = 10000.0f;
     run.random.Seed(13u);  // first draw 81, the random scale's
     GroupResult result = run.Explode();
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
     const float expected =
         static_cast<float>(81 * static_cast<double>(1.0f / 32767.0f) * (10000.0 - static_cast<double>(0.0001f)));
     EXPECT_EQ(Particles(result.group).front()->Axis.Row0.x, expected);
@@ -234,7 +234,7 @@ TEST(ExplodeParticles, ScaleProductsAreRoundedOnceWhenStored) {
   run.particle = MakeObject({CVector(1.0f, std::ldexp(1.0f, -24), -1.0f)});
   run.globalScale = 3.0f;
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   // (1 + 2^-24) * 0.75 rounds up; rounding 1 + 2^-24 to a float first would give 0.75.
   EXPECT_EQ(Particles(result.group).front()->Axis.Row0.x, 0.75f + std::ldexp(1.0f, -24));
 }
@@ -250,7 +250,7 @@ TEST(ExplodeParticles, MaterialsComeFromTheTemplateOrTheImportedObject) {
   run.imported->Materials.push_back(std::move(procedural));
 
   GroupResult kept = run.Explode();
-  ASSERT_EQ(kept.outcome, RunOutcome::Done);
+  ASSERT_EQ(kept.outcome(), RunOutcome::Done);
   for (const CPolyChunk* particle : Particles(kept.group)) {
     ASSERT_EQ(particle->Materials.size(), 1u);
     EXPECT_EQ(particle->Materials[0]->Alpha, 0.25f);
@@ -259,7 +259,7 @@ TEST(ExplodeParticles, MaterialsComeFromTheTemplateOrTheImportedObject) {
 
   run.options.InheritTexture = 1;
   GroupResult inherited = run.Explode();
-  ASSERT_EQ(inherited.outcome, RunOutcome::Done);
+  ASSERT_EQ(inherited.outcome(), RunOutcome::Done);
   for (const CPolyChunk* particle : Particles(inherited.group)) {
     ASSERT_EQ(particle->Materials.size(), 2u);
     EXPECT_EQ(dynamic_cast<const CPrMaterial*>(particle->Materials[0].get()), nullptr);
@@ -277,7 +277,7 @@ TEST(ExplodeParticles, ProgressContinuesTheExplosionCount) {
   ParticleRun run;
   run.imported->FaceTotal = 30;
   RecordingProgress progress;
-  ASSERT_EQ(run.Explode(progress).outcome, RunOutcome::Done);
+  ASSERT_EQ(run.Explode(progress).outcome(), RunOutcome::Done);
   ASSERT_EQ(progress.calls.size(), 12u);
   EXPECT_EQ(progress.Counts().front(), std::make_pair(30, 42));
   EXPECT_EQ(progress.Counts().back(), std::make_pair(41, 42));
@@ -287,7 +287,7 @@ TEST(ExplodeParticles, CancelOrFailureReturnsNoGroup) {
   ParticleRun run;
   RecordingProgress cancel(5);
   GroupResult cancelled = run.Explode(cancel);
-  EXPECT_EQ(cancelled.outcome, RunOutcome::Cancelled);
+  EXPECT_EQ(cancelled.outcome(), RunOutcome::Cancelled);
   EXPECT_EQ(cancelled.group.Group, nullptr);
   EXPECT_EQ(cancel.calls.size(), 5u);
 
@@ -297,7 +297,7 @@ TEST(ExplodeParticles, CancelOrFailureReturnsNoGroup) {
     bool CancelRequested() const override { return false; }
   } throwing;
   GroupResult failed = run.Explode(throwing);
-  EXPECT_EQ(failed.outcome, RunOutcome::Failed);
+  EXPECT_EQ(failed.outcome(), RunOutcome::Failed);
   EXPECT_EQ(failed.group.Group, nullptr);
 }
 
@@ -305,7 +305,7 @@ TEST(ExplodeParticles, ObjectWithoutVerticesGivesAnEmptyGroup) {
   ParticleRun run;
   run.imported = std::make_unique<CPolyChunk>();
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   EXPECT_TRUE(result.group.Objects.empty());
 }
 

@@ -191,7 +191,7 @@ TEST(GltfImport, ReadsAnExternalBufferBesideTheDocument) {
 // Burstkin's own export (a piece at its rest pose) reads back to the source.
 void ExpectReadsBackAsExported(const CPolyChunk& source, const std::vector<GltfGroup>& groups) {
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(groups, {}, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(groups, {}, true, bytes).ok());
   const MeshImportResult result = ImportAnyObjectFromBytes(bytes, "");
   ASSERT_TRUE(result.object) << result.error;
   EXPECT_EQ(result.format, MeshFormat::Glb);

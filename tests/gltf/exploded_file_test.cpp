@@ -23,7 +23,7 @@ TEST(ReadExplodedFile, ReadsBackWhatTheExportWrote) {
   std::unique_ptr<ExplodedGroup> group;
   const std::string text = ExplodedText(2, &group);
   const ExplodedReadResult read = ReadExplodedFile(text);
-  ASSERT_TRUE(read.ok) << read.error;
+  ASSERT_TRUE(read.ok()) << read.error;
   ASSERT_EQ(read.File.Groups.size(), 1u);
   const ExplodedGroup& g = read.File.Groups[0];
   EXPECT_EQ(g.Group->Name, "Burstkin");
@@ -54,7 +54,7 @@ TEST(ReadExplodedFile, ReadsBackWhatTheExportWrote) {
 TEST(ReadExplodedFile, LeavesTheIdCounterWhereItWas) {
   const std::string text = ExplodedText(3);
   const std::int32_t before = ChunkIdCounter::Current();
-  ASSERT_TRUE(ReadExplodedFile(text).ok);
+  ASSERT_TRUE(ReadExplodedFile(text).ok());
   EXPECT_EQ(ChunkIdCounter::Current(), before);
 }
 
@@ -65,7 +65,7 @@ TEST(ReadExplodedFile, NestsTheParticleGroupUnderTheExplodedGroup) {
   particles->Group->ParentId = pieces->Group->Id;
   const ExplodedGroup* groups[] = {pieces.get(), particles.get()};
   const ExplodedReadResult read = ReadExplodedFile(WriteCob(groups));
-  ASSERT_TRUE(read.ok) << read.error;
+  ASSERT_TRUE(read.ok()) << read.error;
   ASSERT_EQ(read.File.Groups.size(), 2u);
   EXPECT_EQ(read.File.Groups[1].Group->ParentId, read.File.Groups[0].Group->Id);
   EXPECT_EQ(read.File.Groups[1].Objects.size(), 2u);
@@ -97,7 +97,7 @@ TEST(ReadExplodedFile, RefusesEverythingItDidNotWrite) {
   };
   for (const auto& [what, text] : cases) {
     const ExplodedReadResult read = ReadExplodedFile(text);
-    EXPECT_FALSE(read.ok) << what;
+    EXPECT_FALSE(read.ok()) << what;
     EXPECT_TRUE(read.error.starts_with("not a file written by Burstkin: ")) << what << ": " << read.error;
   }
 }
@@ -107,20 +107,20 @@ TEST(ReadExplodedFile, RefusesEverythingItDidNotWrite) {
 TEST(ReadExplodedFile, CutOrShortenedFilesAreRefusedWithoutHarm) {
   const std::string good = ExplodedText(1);
   for (std::size_t cut = 0; cut + 1 < good.size(); cut += 7) {
-    EXPECT_FALSE(ReadExplodedFile(good.substr(0, cut)).ok) << "cut at " << cut;
+    EXPECT_FALSE(ReadExplodedFile(good.substr(0, cut)).ok()) << "cut at " << cut;
   }
   std::size_t start = 0;
   while (start < good.size()) {
     const std::size_t end = std::min(good.find('\n', start), good.size() - 1);
     const std::string text = good.substr(0, start) + good.substr(end + 1);
-    EXPECT_FALSE(ReadExplodedFile(text).ok) << "without: " << good.substr(start, end - start);
+    EXPECT_FALSE(ReadExplodedFile(text).ok()) << "without: " << good.substr(start, end - start);
     start = end + 1;
   }
 }
 
 TEST(ReadExplodedFile, ReportsAFileThatCannotBeOpened) {
   const ExplodedReadResult read = ReadExplodedFileAt("/nonexistent/folder/x.cob");
-  EXPECT_FALSE(read.ok);
+  EXPECT_FALSE(read.ok());
   EXPECT_NE(read.error.find("/nonexistent/folder/x.cob"), std::string::npos);
 }
 

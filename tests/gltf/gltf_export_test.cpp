@@ -119,7 +119,7 @@ TEST(GltfExport, SplineSamplersReproduceTheEvaluator) {
   options.Sampling = GltfSampling::Keys;
   std::string bytes;
   const GltfResult result = BuildGltf(GltfGroupsOf(groups), options, true, bytes);
-  ASSERT_TRUE(result.ok) << result.error;
+  ASSERT_TRUE(result.ok()) << result.error;
   const tinygltf::Model m = Load(bytes, true);
   ASSERT_EQ(m.nodes.size(), 2u);
   EXPECT_EQ(m.asset.extras.Get("fps").GetNumberAsDouble(), 24.0);
@@ -170,7 +170,7 @@ TEST(GltfExport, MeshesAreRelativeToTheCentreWithReversedCorners) {
   const auto& piece = *group->Objects[0].Mesh;
   const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, false, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, false, bytes).ok());
   const tinygltf::Model m = Load(bytes, false);
   ASSERT_EQ(m.meshes.size(), 1u);
   const auto& primitive = m.meshes[0].primitives.at(0);
@@ -201,7 +201,7 @@ TEST(GltfExport, FrameSamplingBakesEveryChannelPerFrame) {
   GltfOptions options;
   options.Sampling = GltfSampling::Frames;
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), options, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), options, true, bytes).ok());
   const tinygltf::Model m = Load(bytes, true);
   const int node = m.nodes[0].children.at(0);
   for (const char* path : {"translation", "scale", "rotation"}) {
@@ -230,7 +230,7 @@ TEST(GltfExport, KeysBeforeFrameZeroAreSampledFromFrameZero) {
                           {3, 11, {0, 0, 0}, {1, 1, 1}}};
   const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok());
   const tinygltf::Model m = Load(bytes, true);
   const auto* translation = SamplerFor(m, m.nodes[0].children.at(0), "translation");
   ASSERT_NE(translation, nullptr);
@@ -253,7 +253,7 @@ TEST(GltfExport, TwoLinearTurnKeysStayASlerpAndStillChannelsStayStatic) {
   channel.PositionKeys = {{3, 5, {0, -1, 0}, {1, 2, 3}}};
   const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok());
   const tinygltf::Model m = Load(bytes, true);
   const int node_index = m.nodes[0].children.at(0);
   const auto* rotation = SamplerFor(m, node_index, "rotation");
@@ -273,18 +273,18 @@ TEST(GltfExport, RefusesWhatItCannotCarryAndLeavesNoFile) {
   const ExplodedGroup* groups[] = {group.get()};
   const auto g = GltfGroupsOf(groups);
 
-  EXPECT_FALSE(WriteGltf(g, (dir / "x.obj").string(), {}).ok);
+  EXPECT_FALSE(WriteGltf(g, (dir / "x.obj").string(), {}).ok());
   const GltfResult missing = WriteGltf(g, (dir / "no/such/folder/x.glb").string(), {});
-  EXPECT_FALSE(missing.ok);
+  EXPECT_FALSE(missing.ok());
   EXPECT_FALSE(missing.error.empty());
   GltfOptions bad_fps;
   bad_fps.Fps = 0;
-  EXPECT_FALSE(WriteGltf(g, (dir / "x.glb").string(), bad_fps).ok);
+  EXPECT_FALSE(WriteGltf(g, (dir / "x.glb").string(), bad_fps).ok());
 
   auto& channel = *group->Objects[0].Channel;
   channel.PositionKeys[1].Frame = 2000000;
   const GltfResult far = WriteGltf(g, (dir / "x.glb").string(), {});
-  EXPECT_FALSE(far.ok);
+  EXPECT_FALSE(far.ok());
   EXPECT_NE(far.error.find("2000000"), std::string::npos) << far.error;
   EXPECT_TRUE(std::filesystem::is_empty(dir)) << "no file and no temporary is left";
   std::filesystem::remove_all(dir);
@@ -298,7 +298,7 @@ void RoundTrip(const std::string& name, const Explosion& e, GltfSampling samplin
   if (e.particles) groups.push_back(e.particles.get());
   const std::string cob = testing::WriteCob(groups);
   const ExplodedReadResult read = ReadExplodedFile(cob);
-  ASSERT_TRUE(read.ok) << read.error;
+  ASSERT_TRUE(read.ok()) << read.error;
 
   std::size_t objects_written = 0;
   for (const auto& g : read.File.Groups) objects_written += g.Objects.size();
@@ -311,7 +311,7 @@ void RoundTrip(const std::string& name, const Explosion& e, GltfSampling samplin
   GltfOptions options;
   options.Sampling = sampling;
   const GltfResult result = WriteGltf(GltfGroupsOf(read.File), path.string(), options);
-  ASSERT_TRUE(result.ok) << result.error;
+  ASSERT_TRUE(result.ok()) << result.error;
 
   tinygltf::TinyGLTF loader;
   tinygltf::Model m;
@@ -391,12 +391,12 @@ TEST(GltfExport, HandMadeFilesPassTheValidator) {
   std::vector<std::filesystem::path> files;
   for (const char* name : {"keys.glb", "keys.gltf"}) {
     files.push_back(dir / name);
-    ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), {}).ok);
+    ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), {}).ok());
   }
   GltfOptions frames;
   frames.Sampling = GltfSampling::Frames;
   files.push_back(dir / "frames.glb");
-  ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), frames).ok);
+  ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), frames).ok());
   for (const auto& f : files) BK_EXPECT_VALID_GLTF(f);
   std::filesystem::remove_all(dir);
 }

@@ -62,7 +62,7 @@ std::unique_ptr<CrateExport> ExplodeCrate() {
   auto out = std::make_unique<CrateExport>();
   const ExplodedGroup* groups[] = {e.pieces.get(), e.particles.get()};
   out->read = ReadExplodedFile(testing::WriteCob(groups));
-  EXPECT_TRUE(out->read.ok) << out->read.error;
+  EXPECT_TRUE(out->read.ok()) << out->read.error;
   for (const ExplodedGroup& group : out->read.File.Groups) {
     for (const ExplodedObject& object : group.Objects) out->last_frame = std::max(out->last_frame, LastKeyFrame(*object.Channel));
   }
@@ -84,7 +84,7 @@ void ExpectEveryFrameMatches(const CrateExport& crate, GltfSampling sampling) {
   options.Sampling = sampling;
   std::string bytes;
   const GltfResult result = BuildGltf(GltfGroupsOf(crate.read.File), options, true, bytes);
-  ASSERT_TRUE(result.ok) << result.error;
+  ASSERT_TRUE(result.ok()) << result.error;
   const tinygltf::Model m = testing::Load(bytes, true);
   bool any_cubic = false;
   for (const auto& sampler : m.animations.at(0).samplers) any_cubic |= sampler.interpolation == "CUBICSPLINE";
@@ -128,7 +128,7 @@ TEST(GltfMotion, StraightSegmentsKeepOnlyTheirKeys) {
                          {3, 70, {0, -1, 0}, {9, 5, 0}}};
   const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok());
   const tinygltf::Model m = testing::Load(bytes, true);
   const auto* straight = testing::SamplerFor(m, 1, "translation");
   ASSERT_NE(straight, nullptr);
@@ -165,7 +165,7 @@ TEST(GltfMotion, AnIndependentReaderSeesTheEvaluatorsPoses) {
   const auto crate = ExplodeCrate();
   const fs::path dir = testing::TestFolder("independent");
   const fs::path file = dir / "crate.glb";
-  ASSERT_TRUE(WriteGltf(GltfGroupsOf(crate->read.File), file.string(), {}).ok);
+  ASSERT_TRUE(WriteGltf(GltfGroupsOf(crate->read.File), file.string(), {}).ok());
   const std::vector<int> frames = {0, 7, crate->last_frame / 2, crate->last_frame - 1, crate->last_frame};
   std::string times;
   for (int f : frames) times += std::to_string(f / 30.0) + " ";

@@ -50,7 +50,7 @@ tinygltf::Model Export(const ExplodedGroup& group, GltfResult* result = nullptr,
   const ExplodedGroup* groups[] = {&group};
   std::string bytes;
   const GltfResult written = BuildGltf(GltfGroupsOf(groups), options, true, bytes);
-  EXPECT_TRUE(written.ok) << written.error;
+  EXPECT_TRUE(written.ok()) << written.error;
   if (result != nullptr) *result = written;
   return testing::Load(bytes, true);
 }

@@ -100,7 +100,7 @@ inline std::string WriteCob(std::span<const ExplodedGroup* const> groups) {
     CobWriter writer(text);
     NoProgress progress;
     const ExportResult result = WriteGroups(writer, groups, progress);
-    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_TRUE(result.ok()) << result.error;
   }
   return text.str();
 }
@@ -153,7 +153,7 @@ inline Explosion Explode(const std::filesystem::path& path, const std::filesyste
   const std::int32_t mode = particle_path.empty() ? 0 : 1;
   MotionInputs in{motion, options, random};
   GroupResult pieces = ExplodeObject(*e.object, in, mode, progress);
-  EXPECT_EQ(pieces.outcome, RunOutcome::Done);
+  EXPECT_EQ(pieces.outcome(), RunOutcome::Done);
   if (pieces.group.Group) e.pieces = std::make_unique<ExplodedGroup>(std::move(pieces.group));
   if (!particle_path.empty() && e.pieces) {
     ImportResult p = ImportObject(particle_path.string());
@@ -162,7 +162,7 @@ inline Explosion Explode(const std::filesystem::path& path, const std::filesyste
     const CPolyChunk* all[] = {e.particle.get()};
     ParticleInputs pin{*e.object, *e.particle, all, mode, 1.0f};
     GroupResult particles = ExplodeParticles(pin, *e.pieces->Group, in, progress);
-    EXPECT_EQ(particles.outcome, RunOutcome::Done);
+    EXPECT_EQ(particles.outcome(), RunOutcome::Done);
     if (particles.group.Group) e.particles = std::make_unique<ExplodedGroup>(std::move(particles.group));
   }
   return e;
