@@ -82,17 +82,9 @@ void CBrkDoc::ShowProgress(int done, int total, std::string_view /*text*/) {
     if (platform_.PumpOneMessage()) RequestCancel();
     return;
   }
-  PaneRect rect = platform_.ProgressPaneRect();
-  rect.left += 1;
-  rect.top += 1;
-  rect.bottom -= 1;
-  rect.right -= 2;
-  const int width = rect.right - rect.left;
   // Callers pass total >= 1; a zero total is treated as one rather than
   // dividing by zero.
-  const double fraction = static_cast<double>(done) / static_cast<double>(total > 0 ? total : 1);
-  rect.right = rect.left + static_cast<int>(fraction * width);
-  platform_.FillProgressRect(rect);
+  platform_.ShowProgressBar(done, total > 0 ? total : 1);
 
   if (done == 0 || ProgressCallCount == 1) {
     platform_.RepaintStatusBar();
