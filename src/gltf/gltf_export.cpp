@@ -26,6 +26,7 @@
 #include "gltf/gltf_mesh.h"
 #include "gltf/gltf_output.h"
 #include "gltf/gltf_texture.h"
+#include "gltf/json_writer.h"
 #include "gltf/spill_buffer.h"
 
 namespace bk {
@@ -45,7 +46,7 @@ struct Failure {
   std::string message;
 };
 
-using JsonWriter = rapidjson::Writer<SpillBuffer>;
+using JsonWriter = JsonTextWriter;
 
 // The modeller is Z-up, glTF Y-up (both right-handed): (x, y, z) -> (x, z, -y).
 // The same proper rotation maps a quaternion's vector part; a scale's factors
@@ -82,7 +83,7 @@ void WriteName(JsonWriter& w, const std::string& name) {
   if (name.empty()) return;
   const std::string text = Utf8(name);
   w.Key("name");
-  w.String(text.c_str(), static_cast<rapidjson::SizeType>(text.size()));
+  w.String(text.c_str(), text.size());
 }
 
 template <typename Writer, typename Values>
@@ -412,10 +413,9 @@ void Builder::AddVectorChannel(int node, const char* path, std::span<const Vecto
   };
   output_.clear();
   if (plan.Form == CurveForm::Linear) {
-    for (int f : plan.Frames) {
-      const Vec3d v = EvaluatePreparedVector(keys, f);
-      put({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]});
-    }
+    output_.reserve(plan.Frames.size() * 3);
+    ForEachSample(keys, std::span<const int>(plan.Frames),
+                  [&](const Vec3d& v) { put({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}); });
     AddChannel(node, path, plan.Frames, 3, "LINEAR");
     return;
   }
@@ -447,12 +447,12 @@ void Builder::AddRotationChannel(int node, std::span<const OrientationKey> keys)
   if (plan.Form == CurveForm::Static) return;
   output_.clear();
   Quaternion previous = keys.front().Q;
-  for (int f : plan.Frames) {
-    Quaternion q = Normalized(EvaluatePreparedOrientation(keys, f));
+  ForEachSample(keys, std::span<const int>(plan.Frames), [&](const Quaternion& at) {
+    Quaternion q = Normalized(at);
     if (Dot(q, previous) < 0.0) q = {-q.w, -q.x, -q.y, -q.z};
     for (double c : MapQuaternion(q)) output_.push_back(static_cast<float>(c));
     previous = q;
-  }
+  });
   AddChannel(node, "rotation", plan.Frames, 4, "LINEAR");
 }
 

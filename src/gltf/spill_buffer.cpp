@@ -10,8 +10,7 @@ namespace bk {
 SpillBuffer::SpillBuffer(std::size_t memory_limit)
     : limit_(std::max<std::size_t>(memory_limit, 64)), memory_(new char[limit_]) {}
 
-void SpillBuffer::Append(const void* data, std::size_t size) {
-  const char* bytes = static_cast<const char*>(data);
+void SpillBuffer::AppendInPieces(const char* bytes, std::size_t size) {
   while (size > 0) {
     if (used_ == limit_) Spill();
     const std::size_t n = std::min(size, limit_ - used_);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -25,7 +26,14 @@ class SpillBuffer {
     memory_[used_++] = c;
   }
   void Flush() {}
-  void Append(const void* data, std::size_t size);
+  void Append(const void* data, std::size_t size) {
+    if (size <= limit_ - used_) {
+      std::memcpy(memory_.get() + used_, data, size);
+      used_ += size;
+    } else {
+      AppendInPieces(static_cast<const char*>(data), size);
+    }
+  }
   std::size_t Size() const { return spilled_ + used_; }
 
   // Hands every byte, in order and in pieces, to `sink`.
@@ -33,6 +41,7 @@ class SpillBuffer {
 
  private:
   void Spill();
+  void AppendInPieces(const char* bytes, std::size_t size);
 
   struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
