@@ -108,13 +108,16 @@ struct ViewLayout {
 };
 constexpr ViewLayout kLayouts[kViewKinds] = {{34962, 12}, {34962, 12}, {34962, 8}, {34963, 0}, {0, 0}};
 
+// What each spilled stream holds in memory before its file takes over.
+constexpr std::size_t kSpillMemory = std::size_t{1} << 16;
+
 // One JSON array written piece by piece (nodes, meshes, accessors, ...).
 struct Section {
   SpillBuffer bytes;
   JsonWriter writer{bytes};
   std::size_t count = 0;
 
-  Section() { writer.StartArray(); }
+  explicit Section(SpillWriter& spill) : bytes(kSpillMemory, &spill) { writer.StartArray(); }
   JsonWriter& Next() {
     ++count;
     return writer;
@@ -142,7 +145,14 @@ namespace {
 // the file from them, so memory stays small however many pieces there are.
 class Builder {
  public:
-  Builder(const GltfOptions& options, GltfResult& result) : options_(options), result_(result) {}
+  Builder(const GltfOptions& options, GltfResult& result)
+      : options_(options),
+        result_(result),
+        nodes_(spill_),
+        meshes_(spill_),
+        accessors_(spill_),
+        samplers_(spill_),
+        channels_(spill_) {}
 
   void Build(std::span<const GltfGroup> groups);
   void WriteGlb(std::ostream& out);
@@ -188,7 +198,11 @@ class Builder {
 
   const GltfOptions& options_;
   GltfResult& result_;
-  SpillBuffer data_[kViewKinds];
+  // Declared before every buffer that spills through it, so it outlives them.
+  SpillWriter spill_;
+  SpillBuffer data_[kViewKinds] = {SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_),
+                                   SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_),
+                                   SpillBuffer(kSpillMemory, &spill_)};
   int viewOf_[kViewKinds] = {-1, -1, -1, -1, -1};
   std::vector<ViewSource> views_;
   Section nodes_, meshes_, accessors_, samplers_, channels_;
@@ -407,13 +421,15 @@ void Builder::AddVectorChannel(int node, const char* path, std::span<const Vecto
                                const Vec3d& offset, bool is_scale) {
   const CurvePlan plan = PlanVectorCurve(keys, options_.Sampling);
   if (plan.Form == CurveForm::Static) return;
+  const bool linear = plan.Form == CurveForm::Linear;
+  output_.resize((linear ? plan.Frames.size() : keys.size() * 3) * 3);
+  float* next = output_.data();
   auto put = [&](const Vec3d& v) {
     const Vec3d mapped = is_scale ? MapScale(v) : MapPoint(v);
-    for (double c : mapped) output_.push_back(static_cast<float>(c));
+    for (int a = 0; a < 3; ++a) next[a] = static_cast<float>(mapped[a]);
+    next += 3;
   };
-  output_.clear();
-  if (plan.Form == CurveForm::Linear) {
-    output_.reserve(plan.Frames.size() * 3);
+  if (linear) {
     ForEachSample(keys, std::span<const int>(plan.Frames),
                   [&](const Vec3d& v) { put({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}); });
     AddChannel(node, path, plan.Frames, 3, "LINEAR");
@@ -445,12 +461,13 @@ void Builder::AddVectorChannel(int node, const char* path, std::span<const Vecto
 void Builder::AddRotationChannel(int node, std::span<const OrientationKey> keys) {
   const CurvePlan plan = PlanOrientationCurve(keys);
   if (plan.Form == CurveForm::Static) return;
-  output_.clear();
+  output_.resize(plan.Frames.size() * 4);
+  float* next = output_.data();
   Quaternion previous = keys.front().Q;
   ForEachSample(keys, std::span<const int>(plan.Frames), [&](const Quaternion& at) {
     Quaternion q = Normalized(at);
     if (Dot(q, previous) < 0.0) q = {-q.w, -q.x, -q.y, -q.z};
-    for (double c : MapQuaternion(q)) output_.push_back(static_cast<float>(c));
+    for (double c : MapQuaternion(q)) *next++ = static_cast<float>(c);
     previous = q;
   });
   AddChannel(node, "rotation", plan.Frames, 4, "LINEAR");

@@ -137,22 +137,28 @@ TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
 }
 
 TEST(SpillBuffer, GivesBackEveryByteInOrderPastItsMemory) {
-  SpillBuffer buffer(64);
-  std::string want;
-  for (int i = 0; i < 1000; ++i) {
-    const std::string piece = std::to_string(i) + ",";
-    buffer.Append(piece.data(), piece.size());
-    buffer.Put(';');
-    want += piece + ";";
+  SpillWriter writer;
+  for (SpillWriter* thread : {static_cast<SpillWriter*>(nullptr), &writer}) {
+    SpillBuffer buffer(64, thread);
+    SpillBuffer other(64, thread);  // interleaved on the same thread
+    std::string want;
+    for (int i = 0; i < 1000; ++i) {
+      const std::string piece = std::to_string(i) + ",";
+      buffer.Append(piece.data(), piece.size());
+      buffer.Put(';');
+      other.Append("0123456789", 10);
+      want += piece + ";";
+    }
+    std::string got;
+    buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
+    EXPECT_EQ(buffer.Size(), want.size());
+    EXPECT_EQ(got, want);
+    buffer.Put('!');  // still appendable after reading back
+    got.clear();
+    buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
+    EXPECT_EQ(got, want + "!");
+    EXPECT_EQ(other.Size(), 10000u);
   }
-  std::string got;
-  buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
-  EXPECT_EQ(buffer.Size(), want.size());
-  EXPECT_EQ(got, want);
-  buffer.Put('!');  // still appendable after reading back
-  got.clear();
-  buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
-  EXPECT_EQ(got, want + "!");
 }
 
 }  // namespace
