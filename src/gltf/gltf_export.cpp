@@ -155,8 +155,8 @@ class Builder {
         channels_(spill_) {}
 
   void Build(std::span<const GltfGroup> groups);
-  void WriteGlb(std::ostream& out);
-  void WriteEmbedded(std::ostream& out);
+  void WriteGlb(OutputSink& sink);
+  void WriteEmbedded(OutputSink& sink);
 
  private:
   struct ViewSource {
@@ -193,7 +193,8 @@ class Builder {
   void WriteTextures(Writer& w);
   template <typename Writer>
   void WriteBufferViews(Writer& w);
-  void ForEachBinaryPiece(const std::function<void(const char*, std::size_t)>& sink) const;
+  template <typename Spilled, typename Bytes>
+  void ForEachBinaryPart(Spilled spilled, Bytes bytes) const;
   std::size_t BinaryLength() const;
 
   const GltfOptions& options_;
@@ -691,20 +692,23 @@ std::size_t Builder::BinaryLength() const {
   return length;
 }
 
-// The buffer's bytes: every view in order, each starting at a multiple of 4.
-void Builder::ForEachBinaryPiece(const std::function<void(const char*, std::size_t)>& sink) const {
+// The buffer's bytes: every view in order, each starting at a multiple of
+// 4. The views built here go to `spilled` whole; images and padding go to
+// `bytes`.
+template <typename Spilled, typename Bytes>
+void Builder::ForEachBinaryPart(Spilled spilled, Bytes bytes) const {
   static constexpr char kZeros[4] = {0, 0, 0, 0};
   for (const ViewSource& view : views_) {
     std::size_t size = 0;
     if (view.kind >= 0) {
-      data_[view.kind].ForEachPiece(sink);
+      spilled(data_[view.kind]);
       size = data_[view.kind].Size();
     } else {
-      const std::vector<unsigned char>& bytes = images_[static_cast<std::size_t>(view.image)].Bytes;
-      sink(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-      size = bytes.size();
+      const std::vector<unsigned char>& image = images_[static_cast<std::size_t>(view.image)].Bytes;
+      bytes(reinterpret_cast<const char*>(image.data()), image.size());
+      size = image.size();
     }
-    if (Aligned(size) > size) sink(kZeros, Aligned(size) - size);
+    if (Aligned(size) > size) bytes(kZeros, Aligned(size) - size);
   }
 }
 
@@ -772,7 +776,8 @@ void Builder::WriteJson(Sink& sink, bool embedded) {
       static constexpr char kPrefix[] = "\"data:application/octet-stream;base64,";
       w.Key("uri");
       w.RawValue(kPrefix, sizeof(kPrefix) - 1, rapidjson::kStringType);
-      ForEachBinaryPiece([&sink](const char* bytes, std::size_t size) { sink.Base64(bytes, size); });
+      const auto base64 = [&sink](const char* bytes, std::size_t size) { sink.Base64(bytes, size); };
+      ForEachBinaryPart([&](const SpillBuffer& data) { data.ForEachPiece(base64); }, base64);
       sink.Base64End();
       sink.Put('"');
     }
@@ -790,14 +795,13 @@ void PutUint32(OutputSink& sink, std::uint32_t value) {
 
 // A .glb: header, the JSON chunk (padded with spaces), the binary chunk. The
 // JSON is written twice, first only to count its length for the headers.
-void Builder::WriteGlb(std::ostream& out) {
+void Builder::WriteGlb(OutputSink& sink) {
   OutputSink counter(nullptr);
   WriteJson(counter, false);
   const std::size_t json = Aligned(counter.Count());
   const std::size_t binary = BinaryLength();
   const std::size_t total = 12 + 8 + json + (binary > 0 ? 8 + binary : 0);
   if (total > 0xFFFFFFFFu) throw Failure{"the explosion is too large for a .glb file (over 4 GiB)"};
-  OutputSink sink(&out);
   sink.Write("glTF", 4);
   PutUint32(sink, 2);
   PutUint32(sink, static_cast<std::uint32_t>(total));
@@ -808,16 +812,12 @@ void Builder::WriteGlb(std::ostream& out) {
   if (binary > 0) {
     PutUint32(sink, static_cast<std::uint32_t>(binary));
     sink.Write("BIN\0", 4);
-    ForEachBinaryPiece([&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
+    ForEachBinaryPart([&sink](const SpillBuffer& data) { sink.Splice(data); },
+                      [&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
   }
-  if (!sink.Finish()) throw Failure{"the glTF document could not be written"};
 }
 
-void Builder::WriteEmbedded(std::ostream& out) {
-  OutputSink sink(&out);
-  WriteJson(sink, true);
-  if (!sink.Finish()) throw Failure{"the glTF document could not be written"};
-}
+void Builder::WriteEmbedded(OutputSink& sink) { WriteJson(sink, true); }
 
 
 bool EndsWith(const std::string& text, std::string_view suffix) {
@@ -876,7 +876,7 @@ namespace {
 // Builds the document and writes it to `out` (the temporary file itself, so
 // nothing is copied once more through a string).
 GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
-                     std::ostream& out) {
+                     OutputSink& out) {
   GltfResult result;
   if (std::string fps = CheckFps(options.Fps); !fps.empty()) {
     result.error = fps;
@@ -893,12 +893,12 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
     } else {
       builder.WriteEmbedded(out);
     }
-    result.build_seconds = std::chrono::duration<double>(built - start).count();
-    result.write_seconds = std::chrono::duration<double>(Clock::now() - built).count();
-    if (!out.flush()) {
+    if (!out.Finish()) {
       result.error = "the glTF document could not be written";
       return result;
     }
+    result.build_seconds = std::chrono::duration<double>(built - start).count();
+    result.write_seconds = std::chrono::duration<double>(Clock::now() - built).count();
   } catch (const Failure& failure) {
     result.error = failure.message;
     return result;
@@ -918,7 +918,8 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
 GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
                      std::string& bytes) {
   std::ostringstream out;
-  GltfResult result = Serialize(groups, options, binary, out);
+  OutputSink sink(&out);
+  GltfResult result = Serialize(groups, options, binary, sink);
   if (result.ok) bytes = std::move(out).str();
   return result;
 }
@@ -949,18 +950,14 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
     result.error = "could not create a file in \"" + folder.string() + "\": " + std::strerror(errno);
     return result;
   }
-  ::close(fd);
   {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      result.error = "could not write \"" + path + "\"";
-    } else {
-      result = Serialize(groups, options, binary, out);
-      out.close();
-      if (result.ok && !out) {
-        result.ok = false;
-        result.error = "could not write \"" + path + "\" (is the disk full?)";
-      }
+    // Written through the descriptor mkstemp opened: spilled data is then
+    // copied into it inside the kernel.
+    OutputSink out(fd);
+    result = Serialize(groups, options, binary, out);
+    if (::close(fd) != 0 && result.ok) {
+      result.ok = false;
+      result.error = "could not write \"" + path + "\" (is the disk full?)";
     }
   }
   if (!result.ok) {

@@ -10,13 +10,15 @@ namespace bk {
 
 // Where the glTF text and binary go: a RapidJSON output stream that either
 // only counts its bytes (to learn a .glb chunk's length before writing it)
-// or writes them, buffered, to a std::ostream. Spliced buffers are copied
-// through in pieces, never held whole.
+// or writes them, buffered, to a std::ostream or an open file. Spliced
+// buffers are copied through in pieces, never held whole; into a file their
+// spilled part is copied inside the kernel.
 class OutputSink {
  public:
   using Ch = char;
 
   explicit OutputSink(std::ostream* out);  // null: count only
+  explicit OutputSink(int fd);
   ~OutputSink();
   OutputSink(const OutputSink&) = delete;
   OutputSink& operator=(const OutputSink&) = delete;
@@ -42,8 +44,11 @@ class OutputSink {
  private:
   static constexpr std::size_t kBufferSize = std::size_t{1} << 16;
   void Drain();
+  void Pass(const char* data, std::size_t size);
 
-  std::ostream* out_;
+  std::ostream* out_ = nullptr;
+  int fd_ = -1;
+  bool failed_ = false;
   std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
   std::size_t count_ = 0;

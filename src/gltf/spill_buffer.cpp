@@ -1,7 +1,9 @@
 #include "gltf/spill_buffer.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace bk {
 namespace {
@@ -12,7 +14,38 @@ void WriteBlock(std::FILE* file, const char* bytes, std::size_t size) {
   }
 }
 
+// Appends the first `size` bytes of file `in` to `out`: inside the kernel,
+// or through memory where the kernel or the file systems cannot.
+void CopyFile(int in, std::size_t size, int out) {
+  off64_t from = 0;
+  const auto end = static_cast<off64_t>(size);
+  while (from < end) {
+    const ssize_t n = ::copy_file_range(in, &from, out, nullptr, static_cast<std::size_t>(end - from), 0);
+    if (n > 0 || (n < 0 && errno == EINTR)) continue;
+    if (n == 0 || (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)) {
+      throw std::runtime_error("could not write the file (is the disk full?)");
+    }
+    std::vector<char> piece(std::size_t{1} << 20);
+    while (from < end) {
+      const ssize_t got = ::pread(in, piece.data(), std::min<std::size_t>(piece.size(), end - from), from);
+      if (got <= 0) throw std::runtime_error("could not read a temporary file back");
+      WriteAll(out, piece.data(), static_cast<std::size_t>(got));
+      from += got;
+    }
+  }
+}
+
 }  // namespace
+
+void WriteAll(int fd, const char* bytes, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, bytes, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) throw std::runtime_error("could not write the file (is the disk full?)");
+    bytes += n;
+    size -= static_cast<std::size_t>(n);
+  }
+}
 
 SpillWriter::SpillWriter() : thread_([this] { Run(); }) {}
 
@@ -126,6 +159,15 @@ void SpillBuffer::ForEachPiece(const std::function<void(const char*, std::size_t
     std::fseek(f, 0, SEEK_END);
   }
   if (used_ > 0) sink(memory_.data(), used_);
+}
+
+void SpillBuffer::CopyTo(int fd) const {
+  if (file_) {
+    if (writer_ != nullptr) writer_->Wait();
+    if (std::fflush(file_.get()) != 0) throw std::runtime_error("could not read a temporary file back");
+    CopyFile(fileno(file_.get()), spilled_, fd);
+  }
+  if (used_ > 0) WriteAll(fd, memory_.data(), used_);
 }
 
 }  // namespace bk

@@ -14,6 +14,9 @@
 
 namespace bk {
 
+// Writes all of `bytes` to the open file `fd`; throws std::runtime_error when it cannot.
+void WriteAll(int fd, const char* bytes, std::size_t size);
+
 // A thread that appends full blocks of memory to temporary files, so that
 // the work of writing spilled bytes overlaps with making the next ones.
 // Blocks are written in the order handed over; a bounded number wait at a
@@ -85,6 +88,10 @@ class SpillBuffer {
 
   // Hands every byte, in order and in pieces, to `sink`.
   void ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const;
+  // Appends every byte, in order, to the open file `fd`; the spilled part
+  // is copied inside the kernel where it can be. Throws std::runtime_error
+  // when reading or writing fails.
+  void CopyTo(int fd) const;
 
  private:
   void Spill();
