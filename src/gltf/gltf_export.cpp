@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <map>
 #include <unordered_map>
 #include <sstream>
@@ -795,6 +796,8 @@ void PutUint32(OutputSink& sink, std::uint32_t value) {
 
 // A .glb: header, the JSON chunk (padded with spaces), the binary chunk. The
 // JSON is written twice, first only to count its length for the headers.
+// Into a file, the binary chunk's place is then known, and it is copied
+// there on a second thread while the JSON is written.
 void Builder::WriteGlb(OutputSink& sink) {
   OutputSink counter(nullptr);
   WriteJson(counter, false);
@@ -802,6 +805,13 @@ void Builder::WriteGlb(OutputSink& sink) {
   const std::size_t binary = BinaryLength();
   const std::size_t total = 12 + 8 + json + (binary > 0 ? 8 + binary : 0);
   if (total > 0xFFFFFFFFu) throw Failure{"the explosion is too large for a .glb file (over 4 GiB)"};
+  std::future<void> copied;
+  if (sink.File() >= 0 && binary > 0) {
+    copied = std::async(std::launch::async, [this, fd = sink.File(), at = std::int64_t(total - binary)]() mutable {
+      ForEachBinaryPart([&](const SpillBuffer& data) { data.CopyTo(fd, &at); },
+                        [&](const char* bytes, std::size_t size) { WriteAll(fd, bytes, size, &at); });
+    });
+  }
   sink.Write("glTF", 4);
   PutUint32(sink, 2);
   PutUint32(sink, static_cast<std::uint32_t>(total));
@@ -812,8 +822,13 @@ void Builder::WriteGlb(OutputSink& sink) {
   if (binary > 0) {
     PutUint32(sink, static_cast<std::uint32_t>(binary));
     sink.Write("BIN\0", 4);
-    ForEachBinaryPart([&sink](const SpillBuffer& data) { sink.Splice(data); },
-                      [&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
+    if (copied.valid()) {
+      sink.Finish();
+      copied.get();
+    } else {
+      ForEachBinaryPart([&sink](const SpillBuffer& data) { sink.Splice(data); },
+                        [&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
+    }
   }
 }
 

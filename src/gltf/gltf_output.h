@@ -40,6 +40,8 @@ class OutputSink {
   // Hands everything buffered to the stream; false when the stream failed.
   bool Finish();
   std::size_t Count() const { return count_; }
+  // The open file written to, or -1 when this writes to a stream or counts.
+  int File() const { return fd_; }
 
  private:
   static constexpr std::size_t kBufferSize = std::size_t{1} << 16;

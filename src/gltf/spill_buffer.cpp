@@ -16,11 +16,14 @@ void WriteBlock(std::FILE* file, const char* bytes, std::size_t size) {
 
 // Appends the first `size` bytes of file `in` to `out`: inside the kernel,
 // or through memory where the kernel or the file systems cannot.
-void CopyFile(int in, std::size_t size, int out) {
+void CopyFile(int in, std::size_t size, int out, std::int64_t* at) {
   off64_t from = 0;
   const auto end = static_cast<off64_t>(size);
+  off64_t to = at != nullptr ? *at : 0;
   while (from < end) {
-    const ssize_t n = ::copy_file_range(in, &from, out, nullptr, static_cast<std::size_t>(end - from), 0);
+    const ssize_t n =
+        ::copy_file_range(in, &from, out, at != nullptr ? &to : nullptr, static_cast<std::size_t>(end - from), 0);
+    if (at != nullptr) *at = to;
     if (n > 0 || (n < 0 && errno == EINTR)) continue;
     if (n == 0 || (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)) {
       throw std::runtime_error("could not write the file (is the disk full?)");
@@ -29,7 +32,7 @@ void CopyFile(int in, std::size_t size, int out) {
     while (from < end) {
       const ssize_t got = ::pread(in, piece.data(), std::min<std::size_t>(piece.size(), end - from), from);
       if (got <= 0) throw std::runtime_error("could not read a temporary file back");
-      WriteAll(out, piece.data(), static_cast<std::size_t>(got));
+      WriteAll(out, piece.data(), static_cast<std::size_t>(got), at);
       from += got;
     }
   }
@@ -37,11 +40,12 @@ void CopyFile(int in, std::size_t size, int out) {
 
 }  // namespace
 
-void WriteAll(int fd, const char* bytes, std::size_t size) {
+void WriteAll(int fd, const char* bytes, std::size_t size, std::int64_t* at) {
   while (size > 0) {
-    const ssize_t n = ::write(fd, bytes, size);
+    const ssize_t n = at != nullptr ? ::pwrite(fd, bytes, size, *at) : ::write(fd, bytes, size);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) throw std::runtime_error("could not write the file (is the disk full?)");
+    if (at != nullptr) *at += n;
     bytes += n;
     size -= static_cast<std::size_t>(n);
   }
@@ -161,13 +165,13 @@ void SpillBuffer::ForEachPiece(const std::function<void(const char*, std::size_t
   if (used_ > 0) sink(memory_.data(), used_);
 }
 
-void SpillBuffer::CopyTo(int fd) const {
+void SpillBuffer::CopyTo(int fd, std::int64_t* at) const {
   if (file_) {
     if (writer_ != nullptr) writer_->Wait();
     if (std::fflush(file_.get()) != 0) throw std::runtime_error("could not read a temporary file back");
-    CopyFile(fileno(file_.get()), spilled_, fd);
+    CopyFile(fileno(file_.get()), spilled_, fd, at);
   }
-  if (used_ > 0) WriteAll(fd, memory_.data(), used_);
+  if (used_ > 0) WriteAll(fd, memory_.data(), used_, at);
 }
 
 }  // namespace bk

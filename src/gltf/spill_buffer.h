@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -14,8 +15,10 @@
 
 namespace bk {
 
-// Writes all of `bytes` to the open file `fd`; throws std::runtime_error when it cannot.
-void WriteAll(int fd, const char* bytes, std::size_t size);
+// Writes all of `bytes` to the open file `fd`, at its current position or,
+// when `at` is given, at *at (which then moves past them, and the file's
+// own position stays); throws std::runtime_error when it cannot.
+void WriteAll(int fd, const char* bytes, std::size_t size, std::int64_t* at = nullptr);
 
 // A thread that appends full blocks of memory to temporary files, so that
 // the work of writing spilled bytes overlaps with making the next ones.
@@ -43,7 +46,7 @@ class SpillWriter {
     Block block;
     std::size_t size;
   };
-  static constexpr std::size_t kMaxWaiting = 32;
+  static constexpr std::size_t kMaxWaiting = 8;
   void Run();
 
   std::mutex mutex_;
@@ -88,10 +91,10 @@ class SpillBuffer {
 
   // Hands every byte, in order and in pieces, to `sink`.
   void ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const;
-  // Appends every byte, in order, to the open file `fd`; the spilled part
-  // is copied inside the kernel where it can be. Throws std::runtime_error
-  // when reading or writing fails.
-  void CopyTo(int fd) const;
+  // Writes every byte, in order, to the open file `fd` as WriteAll does;
+  // the spilled part is copied inside the kernel where it can be. Throws
+  // std::runtime_error when reading or writing fails.
+  void CopyTo(int fd, std::int64_t* at = nullptr) const;
 
  private:
   void Spill();
