@@ -108,8 +108,8 @@ int main(int argc, char** argv) {
       {
         std::ofstream file(out_path, std::ios::binary | std::ios::trunc);
         bk::CobWriter writer(file);
-        const bk::CCobBase* objects[] = {result.group.get()};
-        const bk::ExportResult written = bk::WriteObjects(writer, objects, progress);
+        const bk::ExplodedGroup* groups[] = {&result.group};
+        const bk::ExportResult written = bk::WriteGroups(writer, groups, progress);
         if (!written.ok || !writer.Flush()) {
           std::printf("writing failed: %s\n", written.error.c_str());
           return 1;
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
       const double write_seconds = SecondsSince(start);
       const double megabytes = static_cast<double>(std::filesystem::file_size(out_path)) / (1024.0 * 1024.0);
       std::printf("%10d %10d %8zu %10.3f %10.3f %10.1f %10.1f\n", faces, min_pieces,
-                  result.group->Children.size() / 2, explode_seconds, write_seconds, megabytes,
+                  result.group.Objects.size(), explode_seconds, write_seconds, megabytes,
                   megabytes / write_seconds);
     }
   }

@@ -140,13 +140,11 @@ int main(int argc, char** argv) {
       std::printf("explosion of %d faces failed\n", faces);
       return 1;
     }
-    const bk::CCobBase* objects[] = {result.group.get()};
-
-    const bk::CGroup* groups[] = {result.group.get()};
+    const bk::ExplodedGroup* groups[] = {&result.group};
     auto write_cob = [&] {
       std::ofstream file(cob_path, std::ios::binary | std::ios::trunc);
       bk::CobWriter writer(file);
-      const bk::ExportResult written = bk::WriteObjects(writer, objects, progress);
+      const bk::ExportResult written = bk::WriteGroups(writer, groups, progress);
       const bool flushed = writer.Flush();
       if (!written.ok || !flushed) std::printf("writing the .cob failed: %s\n", written.error.c_str());
       return written.ok && flushed;
@@ -182,7 +180,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     std::printf("%9d %9d %7zu %7.3f %7.1f %7.3f %7.3f %10.3f %7.1f %7.2f %8.1f %8.1f %10.3f\n", faces, min_pieces,
-                result.group->Children.size() / 2, cob_seconds, Megabytes(cob_path), glb_seconds,
+                result.group.Objects.size(), cob_seconds, Megabytes(cob_path), glb_seconds,
                 build_seconds, assemble_seconds, glb_mb, glb_seconds / cob_seconds, cob_extra, glb_extra,
                 round_seconds);
   }

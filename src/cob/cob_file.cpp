@@ -148,41 +148,11 @@ ImportResult ImportObject(const std::string& path) {
   return ImportObjectFromText(text);
 }
 
-ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
-                          ProgressSink& progress) {
-  ExportResult result;
-  int total = 0;
-  for (const CCobBase* object : objects) {
-    if (const auto* group = dynamic_cast<const CGroup*>(object)) {
-      total += static_cast<int>(group->Children.size());
-    }
-  }
+namespace {
 
-  out << kOutputSignature;
-  out.EndLine();
-  int done = 0;
-  for (const CCobBase* object : objects) {
-    if (object == nullptr) continue;
-    const auto* group = dynamic_cast<const CGroup*>(object);
-    if (group == nullptr) {
-      object->Write(out);
-      continue;
-    }
-    // The group's own chunk is written also after a cancel, so every group
-    // that was asked for stands in the file; only children are cut short.
-    group->WriteGroup(out, false);
-    for (const auto& child : group->Children) {
-      if (result.cancelled || progress.CancelRequested()) {
-        result.cancelled = true;
-        break;
-      }
-      child->Write(out);
-      ++done;
-      progress.ShowProgress(done, total, "");
-    }
-  }
+// Ends the text with the END line and hands it to the stream.
+ExportResult Finish(CobWriter& out, ExportResult result) {
   out << kEndLine;
-
   if (!out.Flush()) {
     result.error = std::string(messages::kCouldNotWrite);
     return result;
@@ -191,8 +161,11 @@ ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objec
   return result;
 }
 
-ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* const> objects,
-                           ProgressSink& progress) {
+// Opens `path`, lets `write` fill it, and never leaves a half-written file
+// behind as if it were an export. Only a regular file is removed: a device
+// such as /dev/full stays.
+template <class WriteFn>
+ExportResult ExportTo(const std::string& path, WriteFn write) {
   ExportResult result;
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file) {
@@ -201,7 +174,7 @@ ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* co
   }
   try {
     CobWriter out(file);
-    result = WriteObjects(out, objects, progress);
+    result = write(out);
   } catch (const std::bad_alloc&) {
     result = ExportResult{};
     result.error = std::string(messages::kOutOfMemory);
@@ -211,13 +184,63 @@ ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* co
     result.ok = false;
     result.error = std::string(messages::kCouldNotWrite);
   }
-  // A half-written file is never left behind as if it were an export. Only a
-  // regular file is removed: a device such as /dev/full stays.
   if (!result.ok) {
     std::error_code ignored;
     if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
   }
   return result;
+}
+
+}  // namespace
+
+ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
+                          ProgressSink& /*progress*/) {
+  out << kOutputSignature;
+  out.EndLine();
+  for (const CCobBase* object : objects) {
+    if (object != nullptr) object->Write(out);
+  }
+  return Finish(out, ExportResult{});
+}
+
+ExportResult WriteGroups(CobWriter& out, std::span<const ExplodedGroup* const> groups,
+                         ProgressSink& progress) {
+  ExportResult result;
+  int total = 0;
+  for (const ExplodedGroup* group : groups) total += 2 * static_cast<int>(group->Objects.size());
+
+  out << kOutputSignature;
+  out.EndLine();
+  int done = 0;
+  // A piece and its channel are two steps: a cancel may fall between them.
+  auto step = [&](const CCobBase& chunk) {
+    if (result.cancelled || progress.CancelRequested()) {
+      result.cancelled = true;
+      return false;
+    }
+    chunk.Write(out);
+    progress.ShowProgress(++done, total, "");
+    return true;
+  };
+  for (const ExplodedGroup* group : groups) {
+    // The group's own chunk is written also after a cancel, so every group
+    // that was asked for stands in the file; only its objects are cut short.
+    group->Group->WriteGroup(out, false);
+    for (const ExplodedObject& object : group->Objects) {
+      if (!step(*object.Mesh) || (object.Channel && !step(*object.Channel))) break;
+    }
+  }
+  return Finish(out, result);
+}
+
+ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* const> objects,
+                           ProgressSink& progress) {
+  return ExportTo(path, [&](CobWriter& out) { return WriteObjects(out, objects, progress); });
+}
+
+ExportResult ExportGroups(const std::string& path, std::span<const ExplodedGroup* const> groups,
+                          ProgressSink& progress) {
+  return ExportTo(path, [&](CobWriter& out) { return WriteGroups(out, groups, progress); });
 }
 
 }  // namespace bk

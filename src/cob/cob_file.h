@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cob/exploded_group.h"
 #include "cob/poly_chunk.h"
 
 namespace bk {
@@ -60,13 +61,22 @@ struct ExportResult {
   std::string error;       // the message to show when !ok
 };
 
-// Writes the identification line, each object (a group's chunk, then its
-// children one by one with a progress report after each and an early stop on
-// cancel), and the END line.
+// Writes the identification line, each object's chunk (its Write), and the
+// END line. A file that could not be written whole is removed. Explosions are
+// written with ExportGroups.
 ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* const> objects,
                            ProgressSink& progress);
 // The same into a writer (tests, other front ends).
 ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
                           ProgressSink& progress);
+
+// Writes an explosion: the identification line, each group's own chunk and
+// then its objects, mesh then channel, with a progress report after each of
+// them and an early stop on cancel (the file still ends with its END line,
+// and every group's own chunk stands in it), and the END line.
+ExportResult ExportGroups(const std::string& path, std::span<const ExplodedGroup* const> groups,
+                          ProgressSink& progress);
+ExportResult WriteGroups(CobWriter& out, std::span<const ExplodedGroup* const> groups,
+                         ProgressSink& progress);
 
 }  // namespace bk

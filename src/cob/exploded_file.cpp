@@ -174,7 +174,6 @@ class Parser {
   std::unique_ptr<CAnimChunkEx> ReadChannels(const CPolyChunk& mesh) {
     auto channel = std::make_unique<CAnimChunkEx>();
     channel->ParentId = mesh.Id;
-    channel->Piece = &mesh;
     std::int32_t last_type = 0;
     while (in_.Line().starts_with("Chan")) {
       const std::size_t header_line = in_.LineNumber();

@@ -265,7 +265,7 @@ CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
     result.outcome = ExportOutcome::CancelledExplosion;
     return result;
   }
-  if (result.exploded.outcome != RunOutcome::Done || !result.exploded.group) {
+  if (result.exploded.outcome != RunOutcome::Done || !result.exploded.group.Group) {
     platform_.ShowMessage(kCouldNotExplode);
     result.outcome = ExportOutcome::Failed;
     return result;
@@ -278,7 +278,7 @@ CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
     for (const auto& object : ParticleObjects) templates.push_back(object.get());
     const ParticleInputs particle_inputs{*ImportedObject, *CurrentParticle, templates,
                                          ActiveOutputMode, ActiveGlobalScale};
-    result.particles = ExplodeParticles(particle_inputs, *result.exploded.group, in, *this);
+    result.particles = ExplodeParticles(particle_inputs, *result.exploded.group.Group, in, *this);
     // A cancelled or failed particle step writes nothing, like the explosion
     // itself: a file without the particles the user asked for would pass a
     // partial result off as the whole.
@@ -286,18 +286,16 @@ CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
       result.outcome = ExportOutcome::CancelledExplosion;
       return result;
     }
-    if (result.particles.outcome != RunOutcome::Done || !result.particles.group) {
+    if (result.particles.outcome != RunOutcome::Done || !result.particles.group.Group) {
       platform_.ShowMessage(kCouldNotExplodeParticles);
       result.outcome = ExportOutcome::Failed;
       return result;
     }
   }
 
-  if (ActiveOutputMode != 2) result.objects.push_back(result.exploded.group.get());
-  if (ActiveOutputMode > 0 && result.particles.group) {
-    result.objects.push_back(result.particles.group.get());
-  }
-  if (ActiveOutputMode == 2 && !result.particles.group) {
+  if (ActiveOutputMode != 2) result.groups.push_back(&result.exploded.group);
+  if (ActiveOutputMode > 0 && result.particles.group.Group) result.groups.push_back(&result.particles.group);
+  if (ActiveOutputMode == 2 && !result.particles.group.Group) {
     // "Particles only" with no particle object loaded: there is nothing to
     // write, and an empty file would look like a result.
     platform_.ShowMessage(kNoParticlesToWrite);
@@ -311,15 +309,9 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
   if (explosion.outcome != ExportOutcome::Written) return explosion.outcome;
 
   SetBusy(1, status::kWriting);
-  const ExportResult written = ExportObjects(ExportPath, explosion.objects, *this);
+  // A file that could not be written whole is removed by the export.
+  const ExportResult written = ExportGroups(ExportPath, explosion.groups, *this);
   if (!written.ok) {
-    // A file cut short by a failed write must not be taken for a result.
-    // Only a regular file is removed: the path may name a device.
-    std::error_code ignored;
-    if (written.error == messages::kCouldNotWrite &&
-        std::filesystem::is_regular_file(ExportPath, ignored)) {
-      std::filesystem::remove(ExportPath, ignored);
-    }
     platform_.ShowMessage(written.error);
     return ExportOutcome::Failed;
   }
@@ -361,7 +353,7 @@ std::optional<std::string> CBrkDoc::PreviewCommand() {
     ExportResult written;
     {
       CobWriter writer(out);
-      written = WriteObjects(writer, explosion.objects, *this);
+      written = WriteGroups(writer, explosion.groups, *this);
     }
     if (written.ok && !written.cancelled) text = out.str();
   }
@@ -380,6 +372,28 @@ void CBrkDoc::SortCommand(int descending, int axis) {
   platform_.Beep();
   // Also drops an Escape seen by the last pump, so the next command starts clean.
   ClearCancel();
+}
+
+const FaceOrderChoice* FindFaceOrder(int command_id) {
+  for (const FaceOrderChoice& choice : kFaceOrderChoices) {
+    if (choice.command_id == command_id) return &choice;
+  }
+  return nullptr;
+}
+
+const FaceOrderChoice* FindFaceOrder(std::string_view name, bool shuffle) {
+  for (const FaceOrderChoice& choice : kFaceOrderChoices) {
+    if (choice.name == name && choice.shuffle == shuffle) return &choice;
+  }
+  return nullptr;
+}
+
+void CBrkDoc::ReorderFaces(const FaceOrderChoice& choice) {
+  if (choice.shuffle) {
+    ShuffleCommand(choice.level);
+  } else {
+    SortCommand(choice.descending, choice.axis);
+  }
 }
 
 void CBrkDoc::ShuffleCommand(int level) {

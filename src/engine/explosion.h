@@ -2,8 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 
-#include "cob/group.h"
+#include "cob/exploded_group.h"
 #include "engine/motion.h"
 
 namespace bk {
@@ -16,7 +17,15 @@ enum class RunOutcome { Done, Cancelled, Failed };
 // A group made by an engine run, or why there is none.
 struct GroupResult {
   RunOutcome outcome = RunOutcome::Failed;
-  std::unique_ptr<CGroup> group;  // set only when outcome is Done
+  ExplodedGroup group;  // its Group is set only when outcome is Done
+};
+
+// Object data an engine run cannot cut or copy (a corner index outside the
+// object's lists, a missing face or material): the run fails with its
+// message instead of reading past the data.
+class BadObjectData : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 inline constexpr const char* kCouldNotExplode = "Could not explode object.";

@@ -852,34 +852,18 @@ std::string CheckFps(double fps) {
 }
 
 std::vector<GltfGroup> GltfGroupsOf(const ExplodedFile& file) {
-  std::vector<GltfGroup> groups;
-  for (const ExplodedGroup& group : file.Groups) {
-    GltfGroup out;
-    out.Group = group.Group.get();
-    for (const ExplodedObject& object : group.Objects) {
-      out.Objects.push_back({object.Mesh.get(), object.Channel.get()});
-    }
-    groups.push_back(std::move(out));
-  }
-  return groups;
+  std::vector<const ExplodedGroup*> groups;
+  for (const ExplodedGroup& group : file.Groups) groups.push_back(&group);
+  return GltfGroupsOf(groups);
 }
 
-std::vector<GltfGroup> GltfGroupsOf(std::span<const CGroup* const> groups) {
+std::vector<GltfGroup> GltfGroupsOf(std::span<const ExplodedGroup* const> groups) {
   std::vector<GltfGroup> result;
-  for (const CGroup* group : groups) {
-    if (group == nullptr) continue;
+  for (const ExplodedGroup* group : groups) {
     GltfGroup out;
-    out.Group = group;
-    for (const auto& child : group->Children) {
-      if (const auto* mesh = dynamic_cast<const CPolyChunk*>(child.get())) {
-        out.Objects.push_back({mesh, nullptr});
-      } else if (const auto* channel = dynamic_cast<const CAnimChunkEx*>(child.get())) {
-        // A channel follows its piece and names it through its ParentId.
-        if (!out.Objects.empty() && out.Objects.back().Channel == nullptr &&
-            out.Objects.back().Mesh->Id == channel->ParentId) {
-          out.Objects.back().Channel = channel;
-        }
-      }
+    out.Group = group->Group.get();
+    for (const ExplodedObject& object : group->Objects) {
+      out.Objects.push_back({object.Mesh.get(), object.Channel.get()});
     }
     result.push_back(std::move(out));
   }

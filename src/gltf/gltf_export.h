@@ -46,9 +46,8 @@ struct GltfResult {
 
 // The groups of a file read back with ReadExplodedFile.
 std::vector<GltfGroup> GltfGroupsOf(const ExplodedFile& file);
-// The groups an explosion builds in memory: each group's Children alternate a
-// CPolyChunk and the CAnimChunkEx whose ParentId is that piece's Id.
-std::vector<GltfGroup> GltfGroupsOf(std::span<const CGroup* const> groups);
+// The groups an explosion builds in memory.
+std::vector<GltfGroup> GltfGroupsOf(std::span<const ExplodedGroup* const> groups);
 
 // Builds the glTF 2.0 document in memory: `binary` gives the bytes of a .glb,
 // otherwise the JSON text of a .gltf with its buffer embedded.

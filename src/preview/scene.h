@@ -10,7 +10,7 @@
 
 namespace bk {
 
-class CGroup;
+struct ExplodedGroup;
 class CPolyChunk;
 struct ExplodedFile;
 
@@ -54,9 +54,8 @@ class PreviewScene {
  public:
   // Builds the scene of a file that Burstkin wrote (every group's objects).
   static std::unique_ptr<PreviewScene> FromExplodedFile(ExplodedFile file);
-  // Builds the scene of a group made by the engine (pieces and their channels
-  // alternate among the children); the channels are copied.
-  static std::unique_ptr<PreviewScene> FromGroup(const CGroup& group);
+  // Builds the scene of a group made by the engine; the channels are copied.
+  static std::unique_ptr<PreviewScene> FromGroup(const ExplodedGroup& group);
   // One object shown at rest, without a channel.
   static std::unique_ptr<PreviewScene> FromObject(const CPolyChunk& object);
 

@@ -11,27 +11,27 @@ namespace {
 using testing::MakeGroup;
 using testing::WriteCob;
 
-std::string ExplodedText(int pieces, std::unique_ptr<CGroup>* keep = nullptr) {
+std::string ExplodedText(int pieces, std::unique_ptr<ExplodedGroup>* keep = nullptr) {
   auto group = MakeGroup(pieces);
-  const CCobBase* objects[] = {group.get()};
-  std::string text = WriteCob(objects);
+  const ExplodedGroup* groups[] = {group.get()};
+  std::string text = WriteCob(groups);
   if (keep != nullptr) *keep = std::move(group);
   return text;
 }
 
 TEST(ReadExplodedFile, ReadsBackWhatTheExportWrote) {
-  std::unique_ptr<CGroup> group;
+  std::unique_ptr<ExplodedGroup> group;
   const std::string text = ExplodedText(2, &group);
   const ExplodedReadResult read = ReadExplodedFile(text);
   ASSERT_TRUE(read.ok) << read.error;
   ASSERT_EQ(read.File.Groups.size(), 1u);
   const ExplodedGroup& g = read.File.Groups[0];
   EXPECT_EQ(g.Group->Name, "Burstkin");
-  EXPECT_EQ(g.Group->Id, group->Id);
+  EXPECT_EQ(g.Group->Id, group->Group->Id);
   ASSERT_EQ(g.Objects.size(), 2u);
   for (std::size_t k = 0; k < 2; ++k) {
-    const auto& piece = static_cast<const CPolyChunk&>(*group->Children[2 * k]);
-    const auto& channel = static_cast<const CAnimChunkEx&>(*group->Children[2 * k + 1]);
+    const auto& piece = *group->Objects[k].Mesh;
+    const auto& channel = *group->Objects[k].Channel;
     const ExplodedObject& o = g.Objects[k];
     EXPECT_EQ(o.Mesh->Name, piece.Name);
     EXPECT_EQ(o.Mesh->Id, piece.Id);
@@ -45,7 +45,6 @@ TEST(ReadExplodedFile, ReadsBackWhatTheExportWrote) {
     ASSERT_EQ(o.Mesh->Materials.size(), 1u);
     EXPECT_EQ(o.Mesh->Materials[0]->Colour, (CVector{1, 0, 0}));
     EXPECT_EQ(o.Channel->ParentId, piece.Id);
-    EXPECT_EQ(o.Channel->Piece, o.Mesh.get());
     EXPECT_EQ(o.Channel->Keys, channel.Keys);
     EXPECT_EQ(o.Channel->PositionKeys, channel.PositionKeys);
     EXPECT_EQ(o.Channel->SizeKeys, channel.SizeKeys);
@@ -62,10 +61,10 @@ TEST(ReadExplodedFile, LeavesTheIdCounterWhereItWas) {
 TEST(ReadExplodedFile, NestsTheParticleGroupUnderTheExplodedGroup) {
   auto pieces = MakeGroup(1);
   auto particles = MakeGroup(2);
-  particles->Name = "BurstkinParticles";
-  particles->ParentId = pieces->Id;
-  const CCobBase* objects[] = {pieces.get(), particles.get()};
-  const ExplodedReadResult read = ReadExplodedFile(WriteCob(objects));
+  particles->Group->Name = "BurstkinParticles";
+  particles->Group->ParentId = pieces->Group->Id;
+  const ExplodedGroup* groups[] = {pieces.get(), particles.get()};
+  const ExplodedReadResult read = ReadExplodedFile(WriteCob(groups));
   ASSERT_TRUE(read.ok) << read.error;
   ASSERT_EQ(read.File.Groups.size(), 2u);
   EXPECT_EQ(read.File.Groups[1].Group->ParentId, read.File.Groups[0].Group->Id);

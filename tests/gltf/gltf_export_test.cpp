@@ -12,7 +12,7 @@
 #include "engine/keyframes.h"
 #include "engine/motion.h"
 #include "engine/particles.h"
-#include "gltf/triangulate.h"
+#include "model/triangulate.h"
 #include "gltf_reader_support.h"
 #include "gltf_test_support.h"
 #include "model/random.h"
@@ -111,9 +111,9 @@ std::array<double, 3> YUp(CVector v) { return {v.x, v.z, -v.y}; }
 
 TEST(GltfExport, SplineSamplersReproduceTheEvaluator) {
   auto group = MakeGroup(1);
-  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
-  const auto& channel = static_cast<const CAnimChunkEx&>(*group->Children[1]);
-  const CGroup* groups[] = {group.get()};
+  const auto& piece = *group->Objects[0].Mesh;
+  const auto& channel = *group->Objects[0].Channel;
+  const ExplodedGroup* groups[] = {group.get()};
   GltfOptions options;
   options.Fps = 24;
   options.Sampling = GltfSampling::Keys;
@@ -167,8 +167,8 @@ TEST(GltfExport, SplineSamplersReproduceTheEvaluator) {
 
 TEST(GltfExport, MeshesAreRelativeToTheCentreWithReversedCorners) {
   auto group = MakeGroup(1);
-  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
-  const CGroup* groups[] = {group.get()};
+  const auto& piece = *group->Objects[0].Mesh;
+  const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
   ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, false, bytes).ok);
   const tinygltf::Model m = Load(bytes, false);
@@ -195,9 +195,9 @@ TEST(GltfExport, MeshesAreRelativeToTheCentreWithReversedCorners) {
 
 TEST(GltfExport, FrameSamplingBakesEveryChannelPerFrame) {
   auto group = MakeGroup(1);
-  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
-  const auto& channel = static_cast<const CAnimChunkEx&>(*group->Children[1]);
-  const CGroup* groups[] = {group.get()};
+  const auto& piece = *group->Objects[0].Mesh;
+  const auto& channel = *group->Objects[0].Channel;
+  const ExplodedGroup* groups[] = {group.get()};
   GltfOptions options;
   options.Sampling = GltfSampling::Frames;
   std::string bytes;
@@ -222,13 +222,13 @@ TEST(GltfExport, FrameSamplingBakesEveryChannelPerFrame) {
 // starts at 0, so such channels are sampled per frame from frame 0 on.
 TEST(GltfExport, KeysBeforeFrameZeroAreSampledFromFrameZero) {
   auto group = MakeGroup(1);
-  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
-  auto& channel = static_cast<CAnimChunkEx&>(*group->Children[1]);
+  const auto& piece = *group->Objects[0].Mesh;
+  auto& channel = *group->Objects[0].Channel;
   channel.PositionKeys = {{3, 0, {0, -2, 0}, {4, 2, 6}},
                           {3, -1, {0, 0, 0}, {2, 1, 3}},
                           {3, 12, {0, -4, 0}, {0, 0, 0}},
                           {3, 11, {0, 0, 0}, {1, 1, 1}}};
-  const CGroup* groups[] = {group.get()};
+  const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
   ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok);
   const tinygltf::Model m = Load(bytes, true);
@@ -247,11 +247,11 @@ TEST(GltfExport, KeysBeforeFrameZeroAreSampledFromFrameZero) {
 
 TEST(GltfExport, TwoLinearTurnKeysStayASlerpAndStillChannelsStayStatic) {
   auto group = MakeGroup(1);
-  auto& channel = static_cast<CAnimChunkEx&>(*group->Children[1]);
+  auto& channel = *group->Objects[0].Channel;
   channel.Keys = {{2, 0, {0, -1, 0}, {0, 0, 0}, 1.0f}, {2, 30, {0, -1, 0}, {0.131f, 0.0f, 0.402f}, 0.5f}};
   channel.SizeKeys = {{4, 0, {0, 0, 0}, {2, 2, 2}}, {4, 30, {0, -3, 0}, {2, 2, 2}}};
   channel.PositionKeys = {{3, 5, {0, -1, 0}, {1, 2, 3}}};
-  const CGroup* groups[] = {group.get()};
+  const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
   ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok);
   const tinygltf::Model m = Load(bytes, true);
@@ -270,7 +270,7 @@ TEST(GltfExport, TwoLinearTurnKeysStayASlerpAndStillChannelsStayStatic) {
 TEST(GltfExport, RefusesWhatItCannotCarryAndLeavesNoFile) {
   const auto dir = testing::TestFolder("refuse");
   auto group = MakeGroup(1);
-  const CGroup* groups[] = {group.get()};
+  const ExplodedGroup* groups[] = {group.get()};
   const auto g = GltfGroupsOf(groups);
 
   EXPECT_FALSE(WriteGltf(g, (dir / "x.obj").string(), {}).ok);
@@ -281,7 +281,7 @@ TEST(GltfExport, RefusesWhatItCannotCarryAndLeavesNoFile) {
   bad_fps.Fps = 0;
   EXPECT_FALSE(WriteGltf(g, (dir / "x.glb").string(), bad_fps).ok);
 
-  auto& channel = static_cast<CAnimChunkEx&>(*group->Children[1]);
+  auto& channel = *group->Objects[0].Channel;
   channel.PositionKeys[1].Frame = 2000000;
   const GltfResult far = WriteGltf(g, (dir / "x.glb").string(), {});
   EXPECT_FALSE(far.ok);
@@ -294,16 +294,16 @@ TEST(GltfExport, RefusesWhatItCannotCarryAndLeavesNoFile) {
 
 void RoundTrip(const std::string& name, const Explosion& e, GltfSampling sampling) {
   ASSERT_TRUE(e.pieces);
-  std::vector<const CCobBase*> objects = {e.pieces.get()};
-  if (e.particles) objects.push_back(e.particles.get());
-  const std::string cob = testing::WriteCob(objects);
+  std::vector<const ExplodedGroup*> groups = {e.pieces.get()};
+  if (e.particles) groups.push_back(e.particles.get());
+  const std::string cob = testing::WriteCob(groups);
   const ExplodedReadResult read = ReadExplodedFile(cob);
   ASSERT_TRUE(read.ok) << read.error;
 
   std::size_t objects_written = 0;
   for (const auto& g : read.File.Groups) objects_written += g.Objects.size();
-  std::size_t objects_made = e.pieces->Children.size() / 2;
-  if (e.particles) objects_made += e.particles->Children.size() / 2;
+  std::size_t objects_made = e.pieces->Objects.size();
+  if (e.particles) objects_made += e.particles->Objects.size();
   EXPECT_EQ(objects_written, objects_made);
 
   const auto dir = testing::TestFolder(name);
@@ -386,8 +386,8 @@ TEST(GltfExport, HandMadeFilesPassTheValidator) {
   const auto dir = testing::TestFolder("valid");
   auto pieces = MakeGroup(3);
   auto particles = MakeGroup(2);
-  particles->ParentId = pieces->Id;
-  const CGroup* groups[] = {pieces.get(), particles.get()};
+  particles->Group->ParentId = pieces->Group->Id;
+  const ExplodedGroup* groups[] = {pieces.get(), particles.get()};
   std::vector<std::filesystem::path> files;
   for (const char* name : {"keys.glb", "keys.gltf"}) {
     files.push_back(dir / name);

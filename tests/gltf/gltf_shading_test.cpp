@@ -18,8 +18,9 @@ namespace {
 
 // Two unit squares sharing the edge x = 0 and folded by `degrees` about it,
 // with one material of the given facet mode.
-std::unique_ptr<CGroup> Fold(double degrees, char facet) {
-  auto group = std::make_unique<CGroup>();
+std::unique_ptr<ExplodedGroup> Fold(double degrees, char facet) {
+  auto group = std::make_unique<ExplodedGroup>();
+  group->Group = std::make_unique<CGroup>();
   auto piece = std::make_unique<CPolyChunk>();
   piece->Name = "Fold";
   piece->Axis.Row0 = {1, 0, 0};
@@ -42,12 +43,12 @@ std::unique_ptr<CGroup> Fold(double degrees, char facet) {
   auto material = std::make_unique<CMaterial>();
   material->Facet = facet;
   piece->Materials.push_back(std::move(material));
-  group->Children.push_back(std::move(piece));
+  group->Objects.push_back({std::move(piece), nullptr});
   return group;
 }
 
-tinygltf::Model Export(const CGroup& group, GltfResult* result = nullptr, GltfOptions options = {}) {
-  const CGroup* groups[] = {&group};
+tinygltf::Model Export(const ExplodedGroup& group, GltfResult* result = nullptr, GltfOptions options = {}) {
+  const ExplodedGroup* groups[] = {&group};
   std::string bytes;
   const GltfResult written = BuildGltf(GltfGroupsOf(groups), options, true, bytes);
   EXPECT_TRUE(written.ok) << written.error;
@@ -95,16 +96,23 @@ TEST(GltfShading, MaterialsCarryMetalRoughnessAlphaAndProceduralColours) {
   EXPECT_FLOAT_EQ(RoughnessOf(NAN, NAN), 1.0f);
 
   CPrMaterial granite;
-  granite.TextureParams = GraniteParams{{0, 0, 0}, {1, 1, 1}, {0, 0, 0}, {0, 0, 0}, 0, 0, 0, 0, 1, 3, 0, 0};
+  GraniteParams stones;
+  stones.Colour2 = {1, 1, 1};
+  stones.Amount1 = 1;
+  stones.Amount2 = 3;
+  granite.TextureParams = stones;
   EXPECT_FLOAT_EQ(LookOf(&granite).BaseColour[0], 0.75f) << "weighted by the amounts";
   CPrMaterial wood;
-  wood.TextureParams = WoodParams{{1, 0, 0}, {0, 0, 1}};
+  WoodParams rings;
+  rings.SpringColour = {1, 0, 0};
+  rings.SummerColour = {0, 0, 1};
+  wood.TextureParams = rings;
   EXPECT_EQ(LookOf(&wood).BaseColour, (std::array<float, 4>{0.5f, 0, 0.5f, 1}));
 }
 
 TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
   auto group = Fold(0, 'f');
-  auto& piece = static_cast<CPolyChunk&>(*group->Children[0]);
+  auto& piece = *group->Objects[0].Mesh;
   piece.AddOwnedUvPoint({1.0f, 0.25f});
   piece.Faces[0]->UvIndices = {0, 1, 1, 1};
   CMaterial& material = *piece.Materials[0];
