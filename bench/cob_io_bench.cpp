@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
   Stopwatch watch;
   bk::ExportResult written = bk::ExportObjects(path.string(), objects, progress);
   const double write_seconds = watch.Wall(), write_cpu = watch.Cpu();
-  if (!written.ok) {
+  if (!written.ok()) {
     std::fprintf(stderr, "write failed: %s\n", written.error.c_str());
     return 1;
   }

@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
       bk::GroupResult result =
           bk::ExplodeObject(*object, bk::MotionInputs{motion, options, random}, 0, progress);
       const double explode_seconds = SecondsSince(start);
-      if (result.outcome != bk::RunOutcome::Done) {
+      if (result.outcome() != bk::RunOutcome::Done) {
         std::printf("explosion of %d faces failed\n", faces);
         return 1;
       }
@@ -99,9 +99,9 @@ int main(int argc, char** argv) {
       {
         std::ofstream file(out_path, std::ios::binary | std::ios::trunc);
         bk::CobWriter writer(file);
-        const bk::CCobBase* objects[] = {result.group.get()};
-        const bk::ExportResult written = bk::WriteObjects(writer, objects, progress);
-        if (!written.ok || !writer.Flush()) {
+        const bk::ExplodedGroup* groups[] = {&result.group};
+        const bk::ExportResult written = bk::WriteGroups(writer, groups, progress);
+        if (!written.ok() || !writer.Flush()) {
           std::printf("writing failed: %s\n", written.error.c_str());
           return 1;
         }
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
       const double write_seconds = SecondsSince(start);
       const double megabytes = static_cast<double>(std::filesystem::file_size(out_path)) / (1024.0 * 1024.0);
       std::printf("%10d %10d %8zu %10.3f %10.3f %10.1f %10.1f\n", faces, min_pieces,
-                  result.group->Children.size() / 2, explode_seconds, write_seconds, megabytes,
+                  result.group.Objects.size(), explode_seconds, write_seconds, megabytes,
                   megabytes / write_seconds);
     }
   }

@@ -130,26 +130,24 @@ int main(int argc, char** argv) {
     bk::NoProgress progress;
     bk::GroupResult result =
         bk::ExplodeObject(*sphere, bk::MotionInputs{motion, options, random}, 0, progress);
-    if (result.outcome != bk::RunOutcome::Done) {
+    if (result.outcome() != bk::RunOutcome::Done) {
       std::printf("explosion of %d faces failed\n", faces);
       return 1;
     }
-    const bk::CCobBase* objects[] = {result.group.get()};
-
-    const bk::CGroup* groups[] = {result.group.get()};
+    const bk::ExplodedGroup* groups[] = {&result.group};
     auto write_cob = [&] {
       std::ofstream file(cob_path, std::ios::binary | std::ios::trunc);
       bk::CobWriter writer(file);
-      const bk::ExportResult written = bk::WriteObjects(writer, objects, progress);
+      const bk::ExportResult written = bk::WriteGroups(writer, groups, progress);
       const bool flushed = writer.Flush();
-      if (!written.ok || !flushed) std::printf("writing the .cob failed: %s\n", written.error.c_str());
-      return written.ok && flushed;
+      if (!written.ok() || !flushed) std::printf("writing the .cob failed: %s\n", written.error.c_str());
+      return written.ok() && flushed;
     };
     bk::GltfResult glb;
     auto write_glb = [&] {
       glb = bk::WriteGltf(bk::GltfGroupsOf(groups), glb_path.string(), gltf_options);
-      if (!glb.ok) std::printf("writing the .glb failed: %s\n", glb.error.c_str());
-      return glb.ok;
+      if (!glb.ok()) std::printf("writing the .glb failed: %s\n", glb.error.c_str());
+      return glb.ok();
     };
     const double cob_extra = PeakExtraMegabytes(write_cob);
     const double glb_extra = PeakExtraMegabytes(write_glb);
@@ -165,18 +163,18 @@ int main(int argc, char** argv) {
 
     start = Clock::now();
     const bk::ExplodedReadResult read = bk::ReadExplodedFileAt(cob_path.string());
-    if (!read.ok) {
+    if (!read.ok()) {
       std::printf("reading the .cob back failed: %s\n", read.error.c_str());
       return 1;
     }
     glb = bk::WriteGltf(bk::GltfGroupsOf(read.File), glb_path.string(), gltf_options);
     const double round_seconds = SecondsSince(start);
-    if (!glb.ok) {
+    if (!glb.ok()) {
       std::printf("writing the .glb failed: %s\n", glb.error.c_str());
       return 1;
     }
     std::printf("%9d %9d %7zu %7.3f %7.1f %7.3f %7.3f %10.3f %7.1f %7.2f %8.1f %8.1f %10.3f\n", faces, min_pieces,
-                result.group->Children.size() / 2, cob_seconds, Megabytes(cob_path), glb_seconds,
+                result.group.Objects.size(), cob_seconds, Megabytes(cob_path), glb_seconds,
                 build_seconds, assemble_seconds, glb_mb, glb_seconds / cob_seconds, cob_extra, glb_extra,
                 round_seconds);
   }

@@ -100,9 +100,9 @@ int main(int argc, char** argv) {
 
   bk::NoProgress progress;
   const bk::CCobBase* objects[] = {object.get()};
-  if (!bk::ExportObjects(cob, objects, progress).ok) return 1;
+  if (!bk::ExportObjects(cob, objects, progress).ok()) return 1;
   const std::vector<bk::GltfGroup> groups = {bk::GltfGroup{nullptr, {{object.get(), nullptr}}}};
-  if (!bk::WriteGltf(groups, glb, {}).ok) return 1;
+  if (!bk::WriteGltf(groups, glb, {}).ok()) return 1;
   WriteObj(*object, obj);
 
   std::printf("import of %ld triangles (%ld vertices):\n", static_cast<long>(object->Faces.size()),

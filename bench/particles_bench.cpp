@@ -73,7 +73,7 @@ int main() {
   auto start = Clock::now();
   bk::GroupResult result = bk::ExplodeParticles(inputs, exploded, bk::MotionInputs{motion, options, random}, quiet);
   const double explodeSeconds = Seconds(start);
-  if (result.outcome != bk::RunOutcome::Done) {
+  if (result.outcome() != bk::RunOutcome::Done) {
     std::printf("particle pass failed\n");
     return 1;
   }
@@ -85,13 +85,13 @@ int main() {
   {
     std::ofstream file(path, std::ios::binary);
     bk::CobWriter writer(file);
-    const bk::CCobBase* groups[] = {result.group.get()};
-    ok = bk::WriteObjects(writer, groups, quiet).ok;
+    const bk::ExplodedGroup* groups[] = {&result.group};
+    ok = bk::WriteGroups(writer, groups, quiet).ok();
   }
   const double writeSeconds = Seconds(start);
   std::error_code ec;
   const auto bytes = std::filesystem::file_size(path, ec);
-  std::printf("WriteObjects: %.4f s, %.1f MB%s\n", writeSeconds, static_cast<double>(bytes) / 1e6,
+  std::printf("WriteGroups: %.4f s, %.1f MB%s\n", writeSeconds, static_cast<double>(bytes) / 1e6,
               ok ? "" : " (write failed)");
   std::filesystem::remove(path, ec);
   return ok ? 0 : 1;

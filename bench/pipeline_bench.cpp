@@ -106,7 +106,7 @@ bool WriteSphere(long faces, const std::string& path) {
   const auto sphere = MakeSphere(side, side);
   const bk::CCobBase* objects[] = {sphere.get()};
   bk::NoProgress progress;
-  return bk::ExportObjects(path, objects, progress).ok;
+  return bk::ExportObjects(path, objects, progress).ok();
 }
 
 constexpr bool IsSeparator(char c) {
@@ -181,12 +181,12 @@ bool RunPhases(const std::string& input, const std::string& output, Figures& f) 
   start = Clock::now();
   bk::GroupResult result = bk::ExplodeObject(*imported.object, bk::MotionInputs{motion, options, random}, 0, progress);
   f.explode = SecondsSince(start);
-  if (result.outcome != bk::RunOutcome::Done) return false;
-  f.pieces = result.group->Children.size() / 2;
+  if (result.outcome() != bk::RunOutcome::Done) return false;
+  f.pieces = result.group.Objects.size();
 
   start = Clock::now();
-  const bk::CCobBase* objects[] = {result.group.get()};
-  if (!bk::ExportObjects(output, objects, progress).ok) return false;
+  const bk::ExplodedGroup* groups[] = {&result.group};
+  if (!bk::ExportGroups(output, groups, progress).ok()) return false;
   f.write = SecondsSince(start);
   f.run_peak = PeakMb();
   f.output_mb = static_cast<double>(std::filesystem::file_size(output)) / (1024.0 * 1024.0);

@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const bk::ExplodedReadResult read = bk::ReadExplodedFile(text);
-  if (!read.ok) return 0;
+  if (!read.ok()) return 0;
   std::string bytes;
   bk::BuildGltf(bk::GltfGroupsOf(read.File), bk::GltfOptions{}, true, bytes);
   return 0;

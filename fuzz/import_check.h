@@ -19,7 +19,7 @@ inline void CheckWritesAndReadsBack(CPolyChunk& object) {
     CobWriter out(os);
     const CCobBase* objects[] = {&object};
     NoProgress progress;
-    if (!WriteObjects(out, objects, progress).ok) __builtin_trap();
+    if (!WriteObjects(out, objects, progress).ok()) __builtin_trap();
   }
   const ImportResult back = ImportObjectFromText(os.str());
   if (!back.object) __builtin_trap();

@@ -76,11 +76,10 @@ void ConsolePlatform::SetStatusText(std::string_view text) {
 }
 
 // A pane of kBarCells character cells once the document has shrunk it.
-PaneRect ConsolePlatform::ProgressPaneRect() const { return PaneRect{0, 0, kBarCells + 3, 3}; }
-
-void ConsolePlatform::FillProgressRect(const PaneRect& rect) {
-  // Fills only ever grow the bar until the next repaint, as on screen.
-  filled_ = std::clamp(std::max(filled_, rect.right - rect.left), 0, kBarCells);
+void ConsolePlatform::ShowProgressBar(int done, int total) {
+  // The bar only grows until the next repaint, as on screen.
+  const int cells = static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * kBarCells);
+  filled_ = std::clamp(std::max(filled_, cells), 0, kBarCells);
   if (showProgress_) Draw();
 }
 

@@ -49,8 +49,7 @@ class ConsolePlatform : public Platform {
   // window program, which a terminal never delivers.
   void SetStatusText(std::string_view text) override;
   bool StatusBarVisible() const override { return showProgress_; }
-  PaneRect ProgressPaneRect() const override;
-  void FillProgressRect(const PaneRect& rect) override;
+  void ShowProgressBar(int done, int total) override;
   void RepaintStatusBar() override;
   bool PumpOneMessage() override;
   void RepaintMainWindow() override {}

@@ -4,7 +4,6 @@
 
 #include <ctime>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <sstream>
 
@@ -17,21 +16,13 @@ namespace bk::cli {
 
 namespace {
 
-struct SortChoice {
-  int descending;
-  int axis;
-};
-
-const std::map<std::string, SortChoice>& SortOrders() {
-  static const std::map<std::string, SortChoice> orders = {
-      {"top-to-bottom", {1, 2}}, {"bottom-to-top", {0, 2}}, {"left-to-right", {1, 0}},
-      {"right-to-left", {0, 0}}, {"front-to-back", {1, 1}}, {"back-to-front", {0, 1}}};
-  return orders;
-}
-
-const std::map<std::string, int>& ShuffleLevels() {
-  static const std::map<std::string, int> levels = {{"minimum", 0}, {"medium", 1}, {"maximum", 2}};
-  return levels;
+// The command line's names of the sorts (or of the shuffles).
+std::vector<std::string> FaceOrderNames(bool shuffle) {
+  std::vector<std::string> names;
+  for (const FaceOrderChoice& choice : kFaceOrderChoices) {
+    if (choice.shuffle == shuffle) names.emplace_back(choice.name);
+  }
+  return names;
 }
 
 void Say(std::string_view text) { std::cerr << "burstkin-cli: " << text << '\n'; }
@@ -128,12 +119,8 @@ int RunExplode(const ExplodeSettings& settings) {
 
   for (const FaceOrderStep& step : settings.face_order) {
     if (ConsolePlatform::Interrupted()) break;
-    if (step.shuffle) {
-      doc->ShuffleCommand(ShuffleLevels().at(step.value));
-    } else {
-      const SortChoice choice = SortOrders().at(step.value);
-      doc->SortCommand(choice.descending, choice.axis);
-    }
+    // The option parser let only names of the table through.
+    doc->ReorderFaces(*FindFaceOrder(step.value, step.shuffle));
   }
   if (ConsolePlatform::Interrupted()) {
     platform.ClearProgressLine();
@@ -206,8 +193,7 @@ CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::funct
                    "fails is reported and skipped)")
       ->allow_extra_args(false);
 
-  std::vector<std::string> order_names;
-  for (const auto& [name, choice] : SortOrders()) order_names.push_back(name);
+  const std::vector<std::string> order_names = FaceOrderNames(false);
   explode
       ->add_option_function<std::string>(
           "--sort", [&settings](const std::string& v) { settings.face_order.push_back({false, v}); },
@@ -220,7 +206,7 @@ CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::funct
       ->add_option_function<std::string>(
           "--shuffle", [&settings](const std::string& v) { settings.face_order.push_back({true, v}); },
           "shuffle the faces (repeatable): minimum, medium or maximum")
-      ->check(CLI::IsMember(std::vector<std::string>{"minimum", "medium", "maximum"}))
+      ->check(CLI::IsMember(FaceOrderNames(true)))
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->trigger_on_parse();
   explode->footer(OptionTable());

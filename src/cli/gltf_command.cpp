@@ -59,7 +59,7 @@ std::string CheckGltfName(const std::string& path) {
 int Convert(const std::string& input, const std::string& output, GltfOptions options,
             const std::string& image_source) {
   const ExplodedReadResult read = ReadExplodedFileAt(input);
-  if (!read.ok) {
+  if (!read.ok()) {
     Say(input + ": " + read.error);
     return kExitFailed;
   }
@@ -67,7 +67,7 @@ int Convert(const std::string& input, const std::string& output, GltfOptions opt
   options.TextureFolders.insert(options.TextureFolders.begin(),
                                 source_folder.empty() ? std::string(".") : source_folder.string());
   const GltfResult written = WriteGltf(GltfGroupsOf(read.File), output, options);
-  if (!written.ok) {
+  if (!written.ok()) {
     Say(output + ": " + written.error + "; nothing written");
     return kExitFailed;
   }

@@ -5,9 +5,7 @@
 
 #include "cli/explode_command.h"
 #include "cli/info_command.h"
-#ifdef BURSTKIN_HAS_GLTF
 #include "cli/gltf_command.h"
-#endif
 
 int main(int argc, char** argv) {
   CLI::App app{"Burstkin: explode trueSpace objects into animated pieces."};
@@ -19,14 +17,10 @@ int main(int argc, char** argv) {
   bk::cli::AddInfoCommand(app, info, run);
   bk::cli::ExplodeSettings explode;
   CLI::App* explode_command = bk::cli::AddExplodeCommand(app, explode, run);
-#ifdef BURSTKIN_HAS_GLTF
   bk::cli::GltfExplodeSettings explode_gltf;
   bk::cli::AddGltfExplodeOptions(*explode_command, explode, explode_gltf);
   bk::cli::GltfCommandSettings gltf;
   bk::cli::AddGltfCommand(app, gltf, run);
-#else
-  (void)explode_command;
-#endif
 
   try {
     app.parse(argc, argv);

@@ -10,8 +10,6 @@
 
 namespace bk {
 
-class CPolyChunk;
-
 // One key frame of a channel.
 struct CAnimLineSRT {
   static constexpr std::int32_t kOrientation = 2;
@@ -58,12 +56,11 @@ class CAnimChunk : public CCobBase {
   // One Chan block per key type 2, 3, 4 that has keys (other types are not written).
   void Write(CobWriter& out) const override;
 
-  std::int32_t Frames = 0;  // flight length in frames; not written
   std::vector<CAnimLineSRT> Keys;
 };
 
 // The channels of one exploded piece or particle: orientation keys in Keys,
-// plus position and size keys and the motion parameters the engine copies in.
+// plus position and size keys.
 class CAnimChunkEx : public CAnimChunk {
  public:
   void DeleteContents() override {
@@ -76,24 +73,8 @@ class CAnimChunkEx : public CAnimChunk {
   // takes a fresh id from ChunkIdCounter (so does CAnimChunk::Write).
   void Write(CobWriter& out) const override;
 
-  std::int32_t FrameTotal = 0;
-  std::int32_t StaggerOrdinal = 0;
-  CVector Offset;
   std::vector<CAnimLineSRT> PositionKeys;
   std::vector<CAnimLineSRT> SizeKeys;
-  const CPolyChunk* Piece = nullptr;  // the animated piece; lives in the same group
-  int GravityOn = 0;
-  int ParticlesOn = 0;
-  float GlobalScale = 1.0f;
-  float BounceFrameFactor = 0.5f;
-  std::int32_t BounceCount = 0;
-  std::int32_t StaggerPieces = 1;
-  std::int32_t ScaleEndFrame = 0;
-  std::int32_t ScaleStartFrame = 0;
-  float GroundZ = 0.0f;
-  float ReboundScale = 1.0f;
-  float ScaleStart = 1.0f;
-  float ScaleEnd = 1.0f;
 };
 
 }  // namespace bk

@@ -308,7 +308,7 @@ bool SeekFirstObject(ByteCursor& in, ChunkHeader& header) {
 ImportResult Refused(std::string_view message) {
   ImportResult result;
   result.form = FileForm::kBinary;
-  result.error = std::string(message);
+  result.Fail(FailureKind::kNotRecognized, message);
   return result;
 }
 

@@ -76,9 +76,9 @@ bool IsGeneralHeader(std::string_view line) {
   return c.rest.empty();
 }
 
-ImportResult Failure(std::string_view message) {
+ImportResult Failure(FailureKind kind, std::string_view message) {
   ImportResult result;
-  result.error = std::string(message);
+  result.Fail(kind, message);
   return result;
 }
 
@@ -101,7 +101,7 @@ ImportResult ImportObjectFromText(std::string_view text) {
   try {
     LineReader in(text);
     in.ReadLine();  // an empty text leaves an empty line, which is refused below
-    if (!IsCaligariAscii(in.Line())) return Failure(messages::kAsciiOnly);
+    if (!IsCaligariAscii(in.Line())) return Failure(FailureKind::kNotRecognized, messages::kAsciiOnly);
 
     // Everything before the first polygon chunk is skipped unread.
     bool found = false;
@@ -111,16 +111,16 @@ ImportResult ImportObjectFromText(std::string_view text) {
         break;
       }
     }
-    if (!found) return Failure(messages::kNotRecognized);
+    if (!found) return Failure(FailureKind::kNotRecognized, messages::kNotRecognized);
 
     std::unique_ptr<CCobBase> made = CreateChunkObject("PolH");
     std::unique_ptr<CPolyChunk> object(static_cast<CPolyChunk*>(made.release()));
-    if (!object->Read(in, in.Line())) return Failure(messages::kNotRecognized);
+    if (!object->Read(in, in.Line())) return Failure(FailureKind::kNotRecognized, messages::kNotRecognized);
     ImportResult result;
     result.object = std::move(object);
     return result;
   } catch (const std::bad_alloc&) {
-    return Failure(messages::kOutOfMemory);
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   }
 }
 
@@ -129,9 +129,9 @@ ImportResult ImportObject(const std::string& path) {
   try {
     // A directory opens as a stream on some systems but is no file to read.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return Failure(messages::kCouldNotOpen);
+    if (std::filesystem::is_directory(path, ec)) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
     std::ifstream file(path, std::ios::binary);
-    if (!file) return Failure(messages::kCouldNotOpen);
+    if (!file) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
     const auto size = std::filesystem::file_size(path, ec);
     // The size the file claims is read in one go, straight into the text;
     // then on to the end rather than trusting it: pipes and special files
@@ -145,83 +145,101 @@ ImportResult ImportObject(const std::string& path) {
     while (file.read(block, sizeof block) || file.gcount() > 0) {
       text.append(block, static_cast<std::size_t>(file.gcount()));
     }
-    if (file.bad()) return Failure(messages::kCouldNotOpen);
+    if (file.bad()) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
   } catch (const std::bad_alloc&) {
-    return Failure(messages::kOutOfMemory);
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   } catch (const std::length_error&) {
-    return Failure(messages::kOutOfMemory);
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   }
   return ImportObjectFromText(text);
 }
 
-ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
-                          ProgressSink& progress) {
-  ExportResult result;
-  int total = 0;
-  for (const CCobBase* object : objects) {
-    if (const auto* group = dynamic_cast<const CGroup*>(object)) {
-      total += static_cast<int>(group->Children.size());
-    }
-  }
+namespace {
 
-  out << kOutputSignature;
-  out.EndLine();
-  int done = 0;
-  for (const CCobBase* object : objects) {
-    if (object == nullptr) continue;
-    const auto* group = dynamic_cast<const CGroup*>(object);
-    if (group == nullptr) {
-      object->Write(out);
-      continue;
-    }
-    // The group's own chunk is written also after a cancel, so every group
-    // that was asked for stands in the file; only children are cut short.
-    group->WriteGroup(out, false);
-    if (result.cancelled || group->Children.empty()) continue;
-    std::vector<const CCobBase*> children;
-    children.reserve(group->Children.size());
-    for (const auto& child : group->Children) children.push_back(child.get());
-    const std::size_t written = WriteChunks(out, children, progress, ProgressCount{done, total});
-    done += static_cast<int>(written);
-    result.cancelled = written < children.size();
-  }
+// Ends the text with the END line and hands it to the stream.
+ExportResult Finish(CobWriter& out, ExportResult result) {
   out << kEndLine;
-
   if (!out.Flush()) {
-    result.error = std::string(messages::kCouldNotWrite);
-    return result;
+    result.Fail(FailureKind::kCannotWrite, messages::kCouldNotWrite);
   }
-  result.ok = true;
   return result;
 }
 
-ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* const> objects,
-                           ProgressSink& progress) {
+// Opens `path`, lets `write` fill it, and never leaves a half-written file
+// behind as if it were an export. Only a regular file is removed: a device
+// such as /dev/full stays.
+template <class WriteFn>
+ExportResult ExportTo(const std::string& path, WriteFn write) {
   ExportResult result;
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file) {
-    result.error = std::string(messages::kCouldNotOpenOutput);
+    result.Fail(FailureKind::kCannotWrite, messages::kCouldNotOpenOutput);
     return result;
   }
   try {
     CobWriter out(file);
-    result = WriteObjects(out, objects, progress);
+    result = write(out);
   } catch (const std::bad_alloc&) {
     result = ExportResult{};
-    result.error = std::string(messages::kOutOfMemory);
+    result.Fail(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   }
   file.close();
-  if (result.ok && !file) {
-    result.ok = false;
-    result.error = std::string(messages::kCouldNotWrite);
-  }
-  // A half-written file is never left behind as if it were an export. Only a
-  // regular file is removed: a device such as /dev/full stays.
-  if (!result.ok) {
+  if (result.ok() && !file) result.Fail(FailureKind::kCannotWrite, messages::kCouldNotWrite);
+  if (!result.ok()) {
     std::error_code ignored;
     if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
   }
   return result;
+}
+
+}  // namespace
+
+ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
+                          ProgressSink& /*progress*/) {
+  out << kOutputSignature;
+  out.EndLine();
+  for (const CCobBase* object : objects) {
+    if (object != nullptr) object->Write(out);
+  }
+  return Finish(out, ExportResult{});
+}
+
+ExportResult WriteGroups(CobWriter& out, std::span<const ExplodedGroup* const> groups,
+                         ProgressSink& progress) {
+  ExportResult result;
+  int total = 0;
+  for (const ExplodedGroup* group : groups) total += 2 * static_cast<int>(group->Objects.size());
+
+  out << kOutputSignature;
+  out.EndLine();
+  int done = 0;
+  std::vector<const CCobBase*> chunks;
+  for (const ExplodedGroup* group : groups) {
+    // The group's own chunk is written also after a cancel, so every group
+    // that was asked for stands in the file; only its objects are cut short.
+    group->Group->WriteGroup(out, false);
+    if (result.cancelled) continue;
+    // A piece and its channel are two steps: a cancel may fall between them.
+    chunks.clear();
+    for (const ExplodedObject& object : group->Objects) {
+      chunks.push_back(object.Mesh.get());
+      if (object.Channel) chunks.push_back(object.Channel.get());
+    }
+    const std::size_t written = WriteChunks(out, chunks, progress, ProgressCount{done, total});
+    done += static_cast<int>(written);
+    result.cancelled = written < chunks.size();
+  }
+  return Finish(out, result);
+}
+
+ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* const> objects,
+                           ProgressSink& progress) {
+  return ExportTo(path, [&](CobWriter& out) { return WriteObjects(out, objects, progress); });
+}
+
+ExportResult ExportGroups(const std::string& path, std::span<const ExplodedGroup* const> groups,
+                          ProgressSink& progress) {
+  return ExportTo(path, [&](CobWriter& out) { return WriteGroups(out, groups, progress); });
 }
 
 }  // namespace bk

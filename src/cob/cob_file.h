@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "cob/exploded_group.h"
 #include "cob/poly_chunk.h"
+#include "model/status.h"
 
 namespace bk {
 
@@ -39,9 +41,8 @@ bool IsChunkHeader(std::string_view line);
 // How a file stores its chunks, told by its identification line.
 enum class FileForm { kAscii, kBinary };
 
-struct ImportResult {
+struct ImportResult : Status {
   std::unique_ptr<CPolyChunk> object;  // null on failure
-  std::string error;                   // the message to show on failure
   FileForm form = FileForm::kAscii;
   // Binary files: the kinds of the object's chunks that were stepped over
   // unread, each once, in the order met (printable text).
@@ -54,19 +55,27 @@ struct ImportResult {
 ImportResult ImportObject(const std::string& path);
 ImportResult ImportObjectFromText(std::string_view text);
 
-struct ExportResult {
-  bool ok = false;         // the file was written (possibly cut short by a cancel)
-  bool cancelled = false;  // the children were cut short
-  std::string error;       // the message to show when !ok
+// ok(): the file was written, possibly cut short by a cancel.
+struct ExportResult : Status {
+  bool cancelled = false;  // the objects were cut short
 };
 
-// Writes the identification line, each object (a group's chunk, then its
-// children one by one with a progress report after each and an early stop on
-// cancel), and the END line.
+// Writes the identification line, each object's chunk (its Write), and the
+// END line. A file that could not be written whole is removed. Explosions are
+// written with ExportGroups.
 ExportResult ExportObjects(const std::string& path, std::span<const CCobBase* const> objects,
                            ProgressSink& progress);
 // The same into a writer (tests, other front ends).
 ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
                           ProgressSink& progress);
+
+// Writes an explosion: the identification line, each group's own chunk and
+// then its objects, mesh then channel, with a progress report after each of
+// them and an early stop on cancel (the file still ends with its END line,
+// and every group's own chunk stands in it), and the END line.
+ExportResult ExportGroups(const std::string& path, std::span<const ExplodedGroup* const> groups,
+                          ProgressSink& progress);
+ExportResult WriteGroups(CobWriter& out, std::span<const ExplodedGroup* const> groups,
+                         ProgressSink& progress);
 
 }  // namespace bk

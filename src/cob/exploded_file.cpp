@@ -174,7 +174,6 @@ class Parser {
   std::unique_ptr<CAnimChunkEx> ReadChannels(const CPolyChunk& mesh) {
     auto channel = std::make_unique<CAnimChunkEx>();
     channel->ParentId = mesh.Id;
-    channel->Piece = &mesh;
     std::int32_t last_type = 0;
     while (in_.Line().starts_with("Chan")) {
       const std::size_t header_line = in_.LineNumber();
@@ -231,9 +230,8 @@ ExplodedReadResult ReadExplodedFile(std::string_view text) {
   ExplodedReadResult result;
   try {
     result.File = Parser(text).Run();
-    result.ok = true;
   } catch (const Refused& refused) {
-    result.error = refused.message;
+    result.Fail(FailureKind::kNotRecognized, refused.message);
   }
   return result;
 }
@@ -242,14 +240,14 @@ ExplodedReadResult ReadExplodedFileAt(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     ExplodedReadResult result;
-    result.error = "cannot open \"" + path + "\"";
+    result.Fail(FailureKind::kCannotOpen, "cannot open \"" + path + "\"");
     return result;
   }
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad()) {
     ExplodedReadResult result;
-    result.error = "cannot read \"" + path + "\"";
+    result.Fail(FailureKind::kCannotOpen, "cannot read \"" + path + "\"");
     return result;
   }
   return ReadExplodedFile(buffer.str());

@@ -21,7 +21,8 @@ class CGroup : public CCobBase {
   // text ends inside them.
   bool ReadBody(LineReader& in, std::string_view header);
   void DeleteContents() override { Children.clear(); }
-  // Groups are written with WriteGroup; Write itself writes nothing.
+  // Writes nothing: a group is written with WriteGroup, so that the export
+  // can report progress and stop between its children.
   void Write(CobWriter&) const override {}
   // The group's own eleven lines, then (with_children) each child's Write.
   void WriteGroup(CobWriter& out, bool with_children) const;

@@ -21,12 +21,14 @@ class CRandom;
 // vertices, faces (holes stand right after the face they cut), materials and
 // unit.
 //
-// The three element lists hold pointers. While an Owns flag is set, the
-// elements of that list live in this chunk's own storage (added with the
-// AddOwned* functions); while it is 0 they belong to another chunk that must
-// outlive this one (pieces share the imported object's vertices and texture
-// vertices; particles share their template's vertices, texture vertices and
-// faces). Materials and the unit are always this chunk's own.
+// The three element lists hold pointers. Elements added with the AddOwned*
+// functions live in this chunk's own storage and go with it; lists copied
+// from another chunk point into that chunk's storage, which must outlive this
+// one (pieces share the imported object's vertices and texture vertices;
+// particles share their template's vertices, texture vertices and faces).
+// The Owns flags record which lists are this chunk's own for whoever reads
+// the object; nothing is freed by them. Materials and the unit are always
+// this chunk's own.
 class CPolyChunk : public CCobBase {
  public:
   static constexpr std::uint32_t kNotFound = 0xFFFFFFFFu;

@@ -82,17 +82,9 @@ void CBrkDoc::ShowProgress(int done, int total, std::string_view /*text*/) {
     if (platform_.PumpOneMessage()) RequestCancel();
     return;
   }
-  PaneRect rect = platform_.ProgressPaneRect();
-  rect.left += 1;
-  rect.top += 1;
-  rect.bottom -= 1;
-  rect.right -= 2;
-  const int width = rect.right - rect.left;
   // Callers pass total >= 1; a zero total is treated as one rather than
   // dividing by zero.
-  const double fraction = static_cast<double>(done) / static_cast<double>(total > 0 ? total : 1);
-  rect.right = rect.left + static_cast<int>(fraction * width);
-  platform_.FillProgressRect(rect);
+  platform_.ShowProgressBar(done, total > 0 ? total : 1);
 
   if (done == 0 || ProgressCallCount == 1) {
     platform_.RepaintStatusBar();
@@ -261,43 +253,40 @@ ExportOutcome CBrkDoc::ExportCommand() {
 CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
   Explosion result;
   result.exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
-  if (result.exploded.outcome == RunOutcome::Cancelled) {
+  if (result.exploded.kind == FailureKind::kCancelled) {
     result.outcome = ExportOutcome::CancelledExplosion;
     return result;
   }
-  if (result.exploded.outcome != RunOutcome::Done || !result.exploded.group) {
-    platform_.ShowMessage(kCouldNotExplode);
+  if (!result.exploded.ok()) {
+    platform_.ShowMessage(result.exploded.error);
     result.outcome = ExportOutcome::Failed;
     return result;
   }
 
-  result.particles.outcome = RunOutcome::Done;  // none asked for
   if (ActiveOutputMode > 0 && CurrentParticle != nullptr) {
     std::vector<const CPolyChunk*> templates;
     templates.reserve(ParticleObjects.size());
     for (const auto& object : ParticleObjects) templates.push_back(object.get());
     const ParticleInputs particle_inputs{*ImportedObject, *CurrentParticle, templates,
                                          ActiveOutputMode, ActiveGlobalScale};
-    result.particles = ExplodeParticles(particle_inputs, *result.exploded.group, in, *this);
+    result.particles = ExplodeParticles(particle_inputs, *result.exploded.group.Group, in, *this);
     // A cancelled or failed particle step writes nothing, like the explosion
     // itself: a file without the particles the user asked for would pass a
     // partial result off as the whole.
-    if (result.particles.outcome == RunOutcome::Cancelled) {
+    if (result.particles.kind == FailureKind::kCancelled) {
       result.outcome = ExportOutcome::CancelledExplosion;
       return result;
     }
-    if (result.particles.outcome != RunOutcome::Done || !result.particles.group) {
-      platform_.ShowMessage(kCouldNotExplodeParticles);
+    if (!result.particles.ok()) {
+      platform_.ShowMessage(result.particles.error);
       result.outcome = ExportOutcome::Failed;
       return result;
     }
   }
 
-  if (ActiveOutputMode != 2) result.objects.push_back(result.exploded.group.get());
-  if (ActiveOutputMode > 0 && result.particles.group) {
-    result.objects.push_back(result.particles.group.get());
-  }
-  if (ActiveOutputMode == 2 && !result.particles.group) {
+  if (ActiveOutputMode != 2) result.groups.push_back(&result.exploded.group);
+  if (ActiveOutputMode > 0 && result.particles.group.Group) result.groups.push_back(&result.particles.group);
+  if (ActiveOutputMode == 2 && !result.particles.group.Group) {
     // "Particles only" with no particle object loaded: there is nothing to
     // write, and an empty file would look like a result.
     platform_.ShowMessage(kNoParticlesToWrite);
@@ -311,15 +300,9 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
   if (explosion.outcome != ExportOutcome::Written) return explosion.outcome;
 
   SetBusy(1, status::kWriting);
-  const ExportResult written = ExportObjects(ExportPath, explosion.objects, *this);
-  if (!written.ok) {
-    // A file cut short by a failed write must not be taken for a result.
-    // Only a regular file is removed: the path may name a device.
-    std::error_code ignored;
-    if (written.error == messages::kCouldNotWrite &&
-        std::filesystem::is_regular_file(ExportPath, ignored)) {
-      std::filesystem::remove(ExportPath, ignored);
-    }
+  // A file that could not be written whole is removed by the export.
+  const ExportResult written = ExportGroups(ExportPath, explosion.groups, *this);
+  if (!written.ok()) {
     platform_.ShowMessage(written.error);
     return ExportOutcome::Failed;
   }
@@ -361,9 +344,9 @@ std::optional<std::string> CBrkDoc::PreviewCommand() {
     ExportResult written;
     {
       CobWriter writer(out);
-      written = WriteObjects(writer, explosion.objects, *this);
+      written = WriteGroups(writer, explosion.groups, *this);
     }
-    if (written.ok && !written.cancelled) text = out.str();
+    if (written.ok() && !written.cancelled) text = out.str();
   }
   if (!text && CancelRequested()) statusNote_ = kPreviewCancelled;
   SetBusy(0, status::kReady);
@@ -380,6 +363,28 @@ void CBrkDoc::SortCommand(int descending, int axis) {
   platform_.Beep();
   // Also drops an Escape seen by the last pump, so the next command starts clean.
   ClearCancel();
+}
+
+const FaceOrderChoice* FindFaceOrder(int command_id) {
+  for (const FaceOrderChoice& choice : kFaceOrderChoices) {
+    if (choice.command_id == command_id) return &choice;
+  }
+  return nullptr;
+}
+
+const FaceOrderChoice* FindFaceOrder(std::string_view name, bool shuffle) {
+  for (const FaceOrderChoice& choice : kFaceOrderChoices) {
+    if (choice.name == name && choice.shuffle == shuffle) return &choice;
+  }
+  return nullptr;
+}
+
+void CBrkDoc::ReorderFaces(const FaceOrderChoice& choice) {
+  if (choice.shuffle) {
+    ShuffleCommand(choice.level);
+  } else {
+    SortCommand(choice.descending, choice.axis);
+  }
 }
 
 void CBrkDoc::ShuffleCommand(int level) {

@@ -48,6 +48,31 @@ inline constexpr int kExplosionOptions = 32785;
 inline constexpr int kPreview = 32800;
 }  // namespace cmd
 
+// The six sorts and three shuffles of the faces: the command's id, the
+// command line's name for it, and what it does.
+struct FaceOrderChoice {
+  int command_id;
+  std::string_view name;
+  bool shuffle;
+  int descending;  // sorts: 1 from the high end of the axis
+  int axis;        // sorts: 0 x, 1 y, 2 z
+  int level;       // shuffles
+};
+inline constexpr FaceOrderChoice kFaceOrderChoices[] = {
+    {cmd::kSortTopToBottom, "top-to-bottom", false, 1, 2, 0},
+    {cmd::kSortBottomToTop, "bottom-to-top", false, 0, 2, 0},
+    {cmd::kSortLeftToRight, "left-to-right", false, 1, 0, 0},
+    {cmd::kSortRightToLeft, "right-to-left", false, 0, 0, 0},
+    {cmd::kSortFrontToBack, "front-to-back", false, 1, 1, 0},
+    {cmd::kSortBackToFront, "back-to-front", false, 0, 1, 0},
+    {cmd::kShuffleMinimum, "minimum", true, 0, 0, 0},
+    {cmd::kShuffleMedium, "medium", true, 0, 0, 1},
+    {cmd::kShuffleMaximum, "maximum", true, 0, 0, 2},
+};
+// The choice a command id or (sorts or shuffles) a name stands for, or null.
+const FaceOrderChoice* FindFaceOrder(int command_id);
+const FaceOrderChoice* FindFaceOrder(std::string_view name, bool shuffle);
+
 // Status codes of the run state.
 namespace status {
 inline constexpr int kReady = 0;
@@ -90,13 +115,15 @@ class CBrkDoc : public ProgressSink {
   void EditOptions();
   void SortCommand(int descending, int axis);
   void ShuffleCommand(int level);
+  // The sort or shuffle that `choice` names.
+  void ReorderFaces(const FaceOrderChoice& choice);
   void ImportParticles(int fresh);
   void DeleteImportedObject();
   void DeleteParticles();
   void NewDocument();
-  // Steps 4 to 8 of Import Particle Object for paths already chosen (the
-  // command line's --particle files): loads them in order, skipping (with its
-  // message) any that fails; fresh 1 first deletes the loaded particles.
+  // Import Particle Object for paths already chosen (the command line's
+  // --particle files): loads them in order, skipping (with its message) any
+  // that fails; fresh 1 first deletes the loaded particles.
   void LoadParticleFiles(const std::vector<std::string>& paths, int fresh);
 
   // The main window's title for an imported path: its file name (after the
@@ -151,10 +178,11 @@ class CBrkDoc : public ProgressSink {
     ExportOutcome outcome = ExportOutcome::Written;
     GroupResult exploded;
     GroupResult particles;
-    std::vector<const CCobBase*> objects;
+    std::vector<const ExplodedGroup*> groups;  // what is written, in order
   };
   Explosion Explode(const MotionInputs& in);
-  // Export steps 4 to 6 once the file is chosen and the run is busy.
+  // The export once the file is chosen and the run is busy: explodes,
+  // writes, and writes the texture images beside the file.
   ExportOutcome ExplodeAndWrite();
   // Writes the embedded texture images of what was exported beside it; on a
   // failure shows its message and returns false.

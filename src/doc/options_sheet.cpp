@@ -6,17 +6,12 @@ namespace bk {
 
 namespace {
 
-// MinPieces + MinPieces / 3, at most the face count.
-std::int32_t ChunksFor(const ExplosionOptions& o) {
-  return std::min(o.MinPieces + o.MinPieces / 3, o.ObjectFaces);
-}
-
 }  // namespace
 
 void GeneralFirstDisplay(ExplosionOptions& options) {
   options.UpdateDerivedValues();
   options.ApplyFifthOfFacesRule();
-  options.ChunkCount = ChunksFor(options);
+  options.ChunkCount = ChunkCountFor(options.MinPieces, options.ObjectFaces);
   // The page then becomes active, which brings FrameTotal in line with the
   // new ChunkCount.
   options.UpdateDerivedValues();

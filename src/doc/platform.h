@@ -9,14 +9,6 @@ namespace bk {
 
 struct ExplosionOptions;
 
-// A rectangle in a window's pixel coordinates.
-struct PaneRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
-
 // Everything the document needs from the user interface. The document never
 // talks to the user any other way. Implementations: the Qt window program,
 // the command-line front end, and a scripted fake in the tests.
@@ -43,12 +35,13 @@ class Platform {
   virtual void SetTitle(std::string_view title) = 0;
   virtual void EnableToolbar(bool enabled) = 0;
 
-  // Status bar: the first pane's text, the second pane's rectangle, a navy
-  // fill drawn straight into it, and a full repaint (which erases the fill).
+  // Status bar: the stage's text, whether the bar is shown at all, the bar
+  // grown to `done` of `total` (total >= 1; each front end draws it in its
+  // own way, and a bar only grows until the next repaint), and a full
+  // repaint, which empties the bar.
   virtual void SetStatusText(std::string_view text) = 0;
   virtual bool StatusBarVisible() const = 0;
-  virtual PaneRect ProgressPaneRect() const = 0;
-  virtual void FillProgressRect(const PaneRect& rect) = 0;
+  virtual void ShowProgressBar(int done, int total) = 0;
   virtual void RepaintStatusBar() = 0;
 
   // Takes at most one queued event, never waiting, and dispatches it. Returns

@@ -15,6 +15,7 @@
 #include "cob/unit.h"
 #include "model/progress.h"
 #include "model/random.h"
+#include "model/saturate.h"
 
 namespace bk {
 
@@ -69,7 +70,7 @@ class FirstMatchIndex {
         if (slots_[slot].value == value) return slots_[slot].position;
         slot = (slot + 1) & mask_;
       }
-      if (list_.size() >= kEmptySlot) throw std::length_error("too many vertices in one piece");
+      if (list_.size() >= kEmptySlot) throw BadObjectData("too many vertices in one piece");
       slots_[slot] = Slot{value, static_cast<std::uint32_t>(list_.size())};
       list_.push_back(element);
       if (++used_ * 2 > slots_.size()) Rehash(slots_.size() * 2);
@@ -107,12 +108,8 @@ class FirstMatchIndex {
 // lists (or naming an empty slot) fails the run instead of reading past them.
 template <typename T>
 T* SourceElement(const std::vector<T*>& list, std::uint32_t index) {
-  if (index >= list.size() || list[index] == nullptr) throw std::out_of_range("face corner index out of range");
+  if (index >= list.size() || list[index] == nullptr) throw BadObjectData("face corner index out of range");
   return list[index];
-}
-
-int ClampToInt(std::int64_t value) {
-  return static_cast<int>(std::clamp<std::int64_t>(value, 0, std::numeric_limits<int>::max()));
 }
 
 // Builds piece k from up to `size` source faces starting at faces_used, which
@@ -139,11 +136,11 @@ std::unique_ptr<CPolyChunk> MakePiece(const CPolyChunk& source, const CGroup& gr
   piece->Faces.reserve(static_cast<std::size_t>(std::max(size, 0)));
   for (std::int32_t n = 0; n < size && faces_used < face_count; ++n) {
     const CFace* original = source.Faces[static_cast<std::size_t>(faces_used)];
-    if (original == nullptr) throw std::runtime_error("missing face");
+    if (original == nullptr) throw BadObjectData("missing face");
     CFace face;
     face.CopyFrom(*original);
     ++faces_used;
-    if (face.UvIndices.size() != face.VertexIndices.size()) throw std::runtime_error("face corner lists differ");
+    if (face.UvIndices.size() != face.VertexIndices.size()) throw BadObjectData("face corner lists differ");
     for (std::size_t j = 0; j < face.VertexIndices.size(); ++j) {
       face.VertexIndices[j] = vertex_index.FindOrAppend(SourceElement(source.Vertices, face.VertexIndices[j]));
       face.UvIndices[j] = uv_index.FindOrAppend(SourceElement(source.UvPoints, face.UvIndices[j]));
@@ -155,7 +152,7 @@ std::unique_ptr<CPolyChunk> MakePiece(const CPolyChunk& source, const CGroup& gr
   // Every piece gets every material, so material indices keep their meaning.
   piece->Materials.reserve(source.Materials.size());
   for (const auto& material : source.Materials) {
-    if (!material) throw std::runtime_error("missing material");
+    if (!material) throw BadObjectData("missing material");
     auto copy = material->MakeCopy();
     copy->ParentId = piece->Id;
     piece->Materials.push_back(std::move(copy));
@@ -184,96 +181,128 @@ std::int32_t StaggerOrdinalFor(std::int32_t k, std::int32_t base_size) {
   return static_cast<std::int32_t>(ordinal);
 }
 
+namespace {
+
+// The face count of each piece in turn. The draws for a piece's size happen
+// right before it is made, so the sizes cannot be worked out ahead.
+class PieceSizer {
+ public:
+  PieceSizer(const CPolyChunk& source, std::int32_t face_count, std::int32_t base)
+      : source_(source), faceCount_(face_count), base_(base), size_(base) {}
+
+  std::int32_t Next(std::int32_t k, CRandom& random) {
+    if (base_ >= 2 && source_.HoleCount == 0) return Drawn(k, random);
+    if (source_.HoleCount >= 1) return UpToHoles();
+    return 1;
+  }
+
+ private:
+  // Odd pieces are shortened by the reduction that the even piece before
+  // drew; the draw shifts all later random choices, so it is kept even
+  // though it is nearly always 1.
+  std::int32_t Drawn(std::int32_t k, CRandom& random) {
+    if (k % 2 == 1) {
+      size_ = base_ - reduction_;
+    } else {
+      const std::int32_t x = faceCount_ / 100;
+      const int r1 = random.Next();
+      if ((r1 / 32767) * x < 1) {
+        reduction_ = 1;
+      } else {
+        const int r2 = random.Next();
+        reduction_ = (r2 / 32767) * x;
+      }
+    }
+    if (size_ < 1) size_ = 1;
+    return size_;
+  }
+
+  // A piece never ends between a face and the holes that follow it.
+  std::int32_t UpToHoles() {
+    std::int32_t count = 0;
+    std::size_t i = nextHoleScan_;
+    while (i < source_.Faces.size()) {
+      const CFace* face = source_.Faces[i];
+      const bool hole = face != nullptr && face->IsHole();
+      if (!(hole || count == 0 || count < size_)) break;
+      ++count;
+      ++i;
+    }
+    nextHoleScan_ = i;
+    size_ = count;
+    return size_;
+  }
+
+  const CPolyChunk& source_;
+  std::int32_t faceCount_;
+  std::int32_t base_;
+  std::int32_t size_;
+  std::int32_t reduction_ = 0;
+  std::size_t nextHoleScan_ = 0;
+};
+
+// FaceTotal is trusted only as far as the face list reaches.
+std::int32_t UsableFaceCount(const CPolyChunk& source) {
+  return std::clamp<std::int32_t>(
+      source.FaceTotal, 0, static_cast<std::int32_t>(std::min<std::size_t>(source.Faces.size(), INT32_MAX)));
+}
+
+// The base piece size: the faces over the piece count, the count held to the
+// faces there are and at least one (a count below one is only possible when
+// the options were never clamped against a real object).
+std::int32_t BasePieceSize(std::int32_t min_pieces, std::int32_t face_count) {
+  std::int32_t pieces = min_pieces;
+  if (static_cast<double>(pieces) > static_cast<double>(face_count)) pieces = face_count;
+  pieces = std::max(pieces, 1);
+  return static_cast<std::int32_t>(static_cast<double>(face_count) / pieces);
+}
+
+ExplodedObject AnimatePiece(MotionInputs in, std::unique_ptr<CPolyChunk> piece, std::int32_t stagger_ordinal) {
+  PieceMotion motion = SetUpMotion(in, *piece, 0);
+  motion.StaggerOrdinal = stagger_ordinal;
+  auto channel = std::make_unique<CAnimChunkEx>();
+  channel->ParentId = piece->Id;
+  BuildKeys(in, motion, *channel);
+  return {std::move(piece), std::move(channel)};
+}
+
+}  // namespace
+
 GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_t active_output_mode,
                           ProgressSink& progress) {
-  // One guard for the whole run: whatever fails (allocation, a corrupt face),
-  // everything made so far is released with `group` and no group is returned.
+  // One guard for the whole run: bad object data or a failed allocation
+  // releases everything made so far and gives no group.
   try {
-    auto group = std::make_unique<CGroup>();
-    group->Name = "Burstkin";
-    group->ParentId = 0;
-    group->Axis = source.Axis;
-
+    ExplodedGroup exploded;
+    exploded.Group = std::make_unique<CGroup>();
+    exploded.Group->Name = "Burstkin";
+    exploded.Group->ParentId = 0;
+    exploded.Group->Axis = source.Axis;
     LoadMotionSettings(in.Motion, in.Options, source);
 
-    // FaceTotal is trusted only as far as the face list reaches.
-    const std::int32_t face_count =
-        std::clamp<std::int32_t>(source.FaceTotal, 0, static_cast<std::int32_t>(
-                                                          std::min<std::size_t>(source.Faces.size(), INT32_MAX)));
-    std::int32_t pieces = in.Options.MinPieces;
-    if (static_cast<double>(pieces) > static_cast<double>(face_count)) pieces = face_count;
-    // A piece count below one (only possible when the options were never
-    // clamped against a real object) would divide by zero: one piece instead.
-    pieces = std::max(pieces, 1);
-    const std::int32_t base = static_cast<std::int32_t>(static_cast<double>(face_count) / pieces);
-
-    const int total = ClampToInt(active_output_mode == 0
+    const std::int32_t face_count = UsableFaceCount(source);
+    const std::int32_t base = BasePieceSize(in.Options.MinPieces, face_count);
+    const int total = ClampToCount(active_output_mode == 0
                                      ? static_cast<std::int64_t>(face_count)
                                      : static_cast<std::int64_t>(face_count) +
                                            static_cast<std::int64_t>(source.Vertices.size()));
-
+    PieceSizer sizer(source, face_count, base);
     std::int32_t faces_used = 0;
-    std::int32_t k = 0;
-    std::int32_t reduction = 0;
-    std::size_t next_hole_scan = 0;
-    std::int32_t size = base;
-
     progress.ShowProgress(0, 1, "Calculating; press Esc to cancel");
-    while (faces_used < face_count && !progress.CancelRequested()) {
-      ++k;
-      if (base >= 2 && source.HoleCount == 0) {
-        // Odd pieces are shortened by the reduction that the even piece before
-        // drew; the draw shifts all later random choices, so it is kept even
-        // though it is nearly always 1.
-        if (k % 2 == 1) {
-          size = base - reduction;
-        } else {
-          const std::int32_t x = face_count / 100;
-          const int r1 = in.Random.Next();
-          if ((r1 / 32767) * x < 1) {
-            reduction = 1;
-          } else {
-            const int r2 = in.Random.Next();
-            reduction = (r2 / 32767) * x;
-          }
-        }
-        if (size < 1) size = 1;
-      } else if (source.HoleCount >= 1) {
-        // A piece never ends between a face and the holes that follow it.
-        std::int32_t count = 0;
-        std::size_t i = next_hole_scan;
-        while (i < source.Faces.size()) {
-          const CFace* face = source.Faces[i];
-          const bool hole = face != nullptr && face->IsHole();
-          if (hole || count == 0 || count < size) {
-            ++count;
-          } else {
-            break;
-          }
-          ++i;
-        }
-        size = count;
-        next_hole_scan = i;
-      } else {
-        size = 1;
-      }
-
-      auto piece = MakePiece(source, *group, k, size, face_count, faces_used);
-      auto channel = std::make_unique<CAnimChunkEx>();
-      SetUpChannel(in, *piece, *channel, 0);
-      channel->StaggerOrdinal = StaggerOrdinalFor(k, base);
-      channel->Piece = piece.get();
-      BuildKeys(in, *channel);
-
-      group->Children.push_back(std::move(piece));
-      group->Children.push_back(std::move(channel));
+    for (std::int32_t k = 1; faces_used < face_count && !progress.CancelRequested(); ++k) {
+      const std::int32_t size = sizer.Next(k, in.Random);
+      auto piece = MakePiece(source, *exploded.Group, k, size, face_count, faces_used);
+      exploded.Objects.push_back(AnimatePiece(in, std::move(piece), StaggerOrdinalFor(k, base)));
       progress.ShowProgress(faces_used, total, "");
     }
-
-    if (progress.CancelRequested()) return {RunOutcome::Cancelled, nullptr};
-    return {RunOutcome::Done, std::move(group)};
-  } catch (...) {
-    return {RunOutcome::Failed, nullptr};
+    if (progress.CancelRequested()) return GroupResult::Stopped(FailureKind::kCancelled, {});
+    return GroupResult::Made(std::move(exploded));
+  } catch (const BadObjectData&) {
+    return GroupResult::Stopped(FailureKind::kBadData, kCouldNotExplode);
+  } catch (const std::bad_alloc&) {
+    return GroupResult::Stopped(FailureKind::kOutOfMemory, kCouldNotExplode);
+  } catch (const std::length_error&) {  // a list longer than memory can hold
+    return GroupResult::Stopped(FailureKind::kOutOfMemory, kCouldNotExplode);
   }
 }
 

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 
-#include "cob/group.h"
+#include "cob/exploded_group.h"
 #include "engine/motion.h"
+#include "model/status.h"
 
 namespace bk {
 
@@ -13,10 +15,34 @@ class ProgressSink;
 
 enum class RunOutcome { Done, Cancelled, Failed };
 
-// A group made by an engine run, or why there is none.
-struct GroupResult {
-  RunOutcome outcome = RunOutcome::Failed;
-  std::unique_ptr<CGroup> group;  // set only when outcome is Done
+// A group made by an engine run, or why there is none: cancelled, or failed
+// with the run's message ("Could not explode object." or "Could not explode
+// Particle object.").
+struct GroupResult : Status {
+  ExplodedGroup group;  // its Group is set only when ok()
+
+  RunOutcome outcome() const {
+    if (ok()) return RunOutcome::Done;
+    return kind == FailureKind::kCancelled ? RunOutcome::Cancelled : RunOutcome::Failed;
+  }
+  static GroupResult Made(ExplodedGroup group) {
+    GroupResult result;
+    result.group = std::move(group);
+    return result;
+  }
+  static GroupResult Stopped(FailureKind kind, std::string_view message) {
+    GroupResult result;
+    result.Fail(kind, message);
+    return result;
+  }
+};
+
+// Object data an engine run cannot cut or copy (a corner index outside the
+// object's lists, a missing face or material): the run fails with its
+// message instead of reading past the data.
+class BadObjectData : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 inline constexpr const char* kCouldNotExplode = "Could not explode object.";

@@ -5,25 +5,16 @@
 #include <cstdint>
 #include <limits>
 
+#include "model/saturate.h"
+
 namespace bk {
 
-namespace {
-
 // Derived values are not range-checked (a long animation may exceed the page
-// limits), but they must never overflow a 32-bit field: sums are formed in 64
-// bits and saturated when stored.
-std::int32_t Saturate(std::int64_t value) {
-  constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
-  return static_cast<std::int32_t>(std::clamp(value, lo, hi));
-}
-
+// limits), but they must never overflow a 32-bit field.
 std::int32_t ChunkCountFor(std::int32_t min_pieces, std::int32_t object_faces) {
   const std::int64_t chunks = static_cast<std::int64_t>(min_pieces) + min_pieces / 3;
   return Saturate(std::min<std::int64_t>(chunks, object_faces));
 }
-
-}  // namespace
 
 void ExplosionOptions::UpdateDerivedValues() {
   MinPieces = std::min(MinPieces, ObjectFaces);

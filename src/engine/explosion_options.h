@@ -8,6 +8,10 @@ namespace bk {
 // 32-bit, reals 32-bit floats, flags 0/1, choices the index of the chosen
 // radio button. Three groups, one per page of the options sheet. The ranges
 // and message texts live with the field table (doc/option_fields.h).
+// MinPieces + MinPieces / 3, at most the face count: the chunk count the
+// sheet shows.
+std::int32_t ChunkCountFor(std::int32_t min_pieces, std::int32_t object_faces);
+
 struct ExplosionOptions {
   // Which directions along the position axes pieces may take (stored minus,
   // then plus) and which senses of rotation (stored plus, then minus).

@@ -110,6 +110,94 @@ float FaceSortKey(const CPolyChunk& object, const CFace& face, int axis) {
 // so NaN faces never move and the rest are sorted among the other slots.
 // Descending order is ascending order of the negated keys (negation is exact
 // and keeps equality, including -0 == +0).
+namespace {
+
+// The keys in input order grouped by equal value: `order` lists positions by
+// key (stably), `rank` names each position's group, `groupStart` where each
+// group begins in `order` (with the end appended).
+struct TieGroups {
+  std::vector<std::uint32_t> order;
+  std::vector<std::uint32_t> rank;
+  std::vector<std::uint32_t> groupStart;
+  std::size_t Count() const { return groupStart.size() - 1; }
+};
+
+// Tie groups by float comparison, so -0 and +0 share one.
+TieGroups GroupTies(const std::vector<float>& k) {
+  const std::size_t m = k.size();
+  TieGroups t;
+  t.order.resize(m);
+  for (std::size_t p = 0; p < m; ++p) t.order[p] = static_cast<std::uint32_t>(p);
+  std::stable_sort(t.order.begin(), t.order.end(), [&](std::uint32_t a, std::uint32_t b) { return k[a] < k[b]; });
+  t.rank.resize(m);
+  for (std::size_t i = 0; i < m; ++i) {
+    if (i == 0 || k[t.order[i - 1]] < k[t.order[i]]) t.groupStart.push_back(static_cast<std::uint32_t>(i));
+    t.rank[t.order[i]] = static_cast<std::uint32_t>(t.groupStart.size() - 1);
+  }
+  t.groupStart.push_back(static_cast<std::uint32_t>(m));
+  return t;
+}
+
+// sigma[p]: how many positions before p (in input order) have a smaller key.
+std::vector<std::uint32_t> SmallerBefore(const TieGroups& t) {
+  const std::size_t m = t.rank.size();
+  std::vector<std::uint32_t> sigma(m);
+  Fenwick counts;
+  counts.Reset(t.Count(), 0);
+  for (std::size_t p = 0; p < m; ++p) {
+    sigma[p] = static_cast<std::uint32_t>(counts.PrefixSum(t.rank[p]));
+    counts.Add(t.rank[p], 1);
+  }
+  return sigma;
+}
+
+// Storage ArrangeGroup reuses from group to group.
+struct GroupScratch {
+  std::vector<std::uint32_t> ins;
+  std::vector<std::uint32_t> slot;
+  Fenwick freeSlots;
+};
+
+// Where the members of one tie group end: writes them to out[0..c) in their
+// final order. `less` is the number of smaller keys overall.
+void ArrangeGroup(const std::uint32_t* members, std::size_t c, std::size_t less,
+                  const std::vector<std::uint32_t>& sigma, std::uint32_t* out, GroupScratch& scratch) {
+  std::vector<std::uint32_t>& ins = scratch.ins;
+  ins.assign(c, 0);
+  std::size_t head = 0;
+  std::size_t length = 0;
+  std::size_t prev = sigma[members[0]];
+  for (std::size_t t = 0; t < c; ++t) {
+    const std::size_t s = sigma[members[t]];
+    if (length > 0) {
+      head = (head + (s - prev)) % length;
+      ins[t] = static_cast<std::uint32_t>(head);
+      head += 1;
+    } else {
+      ins[t] = 0;
+      head = 0;
+    }
+    length += 1;
+    prev = s;
+  }
+  head = (head + (less - prev)) % c;
+
+  // Item t went in at index ins[t] of a list of length t; walking back from
+  // the last insert, each item takes the (ins[t]+1)-th slot still free.
+  std::vector<std::uint32_t>& slot = scratch.slot;
+  Fenwick& freeSlots = scratch.freeSlots;
+  slot.assign(c, 0);
+  freeSlots.Reset(c, 1);
+  for (std::size_t t = c; t-- > 0;) {
+    const std::size_t j = freeSlots.FindKth(static_cast<int>(ins[t]) + 1);
+    slot[j] = static_cast<std::uint32_t>(t);
+    freeSlots.Add(j, -1);
+  }
+  for (std::size_t t = 0; t < c; ++t) out[t] = members[slot[(head + t) % c]];
+}
+
+}  // namespace
+
 std::vector<std::uint32_t> ExchangeSortOrder(std::span<const float> keys, bool descending) {
   const std::size_t n = keys.size();
   std::vector<std::uint32_t> ids;
@@ -121,84 +209,26 @@ std::vector<std::uint32_t> ExchangeSortOrder(std::span<const float> keys, bool d
   std::vector<float> k(m);
   for (std::size_t p = 0; p < m; ++p) k[p] = descending ? -keys[ids[p]] : keys[ids[p]];
 
-  std::vector<std::uint32_t> order(m);
-  for (std::size_t p = 0; p < m; ++p) order[p] = static_cast<std::uint32_t>(p);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::uint32_t a, std::uint32_t b) { return k[a] < k[b]; });
-
-  // Tie groups by float comparison, so -0 and +0 share one.
-  std::vector<std::uint32_t> rank(m);
-  std::vector<std::uint32_t> groupStart;  // index into order where each group begins
-  for (std::size_t t = 0; t < m; ++t) {
-    if (t == 0 || k[order[t - 1]] < k[order[t]]) groupStart.push_back(static_cast<std::uint32_t>(t));
-    rank[order[t]] = static_cast<std::uint32_t>(groupStart.size() - 1);
-  }
-  const std::size_t groups = groupStart.size();
-  groupStart.push_back(static_cast<std::uint32_t>(m));
-
-  // sigma[p]: how many faces before p (in input order) have a smaller key.
-  std::vector<std::uint32_t> sigma(m);
-  {
-    Fenwick counts;
-    counts.Reset(groups, 0);
-    for (std::size_t p = 0; p < m; ++p) {
-      sigma[p] = static_cast<std::uint32_t>(counts.PrefixSum(rank[p]));
-      counts.Add(rank[p], 1);
-    }
-  }
-
+  const TieGroups ties = GroupTies(k);
+  const std::vector<std::uint32_t> sigma = SmallerBefore(ties);
   std::vector<std::uint32_t> out(m);
-  std::vector<std::uint32_t> ins;
-  std::vector<std::uint32_t> slot;
-  Fenwick freeSlots;
-  for (std::size_t g = 0; g < groups; ++g) {
-    const std::size_t b = groupStart[g];
-    const std::size_t c = groupStart[g + 1] - b;
-    const std::uint32_t* members = order.data() + b;  // input order within the group
+  GroupScratch scratch;
+  for (std::size_t g = 0; g < ties.Count(); ++g) {
+    const std::size_t b = ties.groupStart[g];
+    const std::size_t c = ties.groupStart[g + 1] - b;
+    const std::uint32_t* members = ties.order.data() + b;  // input order within the group
     if (c == 1) {
       out[b] = members[0];
-      continue;
+    } else {
+      ArrangeGroup(members, c, b, sigma, out.data() + b, scratch);
     }
-    ins.assign(c, 0);
-    std::size_t head = 0;
-    std::size_t length = 0;
-    std::size_t prev = sigma[members[0]];
-    for (std::size_t t = 0; t < c; ++t) {
-      const std::size_t s = sigma[members[t]];
-      if (length > 0) {
-        head = (head + (s - prev)) % length;
-        ins[t] = static_cast<std::uint32_t>(head);
-        head += 1;
-      } else {
-        ins[t] = 0;
-        head = 0;
-      }
-      length += 1;
-      prev = s;
-    }
-    const std::size_t less = b;
-    head = (head + (less - prev)) % c;
-
-    // Item t went in at index ins[t] of a list of length t; walking back from
-    // the last insert, each item takes the (ins[t]+1)-th slot still free.
-    slot.assign(c, 0);
-    freeSlots.Reset(c, 1);
-    for (std::size_t t = c; t-- > 0;) {
-      const std::size_t j = freeSlots.FindKth(static_cast<int>(ins[t]) + 1);
-      slot[j] = static_cast<std::uint32_t>(t);
-      freeSlots.Add(j, -1);
-    }
-    for (std::size_t t = 0; t < c; ++t) out[b + t] = members[slot[(head + t) % c]];
   }
 
+  // NaN faces keep their places; the others fill the remaining slots in order.
   std::vector<std::uint32_t> perm(n);
-  if (m == n) {
-    for (std::size_t t = 0; t < n; ++t) perm[t] = ids[out[t]];
-  } else {
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-      perm[i] = std::isnan(keys[i]) ? static_cast<std::uint32_t>(i) : ids[out[next++]];
-    }
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    perm[i] = std::isnan(keys[i]) ? static_cast<std::uint32_t>(i) : ids[out[next++]];
   }
   return perm;
 }

@@ -56,17 +56,14 @@ void SpacingFactors(int before, int here, int after, bool has_before, bool has_a
   fn = 2.0 * n_next / (n_prev + n_next);
 }
 
-// The segment [i, i+1] that holds `frame` and the parameter u in it; false
-// when frame lies at or outside the ends (the caller then takes an end value).
-bool FindSegment(auto keys, double frame, std::size_t& i, double& u) {
+// The segment [i, i+1] that holds `frame`; false when frame lies at or
+// outside the ends (the caller then takes an end value).
+bool FindSegment(auto keys, double frame, std::size_t& i) {
   if (keys.size() < 2 || !(frame > keys.front().Frame) || frame >= keys.back().Frame) return false;
   // First key whose frame is greater than `frame`; the segment ends there.
   auto it = std::upper_bound(keys.begin(), keys.end(), frame,
                              [](double f, const auto& key) { return f < key.Frame; });
   i = static_cast<std::size_t>(it - keys.begin()) - 1;
-  const double start = keys[i].Frame;
-  const double length = static_cast<double>(keys[i + 1].Frame) - start;
-  u = (frame - start) / length;
   return true;
 }
 
@@ -196,20 +193,16 @@ std::vector<OrientationKey> PrepareOrientationKeys(std::span<const CAnimLineSRT>
   return out;
 }
 
-Vec3d EvaluatePreparedVector(std::span<const VectorKeyTangents> keys, double frame) {
-  std::size_t i = 0;
-  double u = 0.0;
-  if (!FindSegment(keys, frame, i, u)) {
-    return frame <= keys.front().Frame ? keys.front().Value : keys.back().Value;
-  }
+Vec3d EvaluateVectorSegment(std::span<const VectorKeyTangents> keys, std::size_t i, double frame) {
+  const VectorKeyTangents& k0 = keys[i];
+  const VectorKeyTangents& k1 = keys[i + 1];
+  const double u = (frame - k0.Frame) / (static_cast<double>(k1.Frame) - k0.Frame);
   const double u2 = u * u;
   const double u3 = u2 * u;
   const double h00 = 2 * u3 - 3 * u2 + 1;
   const double h10 = u3 - 2 * u2 + u;
   const double h01 = -2 * u3 + 3 * u2;
   const double h11 = u3 - u2;
-  const VectorKeyTangents& k0 = keys[i];
-  const VectorKeyTangents& k1 = keys[i + 1];
   Vec3d r{};
   for (int a = 0; a < 3; ++a) {
     r[a] = h00 * k0.Value[a] + h10 * k0.Outgoing[a] + h01 * k1.Value[a] + h11 * k1.Incoming[a];
@@ -217,15 +210,23 @@ Vec3d EvaluatePreparedVector(std::span<const VectorKeyTangents> keys, double fra
   return r;
 }
 
-Quaternion EvaluatePreparedOrientation(std::span<const OrientationKey> keys, double frame) {
-  std::size_t i = 0;
-  double u = 0.0;
-  if (!FindSegment(keys, frame, i, u)) {
-    return frame <= keys.front().Frame ? keys.front().Q : keys.back().Q;
-  }
+Quaternion EvaluateOrientationSegment(std::span<const OrientationKey> keys, std::size_t i, double frame) {
   const OrientationKey& k0 = keys[i];
   const OrientationKey& k1 = keys[i + 1];
+  const double u = (frame - k0.Frame) / (static_cast<double>(k1.Frame) - k0.Frame);
   return Normalized(Slerp(Slerp(k0.Q, k1.Q, u), Slerp(k0.A, k1.B, u), 2.0 * u * (1.0 - u)));
+}
+
+Vec3d EvaluatePreparedVector(std::span<const VectorKeyTangents> keys, double frame) {
+  std::size_t i = 0;
+  if (!FindSegment(keys, frame, i)) return frame <= keys.front().Frame ? keys.front().Value : keys.back().Value;
+  return EvaluateVectorSegment(keys, i, frame);
+}
+
+Quaternion EvaluatePreparedOrientation(std::span<const OrientationKey> keys, double frame) {
+  std::size_t i = 0;
+  if (!FindSegment(keys, frame, i)) return frame <= keys.front().Frame ? keys.front().Q : keys.back().Q;
+  return EvaluateOrientationSegment(keys, i, frame);
 }
 
 CVector EvaluateVectorKeys(std::span<const CAnimLineSRT> keys, double frame, CVector rest) {

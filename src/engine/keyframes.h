@@ -78,6 +78,10 @@ std::vector<OrientationKey> PrepareOrientationKeys(std::span<const CAnimLineSRT>
 // Evaluation of prepared channels (non-empty) at a frame.
 Vec3d EvaluatePreparedVector(std::span<const VectorKeyTangents> keys, double frame);
 Quaternion EvaluatePreparedOrientation(std::span<const OrientationKey> keys, double frame);
+// The same inside segment [i, i+1], for callers that walk the segments in
+// order: keys[i].Frame <= frame < keys[i + 1].Frame.
+Vec3d EvaluateVectorSegment(std::span<const VectorKeyTangents> keys, std::size_t i, double frame);
+Quaternion EvaluateOrientationSegment(std::span<const OrientationKey> keys, std::size_t i, double frame);
 
 // Quaternion helpers (Hamilton product; rotations of column vectors).
 Quaternion Multiply(const Quaternion& a, const Quaternion& b);

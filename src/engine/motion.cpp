@@ -9,6 +9,7 @@
 
 #include "cob/poly_chunk.h"
 #include "model/random.h"
+#include "model/saturate.h"
 
 namespace bk {
 
@@ -16,13 +17,6 @@ namespace {
 
 constexpr std::int64_t kIntMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kIntMax = std::numeric_limits<std::int32_t>::max();
-
-// Frame arithmetic is formed in 64 bits and saturated into the 32-bit key
-// field, so absurd inputs (huge coordinates, long animations) give extreme
-// frames instead of undefined behaviour.
-std::int32_t Saturate(std::int64_t value) {
-  return static_cast<std::int32_t>(std::clamp(value, kIntMin, kIntMax));
-}
 
 // Truncation toward zero into 32 bits; NaN gives 0, out-of-range values the
 // nearest bound.
@@ -45,7 +39,8 @@ bool AnyEqualsOne(const ExplosionOptions::Axes& axes) {
 
 // Keys are appended while earlier ones are still being adjusted, so the
 // gravity and bounce steps refer to keys by position in PositionKeys.
-void AddBounce(CAnimChunkEx& channel, std::size_t a, std::size_t b, std::int32_t& left) {
+void AddBounce(const PieceMotion& motion, CAnimChunkEx& channel, std::size_t a, std::size_t b,
+               std::int32_t& left) {
   auto& keys = channel.PositionKeys;
   // Each bounce appends an apex and a landing and continues from them; the
   // step halves every time (BounceFrameFactor 0.5), so this ends quickly.
@@ -54,7 +49,7 @@ void AddBounce(CAnimChunkEx& channel, std::size_t a, std::size_t b, std::int32_t
     const CAnimLineSRT pb = keys[b];
     // The first bounce after a start key at height zero measures its arc from
     // the piece's offset instead.
-    const CVector v1 = pa.Value.z == 0.0f ? channel.Offset : pa.Value;
+    const CVector v1 = pa.Value.z == 0.0f ? motion.Offset : pa.Value;
     const CVector v2 = pb.Value;
 
     const CVector d = Subtract(v2, v1);
@@ -63,20 +58,20 @@ void AddBounce(CAnimChunkEx& channel, std::size_t a, std::size_t b, std::int32_t
     landing.z = v2.z;
 
     const double ratio =
-        static_cast<double>(left) / static_cast<double>(std::max<std::int32_t>(channel.BounceCount, 1));
+        static_cast<double>(left) / static_cast<double>(std::max<std::int32_t>(motion.BounceCount, 1));
     const bool first = ratio == 1.0;
     const double hz =
-        first ? static_cast<double>(channel.ReboundScale) * static_cast<double>(v1.z) : static_cast<double>(v1.z);
+        first ? static_cast<double>(motion.ReboundScale) * static_cast<double>(v1.z) : static_cast<double>(v1.z);
 
     if (first && hz != 0.0) {
       apex.z = ToFloat(static_cast<double>(v2.z) + std::fabs(hz));
-    } else if (channel.ReboundScale == 1.0f) {
+    } else if (motion.ReboundScale == 1.0f) {
       apex.z = ToFloat(static_cast<double>(v2.z) - (static_cast<double>(v2.z) - hz) * ratio);
     } else if (hz != 0.0) {
       apex.z = ToFloat(static_cast<double>(v2.z) - (static_cast<double>(v2.z) + std::fabs(hz)) * ratio);
     }
 
-    const std::int32_t step = TruncToInt32(static_cast<double>(channel.BounceFrameFactor) *
+    const std::int32_t step = TruncToInt32(static_cast<double>(motion.BounceFrameFactor) *
                                            (static_cast<double>(pb.Frame) - static_cast<double>(pa.Frame)));
     keys.emplace_back(CAnimLineSRT::kPosition, Saturate(static_cast<std::int64_t>(pb.Frame) + step),
                       CVector(0.0f, 0.0f, 0.0f), apex);
@@ -94,25 +89,25 @@ void AddBounce(CAnimChunkEx& channel, std::size_t a, std::size_t b, std::int32_t
 // Makes the piece fall to the ground plane after (or instead of) its outward
 // flight and bounce there. p0 and p1 are the positions of the start key and of
 // the key that ends the outward flight.
-void AddGravity(const MotionInputs& in, CAnimChunkEx& channel, std::size_t p0, std::size_t p1,
-                CVector start, CVector end) {
+void AddGravity(const MotionInputs& in, PieceMotion& motion, CAnimChunkEx& channel, std::size_t p0,
+                std::size_t p1, CVector start, CVector end) {
   auto& keys = channel.PositionKeys;
   const float distance = in.Motion.Settings.ExplosionDistance != 0.0f ? in.Motion.Settings.ExplosionDistance : 1.0f;
   const CVector a = Divide(start, distance);
 
   // The ground the piece's origin reaches when its lowest point touches it.
-  if (channel.Piece != nullptr) {
-    const CVector low = channel.Piece->LowerCorner();
-    channel.GroundZ = ToFloat(static_cast<double>(channel.GroundZ) +
-                              std::fabs(static_cast<double>(low.z)) * static_cast<double>(channel.Piece->Axis.Row2.z));
+  if (motion.Piece != nullptr) {
+    const CVector low = motion.Piece->LowerCorner();
+    motion.GroundZ = ToFloat(static_cast<double>(motion.GroundZ) +
+                             std::fabs(static_cast<double>(low.z)) * static_cast<double>(motion.Piece->Axis.Row2.z));
   }
-  if (channel.GroundZ >= a.z) return;
+  if (motion.GroundZ >= a.z) return;
 
   const bool upward = end.z > a.z;
   const double spread = upward ? 2.0 : 1.5;
-  const float translation_z = channel.Piece != nullptr ? channel.Piece->Axis.Translation.z : 0.0f;
+  const float translation_z = motion.Piece != nullptr ? motion.Piece->Axis.Translation.z : 0.0f;
   const CVector landing(ToFloat(spread * end.x), ToFloat(spread * end.y),
-                        ToFloat(static_cast<double>(channel.GroundZ) - static_cast<double>(translation_z)));
+                        ToFloat(static_cast<double>(motion.GroundZ) - static_cast<double>(translation_z)));
 
   const std::int64_t flight = keys[p1].Frame;
   const int r = in.Random.Next();
@@ -126,17 +121,17 @@ void AddGravity(const MotionInputs& in, CAnimChunkEx& channel, std::size_t p0, s
   keys[p0].Shape = CVector(0.0f, -4.0f, 0.0f);
   keys[p1].Shape = CVector(0.0f, 0.0f, 0.0f);
 
-  std::int32_t left = channel.BounceCount;
+  std::int32_t left = motion.BounceCount;
   if (upward) {
     // The end of the outward flight is the top of the arc.
     keys.emplace_back(CAnimLineSRT::kPosition, Saturate(t1 + extra + t1 / 2), CVector(0.0f, -1.0f, 0.0f), landing);
-    AddBounce(channel, p1, keys.size() - 1, left);
+    AddBounce(motion, channel, p1, keys.size() - 1, left);
   } else {
     keys[p0].Shape = CVector(0.0f, 0.0f, 0.0f);
     keys[p1].Frame = Saturate(t1 + extra);
     keys[p1].Shape = CVector(-0.5f, -1.3f, -0.5f);
     keys[p1].Value = landing;
-    AddBounce(channel, p0, p1, left);
+    AddBounce(motion, channel, p0, p1, left);
   }
 }
 
@@ -178,43 +173,44 @@ void LoadMotionSettings(MotionContext& motion, const ExplosionOptions& options, 
   s.RotationSigns = options.RotationSigns;
   motion.ObjectCenter = imported_object.Axis.Center;
   SetPathShapes(motion, options.PathType);
+  // Reversed keys run from the end state back to the start: both ends take
+  // the start shape.
+  if (s.Direction == 1) motion.EndShape = motion.StartShape;
 }
 
-void SetUpChannel(MotionInputs in, const CPolyChunk& piece, CAnimChunkEx& channel, int particle) {
+PieceMotion SetUpMotion(MotionInputs in, const CPolyChunk& piece, int particle, CVector centre_offset) {
   const ExplosionOptions& o = in.Options;
-  channel.ParentId = piece.Id;
-  channel.StaggerPieces = o.StaggerPieces;
-  channel.FrameTotal = o.FrameTotal;
-  channel.GroundZ = o.GroundZ;
-  channel.ReboundScale = o.ReboundScale;
-  channel.BounceCount = o.BounceCount;
-  channel.GravityOn = o.Gravity;
-  channel.BounceFrameFactor = o.BounceFrameFactor;
-  channel.ParticlesOn = o.Particles;
-  channel.Frames = o.FrameCount;
+  PieceMotion motion;
+  motion.Piece = &piece;
+  motion.StaggerPieces = o.StaggerPieces;
+  motion.GroundZ = o.GroundZ;
+  motion.ReboundScale = o.ReboundScale;
+  motion.BounceCount = o.BounceCount;
+  motion.GravityOn = o.Gravity;
+  motion.BounceFrameFactor = o.BounceFrameFactor;
+  motion.Frames = o.FrameCount;
   if (particle == 0) {
-    channel.ScaleStart = o.ScaleStart;
-    channel.ScaleEnd = o.ScaleEnd;
-    channel.ScaleStartFrame = o.ScaleStartFrame;
-    channel.ScaleEndFrame = o.ScaleEndFrame;
-    channel.Offset = piece.Axis.Center;
+    motion.ScaleStart = o.ScaleStart;
+    motion.ScaleEnd = o.ScaleEnd;
+    motion.ScaleStartFrame = o.ScaleStartFrame;
+    motion.ScaleEndFrame = o.ScaleEndFrame;
+    motion.Offset = piece.Axis.Center;
   } else {
-    channel.ScaleStart = o.ParticleScaleStart;
-    channel.ScaleEnd = o.ParticleScaleEnd;
-    channel.ScaleStartFrame = o.ParticleScaleStartFrame;
-    channel.ScaleEndFrame = o.ParticleScaleEndFrame;
-    channel.GlobalScale = o.ParticleScaleGlobal;
-    // From the object's centre, the particle pass has stored the start point.
-    if (o.ParticleOrigin == 1) channel.Offset = piece.Axis.Center;
+    motion.ScaleStart = o.ParticleScaleStart;
+    motion.ScaleEnd = o.ParticleScaleEnd;
+    motion.ScaleStartFrame = o.ParticleScaleStartFrame;
+    motion.ScaleEndFrame = o.ParticleScaleEndFrame;
+    motion.GlobalScale = o.ParticleScaleGlobal;
+    motion.Offset = o.ParticleOrigin == 1 ? piece.Axis.Center : centre_offset;
   }
-  channel.Offset = Subtract(channel.Offset, in.Motion.ObjectCenter);
+  motion.Offset = Subtract(motion.Offset, in.Motion.ObjectCenter);
 
   // One axis and one sign chosen: every piece flies straight along that axis.
   const int signs = (o.PositionSigns.minus != 0 ? 1 : 0) + (o.PositionSigns.plus != 0 ? 1 : 0);
   if (CountOn(o.PositionAxes) == 1 && signs == 1) {
-    if (o.PositionAxes.x != 0) channel.Offset = CVector(1.0f, 0.0f, 0.0f);
-    else if (o.PositionAxes.y != 0) channel.Offset = CVector(0.0f, 1.0f, 0.0f);
-    else channel.Offset = CVector(0.0f, 0.0f, 1.0f);
+    if (o.PositionAxes.x != 0) motion.Offset = CVector(1.0f, 0.0f, 0.0f);
+    else if (o.PositionAxes.y != 0) motion.Offset = CVector(0.0f, 1.0f, 0.0f);
+    else motion.Offset = CVector(0.0f, 0.0f, 1.0f);
   }
 
   // Each component scaled by its own random factor between 0.5 and 1.
@@ -225,10 +221,11 @@ void SetUpChannel(MotionInputs in, const CPolyChunk& piece, CAnimChunkEx& channe
     const double v = static_cast<double>(c);
     return ToFloat((v + DrawFraction(r) * v) * 0.5);
   };
-  channel.Offset = CVector(jitter(channel.Offset.x, r1), jitter(channel.Offset.y, r2), jitter(channel.Offset.z, r3));
+  motion.Offset = CVector(jitter(motion.Offset.x, r1), jitter(motion.Offset.y, r2), jitter(motion.Offset.z, r3));
+  return motion;
 }
 
-CVector ChooseRotation(MotionInputs in, CAnimChunkEx& channel) {
+CVector ChooseRotation(MotionInputs in, PieceMotion& motion) {
   const MotionSettings& s = in.Motion.Settings;
   const int rx = in.Random.Next();
   const int ry = in.Random.Next();
@@ -248,142 +245,175 @@ CVector ChooseRotation(MotionInputs in, CAnimChunkEx& channel) {
   }
 
   const double distance = s.ExplosionDistance;
-  channel.Offset = CVector(ToFloat(s.PositionAxes.x * static_cast<double>(channel.Offset.x) * distance),
-                           ToFloat(s.PositionAxes.y * static_cast<double>(channel.Offset.y) * distance),
-                           ToFloat(s.PositionAxes.z * static_cast<double>(channel.Offset.z) * distance));
+  motion.Offset = CVector(ToFloat(s.PositionAxes.x * static_cast<double>(motion.Offset.x) * distance),
+                          ToFloat(s.PositionAxes.y * static_cast<double>(motion.Offset.y) * distance),
+                          ToFloat(s.PositionAxes.z * static_cast<double>(motion.Offset.z) * distance));
   return q;
 }
 
-void BuildKeys(MotionInputs in, CAnimChunkEx& channel) {
-  MotionContext& motion = in.Motion;
-  const MotionSettings& s = motion.Settings;
-  const bool stagger = s.Stagger != 0;
-  const bool toggle = s.ToggleDirection != 0;
-  const bool reverse = s.Direction == 1;
+namespace {
 
-  const CVector start_position(0.0f, 0.0f, 0.0f);
-  CVector start_rotation(0.0f, 0.0f, 0.0f);
+// What every key list of one piece is laid out with.
+struct KeyPlan {
+  bool stagger = false;
+  bool toggle = false;
+  bool reverse = false;
+  std::int32_t delay = 0;  // frames before a staggered piece leaves
+  CVector start_shape;
+  CVector end_shape;
+};
+
+// The two states a piece moves between, before direction is applied.
+struct FlightEnds {
+  CVector start_rotation;
   float w_start = 1.0f;
-  CVector end_rotation = ChooseRotation(in, channel);
-  float w_end = s.RotationKeep;
+  CVector end_rotation;
+  float w_end = 1.0f;
+  CVector start_size;
+  CVector end_size;
+};
 
+FlightEnds ChooseFlightEnds(MotionInputs in, PieceMotion& motion) {
+  const MotionSettings& s = in.Motion.Settings;
+  FlightEnds ends;
+  ends.end_rotation = ChooseRotation(in, motion);
+  ends.w_end = s.RotationKeep;
   auto scaled = [&](float factor, std::int32_t axis_on) {
-    return axis_on == 0 ? 1.0f : ToFloat(static_cast<double>(factor) * static_cast<double>(channel.GlobalScale));
+    return axis_on == 0 ? 1.0f : ToFloat(static_cast<double>(factor) * static_cast<double>(motion.GlobalScale));
   };
-  CVector start_size(scaled(channel.ScaleStart, s.ScaleAxes.x), scaled(channel.ScaleStart, s.ScaleAxes.y),
-                     scaled(channel.ScaleStart, s.ScaleAxes.z));
-  CVector end_size(scaled(channel.ScaleEnd, s.ScaleAxes.x), scaled(channel.ScaleEnd, s.ScaleAxes.y),
-                   scaled(channel.ScaleEnd, s.ScaleAxes.z));
-
-  const bool rotating = AnyEqualsOne(s.RotationAxes);
-  const bool moving = AnyEqualsOne(s.PositionAxes);
-  const bool scaling = AnyEqualsOne(s.ScaleAxes) && !(channel.ScaleStart == 1.0f && channel.ScaleEnd == 1.0f);
-
-  std::int32_t delay = 0;
-  if (stagger) {
-    delay = channel.StaggerOrdinal / std::max<std::int32_t>(channel.StaggerPieces, 1);
-    channel.Frames = Saturate(static_cast<std::int64_t>(channel.Frames) + delay);
+  ends.start_size = CVector(scaled(motion.ScaleStart, s.ScaleAxes.x), scaled(motion.ScaleStart, s.ScaleAxes.y),
+                            scaled(motion.ScaleStart, s.ScaleAxes.z));
+  ends.end_size = CVector(scaled(motion.ScaleEnd, s.ScaleAxes.x), scaled(motion.ScaleEnd, s.ScaleAxes.y),
+                          scaled(motion.ScaleEnd, s.ScaleAxes.z));
+  if (s.Direction == 1) {
+    std::swap(ends.start_rotation, ends.end_rotation);
+    std::swap(ends.w_start, ends.w_end);
+    std::swap(ends.start_size, ends.end_size);
   }
+  return ends;
+}
 
-  CVector end_position = channel.Offset;
+// Plays the keys backwards in time: the last key's frame becomes the length,
+// and each key's frame its distance from the end.
+void ReverseInTime(std::vector<CAnimLineSRT>& keys, bool stagger) {
+  const std::size_t n = keys.size();
+  if (stagger && n > 1) {
+    keys[1].Shape = keys[0].Shape;
+    keys[1].Value = keys[0].Value;
+  }
+  std::vector<std::int32_t> frames;
+  frames.reserve(n);
+  for (const auto& key : keys) frames.push_back(key.Frame);
+  std::reverse(keys.begin(), keys.end());
+  for (std::size_t i = 0; i < n; ++i) {
+    keys[i].Frame = Saturate(static_cast<std::int64_t>(frames[n - 1]) - frames[n - 1 - i]);
+  }
+}
+
+// The return trip: the keys again from the second last back to the first,
+// after the last.
+void AppendReturnTrip(std::vector<CAnimLineSRT>& keys, const KeyPlan& plan, std::int32_t frames) {
+  const std::size_t n = keys.size();
+  std::int64_t t = keys.back().Frame;
+  std::vector<CAnimLineSRT> back;
+  for (std::size_t i = n - 1; i-- > 0;) {
+    if ((i > 0 && !plan.stagger) || (i > 1 && plan.stagger)) {
+      t += static_cast<std::int64_t>(keys[i].Frame) - keys[i - 1].Frame;
+    } else if (!(plan.reverse && plan.stagger && i == 1)) {
+      t += frames;
+    }
+    const bool skip = (i == 0 && plan.stagger && !plan.reverse) || (i == 1 && plan.stagger && plan.reverse);
+    if (!skip) {
+      CAnimLineSRT copy = keys[i];
+      copy.Frame = Saturate(t);
+      back.push_back(copy);
+    }
+  }
+  keys.insert(keys.end(), back.begin(), back.end());
+}
+
+void BuildPositionKeys(const MotionInputs& in, PieceMotion& motion, CAnimChunkEx& channel,
+                       const KeyPlan& plan) {
+  const MotionSettings& s = in.Motion.Settings;
+  const CVector start_position(0.0f, 0.0f, 0.0f);
+  CVector end_position = motion.Offset;
   if (s.PositionSigns.minus != s.PositionSigns.plus) {
     FoldSigns(end_position, s.PositionSigns.minus, s.PositionSigns.plus, s.ExplosionDistance);
   }
+  auto& keys = channel.PositionKeys;
+  keys.clear();
+  keys.emplace_back(CAnimLineSRT::kPosition, 0, plan.start_shape, start_position);
+  if (plan.stagger) keys.emplace_back(CAnimLineSRT::kPosition, plan.delay, plan.start_shape, start_position);
+  keys.emplace_back(CAnimLineSRT::kPosition, motion.Frames, plan.end_shape, end_position);
+  if (motion.GravityOn != 0) AddGravity(in, motion, channel, 0, keys.size() - 1, start_position, end_position);
+  if (plan.reverse) ReverseInTime(keys, plan.stagger);
+  if (plan.toggle) AppendReturnTrip(keys, plan, motion.Frames);
+}
 
-  if (reverse) {
-    std::swap(start_rotation, end_rotation);
-    std::swap(w_start, w_end);
-    std::swap(start_size, end_size);
-    // Lasts for the rest of the run: every later key starts and ends alike.
-    motion.EndShape = motion.StartShape;
-  }
-  const CVector start_shape = motion.StartShape;
-  const CVector end_shape = motion.EndShape;
-
+void BuildOrientationKeys(const PieceMotion& motion, CAnimChunkEx& channel, const KeyPlan& plan,
+                          const FlightEnds& ends, bool moving) {
+  std::int32_t e = motion.Frames;
   if (moving) {
-    auto& keys = channel.PositionKeys;
-    keys.clear();
-    keys.emplace_back(CAnimLineSRT::kPosition, 0, start_shape, start_position);
-    if (stagger) keys.emplace_back(CAnimLineSRT::kPosition, delay, start_shape, start_position);
-    keys.emplace_back(CAnimLineSRT::kPosition, channel.Frames, end_shape, end_position);
-    if (channel.GravityOn != 0) AddGravity(in, channel, 0, keys.size() - 1, start_position, end_position);
+    e = channel.PositionKeys.back().Frame;
+    if (plan.toggle) e /= 2;
+  }
+  const std::int32_t e2 = Saturate(2 * static_cast<std::int64_t>(e));
+  auto& keys = channel.Keys;
+  keys.clear();
+  keys.reserve(4);
+  keys.emplace_back(CAnimLineSRT::kOrientation, 0, plan.start_shape, ends.start_rotation, ends.w_start);
+  if (plan.stagger) {
+    keys.emplace_back(CAnimLineSRT::kOrientation, plan.delay, plan.start_shape, ends.start_rotation, ends.w_start);
+  }
+  keys.emplace_back(CAnimLineSRT::kOrientation, e, plan.end_shape, ends.end_rotation, ends.w_end);
+  if (plan.toggle) {
+    keys.emplace_back(CAnimLineSRT::kOrientation, e2, plan.start_shape, ends.start_rotation, ends.w_start);
+  }
+}
 
-    if (reverse) {
-      // Play the keys backwards in time: the last key's frame becomes the
-      // length, and each key's frame its distance from the end.
-      const std::size_t n = keys.size();
-      if (stagger && n > 1) {
-        keys[1].Shape = keys[0].Shape;
-        keys[1].Value = keys[0].Value;
-      }
-      std::vector<std::int32_t> frames;
-      frames.reserve(n);
-      for (const auto& key : keys) frames.push_back(key.Frame);
-      std::reverse(keys.begin(), keys.end());
-      for (std::size_t i = 0; i < n; ++i) {
-        keys[i].Frame = Saturate(static_cast<std::int64_t>(frames[n - 1]) - frames[n - 1 - i]);
-      }
+void BuildSizeKeys(const PieceMotion& motion, CAnimChunkEx& channel, const KeyPlan& plan,
+                   const FlightEnds& ends, bool moving) {
+  auto& keys = channel.SizeKeys;
+  keys.clear();
+  if (plan.stagger || plan.toggle) {
+    keys.emplace_back(CAnimLineSRT::kSize, 0, plan.start_shape, ends.start_size);
+    if (plan.stagger) keys.emplace_back(CAnimLineSRT::kSize, plan.delay, plan.start_shape, ends.start_size);
+    keys.emplace_back(CAnimLineSRT::kSize, motion.Frames, plan.end_shape, ends.end_size);
+    if (plan.toggle) {
+      keys.emplace_back(CAnimLineSRT::kSize, Saturate(2 * static_cast<std::int64_t>(motion.Frames)),
+                        plan.start_shape, ends.start_size);
     }
+    return;
+  }
+  std::int32_t end_frame = motion.ScaleEndFrame;
+  if (motion.GravityOn != 0 && moving) end_frame = std::min(end_frame, channel.PositionKeys.back().Frame);
+  keys.emplace_back(CAnimLineSRT::kSize, motion.ScaleStartFrame, plan.start_shape, ends.start_size);
+  keys.emplace_back(CAnimLineSRT::kSize, end_frame, plan.end_shape, ends.end_size);
+}
 
-    if (toggle) {
-      // The return trip: the keys again from the second last back to the
-      // first, after the last.
-      const std::size_t n = keys.size();
-      std::int64_t t = keys.back().Frame;
-      std::vector<CAnimLineSRT> back;
-      for (std::size_t idx = n - 1; idx-- > 0;) {
-        const std::size_t i = idx;
-        if ((i > 0 && !stagger) || (i > 1 && stagger)) {
-          t += static_cast<std::int64_t>(keys[i].Frame) - keys[i - 1].Frame;
-        } else if (!(reverse && stagger && i == 1)) {
-          t += channel.Frames;
-        }
-        const bool skip = (i == 0 && stagger && !reverse) || (i == 1 && stagger && reverse);
-        if (!skip) {
-          CAnimLineSRT copy = keys[i];
-          copy.Frame = Saturate(t);
-          back.push_back(copy);
-        }
-      }
-      keys.insert(keys.end(), back.begin(), back.end());
-    }
+}  // namespace
+
+void BuildKeys(MotionInputs in, PieceMotion& motion, CAnimChunkEx& channel) {
+  const MotionSettings& s = in.Motion.Settings;
+  KeyPlan plan;
+  plan.stagger = s.Stagger != 0;
+  plan.toggle = s.ToggleDirection != 0;
+  plan.reverse = s.Direction == 1;
+  plan.start_shape = in.Motion.StartShape;
+  plan.end_shape = in.Motion.EndShape;
+  const FlightEnds ends = ChooseFlightEnds(in, motion);
+
+  const bool rotating = AnyEqualsOne(s.RotationAxes);
+  const bool moving = AnyEqualsOne(s.PositionAxes);
+  const bool scaling = AnyEqualsOne(s.ScaleAxes) && !(motion.ScaleStart == 1.0f && motion.ScaleEnd == 1.0f);
+  if (plan.stagger) {
+    plan.delay = motion.StaggerOrdinal / std::max<std::int32_t>(motion.StaggerPieces, 1);
+    motion.Frames = Saturate(static_cast<std::int64_t>(motion.Frames) + plan.delay);
   }
 
-  if (rotating) {
-    std::int32_t e = channel.Frames;
-    if (moving) {
-      e = channel.PositionKeys.back().Frame;
-      if (toggle) e /= 2;
-    }
-    const std::int32_t e2 = Saturate(2 * static_cast<std::int64_t>(e));
-    auto& keys = channel.Keys;
-    keys.clear();
-    keys.reserve(4);
-    keys.emplace_back(CAnimLineSRT::kOrientation, 0, start_shape, start_rotation, w_start);
-    if (stagger) keys.emplace_back(CAnimLineSRT::kOrientation, delay, start_shape, start_rotation, w_start);
-    keys.emplace_back(CAnimLineSRT::kOrientation, e, end_shape, end_rotation, w_end);
-    if (toggle) keys.emplace_back(CAnimLineSRT::kOrientation, e2, start_shape, start_rotation, w_start);
-  }
-
-  if (scaling) {
-    auto& keys = channel.SizeKeys;
-    keys.clear();
-    if (stagger || toggle) {
-      keys.emplace_back(CAnimLineSRT::kSize, 0, start_shape, start_size);
-      if (stagger) keys.emplace_back(CAnimLineSRT::kSize, delay, start_shape, start_size);
-      keys.emplace_back(CAnimLineSRT::kSize, channel.Frames, end_shape, end_size);
-      if (toggle) {
-        keys.emplace_back(CAnimLineSRT::kSize, Saturate(2 * static_cast<std::int64_t>(channel.Frames)), start_shape,
-                          start_size);
-      }
-    } else {
-      std::int32_t end_frame = channel.ScaleEndFrame;
-      if (channel.GravityOn != 0 && moving) end_frame = std::min(end_frame, channel.PositionKeys.back().Frame);
-      keys.emplace_back(CAnimLineSRT::kSize, channel.ScaleStartFrame, start_shape, start_size);
-      keys.emplace_back(CAnimLineSRT::kSize, end_frame, end_shape, end_size);
-    }
-  }
-
+  if (moving) BuildPositionKeys(in, motion, channel, plan);
+  if (rotating) BuildOrientationKeys(motion, channel, plan, ends, moving);
+  if (scaling) BuildSizeKeys(motion, channel, plan, ends, moving);
   if (s.DelayFrames > 0) {
     if (moving) ShiftFrames(channel.PositionKeys, s.DelayFrames);
     if (rotating) ShiftFrames(channel.Keys, s.DelayFrames);

@@ -37,6 +37,27 @@ struct MotionContext {
   CVector EndShape;
 };
 
+// What one piece's or particle's keys are built from besides the run's
+// settings: the options copied in at its set-up, its offset and its place in
+// the stagger order. Engine state only: none of it is written to the file.
+struct PieceMotion {
+  const CPolyChunk* Piece = nullptr;  // the piece or particle being moved
+  std::int32_t Frames = 0;            // flight length; a stagger lengthens it
+  std::int32_t StaggerOrdinal = 0;
+  std::int32_t StaggerPieces = 1;
+  CVector Offset;
+  int GravityOn = 0;
+  float GlobalScale = 1.0f;
+  float BounceFrameFactor = 0.5f;
+  std::int32_t BounceCount = 0;
+  std::int32_t ScaleStartFrame = 0;
+  std::int32_t ScaleEndFrame = 0;
+  float GroundZ = 0.0f;
+  float ReboundScale = 1.0f;
+  float ScaleStart = 1.0f;
+  float ScaleEnd = 1.0f;
+};
+
 // Everything one piece or particle's keys are computed from.
 struct MotionInputs {
   MotionContext& Motion;
@@ -44,16 +65,21 @@ struct MotionInputs {
   CRandom& Random;
 };
 
+// Sets up a run: the settings from the options, the object's centre and the
+// path shapes. A reverse run uses the start shape at both ends of every key
+// for the whole run, the particles of the same export included.
 void LoadMotionSettings(MotionContext& motion, const ExplosionOptions& options,
                         const CPolyChunk& imported_object);
 void SetPathShapes(MotionContext& motion, std::int32_t path_type);
-// Copies the options into the channel, sets its ParentId and computes Offset
-// (three draws). particle: 0 for a piece, 1 for a particle.
-void SetUpChannel(MotionInputs in, const CPolyChunk& piece, CAnimChunkEx& channel, int particle);
-// Three draws; also scales channel.Offset by the position axes and distance.
-CVector ChooseRotation(MotionInputs in, CAnimChunkEx& channel);
-// Builds the orientation, position and size keys. StaggerOrdinal and Piece
-// must be set.
-void BuildKeys(MotionInputs in, CAnimChunkEx& channel);
+// Copies the options into a piece's motion and computes its Offset (three
+// draws). particle: 0 for a piece, 1 for a particle; `centre_offset` is where
+// a particle that leaves from the object's centre flies to (its vertex).
+PieceMotion SetUpMotion(MotionInputs in, const CPolyChunk& piece, int particle,
+                        CVector centre_offset = CVector());
+// Three draws; also scales motion.Offset by the position axes and distance.
+CVector ChooseRotation(MotionInputs in, PieceMotion& motion);
+// Builds the channel's orientation, position and size keys. The motion's
+// StaggerOrdinal and Piece must be set.
+void BuildKeys(MotionInputs in, PieceMotion& motion, CAnimChunkEx& channel);
 
 }  // namespace bk

@@ -9,6 +9,7 @@
 #include "cob/poly_chunk.h"
 #include "model/progress.h"
 #include "model/random.h"
+#include "model/saturate.h"
 
 namespace bk {
 
@@ -45,111 +46,112 @@ const CPolyChunk& ChooseTemplate(const ParticleInputs& particles, std::size_t vi
   return chosen ? *chosen : particles.CurrentParticle;
 }
 
-int ClampToInt(long long value) {
-  return static_cast<int>(std::clamp<long long>(value, 0, 0x7fffffff));
+// A random fraction of the span between the limits, held within them (not
+// Min plus that fraction); one draw, only when the limits are not both 1.
+void ApplyRandomScale(CPolyChunk& particle, const ExplosionOptions& options, CRandom& random) {
+  const float scaleMin = options.ParticleRandomScaleMin;
+  const float scaleMax = options.ParticleRandomScaleMax;
+  if (scaleMin == 1.0f && scaleMax == 1.0f) return;
+  float s = static_cast<float>(DrawFraction(random.Next()) *
+                               (static_cast<double>(scaleMax) - static_cast<double>(scaleMin)));
+  if (s <= scaleMin) {
+    s = scaleMin;
+  } else if (s >= scaleMax) {
+    s = scaleMax;
+  }
+  particle.Axis.Row0.x *= s;
+  particle.Axis.Row1.y *= s;
+  particle.Axis.Row2.z *= s;
+}
+
+}  // namespace
+
+namespace {
+
+// One particle: a copy of its template at vertex `vi` of the imported object,
+// scaled and framed as its copies are.
+std::unique_ptr<CPolyChunk> MakeParticle(const ParticleInputs& particles, const CPolyChunk& source,
+                                         const CGroup& group, std::size_t vi, CVector scale,
+                                         MotionInputs in) {
+  const CPolyChunk& imported = particles.ImportedObject;
+  const ExplosionOptions& options = in.Options;
+  const CVector v = imported.Vertices[vi] ? *imported.Vertices[vi] : CVector();
+  auto particle = std::make_unique<CPolyChunk>();
+  particle->CopyFrom(source);
+  particle->ParentId = group.Id;
+  particle->Name = "Pt," + std::to_string(vi + 2);
+
+  // The frame always comes from the first particle object, whichever
+  // template gave the geometry.
+  particle->Axis = particles.CurrentParticle.Axis;
+  particle->Axis.Center = options.ParticleOrigin == 1 ? Add(v, imported.Axis.Translation) : imported.Axis.Center;
+  particle->Axis.Row0 = CVector(scale.x, 0.0f, 0.0f);
+  particle->Axis.Row1 = CVector(0.0f, scale.y, 0.0f);
+  particle->Axis.Row2 = CVector(0.0f, 0.0f, scale.z);
+  particle->Axis.Translation = particle->Axis.Center;
+  ApplyRandomScale(*particle, options, in.Random);
+
+  particle->VertexTotal = static_cast<std::int32_t>(particle->Vertices.size());
+  particle->UvTotal = static_cast<std::int32_t>(particle->UvPoints.size());
+  particle->FaceTotal = static_cast<std::int32_t>(particle->Faces.size());
+  if (options.InheritTexture != 0) {
+    particle->Materials.clear();
+    particle->Materials.reserve(imported.Materials.size());
+    for (const auto& material : imported.Materials) {
+      if (material) particle->Materials.push_back(material->MakeCopy());
+    }
+  }
+  for (auto& material : particle->Materials) {
+    if (material) material->ParentId = particle->Id;
+  }
+  return particle;
+}
+
+ExplodedGroup NewParticleGroup(const ParticleInputs& particles, const CGroup& exploded_group) {
+  ExplodedGroup made;
+  made.Group = std::make_unique<CGroup>();
+  made.Group->ParentId = particles.ActiveOutputMode <= 1 ? exploded_group.Id : 0;
+  made.Group->Name = "BurstkinParticles";
+  made.Group->Axis = particles.CurrentParticle.Axis;
+  return made;
 }
 
 }  // namespace
 
 GroupResult ExplodeParticles(const ParticleInputs& particles, const CGroup& exploded_group,
                              MotionInputs in, ProgressSink& progress) {
-  GroupResult result;
   try {
     const CPolyChunk& imported = particles.ImportedObject;
-    const CPolyChunk& current = particles.CurrentParticle;
     const ExplosionOptions& options = in.Options;
-    const bool atSurface = options.ParticleOrigin == 1;
-    const float scaleMin = options.ParticleRandomScaleMin;
-    const float scaleMax = options.ParticleRandomScaleMax;
-    const bool randomScale = !(scaleMin == 1.0f && scaleMax == 1.0f);
-
-    auto group = std::make_unique<CGroup>();
-    group->ParentId = particles.ActiveOutputMode <= 1 ? exploded_group.Id : 0;
-    group->Name = "BurstkinParticles";
-    group->Axis = current.Axis;
-
-    const CVector scale = ParticleScale(current, options.AutoScale != 0, particles.ActiveGlobalScale);
-
+    ExplodedGroup made = NewParticleGroup(particles, exploded_group);
+    const CVector scale =
+        ParticleScale(particles.CurrentParticle, options.AutoScale != 0, particles.ActiveGlobalScale);
     const std::size_t vertexCount = imported.Vertices.size();
     const long long faceTotal = std::max<long long>(imported.FaceTotal, 0);
-    const int total = std::max(1, ClampToInt(faceTotal + static_cast<long long>(vertexCount)));
-    group->Children.reserve(2 * vertexCount);
+    const int total = std::max(1, ClampToCount(faceTotal + static_cast<long long>(vertexCount)));
+    made.Objects.reserve(vertexCount);
 
     for (std::size_t vi = 0; vi < vertexCount && !progress.CancelRequested(); ++vi) {
-      const CVector v = imported.Vertices[vi] ? *imported.Vertices[vi] : CVector();
-      const std::size_t n = vi + 1;
-
       const CPolyChunk& source = ChooseTemplate(particles, vi, in.Random);
-      auto particle = std::make_unique<CPolyChunk>();
-      particle->CopyFrom(source);
-      particle->ParentId = group->Id;
-      particle->Name = "Pt," + std::to_string(n + 1);
-
-      // The frame always comes from the first particle object, whichever
-      // template gave the geometry.
-      particle->Axis = current.Axis;
-      particle->Axis.Center = atSurface ? Add(v, imported.Axis.Translation) : imported.Axis.Center;
-      particle->Axis.Row0 = CVector(scale.x, 0.0f, 0.0f);
-      particle->Axis.Row1 = CVector(0.0f, scale.y, 0.0f);
-      particle->Axis.Row2 = CVector(0.0f, 0.0f, scale.z);
-      particle->Axis.Translation = particle->Axis.Center;
-
-      if (randomScale) {
-        // A random fraction of the span between the limits, held within them
-        // (not Min plus that fraction).
-        float s = static_cast<float>(DrawFraction(in.Random.Next()) *
-                                     (static_cast<double>(scaleMax) - static_cast<double>(scaleMin)));
-        if (s <= scaleMin) {
-          s = scaleMin;
-        } else if (s >= scaleMax) {
-          s = scaleMax;
-        }
-        particle->Axis.Row0.x *= s;
-        particle->Axis.Row1.y *= s;
-        particle->Axis.Row2.z *= s;
-      }
-
-      particle->VertexTotal = static_cast<std::int32_t>(particle->Vertices.size());
-      particle->UvTotal = static_cast<std::int32_t>(particle->UvPoints.size());
-      particle->FaceTotal = static_cast<std::int32_t>(particle->Faces.size());
-
-      if (options.InheritTexture != 0) {
-        particle->Materials.clear();
-        particle->Materials.reserve(imported.Materials.size());
-        for (const auto& material : imported.Materials) {
-          if (material) particle->Materials.push_back(material->MakeCopy());
-        }
-      }
-      for (auto& material : particle->Materials) {
-        if (material) material->ParentId = particle->Id;
-      }
-
-      auto channel = std::make_unique<CAnimChunkEx>();
+      auto particle = MakeParticle(particles, source, *made.Group, vi, scale, in);
       // At the centre the particle's own position says nothing about where it
       // should fly; its vertex does.
-      if (!atSurface) channel->Offset = v;
-      SetUpChannel(in, *particle, *channel, 1);
-      channel->StaggerOrdinal = static_cast<std::int32_t>(n);
-      channel->Piece = particle.get();
-      BuildKeys(in, *channel);
-
-      group->Children.push_back(std::move(particle));
-      group->Children.push_back(std::move(channel));
-
-      progress.ShowProgress(ClampToInt(faceTotal + static_cast<long long>(vi)), total, "");
+      const CVector v = imported.Vertices[vi] ? *imported.Vertices[vi] : CVector();
+      PieceMotion motion = SetUpMotion(in, *particle, 1, v);
+      motion.StaggerOrdinal = static_cast<std::int32_t>(vi + 1);
+      auto channel = std::make_unique<CAnimChunkEx>();
+      channel->ParentId = particle->Id;
+      BuildKeys(in, motion, *channel);
+      made.Objects.push_back({std::move(particle), std::move(channel)});
+      progress.ShowProgress(ClampToCount(faceTotal + static_cast<long long>(vi)), total, "");
     }
-
-    if (progress.CancelRequested()) {
-      result.outcome = RunOutcome::Cancelled;
-      return result;
-    }
-    result.outcome = RunOutcome::Done;
-    result.group = std::move(group);
-  } catch (...) {
-    result.outcome = RunOutcome::Failed;
-    result.group.reset();
+    if (progress.CancelRequested()) return GroupResult::Stopped(FailureKind::kCancelled, {});
+    return GroupResult::Made(std::move(made));
+  } catch (const std::bad_alloc&) {
+    return GroupResult::Stopped(FailureKind::kOutOfMemory, kCouldNotExplodeParticles);
+  } catch (const std::length_error&) {  // a list longer than memory can hold
+    return GroupResult::Stopped(FailureKind::kOutOfMemory, kCouldNotExplodeParticles);
   }
-  return result;
 }
 
 }  // namespace bk

@@ -28,23 +28,21 @@ struct Refusal {
 // failed, a result with only the format and the message.
 template <typename Body>
 MeshImportResult GuardedImport(MeshImportResult result, Body body) {
-  std::string error;
+  MeshImportResult failed;
+  failed.format = result.format;
   try {
     body(result);
     return result;
   } catch (const Refusal& refusal) {
-    error = refusal.message;
+    failed.Fail(FailureKind::kNotRecognized, refusal.message);
   } catch (const std::bad_alloc&) {
-    error = messages::kOutOfMemory;
+    failed.Fail(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   } catch (const std::length_error&) {
-    error = messages::kOutOfMemory;
+    failed.Fail(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   } catch (const std::exception&) {
     // The libraries underneath may throw on input they cannot take.
-    error = messages::kNotRecognized;
+    failed.Fail(FailureKind::kNotRecognized, messages::kNotRecognized);
   }
-  MeshImportResult failed;
-  failed.format = result.format;
-  failed.error = std::move(error);
   return failed;
 }
 

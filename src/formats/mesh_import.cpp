@@ -33,15 +33,15 @@ bool HasObjExtension(const std::string& path) {
 MeshImportResult FromCob(ImportResult cob) {
   MeshImportResult result;
   result.object = std::move(cob.object);
-  result.error = std::move(cob.error);
+  static_cast<Status&>(result) = std::move(static_cast<Status&>(cob));
   result.form = cob.form;
   result.skipped_chunk_kinds = std::move(cob.skipped_chunk_kinds);
   return result;
 }
 
-MeshImportResult Failure(std::string_view message) {
+MeshImportResult Failure(FailureKind kind, std::string_view message) {
   MeshImportResult result;
-  result.error = std::string(message);
+  result.Fail(kind, message);
   return result;
 }
 
@@ -102,15 +102,15 @@ MeshImportResult ImportAnyObjectFromBytes(std::string_view bytes, const std::str
 MeshImportResult ImportAnyObject(const std::string& path, const MeshImportSettings& settings) {
   std::string bytes;
   try {
-    if (!ReadStart(path, bytes)) return Failure(messages::kCouldNotOpen);
+    if (!ReadStart(path, bytes)) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
     // A .cob goes through the .cob import whole, which reads the file itself.
     if (bytes.starts_with(kCobStart)) return FromCob(ImportObject(path));
     bytes.clear();
-    if (!ReadAll(path, bytes)) return Failure(messages::kCouldNotOpen);
+    if (!ReadAll(path, bytes)) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
   } catch (const std::bad_alloc&) {
-    return Failure(messages::kOutOfMemory);
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   } catch (const std::length_error&) {
-    return Failure(messages::kOutOfMemory);
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   }
   return ImportAnyObjectFromBytes(bytes, path, settings);
 }

@@ -41,9 +41,8 @@ struct EmbeddedImage {
   std::string Bytes;
 };
 
-struct MeshImportResult {
+struct MeshImportResult : Status {
   std::unique_ptr<CPolyChunk> object;  // null on failure
-  std::string error;                   // the message to show on failure
   MeshFormat format = MeshFormat::Cob;
   // A .cob's form, and for a binary one the chunk kinds stepped over unread.
   FileForm form = FileForm::kAscii;

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <map>
 #include <unordered_map>
 #include <sstream>
@@ -26,6 +27,7 @@
 #include "gltf/gltf_mesh.h"
 #include "gltf/gltf_output.h"
 #include "gltf/gltf_texture.h"
+#include "gltf/json_writer.h"
 #include "gltf/spill_buffer.h"
 
 namespace bk {
@@ -45,7 +47,7 @@ struct Failure {
   std::string message;
 };
 
-using JsonWriter = rapidjson::Writer<SpillBuffer>;
+using JsonWriter = JsonTextWriter;
 
 // The modeller is Z-up, glTF Y-up (both right-handed): (x, y, z) -> (x, z, -y).
 // The same proper rotation maps a quaternion's vector part; a scale's factors
@@ -82,7 +84,7 @@ void WriteName(JsonWriter& w, const std::string& name) {
   if (name.empty()) return;
   const std::string text = Utf8(name);
   w.Key("name");
-  w.String(text.c_str(), static_cast<rapidjson::SizeType>(text.size()));
+  w.String(text.c_str(), text.size());
 }
 
 template <typename Writer, typename Values>
@@ -107,13 +109,16 @@ struct ViewLayout {
 };
 constexpr ViewLayout kLayouts[kViewKinds] = {{34962, 12}, {34962, 12}, {34962, 8}, {34963, 0}, {0, 0}};
 
+// What each spilled stream holds in memory before its file takes over.
+constexpr std::size_t kSpillMemory = std::size_t{1} << 16;
+
 // One JSON array written piece by piece (nodes, meshes, accessors, ...).
 struct Section {
   SpillBuffer bytes;
   JsonWriter writer{bytes};
   std::size_t count = 0;
 
-  Section() { writer.StartArray(); }
+  explicit Section(SpillWriter& spill) : bytes(kSpillMemory, &spill) { writer.StartArray(); }
   JsonWriter& Next() {
     ++count;
     return writer;
@@ -141,11 +146,18 @@ namespace {
 // the file from them, so memory stays small however many pieces there are.
 class Builder {
  public:
-  Builder(const GltfOptions& options, GltfResult& result) : options_(options), result_(result) {}
+  Builder(const GltfOptions& options, GltfResult& result)
+      : options_(options),
+        result_(result),
+        nodes_(spill_),
+        meshes_(spill_),
+        accessors_(spill_),
+        samplers_(spill_),
+        channels_(spill_) {}
 
   void Build(std::span<const GltfGroup> groups);
-  void WriteGlb(std::ostream& out);
-  void WriteEmbedded(std::ostream& out);
+  void WriteGlb(OutputSink& sink);
+  void WriteEmbedded(OutputSink& sink);
 
  private:
   struct ViewSource {
@@ -182,12 +194,17 @@ class Builder {
   void WriteTextures(Writer& w);
   template <typename Writer>
   void WriteBufferViews(Writer& w);
-  void ForEachBinaryPiece(const std::function<void(const char*, std::size_t)>& sink) const;
+  template <typename Spilled, typename Bytes>
+  void ForEachBinaryPart(Spilled spilled, Bytes bytes) const;
   std::size_t BinaryLength() const;
 
   const GltfOptions& options_;
   GltfResult& result_;
-  SpillBuffer data_[kViewKinds];
+  // Declared before every buffer that spills through it, so it outlives them.
+  SpillWriter spill_;
+  SpillBuffer data_[kViewKinds] = {SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_),
+                                   SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_),
+                                   SpillBuffer(kSpillMemory, &spill_)};
   int viewOf_[kViewKinds] = {-1, -1, -1, -1, -1};
   std::vector<ViewSource> views_;
   Section nodes_, meshes_, accessors_, samplers_, channels_;
@@ -406,16 +423,17 @@ void Builder::AddVectorChannel(int node, const char* path, std::span<const Vecto
                                const Vec3d& offset, bool is_scale) {
   const CurvePlan plan = PlanVectorCurve(keys, options_.Sampling);
   if (plan.Form == CurveForm::Static) return;
+  const bool linear = plan.Form == CurveForm::Linear;
+  output_.resize((linear ? plan.Frames.size() : keys.size() * 3) * 3);
+  float* next = output_.data();
   auto put = [&](const Vec3d& v) {
     const Vec3d mapped = is_scale ? MapScale(v) : MapPoint(v);
-    for (double c : mapped) output_.push_back(static_cast<float>(c));
+    for (int a = 0; a < 3; ++a) next[a] = static_cast<float>(mapped[a]);
+    next += 3;
   };
-  output_.clear();
-  if (plan.Form == CurveForm::Linear) {
-    for (int f : plan.Frames) {
-      const Vec3d v = EvaluatePreparedVector(keys, f);
-      put({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]});
-    }
+  if (linear) {
+    ForEachSample(keys, std::span<const int>(plan.Frames),
+                  [&](const Vec3d& v) { put({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}); });
     AddChannel(node, path, plan.Frames, 3, "LINEAR");
     return;
   }
@@ -445,14 +463,15 @@ void Builder::AddVectorChannel(int node, const char* path, std::span<const Vecto
 void Builder::AddRotationChannel(int node, std::span<const OrientationKey> keys) {
   const CurvePlan plan = PlanOrientationCurve(keys);
   if (plan.Form == CurveForm::Static) return;
-  output_.clear();
+  output_.resize(plan.Frames.size() * 4);
+  float* next = output_.data();
   Quaternion previous = keys.front().Q;
-  for (int f : plan.Frames) {
-    Quaternion q = Normalized(EvaluatePreparedOrientation(keys, f));
+  ForEachSample(keys, std::span<const int>(plan.Frames), [&](const Quaternion& at) {
+    Quaternion q = Normalized(at);
     if (Dot(q, previous) < 0.0) q = {-q.w, -q.x, -q.y, -q.z};
-    for (double c : MapQuaternion(q)) output_.push_back(static_cast<float>(c));
+    for (double c : MapQuaternion(q)) *next++ = static_cast<float>(c);
     previous = q;
-  }
+  });
   AddChannel(node, "rotation", plan.Frames, 4, "LINEAR");
 }
 
@@ -674,20 +693,23 @@ std::size_t Builder::BinaryLength() const {
   return length;
 }
 
-// The buffer's bytes: every view in order, each starting at a multiple of 4.
-void Builder::ForEachBinaryPiece(const std::function<void(const char*, std::size_t)>& sink) const {
+// The buffer's bytes: every view in order, each starting at a multiple of
+// 4. The views built here go to `spilled` whole; images and padding go to
+// `bytes`.
+template <typename Spilled, typename Bytes>
+void Builder::ForEachBinaryPart(Spilled spilled, Bytes bytes) const {
   static constexpr char kZeros[4] = {0, 0, 0, 0};
   for (const ViewSource& view : views_) {
     std::size_t size = 0;
     if (view.kind >= 0) {
-      data_[view.kind].ForEachPiece(sink);
+      spilled(data_[view.kind]);
       size = data_[view.kind].Size();
     } else {
-      const std::vector<unsigned char>& bytes = images_[static_cast<std::size_t>(view.image)].Bytes;
-      sink(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-      size = bytes.size();
+      const std::vector<unsigned char>& image = images_[static_cast<std::size_t>(view.image)].Bytes;
+      bytes(reinterpret_cast<const char*>(image.data()), image.size());
+      size = image.size();
     }
-    if (Aligned(size) > size) sink(kZeros, Aligned(size) - size);
+    if (Aligned(size) > size) bytes(kZeros, Aligned(size) - size);
   }
 }
 
@@ -755,7 +777,8 @@ void Builder::WriteJson(Sink& sink, bool embedded) {
       static constexpr char kPrefix[] = "\"data:application/octet-stream;base64,";
       w.Key("uri");
       w.RawValue(kPrefix, sizeof(kPrefix) - 1, rapidjson::kStringType);
-      ForEachBinaryPiece([&sink](const char* bytes, std::size_t size) { sink.Base64(bytes, size); });
+      const auto base64 = [&sink](const char* bytes, std::size_t size) { sink.Base64(bytes, size); };
+      ForEachBinaryPart([&](const SpillBuffer& data) { data.ForEachPiece(base64); }, base64);
       sink.Base64End();
       sink.Put('"');
     }
@@ -773,14 +796,22 @@ void PutUint32(OutputSink& sink, std::uint32_t value) {
 
 // A .glb: header, the JSON chunk (padded with spaces), the binary chunk. The
 // JSON is written twice, first only to count its length for the headers.
-void Builder::WriteGlb(std::ostream& out) {
+// Into a file, the binary chunk's place is then known, and it is copied
+// there on a second thread while the JSON is written.
+void Builder::WriteGlb(OutputSink& sink) {
   OutputSink counter(nullptr);
   WriteJson(counter, false);
   const std::size_t json = Aligned(counter.Count());
   const std::size_t binary = BinaryLength();
   const std::size_t total = 12 + 8 + json + (binary > 0 ? 8 + binary : 0);
   if (total > 0xFFFFFFFFu) throw Failure{"the explosion is too large for a .glb file (over 4 GiB)"};
-  OutputSink sink(&out);
+  std::future<void> copied;
+  if (sink.File() >= 0 && binary > 0) {
+    copied = std::async(std::launch::async, [this, fd = sink.File(), at = std::int64_t(total - binary)]() mutable {
+      ForEachBinaryPart([&](const SpillBuffer& data) { data.CopyTo(fd, &at); },
+                        [&](const char* bytes, std::size_t size) { WriteAll(fd, bytes, size, &at); });
+    });
+  }
   sink.Write("glTF", 4);
   PutUint32(sink, 2);
   PutUint32(sink, static_cast<std::uint32_t>(total));
@@ -791,16 +822,17 @@ void Builder::WriteGlb(std::ostream& out) {
   if (binary > 0) {
     PutUint32(sink, static_cast<std::uint32_t>(binary));
     sink.Write("BIN\0", 4);
-    ForEachBinaryPiece([&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
+    if (copied.valid()) {
+      sink.Finish();
+      copied.get();
+    } else {
+      ForEachBinaryPart([&sink](const SpillBuffer& data) { sink.Splice(data); },
+                        [&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
+    }
   }
-  if (!sink.Finish()) throw Failure{"the glTF document could not be written"};
 }
 
-void Builder::WriteEmbedded(std::ostream& out) {
-  OutputSink sink(&out);
-  WriteJson(sink, true);
-  if (!sink.Finish()) throw Failure{"the glTF document could not be written"};
-}
+void Builder::WriteEmbedded(OutputSink& sink) { WriteJson(sink, true); }
 
 
 bool EndsWith(const std::string& text, std::string_view suffix) {
@@ -820,34 +852,18 @@ std::string CheckFps(double fps) {
 }
 
 std::vector<GltfGroup> GltfGroupsOf(const ExplodedFile& file) {
-  std::vector<GltfGroup> groups;
-  for (const ExplodedGroup& group : file.Groups) {
-    GltfGroup out;
-    out.Group = group.Group.get();
-    for (const ExplodedObject& object : group.Objects) {
-      out.Objects.push_back({object.Mesh.get(), object.Channel.get()});
-    }
-    groups.push_back(std::move(out));
-  }
-  return groups;
+  std::vector<const ExplodedGroup*> groups;
+  for (const ExplodedGroup& group : file.Groups) groups.push_back(&group);
+  return GltfGroupsOf(groups);
 }
 
-std::vector<GltfGroup> GltfGroupsOf(std::span<const CGroup* const> groups) {
+std::vector<GltfGroup> GltfGroupsOf(std::span<const ExplodedGroup* const> groups) {
   std::vector<GltfGroup> result;
-  for (const CGroup* group : groups) {
-    if (group == nullptr) continue;
+  for (const ExplodedGroup* group : groups) {
     GltfGroup out;
-    out.Group = group;
-    for (const auto& child : group->Children) {
-      if (const auto* mesh = dynamic_cast<const CPolyChunk*>(child.get())) {
-        out.Objects.push_back({mesh, nullptr});
-      } else if (const auto* channel = dynamic_cast<const CAnimChunkEx*>(child.get())) {
-        // A channel follows its piece and names it through its ParentId.
-        if (!out.Objects.empty() && out.Objects.back().Channel == nullptr &&
-            out.Objects.back().Mesh->Id == channel->ParentId) {
-          out.Objects.back().Channel = channel;
-        }
-      }
+    out.Group = group->Group.get();
+    for (const ExplodedObject& object : group->Objects) {
+      out.Objects.push_back({object.Mesh.get(), object.Channel.get()});
     }
     result.push_back(std::move(out));
   }
@@ -859,10 +875,10 @@ namespace {
 // Builds the document and writes it to `out` (the temporary file itself, so
 // nothing is copied once more through a string).
 GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
-                     std::ostream& out) {
+                     OutputSink& out) {
   GltfResult result;
   if (std::string fps = CheckFps(options.Fps); !fps.empty()) {
-    result.error = fps;
+    result.Fail(FailureKind::kBadArgument, fps);
     return result;
   }
   try {
@@ -876,23 +892,19 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
     } else {
       builder.WriteEmbedded(out);
     }
-    result.build_seconds = std::chrono::duration<double>(built - start).count();
-    result.write_seconds = std::chrono::duration<double>(Clock::now() - built).count();
-    if (!out.flush()) {
-      result.error = "the glTF document could not be written";
+    if (!out.Finish()) {
+      result.Fail(FailureKind::kCannotWrite, "the glTF document could not be written");
       return result;
     }
+    result.build_seconds = std::chrono::duration<double>(built - start).count();
+    result.write_seconds = std::chrono::duration<double>(Clock::now() - built).count();
   } catch (const Failure& failure) {
-    result.error = failure.message;
-    return result;
+    result.Fail(FailureKind::kBadData, failure.message);
   } catch (const std::bad_alloc&) {
-    result.error = "out of memory while building the glTF document";
-    return result;
+    result.Fail(FailureKind::kOutOfMemory, "out of memory while building the glTF document");
   } catch (const std::runtime_error& error) {
-    result.error = error.what();
-    return result;
+    result.Fail(FailureKind::kCannotWrite, error.what());
   }
-  result.ok = true;
   return result;
 }
 
@@ -901,8 +913,9 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
 GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
                      std::string& bytes) {
   std::ostringstream out;
-  GltfResult result = Serialize(groups, options, binary, out);
-  if (result.ok) bytes = std::move(out).str();
+  OutputSink sink(&out);
+  GltfResult result = Serialize(groups, options, binary, sink);
+  if (result.ok()) bytes = std::move(out).str();
   return result;
 }
 
@@ -911,11 +924,11 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   GltfResult result;
   const bool binary = EndsWith(path, ".glb");
   if (!binary && !EndsWith(path, ".gltf")) {
-    result.error = "the glTF file name must end in .glb or .gltf: \"" + path + "\"";
+    result.Fail(FailureKind::kBadArgument, "the glTF file name must end in .glb or .gltf: \"" + path + "\"");
     return result;
   }
   if (std::string fps = CheckFps(options.Fps); !fps.empty()) {
-    result.error = fps;
+    result.Fail(FailureKind::kBadArgument, fps);
     return result;
   }
 
@@ -929,28 +942,23 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = mkstemp(temporary.data());
   if (fd < 0) {
-    result.error = "could not create a file in \"" + folder.string() + "\": " + std::strerror(errno);
+    result.Fail(FailureKind::kCannotWrite,
+                "could not create a file in \"" + folder.string() + "\": " + std::strerror(errno));
     return result;
   }
-  ::close(fd);
   {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      result.error = "could not write \"" + path + "\"";
-    } else {
-      result = Serialize(groups, options, binary, out);
-      out.close();
-      if (result.ok && !out) {
-        result.ok = false;
-        result.error = "could not write \"" + path + "\" (is the disk full?)";
-      }
+    // Written through the descriptor mkstemp opened: spilled data is then
+    // copied into it inside the kernel.
+    OutputSink out(fd);
+    result = Serialize(groups, options, binary, out);
+    if (::close(fd) != 0 && result.ok()) {
+      result.Fail(FailureKind::kCannotWrite, "could not write \"" + path + "\" (is the disk full?)");
     }
   }
-  if (!result.ok) {
+  if (!result.ok()) {
     ::unlink(temporary.c_str());
     return result;
   }
-  result.ok = false;
   // mkstemp makes the file private; give it the usual permissions.
   const mode_t mask = ::umask(0);
   ::umask(mask);
@@ -958,10 +966,8 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   if (std::rename(temporary.c_str(), path.c_str()) != 0) {
     const int rename_errno = errno;
     ::unlink(temporary.c_str());
-    result.error = "could not write \"" + path + "\": " + std::strerror(rename_errno);
-    return result;
+    result.Fail(FailureKind::kCannotWrite, "could not write \"" + path + "\": " + std::strerror(rename_errno));
   }
-  result.ok = true;
   return result;
 }
 

@@ -31,9 +31,7 @@ struct GltfGroup {
   std::vector<GltfObject> Objects;
 };
 
-struct GltfResult {
-  bool ok = false;
-  std::string error;  // a clear message when !ok
+struct GltfResult : Status {
   // What was left out but did not stop the export (a texture image that was
   // not found or could not be read: its material's colour stands in), each
   // said once.
@@ -46,9 +44,8 @@ struct GltfResult {
 
 // The groups of a file read back with ReadExplodedFile.
 std::vector<GltfGroup> GltfGroupsOf(const ExplodedFile& file);
-// The groups an explosion builds in memory: each group's Children alternate a
-// CPolyChunk and the CAnimChunkEx whose ParentId is that piece's Id.
-std::vector<GltfGroup> GltfGroupsOf(std::span<const CGroup* const> groups);
+// The groups an explosion builds in memory.
+std::vector<GltfGroup> GltfGroupsOf(std::span<const ExplodedGroup* const> groups);
 
 // Builds the glTF 2.0 document in memory: `binary` gives the bytes of a .glb,
 // otherwise the JSON text of a .gltf with its buffer embedded.

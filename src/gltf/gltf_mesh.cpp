@@ -5,7 +5,7 @@
 #include <limits>
 #include <tuple>
 
-#include "gltf/triangulate.h"
+#include "model/triangulate.h"
 
 namespace bk {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <ostream>
+#include <stdexcept>
 
 namespace bk {
 namespace {
@@ -14,10 +15,26 @@ OutputSink::OutputSink(std::ostream* out) : out_(out) {
   if (out_ != nullptr) buffer_.reset(new char[kBufferSize]);
 }
 
+OutputSink::OutputSink(int fd) : fd_(fd), buffer_(new char[kBufferSize]) {}
+
 OutputSink::~OutputSink() = default;
 
+void OutputSink::Pass(const char* data, std::size_t size) {
+  if (size == 0 || failed_) return;
+  if (out_ != nullptr) {
+    out_->write(data, static_cast<std::streamsize>(size));
+  } else {
+    // Remembered rather than thrown, as a stream's failure is, for Finish.
+    try {
+      WriteAll(fd_, data, size);
+    } catch (const std::runtime_error&) {
+      failed_ = true;
+    }
+  }
+}
+
 void OutputSink::Drain() {
-  if (out_ != nullptr && used_ > 0) out_->write(buffer_.get(), static_cast<std::streamsize>(used_));
+  Pass(buffer_.get(), used_);
   used_ = 0;
 }
 
@@ -26,7 +43,7 @@ void OutputSink::Write(const void* data, std::size_t size) {
   if (buffer_ == nullptr) return;
   if (size >= kBufferSize - used_) {
     Drain();
-    out_->write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+    Pass(static_cast<const char*>(data), size);
     return;
   }
   std::memcpy(buffer_.get() + used_, data, size);
@@ -39,6 +56,12 @@ void OutputSink::Zeros(std::size_t count) {
 
 void OutputSink::Splice(const SpillBuffer& bytes) {
   if (buffer_ == nullptr) {
+    count_ += bytes.Size();
+    return;
+  }
+  if (fd_ >= 0) {
+    Drain();
+    if (!failed_) bytes.CopyTo(fd_);
     count_ += bytes.Size();
     return;
   }
@@ -67,7 +90,7 @@ void OutputSink::Base64End() {
 
 bool OutputSink::Finish() {
   Drain();
-  return out_ == nullptr || out_->good();
+  return !failed_ && (out_ == nullptr || out_->good());
 }
 
 }  // namespace bk

@@ -10,13 +10,15 @@ namespace bk {
 
 // Where the glTF text and binary go: a RapidJSON output stream that either
 // only counts its bytes (to learn a .glb chunk's length before writing it)
-// or writes them, buffered, to a std::ostream. Spliced buffers are copied
-// through in pieces, never held whole.
+// or writes them, buffered, to a std::ostream or an open file. Spliced
+// buffers are copied through in pieces, never held whole; into a file their
+// spilled part is copied inside the kernel.
 class OutputSink {
  public:
   using Ch = char;
 
   explicit OutputSink(std::ostream* out);  // null: count only
+  explicit OutputSink(int fd);
   ~OutputSink();
   OutputSink(const OutputSink&) = delete;
   OutputSink& operator=(const OutputSink&) = delete;
@@ -38,12 +40,17 @@ class OutputSink {
   // Hands everything buffered to the stream; false when the stream failed.
   bool Finish();
   std::size_t Count() const { return count_; }
+  // The open file written to, or -1 when this writes to a stream or counts.
+  int File() const { return fd_; }
 
  private:
   static constexpr std::size_t kBufferSize = std::size_t{1} << 16;
   void Drain();
+  void Pass(const char* data, std::size_t size);
 
-  std::ostream* out_;
+  std::ostream* out_ = nullptr;
+  int fd_ = -1;
+  bool failed_ = false;
   std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
   std::size_t count_ = 0;

@@ -65,7 +65,8 @@ bool SegmentIsStraight(std::span<const VectorKeyTangents> keys, std::size_t i) {
   const double tolerance = kProbeTolerance * LargestMagnitude(a.Value, b.Value);
   const double length = static_cast<double>(b.Frame) - a.Frame;
   for (double u : {1.0 / 3.0, 2.0 / 3.0}) {
-    const Vec3d at = EvaluatePreparedVector(keys, a.Frame + u * length);
+    // Strictly inside the segment, where the evaluator would find it too.
+    const Vec3d at = EvaluateVectorSegment(keys, i, a.Frame + u * length);
     for (int k = 0; k < 3; ++k) {
       const double chord = a.Value[k] + u * (b.Value[k] - a.Value[k]);
       if (!(std::fabs(at[k] - chord) <= tolerance)) return false;

@@ -42,4 +42,32 @@ CurvePlan PlanVectorCurve(std::span<const VectorKeyTangents> keys, GltfSampling 
 // under either choice.
 CurvePlan PlanOrientationCurve(std::span<const OrientationKey> keys);
 
+inline const Vec3d& KeyValue(const VectorKeyTangents& key) { return key.Value; }
+inline const Quaternion& KeyValue(const OrientationKey& key) { return key.Q; }
+inline Vec3d EvaluateSegment(std::span<const VectorKeyTangents> keys, std::size_t i, double frame) {
+  return EvaluateVectorSegment(keys, i, frame);
+}
+inline Quaternion EvaluateSegment(std::span<const OrientationKey> keys, std::size_t i, double frame) {
+  return EvaluateOrientationSegment(keys, i, frame);
+}
+
+// The evaluator's values at ascending `frames`, handed to `visit` in order.
+// The segments are walked once alongside the frames rather than searched
+// for each frame; the arithmetic is the evaluator's own, so the values are
+// the same to the bit.
+template <typename Key, typename Visit>
+void ForEachSample(std::span<const Key> keys, std::span<const int> frames, Visit visit) {
+  std::size_t segment = 0;
+  for (const int f : frames) {
+    if (!(f > keys.front().Frame)) {
+      visit(KeyValue(keys.front()));
+    } else if (f >= keys.back().Frame) {
+      visit(KeyValue(keys.back()));
+    } else {
+      while (keys[segment + 1].Frame <= f) ++segment;
+      visit(EvaluateSegment(keys, segment, f));
+    }
+  }
+}
+
 }  // namespace bk

@@ -1,21 +1,128 @@
 #include "gltf/spill_buffer.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cerrno>
 #include <stdexcept>
-#include <vector>
+#include <unistd.h>
 
 namespace bk {
+namespace {
 
-SpillBuffer::SpillBuffer(std::size_t memory_limit)
-    : limit_(std::max<std::size_t>(memory_limit, 64)), memory_(new char[limit_]) {}
+void WriteBlock(std::FILE* file, const char* bytes, std::size_t size) {
+  if (std::fwrite(bytes, 1, size, file) != size) {
+    throw std::runtime_error("could not write a temporary file (is the disk full?)");
+  }
+}
 
-void SpillBuffer::Append(const void* data, std::size_t size) {
-  const char* bytes = static_cast<const char*>(data);
+// Appends the first `size` bytes of file `in` to `out`: inside the kernel,
+// or through memory where the kernel or the file systems cannot.
+void CopyFile(int in, std::size_t size, int out, std::int64_t* at) {
+  off64_t from = 0;
+  const auto end = static_cast<off64_t>(size);
+  off64_t to = at != nullptr ? *at : 0;
+  while (from < end) {
+    const ssize_t n =
+        ::copy_file_range(in, &from, out, at != nullptr ? &to : nullptr, static_cast<std::size_t>(end - from), 0);
+    if (at != nullptr) *at = to;
+    if (n > 0 || (n < 0 && errno == EINTR)) continue;
+    if (n == 0 || (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)) {
+      throw std::runtime_error("could not write the file (is the disk full?)");
+    }
+    std::vector<char> piece(std::size_t{1} << 20);
+    while (from < end) {
+      const ssize_t got = ::pread(in, piece.data(), std::min<std::size_t>(piece.size(), end - from), from);
+      if (got <= 0) throw std::runtime_error("could not read a temporary file back");
+      WriteAll(out, piece.data(), static_cast<std::size_t>(got), at);
+      from += got;
+    }
+  }
+}
+
+}  // namespace
+
+void WriteAll(int fd, const char* bytes, std::size_t size, std::int64_t* at) {
+  while (size > 0) {
+    const ssize_t n = at != nullptr ? ::pwrite(fd, bytes, size, *at) : ::write(fd, bytes, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) throw std::runtime_error("could not write the file (is the disk full?)");
+    if (at != nullptr) *at += n;
+    bytes += n;
+    size -= static_cast<std::size_t>(n);
+  }
+}
+
+SpillWriter::SpillWriter() : thread_([this] { Run(); }) {}
+
+SpillWriter::~SpillWriter() {
+  {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+  }
+  changed_.notify_all();
+  thread_.join();
+}
+
+SpillWriter::Block SpillWriter::Hand(std::FILE* file, Block block, std::size_t size) {
+  const std::size_t capacity = block.size();
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return jobs_.size() < kMaxWaiting || failed_; });
+  if (failed_) throw std::runtime_error("could not write a temporary file (is the disk full?)");
+  jobs_.push_back({file, std::move(block), size});
+  Block empty;
+  if (!free_.empty() && free_.back().size() == capacity) {
+    empty = std::move(free_.back());
+    free_.pop_back();
+  }
+  lock.unlock();
+  changed_.notify_all();
+  if (empty.size() != capacity) empty.resize(capacity);
+  return empty;
+}
+
+void SpillWriter::Wait() {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return (jobs_.empty() && !busy_) || failed_; });
+  if (failed_) throw std::runtime_error("could not write a temporary file (is the disk full?)");
+}
+
+void SpillWriter::Run() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [this] { return !jobs_.empty() || stop_; });
+    if (jobs_.empty()) return;
+    Job job = std::move(jobs_.front());
+    jobs_.pop_front();
+    busy_ = true;
+    const bool skip = failed_;
+    lock.unlock();
+    const bool written = skip || std::fwrite(job.block.data(), 1, job.size, job.file) == job.size;
+    lock.lock();
+    busy_ = false;
+    failed_ = failed_ || !written;
+    if (free_.size() < kMaxWaiting) free_.push_back(std::move(job.block));
+    changed_.notify_all();
+  }
+}
+
+SpillBuffer::SpillBuffer(std::size_t memory_limit, SpillWriter* writer)
+    : limit_(std::max<std::size_t>(memory_limit, 64)), memory_(limit_), writer_(writer) {}
+
+SpillBuffer::~SpillBuffer() {
+  // The writer's thread may still hold blocks for this file.
+  if (writer_ != nullptr && file_) {
+    try {
+      writer_->Wait();
+    } catch (const std::runtime_error&) {
+      // Already reported to whoever read the buffer, or the export failed anyway.
+    }
+  }
+}
+
+void SpillBuffer::AppendInPieces(const char* bytes, std::size_t size) {
   while (size > 0) {
     if (used_ == limit_) Spill();
     const std::size_t n = std::min(size, limit_ - used_);
-    std::memcpy(memory_.get() + used_, bytes, n);
+    std::memcpy(memory_.data() + used_, bytes, n);
     used_ += n;
     bytes += n;
     size -= n;
@@ -27,8 +134,10 @@ void SpillBuffer::Spill() {
     file_.reset(std::tmpfile());
     if (!file_) throw std::runtime_error("could not make a temporary file");
   }
-  if (std::fwrite(memory_.get(), 1, used_, file_.get()) != used_) {
-    throw std::runtime_error("could not write a temporary file (is the disk full?)");
+  if (writer_ != nullptr) {
+    memory_ = writer_->Hand(file_.get(), std::move(memory_), used_);
+  } else {
+    WriteBlock(file_.get(), memory_.data(), used_);
   }
   spilled_ += used_;
   used_ = 0;
@@ -36,6 +145,7 @@ void SpillBuffer::Spill() {
 
 void SpillBuffer::ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const {
   if (file_) {
+    if (writer_ != nullptr) writer_->Wait();
     // The file is only ever appended to; reading it from the start leaves
     // the next append (if any) at its end again.
     std::FILE* f = file_.get();
@@ -52,7 +162,16 @@ void SpillBuffer::ForEachPiece(const std::function<void(const char*, std::size_t
     }
     std::fseek(f, 0, SEEK_END);
   }
-  if (used_ > 0) sink(memory_.get(), used_);
+  if (used_ > 0) sink(memory_.data(), used_);
+}
+
+void SpillBuffer::CopyTo(int fd, std::int64_t* at) const {
+  if (file_) {
+    if (writer_ != nullptr) writer_->Wait();
+    if (std::fflush(file_.get()) != 0) throw std::runtime_error("could not read a temporary file back");
+    CopyFile(fileno(file_.get()), spilled_, fd, at);
+  }
+  if (used_ > 0) WriteAll(fd, memory_.data(), used_, at);
 }
 
 }  // namespace bk

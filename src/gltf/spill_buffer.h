@@ -1,22 +1,76 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace bk {
+
+// Writes all of `bytes` to the open file `fd`, at its current position or,
+// when `at` is given, at *at (which then moves past them, and the file's
+// own position stays); throws std::runtime_error when it cannot.
+void WriteAll(int fd, const char* bytes, std::size_t size, std::int64_t* at = nullptr);
+
+// A thread that appends full blocks of memory to temporary files, so that
+// the work of writing spilled bytes overlaps with making the next ones.
+// Blocks are written in the order handed over; a bounded number wait at a
+// time, so memory stays small however fast they come.
+class SpillWriter {
+ public:
+  using Block = std::vector<char>;
+
+  SpillWriter();
+  ~SpillWriter();
+  SpillWriter(const SpillWriter&) = delete;
+  SpillWriter& operator=(const SpillWriter&) = delete;
+
+  // Queues the first `size` bytes of `block` for the end of `file`, and
+  // gives back an empty block of the same capacity to fill next.
+  Block Hand(std::FILE* file, Block block, std::size_t size);
+  // Waits until everything handed over is written; throws
+  // std::runtime_error when a write failed.
+  void Wait();
+
+ private:
+  struct Job {
+    std::FILE* file;
+    Block block;
+    std::size_t size;
+  };
+  static constexpr std::size_t kMaxWaiting = 8;
+  void Run();
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Job> jobs_;
+  std::vector<Block> free_;
+  bool busy_ = false;
+  bool stop_ = false;
+  bool failed_ = false;
+  std::thread thread_;
+};
 
 // Bytes appended in order and read back whole, held in memory up to a small
 // limit and beyond it in an anonymous temporary file, so that a very large
 // export needs no more memory than that limit per buffer. Also a RapidJSON
 // output stream (Ch, Put, Flush). A temporary file that cannot be made or
-// written throws std::runtime_error.
+// written throws std::runtime_error. With a SpillWriter (which must outlive
+// the buffer) the file is written on that writer's thread.
 class SpillBuffer {
  public:
   using Ch = char;
 
-  explicit SpillBuffer(std::size_t memory_limit = std::size_t{1} << 16);
+  explicit SpillBuffer(std::size_t memory_limit = std::size_t{1} << 16, SpillWriter* writer = nullptr);
+  ~SpillBuffer();
   SpillBuffer(const SpillBuffer&) = delete;
   SpillBuffer& operator=(const SpillBuffer&) = delete;
 
@@ -25,24 +79,37 @@ class SpillBuffer {
     memory_[used_++] = c;
   }
   void Flush() {}
-  void Append(const void* data, std::size_t size);
+  void Append(const void* data, std::size_t size) {
+    if (size <= limit_ - used_) {
+      std::memcpy(memory_.data() + used_, data, size);
+      used_ += size;
+    } else {
+      AppendInPieces(static_cast<const char*>(data), size);
+    }
+  }
   std::size_t Size() const { return spilled_ + used_; }
 
   // Hands every byte, in order and in pieces, to `sink`.
   void ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const;
+  // Writes every byte, in order, to the open file `fd` as WriteAll does;
+  // the spilled part is copied inside the kernel where it can be. Throws
+  // std::runtime_error when reading or writing fails.
+  void CopyTo(int fd, std::int64_t* at = nullptr) const;
 
  private:
   void Spill();
+  void AppendInPieces(const char* bytes, std::size_t size);
 
   struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
 
   std::size_t limit_;
-  std::unique_ptr<char[]> memory_;
+  SpillWriter::Block memory_;
   std::size_t used_ = 0;
   std::size_t spilled_ = 0;
   std::unique_ptr<std::FILE, FileCloser> file_;
+  SpillWriter* writer_;
 };
 
 }  // namespace bk

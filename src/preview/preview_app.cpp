@@ -34,16 +34,26 @@ int BadArguments(const QString& message) {
 
 }  // namespace
 
-int RunPreviewProgram(int argc, char** argv) {
-  const bool sheetMode = AsksForSheet(argc, argv);
-  if (sheetMode && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("burstkin-preview"));
-  QApplication::setApplicationVersion(QStringLiteral("1.36"));
+namespace {
 
-  QCommandLineParser parser;
+struct PreviewOptions {
+  QCommandLineOption sheet{QStringLiteral("sheet"), QStringLiteral("Write a contact sheet (PNG) and exit."),
+                           QStringLiteral("OUT.png")};
+  QCommandLineOption frames{
+      QStringLiteral("frames"),
+      QStringLiteral("Frames of the sheet as A:B:STEP, A:B or A (default: the whole animation in "
+                     "about 12 tiles)."),
+      QStringLiteral("A:B:STEP")};
+  QCommandLineOption size{QStringLiteral("size"), QStringLiteral("Size of one tile in pixels (default 320x240)."),
+                          QStringLiteral("WxH")};
+  QCommandLineOption view{QStringLiteral("view"),
+                          QStringLiteral("View of the sheet: front, side, top or iso (default iso)."),
+                          QStringLiteral("front|side|top|iso")};
+  QCommandLineOption ghost{QStringLiteral("ghost"),
+                           QStringLiteral("Draw the object at rest faintly behind the pieces on the sheet.")};
+};
+
+void SetUpParser(QCommandLineParser& parser, const PreviewOptions& o) {
   parser.setApplicationDescription(QStringLiteral(
       "Plays an exploded object file that Burstkin wrote (an object that is not exploded is "
       "shown at rest), or renders a contact sheet of it without a display."));
@@ -51,24 +61,76 @@ int RunPreviewProgram(int argc, char** argv) {
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The .cob file to show."),
                                QStringLiteral("[FILE.cob]"));
-  const QCommandLineOption sheetOption(QStringLiteral("sheet"),
-                                       QStringLiteral("Write a contact sheet (PNG) and exit."),
-                                       QStringLiteral("OUT.png"));
-  const QCommandLineOption framesOption(
-      QStringLiteral("frames"),
-      QStringLiteral("Frames of the sheet as A:B:STEP, A:B or A (default: the whole animation in "
-                     "about 12 tiles)."),
-      QStringLiteral("A:B:STEP"));
-  const QCommandLineOption sizeOption(QStringLiteral("size"),
-                                      QStringLiteral("Size of one tile in pixels (default 320x240)."),
-                                      QStringLiteral("WxH"));
-  const QCommandLineOption viewOption(QStringLiteral("view"),
-                                      QStringLiteral("View of the sheet: front, side, top or iso (default iso)."),
-                                      QStringLiteral("front|side|top|iso"));
-  const QCommandLineOption ghostOption(QStringLiteral("ghost"),
-                                       QStringLiteral("Draw the object at rest faintly behind the pieces on the sheet."));
-  parser.addOptions({sheetOption, framesOption, sizeOption, viewOption, ghostOption});
+  parser.addOptions({o.sheet, o.frames, o.size, o.view, o.ghost});
+}
 
+// The window, with the file when one is given; sheet options are refused.
+int RunWindow(QApplication& app, const QCommandLineParser& parser, const PreviewOptions& o,
+              const QStringList& files) {
+  for (const auto* option : {&o.frames, &o.size, &o.view, &o.ghost}) {
+    if (parser.isSet(*option)) {
+      return BadArguments(QStringLiteral("--%1 is an option of --sheet.").arg(option->names().first()));
+    }
+  }
+  PreviewWindow window;
+  window.show();
+  if (!files.isEmpty()) window.openFile(files.first());
+  return app.exec();
+}
+
+// The sheet's settings from the command line; 0, or the exit status of
+// arguments that do not fit.
+int ReadSheetSettings(const QCommandLineParser& parser, const PreviewOptions& o, const QStringList& files,
+                      SheetSettings& settings) {
+  settings.Output = parser.value(o.sheet);
+  if (settings.Output.isEmpty()) return BadArguments(QStringLiteral("--sheet needs the name of the PNG to write."));
+  if (files.isEmpty()) return BadArguments(QStringLiteral("--sheet needs the .cob file to draw."));
+  settings.Input = files.first();
+  QString error;
+  if (parser.isSet(o.frames)) {
+    settings.Frames = ParseFrameRange(parser.value(o.frames), error);
+    if (!settings.Frames) return BadArguments(error);
+  }
+  if (parser.isSet(o.size)) {
+    const auto size = ParseTileSize(parser.value(o.size), error);
+    if (!size) return BadArguments(error);
+    settings.TileSize = *size;
+  }
+  if (parser.isSet(o.view)) {
+    const auto view = ParseViewKind(parser.value(o.view).toStdString());
+    if (!view) {
+      return BadArguments(QStringLiteral("--view expects front, side, top or iso, not \"%1\".")
+                              .arg(parser.value(o.view)));
+    }
+    settings.View = *view;
+  }
+  settings.Ghost = parser.isSet(o.ghost);
+  return 0;
+}
+
+int RunSheet(const QCommandLineParser& parser, const PreviewOptions& o, const QStringList& files) {
+  SheetSettings settings;
+  if (const int refused = ReadSheetSettings(parser, o, files, settings); refused != 0) return refused;
+  QString error;
+  const int status = WriteContactSheet(settings, error);
+  if (status == 2) return BadArguments(error);
+  if (status != 0) QTextStream(stderr) << "burstkin-preview: " << error << "\n";
+  return status;
+}
+
+}  // namespace
+
+int RunPreviewProgram(int argc, char** argv) {
+  if (AsksForSheet(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("burstkin-preview"));
+  QApplication::setApplicationVersion(QStringLiteral("1.36"));
+
+  const PreviewOptions options;
+  QCommandLineParser parser;
+  SetUpParser(parser, options);
   if (!parser.parse(QApplication::arguments())) return BadArguments(parser.errorText());
   if (parser.isSet(QStringLiteral("help"))) {
     QTextStream(stdout) << parser.helpText();
@@ -80,48 +142,8 @@ int RunPreviewProgram(int argc, char** argv) {
   }
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) return BadArguments(QStringLiteral("give at most one file."));
-
-  if (!parser.isSet(sheetOption)) {
-    for (const auto* option : {&framesOption, &sizeOption, &viewOption, &ghostOption}) {
-      if (parser.isSet(*option)) {
-        return BadArguments(QStringLiteral("--%1 is an option of --sheet.").arg(option->names().first()));
-      }
-    }
-    PreviewWindow window;
-    window.show();
-    if (!files.isEmpty()) window.openFile(files.first());
-    return app.exec();
-  }
-
-  SheetSettings settings;
-  settings.Output = parser.value(sheetOption);
-  if (settings.Output.isEmpty()) return BadArguments(QStringLiteral("--sheet needs the name of the PNG to write."));
-  if (files.isEmpty()) return BadArguments(QStringLiteral("--sheet needs the .cob file to draw."));
-  settings.Input = files.first();
-  QString error;
-  if (parser.isSet(framesOption)) {
-    settings.Frames = ParseFrameRange(parser.value(framesOption), error);
-    if (!settings.Frames) return BadArguments(error);
-  }
-  if (parser.isSet(sizeOption)) {
-    const auto size = ParseTileSize(parser.value(sizeOption), error);
-    if (!size) return BadArguments(error);
-    settings.TileSize = *size;
-  }
-  if (parser.isSet(viewOption)) {
-    const auto view = ParseViewKind(parser.value(viewOption).toStdString());
-    if (!view) {
-      return BadArguments(QStringLiteral("--view expects front, side, top or iso, not \"%1\".")
-                              .arg(parser.value(viewOption)));
-    }
-    settings.View = *view;
-  }
-  settings.Ghost = parser.isSet(ghostOption);
-
-  const int status = WriteContactSheet(settings, error);
-  if (status == 2) return BadArguments(error);
-  if (status != 0) QTextStream(stderr) << "burstkin-preview: " << error << "\n";
-  return status;
+  if (!parser.isSet(options.sheet)) return RunWindow(app, parser, options, files);
+  return RunSheet(parser, options, files);
 }
 
 }  // namespace bk

@@ -13,6 +13,7 @@
 #include "cob/group.h"
 #include "cob/poly_chunk.h"
 #include "engine/keyframes.h"
+#include "model/triangulate.h"
 
 namespace bk {
 namespace {
@@ -23,88 +24,24 @@ std::uint8_t ToByte(float v) {
   return static_cast<std::uint8_t>(std::lround(v * 255.0f));
 }
 
-struct Point2 {
-  double x;
-  double y;
-};
-
-double Cross(Point2 o, Point2 a, Point2 b) {
-  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+// Whether every corner of a face names a vertex the mesh has.
+bool UsableCorners(const CPolyChunk& mesh, const CFace& face) {
+  for (std::uint32_t vi : face.VertexIndices) {
+    if (vi >= mesh.Vertices.size() || mesh.Vertices[vi] == nullptr) return false;
+  }
+  return true;
 }
 
-bool InTriangle(Point2 p, Point2 a, Point2 b, Point2 c) {
-  const double d1 = Cross(a, b, p);
-  const double d2 = Cross(b, c, p);
-  const double d3 = Cross(c, a, p);
-  return d1 >= 0.0 && d2 >= 0.0 && d3 >= 0.0;
-}
-
-// Ear clipping of one polygon in its own plane (projected along the axis its
-// normal leans on most). Appends corner triples (indices into `pts`). Falls
-// back to a fan where clipping finds no ear (degenerate or self-crossing
-// outlines) and for very long outlines, where the clipping's cost would grow
-// too fast for a display aid.
-void Triangulate(const std::vector<CVector>& pts, std::vector<std::uint32_t>& out) {
-  const std::size_t n = pts.size();
-  if (n < 3) return;
-  auto fan = [&](const std::vector<std::uint32_t>& ring) {
-    for (std::size_t i = 1; i + 1 < ring.size(); ++i) {
-      out.push_back(ring[0]);
-      out.push_back(ring[i]);
-      out.push_back(ring[i + 1]);
-    }
-  };
-  std::vector<std::uint32_t> ring(n);
-  for (std::size_t i = 0; i < n; ++i) ring[i] = static_cast<std::uint32_t>(i);
-  if (n == 3 || n > 64) {
-    fan(ring);
-    return;
+SceneTriangle FaceColour(const CPolyChunk& mesh, const CFace& face) {
+  SceneTriangle colour;
+  const std::int32_t mi = face.MaterialIndex;
+  if (mi >= 0 && static_cast<std::size_t>(mi) < mesh.Materials.size() && mesh.Materials[mi]) {
+    const CVector c = mesh.Materials[mi]->Colour;
+    colour.red = ToByte(c.x);
+    colour.green = ToByte(c.y);
+    colour.blue = ToByte(c.z);
   }
-  // Newell normal picks the projection plane and the winding.
-  double nx = 0, ny = 0, nz = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    const CVector& a = pts[i];
-    const CVector& b = pts[(i + 1) % n];
-    nx += (double(a.y) - b.y) * (double(a.z) + b.z);
-    ny += (double(a.z) - b.z) * (double(a.x) + b.x);
-    nz += (double(a.x) - b.x) * (double(a.y) + b.y);
-  }
-  const double ax = std::fabs(nx), ay = std::fabs(ny), az = std::fabs(nz);
-  std::vector<Point2> p(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    const CVector& v = pts[i];
-    if (az >= ax && az >= ay) p[i] = {v.x, nz >= 0 ? v.y : -double(v.y)};
-    else if (ax >= ay) p[i] = {v.y, nx >= 0 ? v.z : -double(v.z)};
-    else p[i] = {v.z, ny >= 0 ? v.x : -double(v.x)};
-  }
-  while (ring.size() > 3) {
-    const std::size_t m = ring.size();
-    bool clipped = false;
-    for (std::size_t i = 0; i < m; ++i) {
-      const std::uint32_t ia = ring[(i + m - 1) % m], ib = ring[i], ic = ring[(i + 1) % m];
-      if (Cross(p[ia], p[ib], p[ic]) <= 0.0) continue;  // reflex or flat corner
-      bool empty = true;
-      for (std::size_t j = 0; j < m && empty; ++j) {
-        const std::uint32_t k = ring[j];
-        if (k == ia || k == ib || k == ic) continue;
-        empty = !InTriangle(p[k], p[ia], p[ib], p[ic]);
-      }
-      if (!empty) continue;
-      out.push_back(ia);
-      out.push_back(ib);
-      out.push_back(ic);
-      ring.erase(ring.begin() + static_cast<std::ptrdiff_t>(i));
-      clipped = true;
-      break;
-    }
-    if (!clipped) {
-      fan(ring);
-      return;
-    }
-  }
-  out.push_back(ring[0]);
-  out.push_back(ring[1]);
-  out.push_back(ring[2]);
+  return colour;
 }
 
 bool LooksWrittenByBurstkin(const std::string& text) {
@@ -156,43 +93,40 @@ void PreviewScene::AddObject(const CPolyChunk& mesh, std::unique_ptr<CAnimChunkE
   object.Center = mesh.Axis.Center;
 
   // Pieces share the whole vertex list of the object they came from, so only
-  // the vertices a piece's faces use are kept (once each).
+  // the vertices a piece's faces use are kept (once each). A face is cut by
+  // the holes that follow it, as the export cuts it.
   std::unordered_map<std::uint32_t, std::uint32_t> local;
-  std::vector<CVector> corners;
-  std::vector<std::uint32_t> sceneIndex;
-  std::vector<std::uint32_t> tris;
-  const std::size_t vertexCount = mesh.Vertices.size();
-  for (const CFace* face : mesh.Faces) {
-    if (face == nullptr || face->IsHole()) continue;
-    const std::size_t n = face->VertexIndices.size();
-    if (n < 3) continue;
-    bool usable = true;
-    for (std::uint32_t vi : face->VertexIndices) {
-      if (vi >= vertexCount || mesh.Vertices[vi] == nullptr) {
-        usable = false;
-        break;
-      }
+  auto scene_index = [&](std::uint32_t vi) {
+    auto [it, fresh] = local.try_emplace(vi, static_cast<std::uint32_t>(rest_.size()));
+    if (fresh) rest_.push_back(mesh.TransformPoint(*mesh.Vertices[vi]));
+    return it->second;
+  };
+  std::vector<CVector> points;
+  std::vector<std::uint32_t> sceneIndex, outer, tris;
+  std::vector<std::vector<std::uint32_t>> holes;
+  auto ring = [&](const CFace& face) {
+    std::vector<std::uint32_t> indices;
+    for (std::uint32_t vi : face.VertexIndices) {
+      indices.push_back(static_cast<std::uint32_t>(points.size()));
+      sceneIndex.push_back(scene_index(vi));
+      points.push_back(rest_[sceneIndex.back()]);
     }
-    if (!usable) continue;
-
-    corners.clear();
+    return indices;
+  };
+  const std::size_t faceCount = mesh.Faces.size();
+  for (std::size_t i = 0; i < faceCount; ++i) {
+    const CFace* face = mesh.Faces[i];
+    if (face == nullptr || face->IsHole() || face->VertexIndices.size() < 3 || !UsableCorners(mesh, *face)) continue;
+    points.clear();
     sceneIndex.clear();
-    for (std::uint32_t vi : face->VertexIndices) {
-      auto [it, fresh] = local.try_emplace(vi, static_cast<std::uint32_t>(rest_.size()));
-      if (fresh) rest_.push_back(mesh.TransformPoint(*mesh.Vertices[vi]));
-      sceneIndex.push_back(it->second);
-      corners.push_back(rest_[it->second]);
-    }
-    SceneTriangle colour;
-    const std::int32_t mi = face->MaterialIndex;
-    if (mi >= 0 && static_cast<std::size_t>(mi) < mesh.Materials.size() && mesh.Materials[mi]) {
-      const CVector c = mesh.Materials[mi]->Colour;
-      colour.red = ToByte(c.x);
-      colour.green = ToByte(c.y);
-      colour.blue = ToByte(c.z);
+    holes.clear();
+    outer = ring(*face);
+    for (std::size_t j = i + 1; j < faceCount && mesh.Faces[j] != nullptr && mesh.Faces[j]->IsHole(); ++j) {
+      if (UsableCorners(mesh, *mesh.Faces[j])) holes.push_back(ring(*mesh.Faces[j]));
     }
     tris.clear();
-    Triangulate(corners, tris);
+    TriangulateFace(points, outer, holes, tris);
+    const SceneTriangle colour = FaceColour(mesh, *face);
     for (std::size_t t = 0; t + 2 < tris.size(); t += 3) {
       SceneTriangle tri = colour;
       tri.a = sceneIndex[tris[t]];
@@ -206,7 +140,6 @@ void PreviewScene::AddObject(const CPolyChunk& mesh, std::unique_ptr<CAnimChunkE
     lastFrame_ = std::max(lastFrame_, LastKeyFrame(*channel));
     animated_ = animated_ || !channel->Keys.empty() || !channel->PositionKeys.empty() ||
                 !channel->SizeKeys.empty();
-    channel->Piece = nullptr;  // the scene keeps no pointer into the mesh
   }
   object.Channel = std::move(channel);
   objects_.push_back(std::move(object));
@@ -222,22 +155,17 @@ std::unique_ptr<PreviewScene> PreviewScene::FromExplodedFile(ExplodedFile file) 
   return scene;
 }
 
-std::unique_ptr<PreviewScene> PreviewScene::FromGroup(const CGroup& group) {
+std::unique_ptr<PreviewScene> PreviewScene::FromGroup(const ExplodedGroup& group) {
   auto scene = std::make_unique<PreviewScene>();
-  const auto& children = group.Children;
-  for (std::size_t i = 0; i < children.size(); ++i) {
-    const auto* mesh = dynamic_cast<const CPolyChunk*>(children[i].get());
-    if (mesh == nullptr) continue;
+  for (const ExplodedObject& object : group.Objects) {
     std::unique_ptr<CAnimChunkEx> channel;
-    if (i + 1 < children.size()) {
-      if (const auto* ch = dynamic_cast<const CAnimChunkEx*>(children[i + 1].get())) {
-        channel = std::make_unique<CAnimChunkEx>();
-        channel->Keys = ch->Keys;
-        channel->PositionKeys = ch->PositionKeys;
-        channel->SizeKeys = ch->SizeKeys;
-      }
+    if (object.Channel) {
+      channel = std::make_unique<CAnimChunkEx>();
+      channel->Keys = object.Channel->Keys;
+      channel->PositionKeys = object.Channel->PositionKeys;
+      channel->SizeKeys = object.Channel->SizeKeys;
     }
-    scene->AddObject(*mesh, std::move(channel));
+    scene->AddObject(*object.Mesh, std::move(channel));
   }
   return scene;
 }
@@ -307,7 +235,7 @@ std::vector<CVector> PreviewScene::MotionPoints(int first, int last, int max_sam
 SceneLoadResult LoadPreviewSceneFromText(const std::string& text) {
   SceneLoadResult result;
   ExplodedReadResult exploded = ReadExplodedFile(text);
-  if (exploded.ok) {
+  if (exploded.ok()) {
     bool anyObject = false;
     for (const ExplodedGroup& g : exploded.File.Groups) anyObject = anyObject || !g.Objects.empty();
     if (anyObject) {
@@ -319,8 +247,8 @@ SceneLoadResult LoadPreviewSceneFromText(const std::string& text) {
   // reader's message says more than the import would (which would show its
   // first piece alone). Other files, even with channels of their own, are
   // objects to show at rest.
-  if (!exploded.ok && LooksWrittenByBurstkin(text)) {
-    result.error = exploded.error.empty() ? std::string(messages::kNotRecognized) : exploded.error;
+  if (!exploded.ok() && LooksWrittenByBurstkin(text)) {
+    static_cast<Status&>(result) = exploded;
     return result;
   }
   ImportResult imported = ImportObjectFromText(text);
@@ -328,7 +256,7 @@ SceneLoadResult LoadPreviewSceneFromText(const std::string& text) {
     result.scene = PreviewScene::FromObject(*imported.object);
     return result;
   }
-  result.error = imported.error.empty() ? std::string(messages::kNotRecognized) : imported.error;
+  static_cast<Status&>(result) = imported;
   return result;
 }
 
@@ -339,13 +267,13 @@ SceneLoadResult LoadPreviewScene(const std::string& path) {
   if (!isDirectory) in.open(path, std::ios::binary);
   if (isDirectory || !in) {
     SceneLoadResult result;
-    result.error = std::string(messages::kCouldNotOpen);
+    result.Fail(FailureKind::kCannotOpen, messages::kCouldNotOpen);
     return result;
   }
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) {
     SceneLoadResult result;
-    result.error = std::string(messages::kCouldNotOpen);
+    result.Fail(FailureKind::kCannotOpen, messages::kCouldNotOpen);
     return result;
   }
   return LoadPreviewSceneFromText(text);

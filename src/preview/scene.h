@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "cob/anim_chunk.h"
+#include "model/status.h"
 #include "model/vector.h"
 
 namespace bk {
 
-class CGroup;
+struct ExplodedGroup;
 class CPolyChunk;
 struct ExplodedFile;
 
@@ -54,9 +55,8 @@ class PreviewScene {
  public:
   // Builds the scene of a file that Burstkin wrote (every group's objects).
   static std::unique_ptr<PreviewScene> FromExplodedFile(ExplodedFile file);
-  // Builds the scene of a group made by the engine (pieces and their channels
-  // alternate among the children); the channels are copied.
-  static std::unique_ptr<PreviewScene> FromGroup(const CGroup& group);
+  // Builds the scene of a group made by the engine; the channels are copied.
+  static std::unique_ptr<PreviewScene> FromGroup(const ExplodedGroup& group);
   // One object shown at rest, without a channel.
   static std::unique_ptr<PreviewScene> FromObject(const CPolyChunk& object);
 
@@ -97,9 +97,8 @@ class PreviewScene {
   static std::uint64_t NextSerial();
 };
 
-struct SceneLoadResult {
+struct SceneLoadResult : Status {
   std::unique_ptr<PreviewScene> scene;  // null on failure
-  std::string error;                    // the message to show on failure
 };
 
 // Opens a file for the preview: a file that Burstkin wrote plays as written;

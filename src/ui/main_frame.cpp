@@ -336,19 +336,14 @@ void CMainFrame::RunPreview() {
 }
 
 void CMainFrame::Dispatch(int command_id) {
+  if (const FaceOrderChoice* choice = FindFaceOrder(command_id)) {
+    doc_->ReorderFaces(*choice);
+    return;
+  }
   switch (command_id) {
     case cmd::kImport: doc_->ImportCommand(); break;
     case cmd::kExport: doc_->ExportCommand(); break;
     case cmd::kExit: closePending_ = true; break;
-    case cmd::kSortTopToBottom: doc_->SortCommand(1, 2); break;
-    case cmd::kSortBottomToTop: doc_->SortCommand(0, 2); break;
-    case cmd::kSortLeftToRight: doc_->SortCommand(1, 0); break;
-    case cmd::kSortRightToLeft: doc_->SortCommand(0, 0); break;
-    case cmd::kSortFrontToBack: doc_->SortCommand(1, 1); break;
-    case cmd::kSortBackToFront: doc_->SortCommand(0, 1); break;
-    case cmd::kShuffleMinimum: doc_->ShuffleCommand(0); break;
-    case cmd::kShuffleMedium: doc_->ShuffleCommand(1); break;
-    case cmd::kShuffleMaximum: doc_->ShuffleCommand(2); break;
     case cmd::kExplosionOptions: doc_->EditOptions(); break;
     case cmd::kPreview: RunPreview(); break;
     case shellcmd::kToolbar: toolBar_->setVisible(toolBar_->isHidden()); break;

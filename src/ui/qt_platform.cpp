@@ -191,17 +191,16 @@ bool QtPlatform::StatusBarVisible() const {
   return statusBar_ && !statusBar_->isHidden();
 }
 
-PaneRect QtPlatform::ProgressPaneRect() const {
-  if (!progressPane_) return {};
-  const QRect g = progressPane_->geometry();  // in the status bar's coordinates
-  return {g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
-}
-
-void QtPlatform::FillProgressRect(const PaneRect& rect) {
-  if (!progressPane_ || rect.right <= rect.left || rect.bottom <= rect.top) return;
-  const QPoint origin = progressPane_->pos();
-  progressPane_->Fill(QRect(rect.left - origin.x(), rect.top - origin.y(), rect.right - rect.left,
-                            rect.bottom - rect.top));
+void QtPlatform::ShowProgressBar(int done, int total) {
+  if (!progressPane_) return;
+  // Inside the pane's sunken border: one pixel off the top, left and bottom
+  // and two off the right, then the share done of that width.
+  const int width = progressPane_->width() - 3;
+  const int height = progressPane_->height() - 2;
+  const double fraction = static_cast<double>(done) / static_cast<double>(total);
+  const int filled = static_cast<int>(fraction * width);
+  if (filled <= 0 || height <= 0) return;
+  progressPane_->Fill(QRect(1, 1, filled, height));
 }
 
 void QtPlatform::RepaintStatusBar() {

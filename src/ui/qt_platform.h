@@ -104,8 +104,7 @@ class QtPlatform : public QObject, public Platform {
   void EnableToolbar(bool enabled) override;
   void SetStatusText(std::string_view text) override;
   bool StatusBarVisible() const override;
-  PaneRect ProgressPaneRect() const override;
-  void FillProgressRect(const PaneRect& rect) override;
+  void ShowProgressBar(int done, int total) override;
   void RepaintStatusBar() override;
   bool PumpOneMessage() override;
   void RepaintMainWindow() override;

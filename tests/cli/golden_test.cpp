@@ -76,7 +76,7 @@ TEST(GoldenExports, TheCommandLineWritesTheGoldenBytes) {
     }
     // The golden files are exports like any other: they open again.
     const ExplodedReadResult read = ReadExplodedFileAt(cob.string());
-    EXPECT_TRUE(read.ok) << c.name << ": " << read.error;
+    EXPECT_TRUE(read.ok()) << c.name << ": " << read.error;
   }
 }
 

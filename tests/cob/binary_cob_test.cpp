@@ -336,7 +336,7 @@ TEST_P(BinaryTwins, ImportGivesTheAsciiTwinsObject) {
             binary.skipped_chunk_kinds.end());
 }
 
-std::unique_ptr<CGroup> ExplodeWithSeed(const CPolyChunk& source) {
+ExplodedGroup ExplodeWithSeed(const CPolyChunk& source) {
   ExplosionOptions options;
   options.ObjectFaces = source.FaceTotal;
   options.UpdateDerivedValues();
@@ -346,20 +346,20 @@ std::unique_ptr<CGroup> ExplodeWithSeed(const CPolyChunk& source) {
   CRandom random(7);
   NoProgress progress;
   GroupResult result = ExplodeObject(source, MotionInputs{motion, options, random}, 0, progress);
-  EXPECT_EQ(result.outcome, RunOutcome::Done);
+  EXPECT_EQ(result.outcome(), RunOutcome::Done);
   return std::move(result.group);
 }
 
 TEST_P(BinaryTwins, ExplosionGivesTheTwinsPieces) {
-  const auto b = ExplodeWithSeed(*binary.object);
-  const auto a = ExplodeWithSeed(*ascii.object);
-  ASSERT_TRUE(b && a);
-  ASSERT_EQ(b->Children.size(), a->Children.size());
-  for (std::size_t i = 0; i < a->Children.size(); i += 2) {
-    const auto& pb = dynamic_cast<const CPolyChunk&>(*b->Children[i]);
-    const auto& pa = dynamic_cast<const CPolyChunk&>(*a->Children[i]);
-    ASSERT_EQ(pb.FaceTotal, pa.FaceTotal) << "piece " << i / 2;
-    ASSERT_EQ(pb.Vertices.size(), pa.Vertices.size()) << "piece " << i / 2;
+  const ExplodedGroup b = ExplodeWithSeed(*binary.object);
+  const ExplodedGroup a = ExplodeWithSeed(*ascii.object);
+  ASSERT_TRUE(b.Group && a.Group);
+  ASSERT_EQ(b.Objects.size(), a.Objects.size());
+  for (std::size_t i = 0; i < a.Objects.size(); ++i) {
+    const CPolyChunk& pb = *b.Objects[i].Mesh;
+    const CPolyChunk& pa = *a.Objects[i].Mesh;
+    ASSERT_EQ(pb.FaceTotal, pa.FaceTotal) << "piece " << i;
+    ASSERT_EQ(pb.Vertices.size(), pa.Vertices.size()) << "piece " << i;
     for (std::size_t v = 0; v < pa.Vertices.size(); ++v) {
       ExpectNear(*pb.Vertices[v], *pa.Vertices[v]);
     }

@@ -82,96 +82,104 @@ TEST(CobFile, ImportReadsAFileFromDisk) {
   EXPECT_EQ(result.object->Vertices.size(), 3u);
 }
 
-std::unique_ptr<CGroup> GroupOfUnits(int id, int children) {
-  auto group = std::make_unique<CGroup>();
-  group->Id = id;
-  group->Name = "G";
-  for (int i = 0; i < children; ++i) {
-    auto unit = std::make_unique<CUnit>();
-    unit->Id = id + 1 + i;
-    unit->ParentId = id;
-    group->Children.push_back(std::move(unit));
+// A group of `objects` empty meshes, each with a channel without keys (which
+// writes nothing), ids counting up from `id`.
+std::unique_ptr<ExplodedGroup> GroupOfMeshes(int id, int objects) {
+  auto group = std::make_unique<ExplodedGroup>();
+  group->Group = std::make_unique<CGroup>();
+  group->Group->Id = id;
+  group->Group->Name = "G";
+  for (int i = 0; i < objects; ++i) {
+    auto mesh = std::make_unique<CPolyChunk>();
+    mesh->Id = id + 1 + i;
+    mesh->ParentId = id;
+    auto channel = std::make_unique<CAnimChunkEx>();
+    channel->ParentId = mesh->Id;
+    group->Objects.push_back({std::move(mesh), std::move(channel)});
   }
   return group;
 }
 
-std::string GroupText(const CGroup& group, bool with_children) {
+// The file of the groups' own chunks and, of group g, its first written[g]
+// meshes (their channels write nothing), through one writer as the export
+// has it.
+std::string ExpectedFile(std::span<const ExplodedGroup* const> groups, std::vector<std::size_t> written) {
   std::ostringstream os;
   {
     CobWriter out(os);
-    group.WriteGroup(out, with_children);
+    out << kOutputSignature;
+    out.EndLine();
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+      groups[g]->Group->WriteGroup(out, false);
+      for (std::size_t i = 0; i < written[g]; ++i) groups[g]->Objects[i].Mesh->Write(out);
+    }
+    out << kEndLine;
   }
   return os.str();
 }
 
-// The text WriteObjects gives for `objects`, with its result in `result`.
-std::string Exported(std::span<const CCobBase* const> objects, ProgressSink& progress,
+// The text WriteGroups gives for `groups`, with its result in `result`.
+std::string Exported(std::span<const ExplodedGroup* const> groups, ProgressSink& progress,
                      ExportResult& result) {
   std::ostringstream os;
   {
     CobWriter out(os);
-    result = WriteObjects(out, objects, progress);
+    result = WriteGroups(out, groups, progress);
   }
   return os.str();
 }
 
 TEST(CobFileExport, WritesIdentificationGroupsChildrenAndEndLine) {
-  auto first = GroupOfUnits(100, 2);
-  auto second = GroupOfUnits(200, 1);
-  const CCobBase* objects[] = {first.get(), second.get()};
+  auto first = GroupOfMeshes(100, 2);
+  auto second = GroupOfMeshes(200, 1);
+  const ExplodedGroup* groups[] = {first.get(), second.get()};
   testing::RecordingProgress progress;
   ExportResult result;
-  const std::string text = Exported(objects, progress, result);
-  EXPECT_TRUE(result.ok);
+  const std::string text = Exported(groups, progress, result);
+  EXPECT_TRUE(result.ok());
   EXPECT_FALSE(result.cancelled);
-  const std::string expected = "Caligari V00.01ALH             \r\n" + GroupText(*first, true) +
-                               GroupText(*second, true) +
-                               "END  V1.00 Id 0 Parent 0 Size        0";
-  EXPECT_EQ(text, expected);
-  EXPECT_EQ(progress.Counts(), (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+  EXPECT_EQ(text, ExpectedFile(groups, {2, 1}));
+  // A mesh and its channel are a step each.
+  EXPECT_EQ(progress.Counts(),
+            (std::vector<std::pair<int, int>>{{1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}}));
 }
 
 TEST(CobFileExport, CancelSkipsRemainingChildrenButKeepsGroupsAndEnd) {
-  auto first = GroupOfUnits(100, 2);
-  auto second = GroupOfUnits(200, 2);
-  const CCobBase* objects[] = {first.get(), second.get()};
+  auto first = GroupOfMeshes(100, 2);
+  auto second = GroupOfMeshes(200, 2);
+  const ExplodedGroup* groups[] = {first.get(), second.get()};
   testing::RecordingProgress progress(1);
   ExportResult result;
-  const std::string text = Exported(objects, progress, result);
-  EXPECT_TRUE(result.ok);
+  const std::string text = Exported(groups, progress, result);
+  EXPECT_TRUE(result.ok());
   EXPECT_TRUE(result.cancelled);
-  const std::string firstOwn = GroupText(*first, false);
-  const std::string unitText = "Unit V0.01 Id 101 Parent 100 Size -1\r\nUnits 0\r\n";
-  const std::string expected = "Caligari V00.01ALH             \r\n" + firstOwn + unitText +
-                               GroupText(*second, false) + "END  V1.00 Id 0 Parent 0 Size        0";
-  EXPECT_EQ(text, expected);
+  EXPECT_EQ(text, ExpectedFile(groups, {1, 0}));
   EXPECT_EQ(progress.calls.size(), 1u);
 }
 
 TEST(CobFileExport, EmptyGroupWritesItsChunkBetweenIdentificationAndEnd) {
-  auto group = GroupOfUnits(100, 0);
-  const CCobBase* objects[] = {group.get()};
+  auto group = GroupOfMeshes(100, 0);
+  const ExplodedGroup* groups[] = {group.get()};
   const testing::TempDir dir;
   const auto path = dir.path() / "empty.cob";
   NoProgress progress;
-  ExportResult result = ExportObjects(path.string(), objects, progress);
-  ASSERT_TRUE(result.ok) << result.error;
+  ExportResult result = ExportGroups(path.string(), groups, progress);
+  ASSERT_TRUE(result.ok()) << result.error;
   const std::string text = testing::ReadFileBytes(path);
-  EXPECT_EQ(text, "Caligari V00.01ALH             \r\n" + GroupText(*group, false) +
-                      "END  V1.00 Id 0 Parent 0 Size        0");
+  EXPECT_EQ(text, ExpectedFile(groups, {0}));
 }
 
 TEST(CobFileExport, ReportsOpenAndWriteFailures) {
-  auto group = GroupOfUnits(100, 1);
-  const CCobBase* objects[] = {group.get()};
+  auto group = GroupOfMeshes(100, 1);
+  const ExplodedGroup* groups[] = {group.get()};
   NoProgress progress;
-  ExportResult missing = ExportObjects("/nonexistent/dir/out.cob", objects, progress);
-  EXPECT_FALSE(missing.ok);
+  ExportResult missing = ExportGroups("/nonexistent/dir/out.cob", groups, progress);
+  EXPECT_FALSE(missing.ok());
   EXPECT_EQ(missing.error, messages::kCouldNotOpenOutput);
 
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "/dev/full is not available";
-  ExportResult full = ExportObjects("/dev/full", objects, progress);
-  EXPECT_FALSE(full.ok);
+  ExportResult full = ExportGroups("/dev/full", groups, progress);
+  EXPECT_FALSE(full.ok());
   EXPECT_EQ(full.error, messages::kCouldNotWrite);
   EXPECT_TRUE(std::filesystem::exists("/dev/full"));  // a device is never removed
 }

@@ -98,7 +98,7 @@ TEST_P(RealFiles, WrittenFileReadsBackAsTheSameObject) {
     CobWriter out(os);
     const CCobBase* objects[] = {first.object.get()};
     NoProgress progress;
-    ASSERT_TRUE(WriteObjects(out, objects, progress).ok);
+    ASSERT_TRUE(WriteObjects(out, objects, progress).ok());
   }
   ImportResult second = ImportObjectFromText(os.str());
   ASSERT_NE(second.object, nullptr) << second.error;

@@ -61,17 +61,12 @@ class ExplosionTest : public ::testing::Test {
   }
   GroupResult Explode(const CPolyChunk& source, int min_pieces) { return Explode(source, min_pieces, quiet); }
 
-  static std::vector<const CPolyChunk*> Pieces(const CGroup& group) {
+  static std::vector<const CPolyChunk*> Pieces(const ExplodedGroup& group) {
     std::vector<const CPolyChunk*> pieces;
-    for (std::size_t i = 0; i < group.Children.size(); i += 2) {
-      pieces.push_back(dynamic_cast<const CPolyChunk*>(group.Children[i].get()));
-    }
+    for (const ExplodedObject& object : group.Objects) pieces.push_back(object.Mesh.get());
     return pieces;
   }
-  static const CAnimChunkEx* ChannelOf(const CGroup& group, std::size_t piece) {
-    return dynamic_cast<const CAnimChunkEx*>(group.Children[2 * piece + 1].get());
-  }
-  static std::vector<int> Sizes(const CGroup& group) {
+  static std::vector<int> Sizes(const ExplodedGroup& group) {
     std::vector<int> sizes;
     for (const CPolyChunk* piece : Pieces(group)) sizes.push_back(piece->FaceTotal);
     return sizes;
@@ -97,38 +92,32 @@ TEST_F(ExplosionTest, PieceSizesOfTheWorkedExamples) {
     SCOPED_TRACE(::testing::Message() << c.faces << " faces, " << c.min_pieces << " pieces");
     auto object = MakeObject(c.faces);
     GroupResult result = Explode(*object, c.min_pieces);
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
-    EXPECT_EQ(Sizes(*result.group), c.sizes);
-    if (c.min_pieces > c.faces) {
-      // A base size of one keeps the stagger order unstretched.
-      EXPECT_EQ(ChannelOf(*result.group, 4)->StaggerOrdinal, 5);
-    }
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
+    EXPECT_EQ(Sizes(result.group), c.sizes);
   }
 }
 
 TEST_F(ExplosionTest, FourFacesInTwoPiecesMakeANamedAlternatingGroup) {
   auto object = MakeObject(4);
   GroupResult result = Explode(*object, 2);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  const CGroup& group = *result.group;
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  const CGroup& group = *result.group.Group;
   EXPECT_EQ(group.Name, "Burstkin");
   EXPECT_EQ(group.ParentId, 0);
   EXPECT_EQ(group.Axis, object->Axis);
-  ASSERT_EQ(group.Children.size(), 4u);
+  ASSERT_EQ(result.group.Objects.size(), 2u);
 
-  const auto pieces = Pieces(group);
+  const auto pieces = Pieces(result.group);
   ASSERT_NE(pieces[0], nullptr);
   ASSERT_NE(pieces[1], nullptr);
   EXPECT_EQ(pieces[0]->Name, "Bk,2");
   EXPECT_EQ(pieces[1]->Name, "Bk,3");
   for (std::size_t p = 0; p < 2; ++p) {
     const CPolyChunk& piece = *pieces[p];
-    const CAnimChunkEx* channel = ChannelOf(group, p);
+    const CAnimChunkEx* channel = result.group.Objects[p].Channel.get();
     ASSERT_NE(channel, nullptr);
     EXPECT_EQ(piece.ParentId, group.Id);
     EXPECT_EQ(channel->ParentId, piece.Id);
-    EXPECT_EQ(channel->Piece, &piece);
-    EXPECT_EQ(channel->StaggerOrdinal, static_cast<int>(p) + 1);
     EXPECT_EQ(piece.OwnsVertices, 0);
     EXPECT_EQ(piece.OwnsUvPoints, 0);
     ASSERT_EQ(piece.FaceTotal, 2);
@@ -178,8 +167,8 @@ TEST_F(ExplosionTest, EqualPositionsThroughDifferentIndicesShareOneVertex) {
   object.FaceTotal = 2;
 
   GroupResult result = Explode(object, 1);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  const CPolyChunk& piece = *Pieces(*result.group)[0];
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  const CPolyChunk& piece = *Pieces(result.group)[0];
   // (0,0,0) and (-0,1,0) match the first two vertices (-0 equals +0).
   ASSERT_EQ(piece.Vertices.size(), 4u);
   EXPECT_EQ(piece.Vertices[0], object.Vertices[0]);
@@ -202,8 +191,8 @@ TEST_F(ExplosionTest, SharingHoldsInAPieceThatHoldsTheWholeObject) {
   object->FaceTotal = 401;
 
   GroupResult result = Explode(*object, 1);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  const CPolyChunk& piece = *Pieces(*result.group)[0];
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  const CPolyChunk& piece = *Pieces(result.group)[0];
   ASSERT_EQ(piece.Vertices.size(), 1200u);
   EXPECT_EQ(piece.Faces[400]->VertexIndices, (std::vector<std::uint32_t>{0, 600, 1199}));
   EXPECT_EQ(piece.Faces[400]->UvIndices, (std::vector<std::uint32_t>{1199, 600, 0}));
@@ -214,18 +203,18 @@ TEST_F(ExplosionTest, HolesStayWithTheirFace) {
   const std::vector<bool> holes{false, true, false, false, true, true, false, false, false, true};
   auto object = MakeObject(10, holes);
   GroupResult result = Explode(*object, 5);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   // Each piece runs on past its size while holes follow, and the next piece
   // is at least as long.
-  EXPECT_EQ(Sizes(*result.group), (std::vector<int>{2, 4, 4}));
-  for (const CPolyChunk* piece : Pieces(*result.group)) EXPECT_FALSE(piece->Faces[0]->IsHole());
+  EXPECT_EQ(Sizes(result.group), (std::vector<int>{2, 4, 4}));
+  for (const CPolyChunk* piece : Pieces(result.group)) EXPECT_FALSE(piece->Faces[0]->IsHole());
 }
 
 TEST_F(ExplosionTest, ObjectWithoutFacesGivesAnEmptyGroup) {
   CPolyChunk object;
   GroupResult result = Explode(object, 0);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  EXPECT_TRUE(result.group->Children.empty());
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  EXPECT_TRUE(result.group.Objects.empty());
 }
 
 TEST_F(ExplosionTest, MaterialsAndUnitAreCopiedUnderEachPiece) {
@@ -238,8 +227,8 @@ TEST_F(ExplosionTest, MaterialsAndUnitAreCopiedUnderEachPiece) {
   object->Materials[0]->Alpha = 0.5f;
 
   GroupResult result = Explode(*object, 2);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  for (const CPolyChunk* piece : Pieces(*result.group)) {
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  for (const CPolyChunk* piece : Pieces(result.group)) {
     ASSERT_TRUE(piece->Unit);
     EXPECT_EQ(piece->Unit->ParentId, piece->Id);
     EXPECT_EQ(piece->Unit->Units, 3);
@@ -259,7 +248,7 @@ TEST_F(ExplosionTest, ProgressCountsFacesAndThenTheParticleVertices) {
   auto object = MakeObject(4);
   RecordingProgress progress;
   GroupResult result = Explode(*object, 2, progress, 1);
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   ASSERT_EQ(progress.calls.size(), 3u);
   EXPECT_EQ(progress.calls[0].text, "Calculating; press Esc to cancel");
   EXPECT_EQ(progress.calls[2].done, 4);
@@ -272,8 +261,8 @@ TEST_F(ExplosionTest, CancelAtOnceOrMidwayGivesNoGroupAndLeavesTheSource) {
   for (int cancel_after : {1, 3}) {
     RecordingProgress progress(cancel_after);
     GroupResult result = Explode(*object, 10, progress);
-    EXPECT_EQ(result.outcome, RunOutcome::Cancelled);
-    EXPECT_EQ(result.group, nullptr);
+    EXPECT_EQ(result.outcome(), RunOutcome::Cancelled);
+    EXPECT_EQ(result.group.Group, nullptr);
     EXPECT_EQ(static_cast<int>(progress.calls.size()), cancel_after);
   }
   EXPECT_EQ(object->Vertices.size(), 120u);
@@ -284,23 +273,22 @@ TEST_F(ExplosionTest, CorruptCornerIndexFailsWithoutAGroup) {
   auto object = MakeObject(6);
   object->Faces[4]->VertexIndices[1] = 9999;
   GroupResult result = Explode(*object, 3);
-  EXPECT_EQ(result.outcome, RunOutcome::Failed);
-  EXPECT_EQ(result.group, nullptr);
+  EXPECT_EQ(result.outcome(), RunOutcome::Failed);
+  EXPECT_EQ(result.group.Group, nullptr);
 
   auto uneven = MakeObject(2);
   uneven->Faces[1]->UvIndices.pop_back();
-  EXPECT_EQ(Explode(*uneven, 1).outcome, RunOutcome::Failed);
+  EXPECT_EQ(Explode(*uneven, 1).outcome(), RunOutcome::Failed);
 }
 
 
 // Every corner of every piece names the same position as in the source, and
 // the index names the first entry with that position, as a linear search of
 // the piece's list finds it.
-void ExpectFaithfulPieces(const CPolyChunk& source, const CGroup& group) {
+void ExpectFaithfulPieces(const CPolyChunk& source, const ExplodedGroup& group) {
   std::size_t next_face = 0;
-  for (std::size_t i = 0; i < group.Children.size(); i += 2) {
-    const auto* piece = dynamic_cast<const CPolyChunk*>(group.Children[i].get());
-    ASSERT_NE(piece, nullptr);
+  for (const ExplodedObject& object : group.Objects) {
+    const CPolyChunk* piece = object.Mesh.get();
     for (const CFace* face : piece->Faces) {
       ASSERT_LT(next_face, source.Faces.size());
       const CFace& original = *source.Faces[next_face++];
@@ -337,8 +325,8 @@ TEST_P(RealFileExplosion, PiecesReproduceTheObjectFaceByFace) {
     CRandom random(7);
     NoProgress progress;
     GroupResult result = ExplodeObject(source, MotionInputs{motion, options, random}, 0, progress);
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
-    ExpectFaithfulPieces(source, *result.group);
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
+    ExpectFaithfulPieces(source, result.group);
   }
 }
 

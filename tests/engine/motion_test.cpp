@@ -48,21 +48,21 @@ class MotionTest : public ::testing::Test {
     piece.AddOwnedFace(face);
   }
 
-  // Loads the settings and sets the channel up, then places the offset.
+  // Loads the settings and sets the piece's motion up, then places the offset.
   void Prepare(CVector offset) {
     LoadMotionSettings(motion, options, piece);
     CRandom scratch(99);
-    SetUpChannel(MotionInputs{motion, options, scratch}, piece, channel, 0);
-    channel.Offset = offset;
-    channel.Piece = &piece;
+    moved = SetUpMotion(MotionInputs{motion, options, scratch}, piece, 0);
+    moved.Offset = offset;
   }
 
-  void Build() { BuildKeys(MotionInputs{motion, options, random}, channel); }
+  void Build() { BuildKeys(MotionInputs{motion, options, random}, moved, channel); }
 
   ExplosionOptions options;
   MotionContext motion;
   CRandom random{kSeed};
   CPolyChunk piece;
+  PieceMotion moved;
   CAnimChunkEx channel;
 };
 
@@ -148,9 +148,9 @@ TEST_F(MotionTest, ToggleWithStaggerRunsOutAndBack) {
   options.StaggerPieces = 5;
   options.ScaleStart = 0.5f;
   Prepare(V(1, 2, 3));
-  channel.StaggerOrdinal = 12;  // delay 12 / 5 = 2
+  moved.StaggerOrdinal = 12;  // delay 12 / 5 = 2
   Build();
-  EXPECT_EQ(channel.Frames, 32);
+  EXPECT_EQ(moved.Frames, 32);
   EXPECT_EQ(FramesOf(channel.PositionKeys), (std::vector<int>{0, 2, 32, 64}));
   // The return trip ends on a copy of the key that held the start until the delay.
   EXPECT_EQ(channel.PositionKeys[1], CAnimLineSRT(3, 2, V(0, -1, 0), V(0, 0, 0)));
@@ -193,7 +193,7 @@ TEST_F(MotionTest, ReverseWithStaggerAndToggle) {
   options.Stagger = 1;
   options.ToggleDirection = 1;
   Prepare(V(1, 2, 3));
-  channel.StaggerOrdinal = 12;
+  moved.StaggerOrdinal = 12;
   Build();
   EXPECT_EQ(FramesOf(channel.PositionKeys), (std::vector<int>{0, 30, 32, 64}));
   EXPECT_EQ(channel.PositionKeys[0].Value, V(1, 2, 3));
@@ -272,7 +272,7 @@ TEST_F(MotionTest, GroundAtOrAboveTheStartAddsNoGravityKeys) {
   piece.Faces[0]->VertexIndices[0] = 3;
   Prepare(V(2, 0, 4));
   Build();
-  EXPECT_EQ(channel.GroundZ, 1.0f);
+  EXPECT_EQ(moved.GroundZ, 1.0f);
   ASSERT_EQ(channel.PositionKeys.size(), 2u);
   EXPECT_EQ(channel.PositionKeys[0].Shape, V(0, -1, 0));
   EXPECT_EQ(channel.PositionKeys[1].Shape, V(0, -1, 0));
@@ -280,26 +280,23 @@ TEST_F(MotionTest, GroundAtOrAboveTheStartAddsNoGravityKeys) {
   EXPECT_EQ(random.Next(), 26500);
 }
 
-TEST_F(MotionTest, SetUpChannelCopiesOptionsAndJittersTheOffset) {
-  options.FrameTotal = 77;
+TEST_F(MotionTest, SetUpMotionCopiesOptionsAndJittersTheOffset) {
   options.ScaleStart = 3.0f;
   options.ParticleScaleStart = 4.0f;
   piece.Axis.Center = V(3, 2, 1);
   LoadMotionSettings(motion, options, piece);
   motion.ObjectCenter = V(1, 1, 1);
-  SetUpChannel(MotionInputs{motion, options, random}, piece, channel, 0);
-  EXPECT_EQ(channel.ParentId, piece.Id);
-  EXPECT_EQ(channel.FrameTotal, 77);
-  EXPECT_EQ(channel.ScaleStart, 3.0f);
-  EXPECT_EQ(channel.GlobalScale, 1.0f);
+  const PieceMotion m = SetUpMotion(MotionInputs{motion, options, random}, piece, 0);
+  EXPECT_EQ(m.Piece, &piece);
+  EXPECT_EQ(m.ScaleStart, 3.0f);
+  EXPECT_EQ(m.GlobalScale, 1.0f);
   // (c - centre) scaled by (1 + r/32767) / 2 per axis.
-  EXPECT_NEAR(channel.Offset.x, 2 * (1 + 41 / 32767.0) / 2, 1e-5);
-  EXPECT_NEAR(channel.Offset.y, 1 * (1 + 18467 / 32767.0) / 2, 1e-5);
-  EXPECT_EQ(channel.Offset.z, 0.0f);
+  EXPECT_NEAR(m.Offset.x, 2 * (1 + 41 / 32767.0) / 2, 1e-5);
+  EXPECT_NEAR(m.Offset.y, 1 * (1 + 18467 / 32767.0) / 2, 1e-5);
+  EXPECT_EQ(m.Offset.z, 0.0f);
 
-  CAnimChunkEx particle;
   options.ParticleScaleGlobal = 2.0f;
-  SetUpChannel(MotionInputs{motion, options, random}, piece, particle, 1);
+  const PieceMotion particle = SetUpMotion(MotionInputs{motion, options, random}, piece, 1);
   EXPECT_EQ(particle.ScaleStart, 4.0f);
   EXPECT_EQ(particle.GlobalScale, 2.0f);
 }
@@ -309,10 +306,10 @@ TEST_F(MotionTest, SingleAxisAndSignFliesAlongTheAxis) {
   options.PositionSigns.minus = 0;
   piece.Axis.Center = V(3, 2, 1);
   LoadMotionSettings(motion, options, piece);
-  SetUpChannel(MotionInputs{motion, options, random}, piece, channel, 0);
-  EXPECT_EQ(channel.Offset.x, 0.0f);
-  EXPECT_NEAR(channel.Offset.y, (1 + 18467 / 32767.0) / 2, 1e-6);
-  EXPECT_EQ(channel.Offset.z, 0.0f);
+  const PieceMotion m = SetUpMotion(MotionInputs{motion, options, random}, piece, 0);
+  EXPECT_EQ(m.Offset.x, 0.0f);
+  EXPECT_NEAR(m.Offset.y, (1 + 18467 / 32767.0) / 2, 1e-6);
+  EXPECT_EQ(m.Offset.z, 0.0f);
 }
 
 }  // namespace

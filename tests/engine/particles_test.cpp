@@ -80,11 +80,9 @@ struct ParticleRun {
   }
 };
 
-std::vector<const CPolyChunk*> Particles(const CGroup& group) {
+std::vector<const CPolyChunk*> Particles(const ExplodedGroup& group) {
   std::vector<const CPolyChunk*> out;
-  for (std::size_t i = 0; i < group.Children.size(); i += 2) {
-    out.push_back(dynamic_cast<const CPolyChunk*>(group.Children[i].get()));
-  }
+  for (const ExplodedObject& object : group.Objects) out.push_back(object.Mesh.get());
   return out;
 }
 
@@ -93,29 +91,27 @@ TEST(ExplodeParticles, GroupHangsUnderTheExplodedGroupOnlyWhenPiecesAreWritten) 
     ParticleRun run;
     run.mode = mode;
     GroupResult result = run.Explode();
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
-    EXPECT_EQ(result.group->ParentId, parent_is_exploded ? run.exploded.Id : 0) << mode;
-    EXPECT_EQ(result.group->Name, "BurstkinParticles");
-    EXPECT_EQ(result.group->Axis, run.particle->Axis);
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
+    EXPECT_EQ(result.group.Group->ParentId, parent_is_exploded ? run.exploded.Id : 0) << mode;
+    EXPECT_EQ(result.group.Group->Name, "BurstkinParticles");
+    EXPECT_EQ(result.group.Group->Axis, run.particle->Axis);
   }
 }
 
 TEST(ExplodeParticles, MakesOneNamedParticleAndChannelPerVertexSharingGeometry) {
   ParticleRun run;
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  const CGroup& group = *result.group;
-  ASSERT_EQ(group.Children.size(), 2 * run.imported->Vertices.size());
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  const CGroup& group = *result.group.Group;
+  ASSERT_EQ(result.group.Objects.size(), run.imported->Vertices.size());
   for (std::size_t vi = 0; vi < run.imported->Vertices.size(); ++vi) {
-    const auto* particle = dynamic_cast<const CPolyChunk*>(group.Children[2 * vi].get());
-    const auto* channel = dynamic_cast<const CAnimChunkEx*>(group.Children[2 * vi + 1].get());
+    const CPolyChunk* particle = result.group.Objects[vi].Mesh.get();
+    const CAnimChunkEx* channel = result.group.Objects[vi].Channel.get();
     ASSERT_NE(particle, nullptr);
     ASSERT_NE(channel, nullptr);
     EXPECT_EQ(particle->Name, "Pt," + std::to_string(vi + 2));
     EXPECT_EQ(particle->ParentId, group.Id);
     EXPECT_EQ(channel->ParentId, particle->Id);
-    EXPECT_EQ(channel->StaggerOrdinal, static_cast<std::int32_t>(vi + 1));
-    EXPECT_EQ(channel->Piece, particle);
     EXPECT_EQ(particle->Faces, run.particle->Faces);
     EXPECT_EQ(particle->Vertices, run.particle->Vertices);
     EXPECT_EQ(particle->OwnsFaces, 0);
@@ -133,8 +129,8 @@ TEST(ExplodeParticles, FromTheObjectCentreAllStartAtTheCentre) {
   run.imported->Axis.Center = CVector(1, 1, 1);
   run.imported->Axis.Translation = CVector(5, 5, 5);
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  for (const CPolyChunk* particle : Particles(*result.group)) {
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  for (const CPolyChunk* particle : Particles(result.group)) {
     EXPECT_EQ(particle->Axis.Center, CVector(1, 1, 1));
   }
 }
@@ -144,7 +140,7 @@ TEST(ExplodeParticles, OneParticleObjectTakesNoDrawSeveralTakeOneEach) {
     ParticleRun run;
     run.imported = MakeObject({CVector(1, 2, 3)});
     for (int i = 0; i < copies; ++i) run.objects.push_back(run.particle.get());
-    EXPECT_EQ(run.Explode().outcome, RunOutcome::Done);
+    EXPECT_EQ(run.Explode().outcome(), RunOutcome::Done);
     return run.random;
   };
   CRandom one = finalState(1);
@@ -159,9 +155,9 @@ TEST(ExplodeParticles, OneParticleObjectTakesNoDrawSeveralTakeOneEach) {
   run.imported = MakeObject(Ring(60));
   run.objects = {run.particle.get(), second.get(), third.get()};
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   std::set<const void*> used;
-  for (const CPolyChunk* particle : Particles(*result.group)) {
+  for (const CPolyChunk* particle : Particles(result.group)) {
     used.insert(particle->Faces.front());
     // The frame is the first particle object's, whichever geometry was taken.
     EXPECT_EQ(particle->Axis.XAxis, run.particle->Axis.XAxis);
@@ -177,8 +173,8 @@ TEST(ExplodeParticles, RandomScaleIsAFractionOfTheSpanHeldWithinTheLimits) {
     run.options.ParticleRandomScaleMin = 1.0f;
     run.options.ParticleRandomScaleMax = 2.0f;
     GroupResult result = run.Explode();
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
-    for (const CPolyChunk* particle : Particles(*result.group)) {
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
+    for (const CPolyChunk* particle : Particles(result.group)) {
       EXPECT_EQ(particle->Axis.Row0, CVector(1, 0, 0));
       EXPECT_EQ(particle->Axis.Row2, CVector(0, 0, 1));
     }
@@ -188,10 +184,10 @@ TEST(ExplodeParticles, RandomScaleIsAFractionOfTheSpanHeldWithinTheLimits) {
   run.options.ParticleRandomScaleMin = 0.5f;
   run.options.ParticleRandomScaleMax = 3.0f;
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   float lowest = 10.0f;
   float highest = 0.0f;
-  for (const CPolyChunk* particle : Particles(*result.group)) {
+  for (const CPolyChunk* particle : Particles(result.group)) {
     const float s = particle->Axis.Row0.x;
     EXPECT_GE(s, 0.5f);
     EXPECT_LE(s, 2.5f);
@@ -209,8 +205,8 @@ TEST(ExplodeParticles, AutoScaleUsesTheParticleFaceMidpointCentre) {
   run.options.AutoScale = 1;
   run.globalScale = 2.5f;  // midpoint centre (0, 2, -4): (4 + 0) * 0.25 * 2.5
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  const CPolyChunk* first = Particles(*result.group).front();
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  const CPolyChunk* first = Particles(result.group).front();
   EXPECT_EQ(first->Axis.Row0, CVector(2.5f, 0, 0));
   EXPECT_EQ(first->Axis.Row1, CVector(0, 2.5f, 0));
   EXPECT_EQ(first->Axis.Row2, CVector(0, 0, 2.5f));
@@ -227,10 +223,10 @@ TEST(ExplodeParticles, ScaleProductsAreRoundedOnceWhenStored) {
     run.options.ParticleRandomScaleMax = 10000.0f;
     run.random.Seed(13u);  // first draw 81, the random scale's
     GroupResult result = run.Explode();
-    ASSERT_EQ(result.outcome, RunOutcome::Done);
+    ASSERT_EQ(result.outcome(), RunOutcome::Done);
     const float expected =
         static_cast<float>(81 * static_cast<double>(1.0f / 32767.0f) * (10000.0 - static_cast<double>(0.0001f)));
-    EXPECT_EQ(Particles(*result.group).front()->Axis.Row0.x, expected);
+    EXPECT_EQ(Particles(result.group).front()->Axis.Row0.x, expected);
     EXPECT_NE(expected, static_cast<float>(81 * static_cast<double>(1.0f / 32767.0f) * (10000.0f - 0.0001f)));
   }
   ParticleRun run;
@@ -238,9 +234,9 @@ TEST(ExplodeParticles, ScaleProductsAreRoundedOnceWhenStored) {
   run.particle = MakeObject({CVector(1.0f, std::ldexp(1.0f, -24), -1.0f)});
   run.globalScale = 3.0f;
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
   // (1 + 2^-24) * 0.75 rounds up; rounding 1 + 2^-24 to a float first would give 0.75.
-  EXPECT_EQ(Particles(*result.group).front()->Axis.Row0.x, 0.75f + std::ldexp(1.0f, -24));
+  EXPECT_EQ(Particles(result.group).front()->Axis.Row0.x, 0.75f + std::ldexp(1.0f, -24));
 }
 
 TEST(ExplodeParticles, MaterialsComeFromTheTemplateOrTheImportedObject) {
@@ -254,8 +250,8 @@ TEST(ExplodeParticles, MaterialsComeFromTheTemplateOrTheImportedObject) {
   run.imported->Materials.push_back(std::move(procedural));
 
   GroupResult kept = run.Explode();
-  ASSERT_EQ(kept.outcome, RunOutcome::Done);
-  for (const CPolyChunk* particle : Particles(*kept.group)) {
+  ASSERT_EQ(kept.outcome(), RunOutcome::Done);
+  for (const CPolyChunk* particle : Particles(kept.group)) {
     ASSERT_EQ(particle->Materials.size(), 1u);
     EXPECT_EQ(particle->Materials[0]->Alpha, 0.25f);
     EXPECT_EQ(particle->Materials[0]->ParentId, particle->Id);
@@ -263,8 +259,8 @@ TEST(ExplodeParticles, MaterialsComeFromTheTemplateOrTheImportedObject) {
 
   run.options.InheritTexture = 1;
   GroupResult inherited = run.Explode();
-  ASSERT_EQ(inherited.outcome, RunOutcome::Done);
-  for (const CPolyChunk* particle : Particles(*inherited.group)) {
+  ASSERT_EQ(inherited.outcome(), RunOutcome::Done);
+  for (const CPolyChunk* particle : Particles(inherited.group)) {
     ASSERT_EQ(particle->Materials.size(), 2u);
     EXPECT_EQ(dynamic_cast<const CPrMaterial*>(particle->Materials[0].get()), nullptr);
     const auto* pr = dynamic_cast<const CPrMaterial*>(particle->Materials[1].get());
@@ -281,7 +277,7 @@ TEST(ExplodeParticles, ProgressContinuesTheExplosionCount) {
   ParticleRun run;
   run.imported->FaceTotal = 30;
   RecordingProgress progress;
-  ASSERT_EQ(run.Explode(progress).outcome, RunOutcome::Done);
+  ASSERT_EQ(run.Explode(progress).outcome(), RunOutcome::Done);
   ASSERT_EQ(progress.calls.size(), 12u);
   EXPECT_EQ(progress.Counts().front(), std::make_pair(30, 42));
   EXPECT_EQ(progress.Counts().back(), std::make_pair(41, 42));
@@ -291,8 +287,8 @@ TEST(ExplodeParticles, CancelOrFailureReturnsNoGroup) {
   ParticleRun run;
   RecordingProgress cancel(5);
   GroupResult cancelled = run.Explode(cancel);
-  EXPECT_EQ(cancelled.outcome, RunOutcome::Cancelled);
-  EXPECT_EQ(cancelled.group, nullptr);
+  EXPECT_EQ(cancelled.outcome(), RunOutcome::Cancelled);
+  EXPECT_EQ(cancelled.group.Group, nullptr);
   EXPECT_EQ(cancel.calls.size(), 5u);
 
   class Throwing final : public ProgressSink {
@@ -301,16 +297,16 @@ TEST(ExplodeParticles, CancelOrFailureReturnsNoGroup) {
     bool CancelRequested() const override { return false; }
   } throwing;
   GroupResult failed = run.Explode(throwing);
-  EXPECT_EQ(failed.outcome, RunOutcome::Failed);
-  EXPECT_EQ(failed.group, nullptr);
+  EXPECT_EQ(failed.outcome(), RunOutcome::Failed);
+  EXPECT_EQ(failed.group.Group, nullptr);
 }
 
 TEST(ExplodeParticles, ObjectWithoutVerticesGivesAnEmptyGroup) {
   ParticleRun run;
   run.imported = std::make_unique<CPolyChunk>();
   GroupResult result = run.Explode();
-  ASSERT_EQ(result.outcome, RunOutcome::Done);
-  EXPECT_TRUE(result.group->Children.empty());
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  EXPECT_TRUE(result.group.Objects.empty());
 }
 
 }  // namespace

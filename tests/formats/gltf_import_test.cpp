@@ -13,7 +13,7 @@
 #include "formats/mesh_import.h"
 #include "gltf/gltf_export.h"
 #include "gltf/gltf_test_support.h"
-#include "gltf/triangulate.h"
+#include "model/triangulate.h"
 #include "support/sample_objects.h"
 #include "support/test_data.h"
 
@@ -191,7 +191,7 @@ TEST(GltfImport, ReadsAnExternalBufferBesideTheDocument) {
 // Burstkin's own export (a piece at its rest pose) reads back to the source.
 void ExpectReadsBackAsExported(const CPolyChunk& source, const std::vector<GltfGroup>& groups) {
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(groups, {}, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(groups, {}, true, bytes).ok());
   const MeshImportResult result = ImportAnyObjectFromBytes(bytes, "");
   ASSERT_TRUE(result.object) << result.error;
   EXPECT_EQ(result.format, MeshFormat::Glb);
@@ -225,7 +225,7 @@ void ExpectReadsBackAsExported(const CPolyChunk& source, const std::vector<GltfG
 
 TEST(GltfImport, ReadsBurstkinsOwnExportBackAtRest) {
   const auto group = testing::MakeGroup(3);
-  const CGroup* groups[] = {group.get()};
+  const ExplodedGroup* groups[] = {group.get()};
   const auto exported = GltfGroupsOf(groups);
   ASSERT_EQ(exported.size(), 1u);
   // Every piece is a copy of MakePiece at its own centre: the read-back

@@ -11,27 +11,27 @@ namespace {
 using testing::MakeGroup;
 using testing::WriteCob;
 
-std::string ExplodedText(int pieces, std::unique_ptr<CGroup>* keep = nullptr) {
+std::string ExplodedText(int pieces, std::unique_ptr<ExplodedGroup>* keep = nullptr) {
   auto group = MakeGroup(pieces);
-  const CCobBase* objects[] = {group.get()};
-  std::string text = WriteCob(objects);
+  const ExplodedGroup* groups[] = {group.get()};
+  std::string text = WriteCob(groups);
   if (keep != nullptr) *keep = std::move(group);
   return text;
 }
 
 TEST(ReadExplodedFile, ReadsBackWhatTheExportWrote) {
-  std::unique_ptr<CGroup> group;
+  std::unique_ptr<ExplodedGroup> group;
   const std::string text = ExplodedText(2, &group);
   const ExplodedReadResult read = ReadExplodedFile(text);
-  ASSERT_TRUE(read.ok) << read.error;
+  ASSERT_TRUE(read.ok()) << read.error;
   ASSERT_EQ(read.File.Groups.size(), 1u);
   const ExplodedGroup& g = read.File.Groups[0];
   EXPECT_EQ(g.Group->Name, "Burstkin");
-  EXPECT_EQ(g.Group->Id, group->Id);
+  EXPECT_EQ(g.Group->Id, group->Group->Id);
   ASSERT_EQ(g.Objects.size(), 2u);
   for (std::size_t k = 0; k < 2; ++k) {
-    const auto& piece = static_cast<const CPolyChunk&>(*group->Children[2 * k]);
-    const auto& channel = static_cast<const CAnimChunkEx&>(*group->Children[2 * k + 1]);
+    const auto& piece = *group->Objects[k].Mesh;
+    const auto& channel = *group->Objects[k].Channel;
     const ExplodedObject& o = g.Objects[k];
     EXPECT_EQ(o.Mesh->Name, piece.Name);
     EXPECT_EQ(o.Mesh->Id, piece.Id);
@@ -45,7 +45,6 @@ TEST(ReadExplodedFile, ReadsBackWhatTheExportWrote) {
     ASSERT_EQ(o.Mesh->Materials.size(), 1u);
     EXPECT_EQ(o.Mesh->Materials[0]->Colour, (CVector{1, 0, 0}));
     EXPECT_EQ(o.Channel->ParentId, piece.Id);
-    EXPECT_EQ(o.Channel->Piece, o.Mesh.get());
     EXPECT_EQ(o.Channel->Keys, channel.Keys);
     EXPECT_EQ(o.Channel->PositionKeys, channel.PositionKeys);
     EXPECT_EQ(o.Channel->SizeKeys, channel.SizeKeys);
@@ -55,18 +54,18 @@ TEST(ReadExplodedFile, ReadsBackWhatTheExportWrote) {
 TEST(ReadExplodedFile, LeavesTheIdCounterWhereItWas) {
   const std::string text = ExplodedText(3);
   const std::int32_t before = ChunkIdCounter::Current();
-  ASSERT_TRUE(ReadExplodedFile(text).ok);
+  ASSERT_TRUE(ReadExplodedFile(text).ok());
   EXPECT_EQ(ChunkIdCounter::Current(), before);
 }
 
 TEST(ReadExplodedFile, NestsTheParticleGroupUnderTheExplodedGroup) {
   auto pieces = MakeGroup(1);
   auto particles = MakeGroup(2);
-  particles->Name = "BurstkinParticles";
-  particles->ParentId = pieces->Id;
-  const CCobBase* objects[] = {pieces.get(), particles.get()};
-  const ExplodedReadResult read = ReadExplodedFile(WriteCob(objects));
-  ASSERT_TRUE(read.ok) << read.error;
+  particles->Group->Name = "BurstkinParticles";
+  particles->Group->ParentId = pieces->Group->Id;
+  const ExplodedGroup* groups[] = {pieces.get(), particles.get()};
+  const ExplodedReadResult read = ReadExplodedFile(WriteCob(groups));
+  ASSERT_TRUE(read.ok()) << read.error;
   ASSERT_EQ(read.File.Groups.size(), 2u);
   EXPECT_EQ(read.File.Groups[1].Group->ParentId, read.File.Groups[0].Group->Id);
   EXPECT_EQ(read.File.Groups[1].Objects.size(), 2u);
@@ -98,7 +97,7 @@ TEST(ReadExplodedFile, RefusesEverythingItDidNotWrite) {
   };
   for (const auto& [what, text] : cases) {
     const ExplodedReadResult read = ReadExplodedFile(text);
-    EXPECT_FALSE(read.ok) << what;
+    EXPECT_FALSE(read.ok()) << what;
     EXPECT_TRUE(read.error.starts_with("not a file written by Burstkin: ")) << what << ": " << read.error;
   }
 }
@@ -108,20 +107,20 @@ TEST(ReadExplodedFile, RefusesEverythingItDidNotWrite) {
 TEST(ReadExplodedFile, CutOrShortenedFilesAreRefusedWithoutHarm) {
   const std::string good = ExplodedText(1);
   for (std::size_t cut = 0; cut + 1 < good.size(); cut += 7) {
-    EXPECT_FALSE(ReadExplodedFile(good.substr(0, cut)).ok) << "cut at " << cut;
+    EXPECT_FALSE(ReadExplodedFile(good.substr(0, cut)).ok()) << "cut at " << cut;
   }
   std::size_t start = 0;
   while (start < good.size()) {
     const std::size_t end = std::min(good.find('\n', start), good.size() - 1);
     const std::string text = good.substr(0, start) + good.substr(end + 1);
-    EXPECT_FALSE(ReadExplodedFile(text).ok) << "without: " << good.substr(start, end - start);
+    EXPECT_FALSE(ReadExplodedFile(text).ok()) << "without: " << good.substr(start, end - start);
     start = end + 1;
   }
 }
 
 TEST(ReadExplodedFile, ReportsAFileThatCannotBeOpened) {
   const ExplodedReadResult read = ReadExplodedFileAt("/nonexistent/folder/x.cob");
-  EXPECT_FALSE(read.ok);
+  EXPECT_FALSE(read.ok());
   EXPECT_NE(read.error.find("/nonexistent/folder/x.cob"), std::string::npos);
 }
 

@@ -12,7 +12,7 @@
 #include "engine/keyframes.h"
 #include "engine/motion.h"
 #include "engine/particles.h"
-#include "gltf/triangulate.h"
+#include "model/triangulate.h"
 #include "gltf_reader_support.h"
 #include "gltf_test_support.h"
 #include "model/random.h"
@@ -111,15 +111,15 @@ std::array<double, 3> YUp(CVector v) { return {v.x, v.z, -v.y}; }
 
 TEST(GltfExport, SplineSamplersReproduceTheEvaluator) {
   auto group = MakeGroup(1);
-  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
-  const auto& channel = static_cast<const CAnimChunkEx&>(*group->Children[1]);
-  const CGroup* groups[] = {group.get()};
+  const auto& piece = *group->Objects[0].Mesh;
+  const auto& channel = *group->Objects[0].Channel;
+  const ExplodedGroup* groups[] = {group.get()};
   GltfOptions options;
   options.Fps = 24;
   options.Sampling = GltfSampling::Keys;
   std::string bytes;
   const GltfResult result = BuildGltf(GltfGroupsOf(groups), options, true, bytes);
-  ASSERT_TRUE(result.ok) << result.error;
+  ASSERT_TRUE(result.ok()) << result.error;
   const tinygltf::Model m = Load(bytes, true);
   ASSERT_EQ(m.nodes.size(), 2u);
   EXPECT_EQ(m.asset.extras.Get("fps").GetNumberAsDouble(), 24.0);
@@ -167,10 +167,10 @@ TEST(GltfExport, SplineSamplersReproduceTheEvaluator) {
 
 TEST(GltfExport, MeshesAreRelativeToTheCentreWithReversedCorners) {
   auto group = MakeGroup(1);
-  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
-  const CGroup* groups[] = {group.get()};
+  const auto& piece = *group->Objects[0].Mesh;
+  const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, false, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, false, bytes).ok());
   const tinygltf::Model m = Load(bytes, false);
   ASSERT_EQ(m.meshes.size(), 1u);
   const auto& primitive = m.meshes[0].primitives.at(0);
@@ -195,13 +195,13 @@ TEST(GltfExport, MeshesAreRelativeToTheCentreWithReversedCorners) {
 
 TEST(GltfExport, FrameSamplingBakesEveryChannelPerFrame) {
   auto group = MakeGroup(1);
-  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
-  const auto& channel = static_cast<const CAnimChunkEx&>(*group->Children[1]);
-  const CGroup* groups[] = {group.get()};
+  const auto& piece = *group->Objects[0].Mesh;
+  const auto& channel = *group->Objects[0].Channel;
+  const ExplodedGroup* groups[] = {group.get()};
   GltfOptions options;
   options.Sampling = GltfSampling::Frames;
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), options, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), options, true, bytes).ok());
   const tinygltf::Model m = Load(bytes, true);
   const int node = m.nodes[0].children.at(0);
   for (const char* path : {"translation", "scale", "rotation"}) {
@@ -222,15 +222,15 @@ TEST(GltfExport, FrameSamplingBakesEveryChannelPerFrame) {
 // starts at 0, so such channels are sampled per frame from frame 0 on.
 TEST(GltfExport, KeysBeforeFrameZeroAreSampledFromFrameZero) {
   auto group = MakeGroup(1);
-  const auto& piece = static_cast<const CPolyChunk&>(*group->Children[0]);
-  auto& channel = static_cast<CAnimChunkEx&>(*group->Children[1]);
+  const auto& piece = *group->Objects[0].Mesh;
+  auto& channel = *group->Objects[0].Channel;
   channel.PositionKeys = {{3, 0, {0, -2, 0}, {4, 2, 6}},
                           {3, -1, {0, 0, 0}, {2, 1, 3}},
                           {3, 12, {0, -4, 0}, {0, 0, 0}},
                           {3, 11, {0, 0, 0}, {1, 1, 1}}};
-  const CGroup* groups[] = {group.get()};
+  const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok());
   const tinygltf::Model m = Load(bytes, true);
   const auto* translation = SamplerFor(m, m.nodes[0].children.at(0), "translation");
   ASSERT_NE(translation, nullptr);
@@ -247,13 +247,13 @@ TEST(GltfExport, KeysBeforeFrameZeroAreSampledFromFrameZero) {
 
 TEST(GltfExport, TwoLinearTurnKeysStayASlerpAndStillChannelsStayStatic) {
   auto group = MakeGroup(1);
-  auto& channel = static_cast<CAnimChunkEx&>(*group->Children[1]);
+  auto& channel = *group->Objects[0].Channel;
   channel.Keys = {{2, 0, {0, -1, 0}, {0, 0, 0}, 1.0f}, {2, 30, {0, -1, 0}, {0.131f, 0.0f, 0.402f}, 0.5f}};
   channel.SizeKeys = {{4, 0, {0, 0, 0}, {2, 2, 2}}, {4, 30, {0, -3, 0}, {2, 2, 2}}};
   channel.PositionKeys = {{3, 5, {0, -1, 0}, {1, 2, 3}}};
-  const CGroup* groups[] = {group.get()};
+  const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok());
   const tinygltf::Model m = Load(bytes, true);
   const int node_index = m.nodes[0].children.at(0);
   const auto* rotation = SamplerFor(m, node_index, "rotation");
@@ -270,21 +270,21 @@ TEST(GltfExport, TwoLinearTurnKeysStayASlerpAndStillChannelsStayStatic) {
 TEST(GltfExport, RefusesWhatItCannotCarryAndLeavesNoFile) {
   const auto dir = testing::TestFolder("refuse");
   auto group = MakeGroup(1);
-  const CGroup* groups[] = {group.get()};
+  const ExplodedGroup* groups[] = {group.get()};
   const auto g = GltfGroupsOf(groups);
 
-  EXPECT_FALSE(WriteGltf(g, (dir / "x.obj").string(), {}).ok);
+  EXPECT_FALSE(WriteGltf(g, (dir / "x.obj").string(), {}).ok());
   const GltfResult missing = WriteGltf(g, (dir / "no/such/folder/x.glb").string(), {});
-  EXPECT_FALSE(missing.ok);
+  EXPECT_FALSE(missing.ok());
   EXPECT_FALSE(missing.error.empty());
   GltfOptions bad_fps;
   bad_fps.Fps = 0;
-  EXPECT_FALSE(WriteGltf(g, (dir / "x.glb").string(), bad_fps).ok);
+  EXPECT_FALSE(WriteGltf(g, (dir / "x.glb").string(), bad_fps).ok());
 
-  auto& channel = static_cast<CAnimChunkEx&>(*group->Children[1]);
+  auto& channel = *group->Objects[0].Channel;
   channel.PositionKeys[1].Frame = 2000000;
   const GltfResult far = WriteGltf(g, (dir / "x.glb").string(), {});
-  EXPECT_FALSE(far.ok);
+  EXPECT_FALSE(far.ok());
   EXPECT_NE(far.error.find("2000000"), std::string::npos) << far.error;
   EXPECT_TRUE(std::filesystem::is_empty(dir)) << "no file and no temporary is left";
   std::filesystem::remove_all(dir);
@@ -294,16 +294,16 @@ TEST(GltfExport, RefusesWhatItCannotCarryAndLeavesNoFile) {
 
 void RoundTrip(const std::string& name, const Explosion& e, GltfSampling sampling) {
   ASSERT_TRUE(e.pieces);
-  std::vector<const CCobBase*> objects = {e.pieces.get()};
-  if (e.particles) objects.push_back(e.particles.get());
-  const std::string cob = testing::WriteCob(objects);
+  std::vector<const ExplodedGroup*> groups = {e.pieces.get()};
+  if (e.particles) groups.push_back(e.particles.get());
+  const std::string cob = testing::WriteCob(groups);
   const ExplodedReadResult read = ReadExplodedFile(cob);
-  ASSERT_TRUE(read.ok) << read.error;
+  ASSERT_TRUE(read.ok()) << read.error;
 
   std::size_t objects_written = 0;
   for (const auto& g : read.File.Groups) objects_written += g.Objects.size();
-  std::size_t objects_made = e.pieces->Children.size() / 2;
-  if (e.particles) objects_made += e.particles->Children.size() / 2;
+  std::size_t objects_made = e.pieces->Objects.size();
+  if (e.particles) objects_made += e.particles->Objects.size();
   EXPECT_EQ(objects_written, objects_made);
 
   const auto dir = testing::TestFolder(name);
@@ -311,7 +311,7 @@ void RoundTrip(const std::string& name, const Explosion& e, GltfSampling samplin
   GltfOptions options;
   options.Sampling = sampling;
   const GltfResult result = WriteGltf(GltfGroupsOf(read.File), path.string(), options);
-  ASSERT_TRUE(result.ok) << result.error;
+  ASSERT_TRUE(result.ok()) << result.error;
 
   tinygltf::TinyGLTF loader;
   tinygltf::Model m;
@@ -386,17 +386,17 @@ TEST(GltfExport, HandMadeFilesPassTheValidator) {
   const auto dir = testing::TestFolder("valid");
   auto pieces = MakeGroup(3);
   auto particles = MakeGroup(2);
-  particles->ParentId = pieces->Id;
-  const CGroup* groups[] = {pieces.get(), particles.get()};
+  particles->Group->ParentId = pieces->Group->Id;
+  const ExplodedGroup* groups[] = {pieces.get(), particles.get()};
   std::vector<std::filesystem::path> files;
   for (const char* name : {"keys.glb", "keys.gltf"}) {
     files.push_back(dir / name);
-    ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), {}).ok);
+    ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), {}).ok());
   }
   GltfOptions frames;
   frames.Sampling = GltfSampling::Frames;
   files.push_back(dir / "frames.glb");
-  ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), frames).ok);
+  ASSERT_TRUE(WriteGltf(GltfGroupsOf(groups), files.back().string(), frames).ok());
   for (const auto& f : files) BK_EXPECT_VALID_GLTF(f);
   std::filesystem::remove_all(dir);
 }

@@ -60,9 +60,9 @@ std::unique_ptr<CrateExport> ExplodeCrate() {
   const fs::path examples(BURSTKIN_EXAMPLES_DIR);
   const testing::Explosion e = testing::Explode(examples / "crate.cob", examples / "spark.cob", options);
   auto out = std::make_unique<CrateExport>();
-  const CCobBase* objects[] = {e.pieces.get(), e.particles.get()};
-  out->read = ReadExplodedFile(testing::WriteCob(objects));
-  EXPECT_TRUE(out->read.ok) << out->read.error;
+  const ExplodedGroup* groups[] = {e.pieces.get(), e.particles.get()};
+  out->read = ReadExplodedFile(testing::WriteCob(groups));
+  EXPECT_TRUE(out->read.ok()) << out->read.error;
   for (const ExplodedGroup& group : out->read.File.Groups) {
     for (const ExplodedObject& object : group.Objects) out->last_frame = std::max(out->last_frame, LastKeyFrame(*object.Channel));
   }
@@ -84,7 +84,7 @@ void ExpectEveryFrameMatches(const CrateExport& crate, GltfSampling sampling) {
   options.Sampling = sampling;
   std::string bytes;
   const GltfResult result = BuildGltf(GltfGroupsOf(crate.read.File), options, true, bytes);
-  ASSERT_TRUE(result.ok) << result.error;
+  ASSERT_TRUE(result.ok()) << result.error;
   const tinygltf::Model m = testing::Load(bytes, true);
   bool any_cubic = false;
   for (const auto& sampler : m.animations.at(0).samplers) any_cubic |= sampler.interpolation == "CUBICSPLINE";
@@ -119,16 +119,16 @@ TEST(GltfMotion, KeysExportMatchesEveryFrameWhereTangentsAreFollowed) {
 // that channel is sampled per frame, except on a straight segment.
 TEST(GltfMotion, StraightSegmentsKeepOnlyTheirKeys) {
   auto group = testing::MakeGroup(2);
-  auto& even = static_cast<CAnimChunkEx&>(*group->Children[1]);
+  auto& even = *group->Objects[0].Channel;
   even.PositionKeys = {{3, 0, {0, -1, 0}, {0, 0, 0}}, {3, 10, {0, -1, 0}, {1, 2, 3}}, {3, 20, {0, -1, 0}, {2, 4, 6}}};
   even.SizeKeys.clear();
   even.Keys = {{2, 0, {0, -1, 0}, {0, 0, 0}, 1.0f}, {2, 20, {0, -1, 0}, {0.3f, 0.1f, 0.2f}, 0.9f}};
-  auto& uneven = static_cast<CAnimChunkEx&>(*group->Children[3]);
+  auto& uneven = *group->Objects[1].Channel;
   uneven.PositionKeys = {{3, 0, {0, -1, 0}, {0, 0, 0}}, {3, 10, {0, -1, 0}, {1, 0, 0}}, {3, 40, {0, -1, 0}, {9, 0, 0}},
                          {3, 70, {0, -1, 0}, {9, 5, 0}}};
-  const CGroup* groups[] = {group.get()};
+  const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
-  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok);
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok());
   const tinygltf::Model m = testing::Load(bytes, true);
   const auto* straight = testing::SamplerFor(m, 1, "translation");
   ASSERT_NE(straight, nullptr);
@@ -165,7 +165,7 @@ TEST(GltfMotion, AnIndependentReaderSeesTheEvaluatorsPoses) {
   const auto crate = ExplodeCrate();
   const fs::path dir = testing::TestFolder("independent");
   const fs::path file = dir / "crate.glb";
-  ASSERT_TRUE(WriteGltf(GltfGroupsOf(crate->read.File), file.string(), {}).ok);
+  ASSERT_TRUE(WriteGltf(GltfGroupsOf(crate->read.File), file.string(), {}).ok());
   const std::vector<int> frames = {0, 7, crate->last_frame / 2, crate->last_frame - 1, crate->last_frame};
   std::string times;
   for (int f : frames) times += std::to_string(f / 30.0) + " ";

@@ -2,6 +2,7 @@
 // mapped to metallic-roughness, texture maps embedded with their placement.
 #include <cmath>
 #include <fstream>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,9 @@ namespace {
 
 // Two unit squares sharing the edge x = 0 and folded by `degrees` about it,
 // with one material of the given facet mode.
-std::unique_ptr<CGroup> Fold(double degrees, char facet) {
-  auto group = std::make_unique<CGroup>();
+std::unique_ptr<ExplodedGroup> Fold(double degrees, char facet) {
+  auto group = std::make_unique<ExplodedGroup>();
+  group->Group = std::make_unique<CGroup>();
   auto piece = std::make_unique<CPolyChunk>();
   piece->Name = "Fold";
   piece->Axis.Row0 = {1, 0, 0};
@@ -41,15 +43,15 @@ std::unique_ptr<CGroup> Fold(double degrees, char facet) {
   auto material = std::make_unique<CMaterial>();
   material->Facet = facet;
   piece->Materials.push_back(std::move(material));
-  group->Children.push_back(std::move(piece));
+  group->Objects.push_back({std::move(piece), nullptr});
   return group;
 }
 
-tinygltf::Model Export(const CGroup& group, GltfResult* result = nullptr, GltfOptions options = {}) {
-  const CGroup* groups[] = {&group};
+tinygltf::Model Export(const ExplodedGroup& group, GltfResult* result = nullptr, GltfOptions options = {}) {
+  const ExplodedGroup* groups[] = {&group};
   std::string bytes;
   const GltfResult written = BuildGltf(GltfGroupsOf(groups), options, true, bytes);
-  EXPECT_TRUE(written.ok) << written.error;
+  EXPECT_TRUE(written.ok()) << written.error;
   if (result != nullptr) *result = written;
   return testing::Load(bytes, true);
 }
@@ -94,16 +96,23 @@ TEST(GltfShading, MaterialsCarryMetalRoughnessAlphaAndProceduralColours) {
   EXPECT_FLOAT_EQ(RoughnessOf(NAN, NAN), 1.0f);
 
   CPrMaterial granite;
-  granite.TextureParams = GraniteParams{{0, 0, 0}, {1, 1, 1}, {0, 0, 0}, {0, 0, 0}, 0, 0, 0, 0, 1, 3, 0, 0};
+  GraniteParams stones;
+  stones.Colour2 = {1, 1, 1};
+  stones.Amount1 = 1;
+  stones.Amount2 = 3;
+  granite.TextureParams = stones;
   EXPECT_FLOAT_EQ(LookOf(&granite).BaseColour[0], 0.75f) << "weighted by the amounts";
   CPrMaterial wood;
-  wood.TextureParams = WoodParams{{1, 0, 0}, {0, 0, 1}};
+  WoodParams rings;
+  rings.SpringColour = {1, 0, 0};
+  rings.SummerColour = {0, 0, 1};
+  wood.TextureParams = rings;
   EXPECT_EQ(LookOf(&wood).BaseColour, (std::array<float, 4>{0.5f, 0, 0.5f, 1}));
 }
 
 TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
   auto group = Fold(0, 'f');
-  auto& piece = static_cast<CPolyChunk&>(*group->Children[0]);
+  auto& piece = *group->Objects[0].Mesh;
   piece.AddOwnedUvPoint({1.0f, 0.25f});
   piece.Faces[0]->UvIndices = {0, 1, 1, 1};
   CMaterial& material = *piece.Materials[0];
@@ -137,22 +146,61 @@ TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
 }
 
 TEST(SpillBuffer, GivesBackEveryByteInOrderPastItsMemory) {
-  SpillBuffer buffer(64);
-  std::string want;
-  for (int i = 0; i < 1000; ++i) {
-    const std::string piece = std::to_string(i) + ",";
-    buffer.Append(piece.data(), piece.size());
-    buffer.Put(';');
-    want += piece + ";";
+  SpillWriter writer;
+  for (SpillWriter* thread : {static_cast<SpillWriter*>(nullptr), &writer}) {
+    SpillBuffer buffer(64, thread);
+    SpillBuffer other(64, thread);  // interleaved on the same thread
+    std::string want;
+    for (int i = 0; i < 1000; ++i) {
+      const std::string piece = std::to_string(i) + ",";
+      buffer.Append(piece.data(), piece.size());
+      buffer.Put(';');
+      other.Append("0123456789", 10);
+      want += piece + ";";
+    }
+    std::string got;
+    buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
+    EXPECT_EQ(buffer.Size(), want.size());
+    EXPECT_EQ(got, want);
+    buffer.Put('!');  // still appendable after reading back
+    got.clear();
+    buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
+    EXPECT_EQ(got, want + "!");
+    EXPECT_EQ(other.Size(), 10000u);
   }
-  std::string got;
-  buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
-  EXPECT_EQ(buffer.Size(), want.size());
-  EXPECT_EQ(got, want);
-  buffer.Put('!');  // still appendable after reading back
-  got.clear();
-  buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
-  EXPECT_EQ(got, want + "!");
+}
+
+// Into a file the spilled part is copied inside the kernel, at the file's
+// position or at a given offset; into a pipe, where the kernel cannot, by hand.
+TEST(SpillBuffer, CopiesEveryByteIntoAFileOrAPipe) {
+  SpillWriter writer;
+  SpillBuffer buffer(64, &writer);
+  std::string want;
+  for (int i = 0; i < 1000; ++i) want += std::to_string(i) + ",";
+  buffer.Append(want.data(), want.size());
+
+  std::FILE* file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  const int fd = fileno(file);
+  WriteAll(fd, "<", 1);
+  buffer.CopyTo(fd);
+  std::int64_t at = 1 + static_cast<std::int64_t>(want.size());
+  buffer.CopyTo(fd, &at);
+  EXPECT_EQ(at, 1 + 2 * static_cast<std::int64_t>(want.size()));
+  std::string got(1 + 2 * want.size(), '\0');
+  EXPECT_EQ(::pread(fd, got.data(), got.size() + 1, 0), static_cast<ssize_t>(got.size()));
+  EXPECT_EQ(got, "<" + want + want);
+  std::fclose(file);
+
+  int pipe_ends[2];
+  ASSERT_EQ(::pipe(pipe_ends), 0);
+  buffer.CopyTo(pipe_ends[1]);  // fits in the pipe's own buffer
+  ::close(pipe_ends[1]);
+  std::string piped;
+  char chunk[4096];
+  for (ssize_t n; (n = ::read(pipe_ends[0], chunk, sizeof chunk)) > 0;) piped.append(chunk, static_cast<std::size_t>(n));
+  ::close(pipe_ends[0]);
+  EXPECT_EQ(piped, want);
 }
 
 }  // namespace

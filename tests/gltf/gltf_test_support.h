@@ -68,7 +68,6 @@ inline std::unique_ptr<CPolyChunk> MakePiece(const std::string& name, std::int32
 inline std::unique_ptr<CAnimChunkEx> MakeChannel(const CPolyChunk& piece) {
   auto channel = std::make_unique<CAnimChunkEx>();
   channel->ParentId = piece.Id;
-  channel->Piece = &piece;
   channel->PositionKeys = {{3, 0, {0, -4, 0}, {0, 0, 0}},
                            {3, 20, {0, 0, 0}, {4, 2, 6}},
                            {3, 35, {0, -1, 0}, {8, 4, -3}},
@@ -81,27 +80,27 @@ inline std::unique_ptr<CAnimChunkEx> MakeChannel(const CPolyChunk& piece) {
   return channel;
 }
 
-// A "Burstkin" group of `count` pieces, each followed by its channel.
-inline std::unique_ptr<CGroup> MakeGroup(int count) {
-  auto group = std::make_unique<CGroup>();
-  group->Name = "Burstkin";
+// A "Burstkin" group of `count` pieces, each with its channel.
+inline std::unique_ptr<ExplodedGroup> MakeGroup(int count) {
+  auto group = std::make_unique<ExplodedGroup>();
+  group->Group = std::make_unique<CGroup>();
+  group->Group->Name = "Burstkin";
   for (int k = 0; k < count; ++k) {
-    auto piece = MakePiece("Bk," + std::to_string(k + 2), group->Id, {float(k) * 3, 1, 2});
+    auto piece = MakePiece("Bk," + std::to_string(k + 2), group->Group->Id, {float(k) * 3, 1, 2});
     auto channel = MakeChannel(*piece);
-    group->Children.push_back(std::move(piece));
-    group->Children.push_back(std::move(channel));
+    group->Objects.push_back({std::move(piece), std::move(channel)});
   }
   return group;
 }
 
-// The .cob text the export writes for these objects.
-inline std::string WriteCob(std::span<const CCobBase* const> objects) {
+// The .cob text the export writes for these groups.
+inline std::string WriteCob(std::span<const ExplodedGroup* const> groups) {
   std::ostringstream text;
   {
     CobWriter writer(text);
     NoProgress progress;
-    const ExportResult result = WriteObjects(writer, objects, progress);
-    EXPECT_TRUE(result.ok) << result.error;
+    const ExportResult result = WriteGroups(writer, groups, progress);
+    EXPECT_TRUE(result.ok()) << result.error;
   }
   return text.str();
 }
@@ -137,8 +136,8 @@ inline std::filesystem::path SourceDir() {
 struct Explosion {
   std::unique_ptr<CPolyChunk> object;
   std::unique_ptr<CPolyChunk> particle;
-  std::unique_ptr<CGroup> pieces;
-  std::unique_ptr<CGroup> particles;
+  std::unique_ptr<ExplodedGroup> pieces;
+  std::unique_ptr<ExplodedGroup> particles;
 };
 
 inline Explosion Explode(const std::filesystem::path& path, const std::filesystem::path& particle_path,
@@ -154,17 +153,17 @@ inline Explosion Explode(const std::filesystem::path& path, const std::filesyste
   const std::int32_t mode = particle_path.empty() ? 0 : 1;
   MotionInputs in{motion, options, random};
   GroupResult pieces = ExplodeObject(*e.object, in, mode, progress);
-  EXPECT_EQ(pieces.outcome, RunOutcome::Done);
-  e.pieces = std::move(pieces.group);
+  EXPECT_EQ(pieces.outcome(), RunOutcome::Done);
+  if (pieces.group.Group) e.pieces = std::make_unique<ExplodedGroup>(std::move(pieces.group));
   if (!particle_path.empty() && e.pieces) {
     ImportResult p = ImportObject(particle_path.string());
     EXPECT_TRUE(p.object) << p.error;
     e.particle = std::move(p.object);
     const CPolyChunk* all[] = {e.particle.get()};
     ParticleInputs pin{*e.object, *e.particle, all, mode, 1.0f};
-    GroupResult particles = ExplodeParticles(pin, *e.pieces, in, progress);
-    EXPECT_EQ(particles.outcome, RunOutcome::Done);
-    e.particles = std::move(particles.group);
+    GroupResult particles = ExplodeParticles(pin, *e.pieces->Group, in, progress);
+    EXPECT_EQ(particles.outcome(), RunOutcome::Done);
+    if (particles.group.Group) e.particles = std::make_unique<ExplodedGroup>(std::move(particles.group));
   }
   return e;
 }

@@ -60,7 +60,7 @@ TEST(ExportRoundTrip, EveryRandomExportReadsBackAsWrittenAndConvertsToValidGltf)
     }
     ++exported;
     const ExplodedReadResult read = ReadExplodedFile(run.text);
-    ASSERT_TRUE(read.ok) << replay << "\n" << read.error;
+    ASSERT_TRUE(read.ok()) << replay << "\n" << read.error;
     EXPECT_EQ(testing::FirstDifference(testing::WithChannelIdsMasked(testing::WrittenAgain(read.File)),
                                        testing::WithChannelIdsMasked(run.text)),
               "")
@@ -71,7 +71,7 @@ TEST(ExportRoundTrip, EveryRandomExportReadsBackAsWrittenAndConvertsToValidGltf)
     options.Sampling = seed % 2 == 0 ? GltfSampling::Keys : GltfSampling::Frames;
     std::string bytes;
     const GltfResult gltf = BuildGltf(GltfGroupsOf(read.File), options, true, bytes);
-    ASSERT_TRUE(gltf.ok) << replay << "\n" << gltf.error;
+    ASSERT_TRUE(gltf.ok()) << replay << "\n" << gltf.error;
     // The validator takes a while per file: a sample of them is enough.
     if (seed % 10 == 0 || only > 0) std::ofstream(gltf_folder / (std::to_string(seed) + ".glb"), std::ios::binary) << bytes;
     if (::testing::Test::HasFailure()) break;

@@ -78,10 +78,10 @@ inline std::string WriteExplosion(const std::string& path, float distance, int f
   CRandom random(12345);
   NoProgress progress;
   GroupResult run = ExplodeObject(*box, MotionInputs{motion, options, random}, 0, progress);
-  if (run.outcome != RunOutcome::Done || !run.group) return "the explosion did not run";
-  const CCobBase* objects[] = {run.group.get()};
-  const ExportResult written = ExportObjects(path, objects, progress);
-  return written.ok ? std::string() : "the export failed: " + written.error;
+  if (run.outcome() != RunOutcome::Done || !run.group.Group) return "the explosion did not run";
+  const ExplodedGroup* groups[] = {&run.group};
+  const ExportResult written = ExportGroups(path, groups, progress);
+  return written.ok() ? std::string() : "the export failed: " + written.error;
 }
 
 // Pixels that differ from the background colour.

@@ -189,6 +189,21 @@ class SceneTest : public QObject {
     QVERIFY(std::fabs(TriangleAreaSum(*scene) - 3.0) < 1e-6);
   }
 
+  // A hole cuts the face before it, as in the glTF export.
+  void holesAreCutOutOfTheirFace() {
+    const std::vector<CVector> corners = {{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 4, 0},
+                                          {1, 1, 0}, {1, 3, 0}, {3, 3, 0}, {3, 1, 0}};
+    const auto mesh = MeshWithFace(corners, {0, 1, 2, 3});
+    CFace hole;
+    hole.Flags = CFace::kHoleFlag;
+    hole.VertexCount = 4;
+    hole.VertexIndices = {4, 5, 6, 7};
+    hole.UvIndices = {0, 0, 0, 0};
+    mesh->AddOwnedFace(hole);
+    const auto scene = PreviewScene::FromObject(*mesh);
+    QVERIFY(std::fabs(TriangleAreaSum(*scene) - (16.0 - 4.0)) < 1e-6);
+  }
+
   void brokenFacesAreLeftOut() {
     const auto owned = MeshWithFace({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {0, 1, 7});  // index past the end
     CPolyChunk& mesh = *owned;

@@ -76,9 +76,9 @@ void FakePlatform::SetStatusText(std::string_view text) {
   status_texts.emplace_back(text);
 }
 
-void FakePlatform::FillProgressRect(const PaneRect& rect) {
-  calls.push_back("Fill");
-  fills.push_back(rect);
+void FakePlatform::ShowProgressBar(int done, int total) {
+  calls.push_back("Bar");
+  bars.emplace_back(done, total);
 }
 
 void FakePlatform::RepaintStatusBar() {

@@ -28,7 +28,6 @@ class FakePlatform : public Platform {
   // Or, when set, asked on every pump (with the pump's number).
   std::function<bool(int)> escape_when;
   bool status_bar_visible = true;
-  PaneRect pane{0, 0, 303, 20};  // 300 wide once shrunk
 
   // Records.
   std::vector<std::string> messages;
@@ -37,10 +36,10 @@ class FakePlatform : public Platform {
   std::vector<std::string> dialog_initial_names;
   std::vector<std::string> titles;
   std::vector<std::string> status_texts;
-  std::vector<PaneRect> fills;
+  std::vector<std::pair<int, int>> bars;  // (done, total) of each bar drawn
   std::vector<bool> toolbar_states;
   std::vector<bool> wait_cursor_states;
-  // Every call in order, by name ("Fill", "RepaintStatusBar", "Pump", ...).
+  // Every call in order, by name ("Bar", "RepaintStatusBar", "Pump", ...).
   std::vector<std::string> calls;
   int beeps = 0;
   int pumps = 0;
@@ -62,8 +61,7 @@ class FakePlatform : public Platform {
   void EnableToolbar(bool enabled) override;
   void SetStatusText(std::string_view text) override;
   bool StatusBarVisible() const override { return status_bar_visible; }
-  PaneRect ProgressPaneRect() const override { return pane; }
-  void FillProgressRect(const PaneRect& rect) override;
+  void ShowProgressBar(int done, int total) override;
   void RepaintStatusBar() override;
   bool PumpOneMessage() override;
   void RepaintMainWindow() override;

@@ -1,4 +1,4 @@
-#include "gltf/triangulate.h"
+#include "model/triangulate.h"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,41 @@
+#include "gltf/json_writer.h"
+
+#include <stdexcept>
+
+namespace bk {
+
+void JsonTextWriter::Open(char bracket, bool in_array) {
+  Prefix();
+  if (depth_ == kMaxDepth) throw std::logic_error("JSON nested too deeply");
+  levels_[static_cast<std::size_t>(depth_++)] = {0, in_array};
+  out_.Put(bracket);
+}
+
+void JsonTextWriter::String(const char* text, std::size_t size) {
+  Prefix();
+  // Bytes from 0x80 up pass through unchanged, as rapidjson copies UTF-8;
+  // only control characters, quotes and backslashes are escaped.
+  bool plain = true;
+  for (std::size_t i = 0; i < size && plain; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    plain = c >= 0x20 && c != '"' && c != '\\';
+  }
+  if (!plain) {
+    escaper_.Reset(out_);
+    escaper_.String(text, static_cast<rapidjson::SizeType>(size));
+    return;
+  }
+  out_.Put('"');
+  out_.Append(text, size);
+  out_.Put('"');
+}
+
+void JsonTextWriter::Double(double value) {
+  Prefix();
+  if (rapidjson::internal::Double(value).IsNanOrInf()) return;
+  char digits[25];
+  const char* end = rapidjson::internal::dtoa(value, digits);
+  out_.Append(digits, static_cast<std::size_t>(end - digits));
+}
+
+}  // namespace bk
