@@ -58,7 +58,11 @@ bool HasNaN(const CUvPoint& t) { return std::isnan(t.u) || std::isnan(t.v); }
 template <typename T>
 class FirstMatchIndex {
  public:
-  explicit FirstMatchIndex(std::vector<T*>& list) : list_(list) { Rehash(64); }
+  // `expected`: about how many distinct values will come; the table grows
+  // past it as needed.
+  FirstMatchIndex(std::vector<T*>& list, std::size_t expected) : list_(list) {
+    Rehash(std::bit_ceil(std::clamp<std::size_t>(2 * expected, 16, std::size_t{1} << 16)));
+  }
 
   // Position of the first element equal to *element, appending element to the
   // list when there is none.
@@ -131,8 +135,10 @@ std::unique_ptr<CPolyChunk> MakePiece(const CPolyChunk& source, const CGroup& gr
     piece->Unit = std::move(unit);
   }
 
-  FirstMatchIndex<CVector> vertex_index(piece->Vertices);
-  FirstMatchIndex<CUvPoint> uv_index(piece->UvPoints);
+  // A piece of n faces has at most a few corners per face of its own.
+  const std::size_t expected = 4 * static_cast<std::size_t>(std::max(size, 0));
+  FirstMatchIndex<CVector> vertex_index(piece->Vertices, expected);
+  FirstMatchIndex<CUvPoint> uv_index(piece->UvPoints, expected);
   piece->Faces.reserve(static_cast<std::size_t>(std::max(size, 0)));
   for (std::int32_t n = 0; n < size && faces_used < face_count; ++n) {
     const CFace* original = source.Faces[static_cast<std::size_t>(faces_used)];

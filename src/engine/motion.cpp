@@ -342,6 +342,11 @@ void BuildPositionKeys(const MotionInputs& in, PieceMotion& motion, CAnimChunkEx
   }
   auto& keys = channel.PositionKeys;
   keys.clear();
+  // One allocation for the usual count: the flight, the fall and a few
+  // bounces (each halves, so few are made), and the way back.
+  std::size_t expected = (plan.stagger ? 3 : 2) + (motion.GravityOn != 0 ? 7 : 0);
+  if (plan.toggle) expected *= 2;
+  keys.reserve(expected);
   keys.emplace_back(CAnimLineSRT::kPosition, 0, plan.start_shape, start_position);
   if (plan.stagger) keys.emplace_back(CAnimLineSRT::kPosition, plan.delay, plan.start_shape, start_position);
   keys.emplace_back(CAnimLineSRT::kPosition, motion.Frames, plan.end_shape, end_position);
@@ -360,7 +365,7 @@ void BuildOrientationKeys(const PieceMotion& motion, CAnimChunkEx& channel, cons
   const std::int32_t e2 = Saturate(2 * static_cast<std::int64_t>(e));
   auto& keys = channel.Keys;
   keys.clear();
-  keys.reserve(4);
+  keys.reserve(2 + (plan.stagger ? 1 : 0) + (plan.toggle ? 1 : 0));
   keys.emplace_back(CAnimLineSRT::kOrientation, 0, plan.start_shape, ends.start_rotation, ends.w_start);
   if (plan.stagger) {
     keys.emplace_back(CAnimLineSRT::kOrientation, plan.delay, plan.start_shape, ends.start_rotation, ends.w_start);
@@ -375,6 +380,7 @@ void BuildSizeKeys(const PieceMotion& motion, CAnimChunkEx& channel, const KeyPl
                    const FlightEnds& ends, bool moving) {
   auto& keys = channel.SizeKeys;
   keys.clear();
+  keys.reserve(2 + (plan.stagger ? 1 : 0) + (plan.toggle ? 1 : 0));
   if (plan.stagger || plan.toggle) {
     keys.emplace_back(CAnimLineSRT::kSize, 0, plan.start_shape, ends.start_size);
     if (plan.stagger) keys.emplace_back(CAnimLineSRT::kSize, plan.delay, plan.start_shape, ends.start_size);
