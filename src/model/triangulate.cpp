@@ -124,45 +124,46 @@ void ClipEars(std::span<const P2> pts, std::vector<std::uint32_t> ring,
   if (ring.size() == 3) triangles.insert(triangles.end(), ring.begin(), ring.end());
 }
 
-}  // namespace
-
-void TriangulateFace(std::span<const CVector> points, std::span<const std::uint32_t> outer,
-                     std::span<const std::vector<std::uint32_t>> holes,
+// The common convex quad needs no projection: both triangles of one diagonal
+// turn the same way exactly when the quad is convex and planar enough for
+// every corner to turn like the face. False when it is not such a quad.
+bool SplitConvexQuad(std::span<const CVector> points, std::span<const std::uint32_t> outer,
                      std::vector<std::uint32_t>& triangles) {
-  if (outer.size() < 3) return;
-  if (outer.size() == 3 && holes.empty()) {
-    triangles.insert(triangles.end(), outer.begin(), outer.end());
-    return;
+  const CVector& a = points[outer[0]];
+  const CVector& b = points[outer[1]];
+  const CVector& c = points[outer[2]];
+  const CVector& d = points[outer[3]];
+  auto turn = [](const CVector& p, const CVector& q, const CVector& r) {
+    const double ux = static_cast<double>(q.x) - p.x, uy = static_cast<double>(q.y) - p.y,
+                 uz = static_cast<double>(q.z) - p.z;
+    const double vx = static_cast<double>(r.x) - q.x, vy = static_cast<double>(r.y) - q.y,
+                 vz = static_cast<double>(r.z) - q.z;
+    return std::array<double, 3>{uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
+  };
+  const auto ta = turn(d, a, b);
+  const auto tb = turn(a, b, c);
+  const auto tc = turn(b, c, d);
+  const auto td = turn(c, d, a);
+  auto dot = [](const std::array<double, 3>& l, const std::array<double, 3>& r) {
+    return l[0] * r[0] + l[1] * r[1] + l[2] * r[2];
+  };
+  if (!(dot(ta, tb) > 0 && dot(tb, tc) > 0 && dot(tc, td) > 0 && dot(td, ta) > 0 && dot(ta, tc) > 0 &&
+        dot(tb, td) > 0)) {
+    return false;
   }
-  // The common convex quad needs no projection: both triangles of one
-  // diagonal turn the same way exactly when the quad is convex and planar
-  // enough for every corner to turn like the face.
-  if (outer.size() == 4 && holes.empty()) {
-    const CVector& a = points[outer[0]];
-    const CVector& b = points[outer[1]];
-    const CVector& c = points[outer[2]];
-    const CVector& d = points[outer[3]];
-    auto turn = [](const CVector& p, const CVector& q, const CVector& r) {
-      const double ux = static_cast<double>(q.x) - p.x, uy = static_cast<double>(q.y) - p.y,
-                   uz = static_cast<double>(q.z) - p.z;
-      const double vx = static_cast<double>(r.x) - q.x, vy = static_cast<double>(r.y) - q.y,
-                   vz = static_cast<double>(r.z) - q.z;
-      return std::array<double, 3>{uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
-    };
-    const auto ta = turn(d, a, b);
-    const auto tb = turn(a, b, c);
-    const auto tc = turn(b, c, d);
-    const auto td = turn(c, d, a);
-    auto dot = [](const std::array<double, 3>& l, const std::array<double, 3>& r) {
-      return l[0] * r[0] + l[1] * r[1] + l[2] * r[2];
-    };
-    if (dot(ta, tb) > 0 && dot(tb, tc) > 0 && dot(tc, td) > 0 && dot(td, ta) > 0 &&
-        dot(ta, tc) > 0 && dot(tb, td) > 0) {
-      triangles.insert(triangles.end(), {outer[0], outer[1], outer[2], outer[0], outer[2], outer[3]});
-      return;
-    }
-  }
-  // The face's plane: Newell's normal of the outer ring.
+  triangles.insert(triangles.end(), {outer[0], outer[1], outer[2], outer[0], outer[2], outer[3]});
+  return true;
+}
+
+// An orthonormal basis (u, v) of a face's plane with u x v = n, the face's
+// Newell normal, so the outer ring turns counter-clockwise in (u, v).
+struct PlaneBasis {
+  double ux, uy, uz;
+  double vx, vy, vz;
+};
+
+// False when the ring spans no plane (all corners on a line or one point).
+bool FacePlane(std::span<const CVector> points, std::span<const std::uint32_t> outer, PlaneBasis& basis) {
   double nx = 0.0;
   double ny = 0.0;
   double nz = 0.0;
@@ -174,19 +175,10 @@ void TriangulateFace(std::span<const CVector> points, std::span<const std::uint3
     nz += (static_cast<double>(a.x) - b.x) * (static_cast<double>(a.y) + b.y);
   }
   const double length = std::sqrt(nx * nx + ny * ny + nz * nz);
-  if (!(length > 0.0) || !std::isfinite(length)) {
-    // No plane (all corners on a line or one point): nothing visible to draw,
-    // but keep the corners connected as a fan.
-    for (std::size_t i = 1; i + 1 < outer.size(); ++i) {
-      triangles.insert(triangles.end(), {outer[0], outer[i], outer[i + 1]});
-    }
-    return;
-  }
+  if (!(length > 0.0) || !std::isfinite(length)) return false;
   nx /= length;
   ny /= length;
   nz /= length;
-  // An orthonormal basis (u, v) of the plane with u x v = n, so the outer ring
-  // turns counter-clockwise in (u, v).
   double ux = 0.0, uy = 0.0, uz = 0.0;
   if (std::fabs(nx) < 0.9) {
     ux = 0.0; uy = nz; uz = -ny;  // n x (1, 0, 0)
@@ -195,36 +187,49 @@ void TriangulateFace(std::span<const CVector> points, std::span<const std::uint3
   }
   const double ul = std::sqrt(ux * ux + uy * uy + uz * uz);
   ux /= ul; uy /= ul; uz /= ul;
-  const double vx = ny * uz - nz * uy;
-  const double vy = nz * ux - nx * uz;
-  const double vz = nx * uy - ny * ux;
+  basis = {ux, uy, uz, ny * uz - nz * uy, nz * ux - nx * uz, nx * uy - ny * ux};
+  return true;
+}
 
-  // Project only the corners this face uses.
-  std::vector<std::uint32_t> used(outer.begin(), outer.end());
+// The corners a face uses, in index order, and each projected into its plane.
+struct ProjectedCorners {
+  std::vector<std::uint32_t> used;
+  std::vector<P2> points;
+  std::uint32_t Local(std::uint32_t index) const {
+    return static_cast<std::uint32_t>(std::lower_bound(used.begin(), used.end(), index) - used.begin());
+  }
+};
+
+ProjectedCorners Project(std::span<const CVector> points, std::span<const std::uint32_t> outer,
+                         std::span<const std::vector<std::uint32_t>> holes, const PlaneBasis& b) {
+  ProjectedCorners corners;
+  std::vector<std::uint32_t>& used = corners.used;
+  used.assign(outer.begin(), outer.end());
   for (const auto& hole : holes) used.insert(used.end(), hole.begin(), hole.end());
   std::sort(used.begin(), used.end());
   used.erase(std::unique(used.begin(), used.end()), used.end());
-  std::vector<P2> projected(used.size());
+  corners.points.resize(used.size());
   for (std::size_t i = 0; i < used.size(); ++i) {
     const CVector& p = points[used[i]];
-    projected[i] = {p.x * ux + p.y * uy + p.z * uz, p.x * vx + p.y * vy + p.z * vz};
+    corners.points[i] = {p.x * b.ux + p.y * b.uy + p.z * b.uz, p.x * b.vx + p.y * b.vy + p.z * b.vz};
   }
-  auto local = [&](std::uint32_t index) {
-    return static_cast<std::uint32_t>(std::lower_bound(used.begin(), used.end(), index) - used.begin());
-  };
-  std::vector<std::uint32_t> ring;
-  for (std::uint32_t i : outer) ring.push_back(local(i));
+  return corners;
+}
+
+// Bridges every hole (turned against the outer ring) into `ring`, in order
+// of their rightmost corner, farthest first, so that earlier bridges do not
+// block later ones.
+void BridgeHoles(const ProjectedCorners& corners, std::span<const std::vector<std::uint32_t>> holes,
+                 std::vector<std::uint32_t>& ring) {
+  const std::vector<P2>& projected = corners.points;
   std::vector<std::vector<std::uint32_t>> rings;
   for (const auto& hole : holes) {
     if (hole.size() < 3) continue;
     std::vector<std::uint32_t> h;
-    for (std::uint32_t i : hole) h.push_back(local(i));
-    // A hole turns against the outer ring.
+    for (std::uint32_t i : hole) h.push_back(corners.Local(i));
     if (SignedArea(projected, h) > 0) std::reverse(h.begin(), h.end());
     rings.push_back(std::move(h));
   }
-  // Bridge the holes in order of their rightmost corner, farthest first, so
-  // that earlier bridges do not block later ones.
   auto rightmost = [&](const std::vector<std::uint32_t>& h) {
     double m = -INFINITY;
     for (std::uint32_t i : h) m = std::max(m, projected[i].x);
@@ -236,9 +241,34 @@ void TriangulateFace(std::span<const CVector> points, std::span<const std::uint3
     std::span<const std::vector<std::uint32_t>> rest(rings.data() + k + 1, rings.size() - k - 1);
     Bridge(projected, ring, rings[k], rest);
   }
+}
+
+}  // namespace
+
+void TriangulateFace(std::span<const CVector> points, std::span<const std::uint32_t> outer,
+                     std::span<const std::vector<std::uint32_t>> holes,
+                     std::vector<std::uint32_t>& triangles) {
+  if (outer.size() < 3) return;
+  if (outer.size() == 3 && holes.empty()) {
+    triangles.insert(triangles.end(), outer.begin(), outer.end());
+    return;
+  }
+  if (outer.size() == 4 && holes.empty() && SplitConvexQuad(points, outer, triangles)) return;
+  PlaneBasis basis;
+  if (!FacePlane(points, outer, basis)) {
+    // Nothing visible to draw, but keep the corners connected as a fan.
+    for (std::size_t i = 1; i + 1 < outer.size(); ++i) {
+      triangles.insert(triangles.end(), {outer[0], outer[i], outer[i + 1]});
+    }
+    return;
+  }
+  const ProjectedCorners corners = Project(points, outer, holes, basis);
+  std::vector<std::uint32_t> ring;
+  for (std::uint32_t i : outer) ring.push_back(corners.Local(i));
+  BridgeHoles(corners, holes, ring);
   const std::size_t first = triangles.size();
-  ClipEars(projected, std::move(ring), triangles);
-  for (std::size_t i = first; i < triangles.size(); ++i) triangles[i] = used[triangles[i]];
+  ClipEars(corners.points, std::move(ring), triangles);
+  for (std::size_t i = first; i < triangles.size(); ++i) triangles[i] = corners.used[triangles[i]];
 }
 
 }  // namespace bk
