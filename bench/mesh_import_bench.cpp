@@ -38,8 +38,7 @@ std::unique_ptr<bk::CPolyChunk> MakeGrid(long side) {
     for (long col = 0; col + 1 < side; ++col) {
       const auto a = static_cast<std::uint32_t>(row * side + col);
       const auto s = static_cast<std::uint32_t>(side);
-      for (const std::vector<std::uint32_t>& corners : {std::vector<std::uint32_t>{a, a + s, a + 1},
-                                                        std::vector<std::uint32_t>{a + 1, a + s, a + s + 1}}) {
+      for (const bk::IndexList& corners : {bk::IndexList{a, a + s, a + 1}, bk::IndexList{a + 1, a + s, a + s + 1}}) {
         bk::CFace face;
         face.VertexCount = 3;
         face.VertexIndices = corners;

@@ -211,6 +211,11 @@ CFace* CPolyChunk::AddOwnedFace(CFace face) {
   return element;
 }
 
+void CPolyChunk::ReserveOwnedFaces(std::size_t count) {
+  faceStore_.Reserve(count);
+  Faces.reserve(Faces.size() + count);
+}
+
 bool CPolyChunk::Read(LineReader& in, std::string_view header) {
   if (!ReadBody(in, header)) return false;
   ReadFollowingChunks(in);

@@ -62,6 +62,9 @@ class CPolyChunk : public CCobBase {
   CVector* AddOwnedVertex(CVector v);
   CUvPoint* AddOwnedUvPoint(CUvPoint t);
   CFace* AddOwnedFace(CFace face);
+  // Room for `count` more owned faces with nothing to spare, for a chunk
+  // whose face count is known before its faces are added.
+  void ReserveOwnedFaces(std::size_t count);
 
   // Geometric operations (they change nothing unless they say so).
   CVector ComputeCentroid();        // mean of Vertices; stores it in Centroid; (0,0,0) when empty

@@ -139,7 +139,7 @@ std::unique_ptr<CPolyChunk> MakePiece(const CPolyChunk& source, const CGroup& gr
   const std::size_t expected = 4 * static_cast<std::size_t>(std::max(size, 0));
   FirstMatchIndex<CVector> vertex_index(piece->Vertices, expected);
   FirstMatchIndex<CUvPoint> uv_index(piece->UvPoints, expected);
-  piece->Faces.reserve(static_cast<std::size_t>(std::max(size, 0)));
+  piece->ReserveOwnedFaces(static_cast<std::size_t>(std::clamp(size, 0, face_count - faces_used)));
   for (std::int32_t n = 0; n < size && faces_used < face_count; ++n) {
     const CFace* original = source.Faces[static_cast<std::size_t>(faces_used)];
     if (original == nullptr) throw BadObjectData("missing face");
@@ -153,7 +153,10 @@ std::unique_ptr<CPolyChunk> MakePiece(const CPolyChunk& source, const CGroup& gr
     }
     piece->AddOwnedFace(std::move(face));
   }
+  // An explosion holds a quarter of a million pieces at once: no slack.
   piece->Faces.shrink_to_fit();
+  piece->Vertices.shrink_to_fit();
+  piece->UvPoints.shrink_to_fit();
 
   // Every piece gets every material, so material indices keep their meaning.
   piece->Materials.reserve(source.Materials.size());

@@ -113,7 +113,7 @@ std::string GltfMeshBuilder::CollectFaces(const CPolyChunk& mesh) {
     std::size_t j = i + 1;
     for (; j < face_count && mesh.Faces[j] != nullptr && mesh.Faces[j]->IsHole(); ++j) {
       if (std::string error = check(*mesh.Faces[j]); !error.empty()) return error;
-      holes_.push_back(mesh.Faces[j]->VertexIndices);
+      holes_.emplace_back(mesh.Faces[j]->VertexIndices.begin(), mesh.Faces[j]->VertexIndices.end());
     }
     FaceRecord record;
     record.FirstFace = i;

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
+
+#include "model/index_list.h"
 
 namespace bk {
 
@@ -14,8 +15,8 @@ struct CFace {
   std::int32_t VertexCount = 0;
   std::int32_t MaterialIndex = 0;  // meaningless for holes
   std::uint8_t Flags = 0;          // 1 marks a hole; other values are kept as read
-  std::vector<std::uint32_t> VertexIndices;
-  std::vector<std::uint32_t> UvIndices;
+  IndexList VertexIndices;
+  IndexList UvIndices;
 
   bool IsHole() const { return Flags == kHoleFlag; }
 

@@ -21,6 +21,13 @@ class StableStore {
     if (blocks_.empty() || blocks_.back().size() == blocks_.back().capacity()) AddBlock();
     return blocks_.back().emplace_back(std::move(element));
   }
+  // Makes room for `count` more elements in one block, for callers that know
+  // the final size of a small store: no slack past it.
+  void Reserve(std::size_t count) {
+    if (count == 0) return;
+    if (!blocks_.empty() && blocks_.back().capacity() - blocks_.back().size() >= count) return;
+    blocks_.emplace_back().reserve(count);
+  }
   void Clear() { blocks_.clear(); }
 
  private:

@@ -38,7 +38,7 @@ CFace Face(std::vector<std::uint32_t> corners, std::int32_t material, std::uint8
   face.MaterialIndex = material;
   face.Flags = flags;
   face.UvIndices.assign(corners.size(), 0);
-  face.VertexIndices = std::move(corners);
+  face.VertexIndices.assign(corners.begin(), corners.end());
   return face;
 }
 

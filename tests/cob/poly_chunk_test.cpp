@@ -70,8 +70,8 @@ TEST(PolyChunkRead, ReadsHeaderFrameListsAndBakesTheTransform) {
   EXPECT_EQ(*chunk.UvPoints[1], CUvPoint(1, 1));
   ASSERT_EQ(chunk.Faces.size(), 1u);
   const CFace& face = *chunk.Faces[0];
-  EXPECT_EQ(face.VertexIndices, (std::vector<std::uint32_t>{0, 1, 2}));
-  EXPECT_EQ(face.UvIndices, (std::vector<std::uint32_t>{0, 1, 0}));
+  EXPECT_EQ(face.VertexIndices, (IndexList{0, 1, 2}));
+  EXPECT_EQ(face.UvIndices, (IndexList{0, 1, 0}));
   EXPECT_EQ(chunk.HoleCount, 0);
   EXPECT_TRUE(chunk.Materials.empty());
   EXPECT_EQ(chunk.Unit, nullptr);

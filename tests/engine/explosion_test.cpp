@@ -173,11 +173,11 @@ TEST_F(ExplosionTest, EqualPositionsThroughDifferentIndicesShareOneVertex) {
   ASSERT_EQ(piece.Vertices.size(), 4u);
   EXPECT_EQ(piece.Vertices[0], object.Vertices[0]);
   EXPECT_EQ(piece.Vertices[1], object.Vertices[1]);
-  EXPECT_EQ(piece.Faces[1]->VertexIndices, (std::vector<std::uint32_t>{0, 1, 3}));
+  EXPECT_EQ(piece.Faces[1]->VertexIndices, (IndexList{0, 1, 3}));
   // A texture vertex holding NaN matches nothing, not even itself.
   ASSERT_EQ(piece.UvPoints.size(), 4u);
-  EXPECT_EQ(piece.Faces[0]->UvIndices, (std::vector<std::uint32_t>{0, 1, 0}));
-  EXPECT_EQ(piece.Faces[1]->UvIndices, (std::vector<std::uint32_t>{0, 2, 3}));
+  EXPECT_EQ(piece.Faces[0]->UvIndices, (IndexList{0, 1, 0}));
+  EXPECT_EQ(piece.Faces[1]->UvIndices, (IndexList{0, 2, 3}));
 }
 
 TEST_F(ExplosionTest, SharingHoldsInAPieceThatHoldsTheWholeObject) {
@@ -194,8 +194,8 @@ TEST_F(ExplosionTest, SharingHoldsInAPieceThatHoldsTheWholeObject) {
   ASSERT_EQ(result.outcome(), RunOutcome::Done);
   const CPolyChunk& piece = *Pieces(result.group)[0];
   ASSERT_EQ(piece.Vertices.size(), 1200u);
-  EXPECT_EQ(piece.Faces[400]->VertexIndices, (std::vector<std::uint32_t>{0, 600, 1199}));
-  EXPECT_EQ(piece.Faces[400]->UvIndices, (std::vector<std::uint32_t>{1199, 600, 0}));
+  EXPECT_EQ(piece.Faces[400]->VertexIndices, (IndexList{0, 600, 1199}));
+  EXPECT_EQ(piece.Faces[400]->UvIndices, (IndexList{1199, 600, 0}));
   for (std::uint32_t i = 0; i < 1200; ++i) ASSERT_EQ(piece.Vertices[i], object->Vertices[i]);
 }
 
@@ -266,7 +266,7 @@ TEST_F(ExplosionTest, CancelAtOnceOrMidwayGivesNoGroupAndLeavesTheSource) {
     EXPECT_EQ(static_cast<int>(progress.calls.size()), cancel_after);
   }
   EXPECT_EQ(object->Vertices.size(), 120u);
-  EXPECT_EQ(object->Faces[39]->VertexIndices, (std::vector<std::uint32_t>{117, 118, 119}));
+  EXPECT_EQ(object->Faces[39]->VertexIndices, (IndexList{117, 118, 119}));
 }
 
 TEST_F(ExplosionTest, CorruptCornerIndexFailsWithoutAGroup) {

@@ -101,7 +101,7 @@ TEST(GltfImport, BakesTheNodeHierarchyAndTurnsYUpIntoZUp) {
   ExpectNear(*object.Vertices[1], {1, 0, 2});
   ExpectNear(*object.Vertices[2], {-1, 0, 0});
   ASSERT_EQ(object.FaceTotal, 1);
-  EXPECT_EQ(object.Faces[0]->VertexIndices, (std::vector<std::uint32_t>{0, 2, 1}));
+  EXPECT_EQ(object.Faces[0]->VertexIndices, (IndexList{0, 2, 1}));
   ASSERT_EQ(object.UvTotal, 3);
   EXPECT_EQ(*object.UvPoints[0], CUvPoint(0.25f, 0.25f));  // v measured from the bottom
 

@@ -61,9 +61,9 @@ TEST(ObjImport, KeepsQuadsAndNgonsWithTheirMaterialsAndTextures) {
   EXPECT_EQ(object.Name, "Panel");
   ASSERT_EQ(object.FaceTotal, 3);
   // Corners turn the modeller's way: the first stays, the rest run backwards.
-  EXPECT_EQ(object.Faces[0]->VertexIndices, (std::vector<std::uint32_t>{0, 3, 2, 1}));
-  EXPECT_EQ(object.Faces[0]->UvIndices, (std::vector<std::uint32_t>{0, 3, 2, 1}));
-  EXPECT_EQ(object.Faces[1]->VertexIndices, (std::vector<std::uint32_t>{1, 2, 6, 5, 4}));
+  EXPECT_EQ(object.Faces[0]->VertexIndices, (IndexList{0, 3, 2, 1}));
+  EXPECT_EQ(object.Faces[0]->UvIndices, (IndexList{0, 3, 2, 1}));
+  EXPECT_EQ(object.Faces[1]->VertexIndices, (IndexList{1, 2, 6, 5, 4}));
   // The pentagon has no texture vertices: all its corners share one (0, 0).
   ASSERT_EQ(object.UvTotal, 5);
   EXPECT_EQ(*object.UvPoints[4], CUvPoint(0.0f, 0.0f));

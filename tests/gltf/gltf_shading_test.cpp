@@ -33,7 +33,7 @@ std::unique_ptr<ExplodedGroup> Fold(double degrees, char facet) {
     piece->AddOwnedVertex(v);
   }
   piece->AddOwnedUvPoint({0, 0});
-  for (std::vector<std::uint32_t> corners : {std::vector<std::uint32_t>{0, 1, 2, 3}, {0, 5, 4, 1}}) {
+  for (const IndexList& corners : {IndexList{0, 1, 2, 3}, IndexList{0, 5, 4, 1}}) {
     CFace face;
     face.VertexCount = 4;
     face.VertexIndices = corners;

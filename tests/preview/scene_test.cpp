@@ -31,7 +31,7 @@ std::unique_ptr<CPolyChunk> MeshWithFace(const std::vector<CVector>& points,
   CFace face;
   face.VertexCount = static_cast<std::int32_t>(corners.size());
   face.UvIndices.assign(corners.size(), 0);
-  face.VertexIndices = std::move(corners);
+  face.VertexIndices.assign(corners.begin(), corners.end());
   mesh.AddOwnedFace(face);
   return owned;
 }
