@@ -179,7 +179,9 @@ bool RunPhases(const std::string& input, const std::string& output, Figures& f) 
   bk::CRandom random(1);
   bk::NoProgress progress;
   start = Clock::now();
-  bk::GroupResult result = bk::ExplodeObject(*imported.object, bk::MotionInputs{motion, options, random}, 0, progress);
+  // As the programs explode for an export: pieces are cut again as they are written.
+  bk::GroupResult result = bk::ExplodeObject(*imported.object, bk::MotionInputs{motion, options, random}, 0, progress,
+                                             bk::PieceLists::kCutWhenWritten);
   f.explode = SecondsSince(start);
   if (result.outcome() != bk::RunOutcome::Done) return false;
   f.pieces = result.group.Objects.size();

@@ -13,9 +13,15 @@ class CobWriter;
 
 // The in-memory mirror of one chunk of a trueSpace file: its id, its parent's
 // id and a name. Construction takes the next id from ChunkIdCounter.
+// Marks a chunk object made only to work on, never written as a chunk of its
+// own: it takes no id, so the ids of the chunks that are written stay what
+// they would be without it.
+struct WorkingCopy {};
+
 class CCobBase {
  public:
   CCobBase() : Id(ChunkIdCounter::Next()) {}
+  explicit CCobBase(WorkingCopy) : Id(0) {}
   virtual ~CCobBase() = default;
   CCobBase(const CCobBase&) = delete;
   CCobBase& operator=(const CCobBase&) = delete;

@@ -211,6 +211,15 @@ CFace* CPolyChunk::AddOwnedFace(CFace face) {
   return element;
 }
 
+void CPolyChunk::ClearGeometry() {
+  Vertices.clear();
+  UvPoints.clear();
+  Faces.clear();
+  vertexStore_.Clear();
+  uvStore_.Clear();
+  faceStore_.Clear();
+}
+
 void CPolyChunk::ReserveOwnedFaces(std::size_t count) {
   faceStore_.Reserve(count);
   Faces.reserve(Faces.size() + count);
@@ -308,12 +317,7 @@ void CPolyChunk::ReadFollowingChunks(LineReader& in) {
 }
 
 void CPolyChunk::DeleteContents() {
-  Vertices.clear();
-  UvPoints.clear();
-  Faces.clear();
-  vertexStore_.Clear();
-  uvStore_.Clear();
-  faceStore_.Clear();
+  ClearGeometry();
   Materials.clear();
   Unit.reset();
 }
@@ -328,24 +332,40 @@ void CPolyChunk::WriteBody(CobWriter& out) const {
   out << "PolH V0.02 Id " << Id << " Parent " << ParentId << " Size -1";
   out.EndLine();
   WriteNameAndAxis(out, Name, Axis);
+  if (CutFrom.Source == nullptr) {
+    WriteElementLists(out, *this);
+    return;
+  }
+  // Chunks may be written on more than one thread at once.
+  thread_local CPolyChunk cut{WorkingCopy{}};
+  try {
+    CutFaces(CutFrom, cut);
+  } catch (const BadObjectData&) {
+    // Only a source changed since the explosion cut it can fail here.
+    cut.ClearGeometry();
+  }
+  WriteElementLists(out, cut);
+}
+
+void CPolyChunk::WriteElementLists(CobWriter& out, const CPolyChunk& lists) const {
   out << "World Vertices " << VertexTotal;
   out.EndLine();
 
   // From the first vertex list on, the whole file is in fixed notation.
   out.SetFixed(6);
-  for (const CVector* v : Vertices) {
+  for (const CVector* v : lists.Vertices) {
     WriteVector(out, *v);
     out.EndLine();
   }
   out << "Texture Vertices " << UvTotal;
   out.EndLine();
-  for (const CUvPoint* t : UvPoints) {
+  for (const CUvPoint* t : lists.UvPoints) {
     out << t->u << ' ' << t->v;
     out.EndLine();
   }
   out << "Faces " << FaceTotal;
   out.EndLine();
-  for (const CFace* face : Faces) {
+  for (const CFace* face : lists.Faces) {
     if (face->IsHole()) {
       out << "Hole verts " << face->VertexCount;
     } else {
@@ -372,6 +392,7 @@ void CPolyChunk::CopyFrom(const CPolyChunk& source) {
   Vertices = source.Vertices;
   UvPoints = source.UvPoints;
   Faces = source.Faces;
+  CutFrom = source.CutFrom;
   OwnsVertices = 0;
   OwnsUvPoints = 0;
   OwnsFaces = 0;

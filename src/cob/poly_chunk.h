@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cob/cob_base.h"
+#include "cob/face_run.h"
 #include "cob/material.h"
 #include "cob/unit.h"
 #include "model/axis.h"
@@ -36,6 +37,8 @@ class CPolyChunk : public CCobBase {
   // whatever the file format.
   static constexpr std::int32_t kMaxPointCount = 1000000;
 
+  CPolyChunk() = default;
+  explicit CPolyChunk(WorkingCopy tag) : CCobBase(tag) {}
   ~CPolyChunk() override { DeleteContents(); }
 
   // Reads an object as an import takes it: the body, then its unit and
@@ -49,19 +52,25 @@ class CPolyChunk : public CCobBase {
   void DeleteContents() override;
   // The chunk, then its materials and its unit.
   void Write(CobWriter& out) const override;
-  // The PolH chunk alone, as ReadBody reads it.
+  // The PolH chunk alone, as ReadBody reads it. A chunk cut from a run of
+  // faces (CutFrom) is cut again here, into memory of the writing thread's
+  // own, and written from that.
   void WriteBody(CobWriter& out) const;
 
   // On a newly made chunk: copies the axis, the totals, HoleCount and Centroid;
-  // shares source's vertices, texture vertices and faces (Owns flags become 0);
-  // makes its own copies of the materials and of the unit (whose ParentId
-  // becomes this chunk's Id). Id, ParentId and Name are not copied.
+  // shares source's vertices, texture vertices and faces, or its run of
+  // faces (Owns flags become 0); makes its own copies of the materials and
+  // of the unit (whose ParentId becomes this chunk's Id). Id, ParentId and
+  // Name are not copied.
   void CopyFrom(const CPolyChunk& source);
 
   // Appends to the chunk's own storage and to the list; returns the element.
   CVector* AddOwnedVertex(CVector v);
   CUvPoint* AddOwnedUvPoint(CUvPoint t);
   CFace* AddOwnedFace(CFace face);
+  // Empties the vertex, texture-vertex and face lists and frees the elements
+  // this chunk owns; the lists keep their room.
+  void ClearGeometry();
   // Room for `count` more owned faces with nothing to spare, for a chunk
   // whose face count is known before its faces are added.
   void ReserveOwnedFaces(std::size_t count);
@@ -90,12 +99,20 @@ class CPolyChunk : public CCobBase {
   int OwnsUvPoints = 1;
   int OwnsFaces = 1;
   int OwnsMaterials = 1;  // always 1: materials are never shared
+  // Set on a piece of an explosion that holds no lists of its own while it
+  // waits to be written: its three lists are empty, its totals, centre and
+  // centroid are those of the run, and the run's source must stay unchanged
+  // until the piece is written.
+  FaceRun CutFrom;
 
  private:
   bool ReadVertices(LineReader& in);
   bool ReadUvPoints(LineReader& in);
   bool ReadFaces(LineReader& in);
   void ReadFollowingChunks(LineReader& in);
+  // The vertex, texture-vertex and face lines: the counts are this chunk's,
+  // the lists those of `lists`.
+  void WriteElementLists(CobWriter& out, const CPolyChunk& lists) const;
 
   // Stable addresses: the lists point into these.
   StableStore<CVector> vertexStore_;

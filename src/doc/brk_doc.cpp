@@ -252,7 +252,8 @@ ExportOutcome CBrkDoc::ExportCommand() {
 
 CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
   Explosion result;
-  result.exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
+  // The explosion is only written: its pieces are cut again as they are.
+  result.exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this, PieceLists::kCutWhenWritten);
   if (result.exploded.kind == FailureKind::kCancelled) {
     result.outcome = ExportOutcome::CancelledExplosion;
     return result;

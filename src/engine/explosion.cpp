@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "cob/face_run.h"
 #include "cob/poly_chunk.h"
 #include "cob/unit.h"
 #include "model/progress.h"
@@ -21,105 +22,9 @@ namespace bk {
 
 namespace {
 
-constexpr std::uint32_t kEmptySlot = 0xFFFFFFFFu;
-
-// Bits of a float for hashing under exact ==: -0 and +0 compare equal, so they
-// must hash alike. NaN never reaches the hash (it matches nothing).
-std::uint32_t HashBits(float value) {
-  if (value == 0.0f) return 0u;
-  return std::bit_cast<std::uint32_t>(value);
-}
-
-std::uint64_t Mix(std::uint64_t h) {
-  h ^= h >> 33;
-  h *= 0xff51afd7ed558ccdULL;
-  h ^= h >> 33;
-  h *= 0xc4ceb9fe1a85ec53ULL;
-  h ^= h >> 33;
-  return h;
-}
-
-std::uint64_t HashOf(const CVector& v) {
-  return Mix((static_cast<std::uint64_t>(HashBits(v.x)) << 32 | HashBits(v.y)) ^
-             (static_cast<std::uint64_t>(HashBits(v.z)) * 0x9E3779B97F4A7C15ULL));
-}
-std::uint64_t HashOf(const CUvPoint& t) {
-  return Mix(static_cast<std::uint64_t>(HashBits(t.u)) << 32 | HashBits(t.v));
-}
-bool HasNaN(const CVector& v) { return std::isnan(v.x) || std::isnan(v.y) || std::isnan(v.z); }
-bool HasNaN(const CUvPoint& t) { return std::isnan(t.u) || std::isnan(t.v); }
-
-// Finds, for a value, the position of the first element of a piece's list that
-// equals it exactly, as a front-to-back search of the list would, in constant
-// expected time. Only the first occurrence of each value is indexed; since an
-// element is appended only when its value is not yet in the list, that is the
-// element a linear search would stop at. Slots keep a copy of the value so a
-// probe touches only the table.
-template <typename T>
-class FirstMatchIndex {
- public:
-  // `expected`: about how many distinct values will come; the table grows
-  // past it as needed.
-  FirstMatchIndex(std::vector<T*>& list, std::size_t expected) : list_(list) {
-    Rehash(std::bit_ceil(std::clamp<std::size_t>(2 * expected, 16, std::size_t{1} << 16)));
-  }
-
-  // Position of the first element equal to *element, appending element to the
-  // list when there is none.
-  std::uint32_t FindOrAppend(T* element) {
-    const T& value = *element;
-    if (!HasNaN(value)) {
-      std::size_t slot = HashOf(value) & mask_;
-      while (slots_[slot].position != kEmptySlot) {
-        if (slots_[slot].value == value) return slots_[slot].position;
-        slot = (slot + 1) & mask_;
-      }
-      if (list_.size() >= kEmptySlot) throw BadObjectData("too many vertices in one piece");
-      slots_[slot] = Slot{value, static_cast<std::uint32_t>(list_.size())};
-      list_.push_back(element);
-      if (++used_ * 2 > slots_.size()) Rehash(slots_.size() * 2);
-    } else {
-      list_.push_back(element);
-    }
-    return static_cast<std::uint32_t>(list_.size() - 1);
-  }
-
- private:
-  struct Slot {
-    T value{};
-    std::uint32_t position = kEmptySlot;
-  };
-
-  void Rehash(std::size_t capacity) {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(capacity, Slot{});
-    mask_ = capacity - 1;
-    for (const Slot& entry : old) {
-      if (entry.position == kEmptySlot) continue;
-      std::size_t slot = HashOf(entry.value) & mask_;
-      while (slots_[slot].position != kEmptySlot) slot = (slot + 1) & mask_;
-      slots_[slot] = entry;
-    }
-  }
-
-  std::vector<T*>& list_;
-  std::vector<Slot> slots_;
-  std::size_t mask_ = 0;
-  std::size_t used_ = 0;
-};
-
-// A face index read from a file is untrusted: an index outside the source's
-// lists (or naming an empty slot) fails the run instead of reading past them.
-template <typename T>
-T* SourceElement(const std::vector<T*>& list, std::uint32_t index) {
-  if (index >= list.size() || list[index] == nullptr) throw BadObjectData("face corner index out of range");
-  return list[index];
-}
-
-// Builds piece k from up to `size` source faces starting at faces_used, which
-// it advances.
-std::unique_ptr<CPolyChunk> MakePiece(const CPolyChunk& source, const CGroup& group, std::int32_t k,
-                                      std::int32_t size, std::int32_t face_count, std::int32_t& faces_used) {
+// Piece k's chunk with its name, axis, unit and materials, which take their
+// ids in that order, but no faces yet.
+std::unique_ptr<CPolyChunk> NewPiece(const CPolyChunk& source, const CGroup& group, std::int32_t k) {
   auto piece = std::make_unique<CPolyChunk>();
   piece->ParentId = group.Id;
   piece->Name = "Bk," + std::to_string(static_cast<std::int64_t>(k) + 1);
@@ -135,29 +40,6 @@ std::unique_ptr<CPolyChunk> MakePiece(const CPolyChunk& source, const CGroup& gr
     piece->Unit = std::move(unit);
   }
 
-  // A piece of n faces has at most a few corners per face of its own.
-  const std::size_t expected = 4 * static_cast<std::size_t>(std::max(size, 0));
-  FirstMatchIndex<CVector> vertex_index(piece->Vertices, expected);
-  FirstMatchIndex<CUvPoint> uv_index(piece->UvPoints, expected);
-  piece->ReserveOwnedFaces(static_cast<std::size_t>(std::clamp(size, 0, face_count - faces_used)));
-  for (std::int32_t n = 0; n < size && faces_used < face_count; ++n) {
-    const CFace* original = source.Faces[static_cast<std::size_t>(faces_used)];
-    if (original == nullptr) throw BadObjectData("missing face");
-    CFace face;
-    face.CopyFrom(*original);
-    ++faces_used;
-    if (face.UvIndices.size() != face.VertexIndices.size()) throw BadObjectData("face corner lists differ");
-    for (std::size_t j = 0; j < face.VertexIndices.size(); ++j) {
-      face.VertexIndices[j] = vertex_index.FindOrAppend(SourceElement(source.Vertices, face.VertexIndices[j]));
-      face.UvIndices[j] = uv_index.FindOrAppend(SourceElement(source.UvPoints, face.UvIndices[j]));
-    }
-    piece->AddOwnedFace(std::move(face));
-  }
-  // An explosion holds a quarter of a million pieces at once: no slack.
-  piece->Faces.shrink_to_fit();
-  piece->Vertices.shrink_to_fit();
-  piece->UvPoints.shrink_to_fit();
-
   // Every piece gets every material, so material indices keep their meaning.
   piece->Materials.reserve(source.Materials.size());
   for (const auto& material : source.Materials) {
@@ -166,14 +48,32 @@ std::unique_ptr<CPolyChunk> MakePiece(const CPolyChunk& source, const CGroup& gr
     copy->ParentId = piece->Id;
     piece->Materials.push_back(std::move(copy));
   }
-
-  // The piece's own centre (each shared position counted once); its axes and
-  // transform stay those of the source.
-  piece->Axis.Center = piece->ComputeCentroid();
-  piece->VertexTotal = static_cast<std::int32_t>(piece->Vertices.size());
-  piece->UvTotal = static_cast<std::int32_t>(piece->UvPoints.size());
-  piece->FaceTotal = static_cast<std::int32_t>(piece->Faces.size());
   return piece;
+}
+
+// Cuts the run's faces into the piece, or into `work` when the piece is to be
+// cut again as it is written, and gives the piece the run's centre (each
+// shared position counted once) and totals; its axes and transform stay those
+// of the source. Returns the mesh that holds the lists.
+const CPolyChunk& CutPiece(const FaceRun& run, PieceLists lists, CPolyChunk& piece, CPolyChunk& work) {
+  CPolyChunk& cut = lists == PieceLists::kHeld ? piece : work;
+  CutFaces(run, cut);
+  if (lists == PieceLists::kHeld) {
+    // An explosion holds a quarter of a million pieces at once: no slack.
+    piece.Faces.shrink_to_fit();
+    piece.Vertices.shrink_to_fit();
+    piece.UvPoints.shrink_to_fit();
+  } else {
+    piece.CutFrom = run;
+    work.Axis = piece.Axis;
+  }
+  piece.Axis.Center = cut.ComputeCentroid();
+  piece.Centroid = cut.Centroid;
+  work.Axis.Center = piece.Axis.Center;
+  piece.VertexTotal = static_cast<std::int32_t>(cut.Vertices.size());
+  piece.UvTotal = static_cast<std::int32_t>(cut.UvPoints.size());
+  piece.FaceTotal = static_cast<std::int32_t>(cut.Faces.size());
+  return cut;
 }
 
 }  // namespace
@@ -266,8 +166,11 @@ std::int32_t BasePieceSize(std::int32_t min_pieces, std::int32_t face_count) {
   return static_cast<std::int32_t>(static_cast<double>(face_count) / pieces);
 }
 
-ExplodedObject AnimatePiece(MotionInputs in, std::unique_ptr<CPolyChunk> piece, std::int32_t stagger_ordinal) {
-  PieceMotion motion = SetUpMotion(in, *piece, 0);
+// `shape`: the mesh that holds the piece's lists (the piece itself or the
+// working copy it was cut into).
+ExplodedObject AnimatePiece(MotionInputs in, const CPolyChunk& shape, std::unique_ptr<CPolyChunk> piece,
+                            std::int32_t stagger_ordinal) {
+  PieceMotion motion = SetUpMotion(in, shape, 0);
   motion.StaggerOrdinal = stagger_ordinal;
   auto channel = std::make_unique<CAnimChunkEx>();
   channel->ParentId = piece->Id;
@@ -278,7 +181,7 @@ ExplodedObject AnimatePiece(MotionInputs in, std::unique_ptr<CPolyChunk> piece, 
 }  // namespace
 
 GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_t active_output_mode,
-                          ProgressSink& progress) {
+                          ProgressSink& progress, PieceLists lists) {
   // One guard for the whole run: bad object data or a failed allocation
   // releases everything made so far and gives no group.
   try {
@@ -297,11 +200,16 @@ GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_
                                            static_cast<std::int64_t>(source.Vertices.size()));
     PieceSizer sizer(source, face_count, base);
     std::int32_t faces_used = 0;
+    CPolyChunk work{WorkingCopy{}};
     progress.ShowProgress(0, 1, "Calculating; press Esc to cancel");
     for (std::int32_t k = 1; faces_used < face_count && !progress.CancelRequested(); ++k) {
       const std::int32_t size = sizer.Next(k, in.Random);
-      auto piece = MakePiece(source, *exploded.Group, k, size, face_count, faces_used);
-      exploded.Objects.push_back(AnimatePiece(in, std::move(piece), StaggerOrdinalFor(k, base)));
+      const FaceRun run{&source, static_cast<std::uint32_t>(faces_used),
+                        static_cast<std::uint32_t>(std::clamp(size, 0, face_count - faces_used))};
+      auto piece = NewPiece(source, *exploded.Group, k);
+      const CPolyChunk& shape = CutPiece(run, lists, *piece, work);
+      faces_used += static_cast<std::int32_t>(run.Count);
+      exploded.Objects.push_back(AnimatePiece(in, shape, std::move(piece), StaggerOrdinalFor(k, base)));
       progress.ShowProgress(faces_used, total, "");
     }
     if (progress.CancelRequested()) return GroupResult::Stopped(FailureKind::kCancelled, {});

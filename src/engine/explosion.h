@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "cob/exploded_group.h"
+#include "cob/face_run.h"
 #include "engine/motion.h"
 #include "model/status.h"
 
@@ -37,24 +38,26 @@ struct GroupResult : Status {
   }
 };
 
-// Object data an engine run cannot cut or copy (a corner index outside the
-// object's lists, a missing face or material): the run fails with its
-// message instead of reading past the data.
-class BadObjectData : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 inline constexpr const char* kCouldNotExplode = "Could not explode object.";
 inline constexpr const char* kCouldNotExplodeParticles = "Could not explode Particle object.";
+
+// Where the pieces of an explosion keep their vertex, texture-vertex and face
+// lists until they are written.
+enum class PieceLists {
+  kHeld,            // in each piece, for callers that look into the pieces
+  kCutWhenWritten,  // nowhere: each piece keeps its run of faces (CutFrom)
+                    // and is cut again as it is written, so that a big
+                    // explosion holds a fraction of the memory
+};
 
 // Cuts `source` into pieces of consecutive faces under a new "Burstkin" group,
 // each piece with its copied materials and unit and an animation channel.
 // Reports progress (total: faces, plus vertices when active_output_mode > 0)
 // and stops when progress.CancelRequested(). Pieces share source's vertices
-// and texture vertices: source must outlive the group.
+// and texture vertices (and with kCutWhenWritten their faces): source must
+// outlive the group and stay unchanged until it is written.
 GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_t active_output_mode,
-                          ProgressSink& progress);
+                          ProgressSink& progress, PieceLists lists = PieceLists::kHeld);
 
 // Piece k's place in the stagger order: k times 1.3f (1.0 when the base piece
 // size is 1), the product formed in double, truncated.

@@ -3,11 +3,13 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cob/anim_chunk.h"
 #include "cob/cob_file.h"
+#include "cob/cob_writer.h"
 #include "cob/material.h"
 #include "cob/poly_chunk.h"
 #include "cob/pr_material.h"
@@ -321,12 +323,26 @@ TEST_P(RealFileExplosion, PiecesReproduceTheObjectFaceByFace) {
     options.ApplyFifthOfFacesRule();
     options.UpdateDerivedValues();
     if (whole) options.MinPieces = 1;
-    MotionContext motion;
-    CRandom random(7);
-    NoProgress progress;
-    GroupResult result = ExplodeObject(source, MotionInputs{motion, options, random}, 0, progress);
-    ASSERT_EQ(result.outcome(), RunOutcome::Done);
-    ExpectFaithfulPieces(source, result.group);
+    std::string texts[2];
+    const std::int32_t first_id = ChunkIdCounter::Current();
+    for (PieceLists lists : {PieceLists::kHeld, PieceLists::kCutWhenWritten}) {
+      ChunkIdCounter::Reset(first_id);
+      MotionContext motion;
+      CRandom random(7);
+      NoProgress progress;
+      GroupResult result = ExplodeObject(source, MotionInputs{motion, options, random}, 0, progress, lists);
+      ASSERT_EQ(result.outcome(), RunOutcome::Done);
+      if (lists == PieceLists::kHeld) ExpectFaithfulPieces(source, result.group);
+      // Pieces cut again as they are written give the same file, ids included.
+      std::ostringstream text;
+      {
+        CobWriter writer(text);
+        const ExplodedGroup* groups[] = {&result.group};
+        ASSERT_TRUE(WriteGroups(writer, groups, progress).ok());
+      }
+      texts[lists == PieceLists::kHeld ? 0 : 1] = text.str();
+    }
+    EXPECT_TRUE(texts[0] == texts[1]) << "the explosions differ as written";
   }
 }
 
