@@ -46,8 +46,9 @@ inline constexpr const char* kCouldNotExplodeParticles = "Could not explode Part
 enum class PieceLists {
   kHeld,            // in each piece, for callers that look into the pieces
   kCutWhenWritten,  // nowhere: each piece keeps its run of faces (CutFrom)
-                    // and is cut again as it is written, so that a big
-                    // explosion holds a fraction of the memory
+                    // and is cut again as the .cob writer writes it, so that
+                    // a big explosion holds a fraction of the memory; for a
+                    // group that is only written
 };
 
 // Cuts `source` into pieces of consecutive faces under a new "Burstkin" group,
