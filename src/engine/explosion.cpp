@@ -1,10 +1,7 @@
 #include "engine/explosion.h"
 
 #include <algorithm>
-#include <bit>
-#include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <string>
