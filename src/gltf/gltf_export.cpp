@@ -33,14 +33,12 @@
 #include "gltf/gltf_output.h"
 #include "gltf/gltf_texture.h"
 #include "gltf/json_writer.h"
+#include "gltf/object_prefetch.h"
 #include "gltf/spill_buffer.h"
 
 namespace bk {
 namespace {
 
-// Frames beyond this cannot be told apart as 32-bit seconds at high frame
-// rates, and per-frame sampling of such a span would not fit in memory.
-constexpr int kMaxFrame = 1000000;
 // Time lists kept for sharing between channels; beyond this many distinct
 // lists new ones are written without being remembered, so memory stays flat.
 constexpr std::size_t kMaxSharedTimeLists = 4096;
@@ -223,13 +221,13 @@ class Builder {
   int AddFloats(ViewKind kind, std::span<const float> values, int components, bool bounds);
   int AddIndices(std::span<const std::uint32_t> indices);
   std::pair<int, bool> Times(const std::vector<int>& frames);
-  bool AddMotionChannel(int node, MotionPath path, const Vec3d& center);
+  bool AddMotionChannel(int node, MotionPath path, const Vec3d& center, const ObjectMotion& motion);
   int Texture(const std::string& name);
   int Material(GltfLook look);
   bool PrepareLooks(const CPolyChunk& mesh);
-  int AddMesh(const CPolyChunk& mesh);
-  void AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center);
-  void AddObject(const GltfObject& object, int node);
+  int AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work);
+  void AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center, const ObjectMotion& motion);
+  void AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work);
   void AddGroupNode(const GltfGroup& group, const std::vector<int>& children);
 
   template <typename Sink>
@@ -274,7 +272,6 @@ class Builder {
   GltfMeshData meshData_;
   std::vector<GltfLook> slotLooks_;
   std::vector<int> slotMaterial_;
-  ObjectMotion motion_;
   std::vector<float> output_;
 };
 
@@ -323,10 +320,11 @@ int Builder::FloatAccessor(ViewKind kind, std::span<const float> values, int com
   if (bounds && count > 0) {
     std::array<double, 4> lo{INFINITY, INFINITY, INFINITY, INFINITY};
     std::array<double, 4> hi{-INFINITY, -INFINITY, -INFINITY, -INFINITY};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      const std::size_t c = i % static_cast<std::size_t>(components);
-      lo[c] = std::min(lo[c], static_cast<double>(values[i]));
-      hi[c] = std::max(hi[c], static_cast<double>(values[i]));
+    for (std::size_t i = 0; i < values.size(); i += static_cast<std::size_t>(components)) {
+      for (std::size_t c = 0; c < static_cast<std::size_t>(components); ++c) {
+        lo[c] = std::min(lo[c], static_cast<double>(values[i + c]));
+        hi[c] = std::max(hi[c], static_cast<double>(values[i + c]));
+      }
     }
     WriteNumbers(w, "min", std::span(lo.data(), static_cast<std::size_t>(components)));
     WriteNumbers(w, "max", std::span(hi.data(), static_cast<std::size_t>(components)));
@@ -362,20 +360,20 @@ std::pair<int, bool> Builder::Times(const std::vector<int>& frames) {
   return {index, true};
 }
 
-// The sampler and channel of one path of the object in motion_, unless that
+// The sampler and channel of one path of an object's motion, unless that
 // path stands still; true when its time list is written with it. Its output
 // values are only counted: they are made again when the file is written.
-bool Builder::AddMotionChannel(int node, MotionPath path, const Vec3d& center) {
-  const CurvePlan& plan = motion_.Plan(path);
+bool Builder::AddMotionChannel(int node, MotionPath path, const Vec3d& center, const ObjectMotion& motion) {
+  const CurvePlan& plan = motion.Plan(path);
   if (plan.Form == CurveForm::Static) return false;
   const auto [input, written] = Times(plan.Frames);
-  if (motion_.MayOverflow(path, center)) {
+  if (motion.MayOverflow(path, center)) {
     output_.clear();
-    motion_.AppendOutputs(path, center, options_.Fps, output_);
+    motion.AppendOutputs(path, center, options_.Fps, output_);
     CheckFloats(output_);
   }
-  const int components = motion_.Components(path);
-  const std::size_t count = motion_.OutputCount(path);
+  const int components = motion.Components(path);
+  const std::size_t count = motion.OutputCount(path);
   const int output = AddAccessor(kAnimation, animationBytes_, kFloat, components == 3 ? "VEC3" : "VEC4", count);
   accessors_.writer.EndObject();
   animationBytes_ += count * static_cast<std::size_t>(components) * sizeof(float);
@@ -458,22 +456,25 @@ bool Builder::PrepareLooks(const CPolyChunk& mesh) {
 }
 
 // The mesh of an object, or -1 when it draws nothing.
-int Builder::AddMesh(const CPolyChunk& mesh) {
+// (A mesh made ahead cannot show a texture map, so `textured` is false for it.)
+int Builder::AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work) {
   const bool textured = PrepareLooks(mesh);
-  if (std::string error = meshBuilder_.Build(mesh, textured, meshData_); !error.empty()) Fail(mesh, error);
-  if (meshData_.PartCount == 0) return -1;
-  const int positions = AddFloats(kPositions, meshData_.Positions, 3, true);
-  const int normals = AddFloats(kNormals, meshData_.Normals, 3, false);
-  const int texcoords = textured ? AddFloats(kTexCoords, meshData_.TexCoords, 2, false) : -1;
-  std::vector<int> indices(meshData_.PartCount);
-  for (std::size_t p = 0; p < meshData_.PartCount; ++p) indices[p] = AddIndices(meshData_.Parts[p].Indices);
+  const std::string error = work.MeshBuilt ? work.MeshError : meshBuilder_.Build(mesh, textured, meshData_);
+  if (!error.empty()) Fail(mesh, error);
+  const GltfMeshData& data = work.MeshBuilt ? work.Mesh : meshData_;
+  if (data.PartCount == 0) return -1;
+  const int positions = AddFloats(kPositions, data.Positions, 3, true);
+  const int normals = AddFloats(kNormals, data.Normals, 3, false);
+  const int texcoords = textured ? AddFloats(kTexCoords, data.TexCoords, 2, false) : -1;
+  std::vector<int> indices(data.PartCount);
+  for (std::size_t p = 0; p < data.PartCount; ++p) indices[p] = AddIndices(data.Parts[p].Indices);
   JsonWriter& w = meshes_.Next();
   w.StartObject();
   WriteName(w, mesh.Name);
   w.Key("primitives");
   w.StartArray();
-  for (std::size_t p = 0; p < meshData_.PartCount; ++p) {
-    const std::size_t slot = meshData_.Parts[p].Slot;
+  for (std::size_t p = 0; p < data.PartCount; ++p) {
+    const std::size_t slot = data.Parts[p].Slot;
     if (slotMaterial_[slot] < 0) slotMaterial_[slot] = Material(slotLooks_[slot]);
     w.StartObject();
     w.Key("attributes");
@@ -500,13 +501,14 @@ int Builder::AddMesh(const CPolyChunk& mesh) {
 
 void CheckKeys(const CPolyChunk& mesh, std::span<const CAnimLineSRT> keys) {
   for (const CAnimLineSRT& key : keys) {
-    if (key.Frame < -kMaxFrame || key.Frame > kMaxFrame) {
-      throw Failure{"object \"" + mesh.Name + "\": key frame " + std::to_string(key.Frame) + " lies outside -" +
-                    std::to_string(kMaxFrame) + " to " + std::to_string(kMaxFrame)};
-    }
-    if (!Finite({key.Value.x, key.Value.y, key.Value.z}) || !std::isfinite(key.RotationW) ||
-        !Finite({key.Shape.x, key.Shape.y, key.Shape.z})) {
-      throw Failure{"object \"" + mesh.Name + "\": a key value is not a finite number"};
+    switch (FaultOf(key)) {
+      case KeyFault::kNone:
+        break;
+      case KeyFault::kFrameOutOfRange:
+        throw Failure{"object \"" + mesh.Name + "\": key frame " + std::to_string(key.Frame) + " lies outside -" +
+                      std::to_string(kMaxFrame) + " to " + std::to_string(kMaxFrame)};
+      case KeyFault::kNotFinite:
+        throw Failure{"object \"" + mesh.Name + "\": a key value is not a finite number"};
     }
   }
 }
@@ -519,11 +521,11 @@ Vec3d CenterOf(const CPolyChunk& mesh) {
 // The object's node, which holds its pose at frame 0 (the object as it
 // stands before the explosion), what an importer shows without the
 // animation.
-void Builder::AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center) {
-  const Vec3d p0 = motion_.PositionAtStart();
+void Builder::AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center, const ObjectMotion& motion) {
+  const Vec3d p0 = motion.PositionAtStart();
   const Vec3d t = MapPoint({center[0] + p0[0], center[1] + p0[1], center[2] + p0[2]});
-  const Vec3d s = MapScale(motion_.SizeAtStart());
-  const std::array<double, 4> r = MapQuaternion(Normalized(motion_.OrientationAtStart()));
+  const Vec3d s = MapScale(motion.SizeAtStart());
+  const std::array<double, 4> r = MapQuaternion(Normalized(motion.OrientationAtStart()));
   if (!Finite(t) || !Finite(s)) Fail(mesh, "its pose is too large to write");
   JsonWriter& w = nodes_.Next();
   w.StartObject();
@@ -538,10 +540,10 @@ void Builder::AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& cente
   w.EndObject();
 }
 
-void Builder::AddObject(const GltfObject& object, int node) {
+void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work) {
   if (object.Mesh == nullptr) throw Failure{"an object has no mesh"};
   const CPolyChunk& mesh = *object.Mesh;
-  const int mesh_index = AddMesh(mesh);
+  const int mesh_index = AddMesh(mesh, work);
   const Vec3d center = CenterOf(mesh);
   if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
   if (object.Channel != nullptr) {
@@ -549,11 +551,11 @@ void Builder::AddObject(const GltfObject& object, int node) {
     CheckKeys(mesh, object.Channel->PositionKeys);
     CheckKeys(mesh, object.Channel->SizeKeys);
   }
-  motion_.Prepare(object.Channel, options_.Sampling);
-  AddNode(mesh, mesh_index, center);
+  if (!work.MotionPrepared) work.Motion.Prepare(object.Channel, options_.Sampling);
+  AddNode(mesh, mesh_index, center, work.Motion);
   std::uint8_t written = 0;
   for (const MotionPath path : {kTranslation, kScale, kRotation}) {
-    if (AddMotionChannel(node, path, center)) written |= static_cast<std::uint8_t>(1u << path);
+    if (AddMotionChannel(node, path, center, work.Motion)) written |= static_cast<std::uint8_t>(1u << path);
   }
   newTimes_.push_back(written);
 }
@@ -590,11 +592,12 @@ void Builder::Build(std::span<const GltfGroup> groups) {
     if (group != nullptr) group_of_id.emplace(group->Id, g);
   }
   groups_ = groups;
+  ObjectPrefetch prefetch(groups, options_.Sampling);
   for (std::size_t g = 0; g < groups.size(); ++g) {
     AddGroupNode(groups[g], children[g]);
     for (std::size_t k = 0; k < groups[g].Objects.size(); ++k) {
       if (newTimes_.size() % kMotionStride == 0) marks_.push_back({g, k, newTimes_.size(), animationBytes_});
-      AddObject(groups[g].Objects[k], first[g] + 1 + static_cast<int>(k));
+      AddObject(groups[g].Objects[k], first[g] + 1 + static_cast<int>(k), prefetch.Next());
     }
   }
   for (Section* section : {&nodes_, &meshes_, &accessors_, &samplers_, &channels_}) section->writer.EndArray();

@@ -13,20 +13,38 @@ constexpr double kSafeMagnitude = 1e38;
 // At least the largest component's size; NaN and infinity carry through.
 double Magnitude(const Vec3d& v) { return std::fabs(v[0]) + std::fabs(v[1]) + std::fabs(v[2]); }
 
+bool Finite(CVector v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+
 }  // namespace
+
+KeyFault FaultOf(const CAnimLineSRT& key) {
+  if (key.Frame < -kMaxFrame || key.Frame > kMaxFrame) return KeyFault::kFrameOutOfRange;
+  if (!Finite(key.Value) || !std::isfinite(key.RotationW) || !Finite(key.Shape)) return KeyFault::kNotFinite;
+  return KeyFault::kNone;
+}
+
+bool KeysAreSound(const CAnimChunkEx* channel) {
+  if (channel == nullptr) return true;
+  for (const auto* keys : {&channel->Keys, &channel->PositionKeys, &channel->SizeKeys}) {
+    for (const CAnimLineSRT& key : *keys) {
+      if (FaultOf(key) != KeyFault::kNone) return false;
+    }
+  }
+  return true;
+}
 
 void ObjectMotion::Prepare(const CAnimChunkEx* channel, GltfSampling sampling) {
   position_.clear();
   size_.clear();
   orientation_.clear();
   if (channel != nullptr) {
-    position_ = PrepareVectorKeys(channel->PositionKeys);
-    size_ = PrepareVectorKeys(channel->SizeKeys);
-    orientation_ = PrepareOrientationKeys(channel->Keys);
+    PrepareVectorKeys(channel->PositionKeys, position_);
+    PrepareVectorKeys(channel->SizeKeys, size_);
+    PrepareOrientationKeys(channel->Keys, orientation_);
   }
-  plans_[kTranslation] = PlanVectorCurve(position_, sampling);
-  plans_[kScale] = PlanVectorCurve(size_, sampling);
-  plans_[kRotation] = PlanOrientationCurve(orientation_);
+  PlanVectorCurve(position_, sampling, plans_[kTranslation]);
+  PlanVectorCurve(size_, sampling, plans_[kScale]);
+  PlanOrientationCurve(orientation_, plans_[kRotation]);
 }
 
 std::size_t ObjectMotion::OutputCount(MotionPath path) const {

@@ -17,6 +17,17 @@ inline Vec3d MapPoint(const Vec3d& p) { return {p[0], p[2], -p[1]}; }
 inline Vec3d MapScale(const Vec3d& s) { return {s[0], s[2], s[1]}; }
 inline std::array<double, 4> MapQuaternion(const Quaternion& q) { return {q.x, q.z, -q.y, q.w}; }
 
+// Frames beyond this cannot be told apart as 32-bit seconds at high frame
+// rates, and per-frame sampling of such a span would not fit in memory.
+inline constexpr int kMaxFrame = 1000000;
+
+// Why a key cannot be carried: channels with such keys are refused before
+// they are prepared or planned.
+enum class KeyFault { kNone, kFrameOutOfRange, kNotFinite };
+KeyFault FaultOf(const CAnimLineSRT& key);
+// True when none of the channel's keys has a fault (a null channel has none).
+bool KeysAreSound(const CAnimChunkEx* channel);
+
 // An object's animated properties in the order their samplers are written.
 enum MotionPath { kTranslation, kScale, kRotation, kMotionPaths };
 
