@@ -27,6 +27,7 @@
 
 #include "cob/material.h"
 #include "engine/keyframes.h"
+#include "gltf/early_writeback.h"
 #include "gltf/gltf_material.h"
 #include "gltf/gltf_mesh.h"
 #include "gltf/gltf_motion.h"
@@ -242,7 +243,7 @@ class Builder {
   void ForEachMotionPiece(std::size_t mark, Bytes bytes) const;
   template <typename Spilled, typename Bytes>
   void ForEachBinaryPart(Spilled spilled, Bytes bytes) const;
-  std::vector<std::function<void()>> BinaryJobs(int fd, std::size_t at) const;
+  std::vector<std::function<void()>> BinaryJobs(int fd, std::size_t at, EarlyWriteback& writeback) const;
   std::size_t BinaryLength() const;
 
   const GltfOptions& options_;
@@ -782,19 +783,26 @@ void Builder::ForEachBinaryPart(Spilled spilled, Bytes bytes) const {
 
 // The binary chunk, starting at `at` in the file, as pieces of work that
 // each write their own part of it, so that any thread may take any piece.
-std::vector<std::function<void()>> Builder::BinaryJobs(int fd, std::size_t at) const {
+// Each hands its finished part on to `writeback`.
+std::vector<std::function<void()>> Builder::BinaryJobs(int fd, std::size_t at, EarlyWriteback& writeback) const {
   static constexpr char kZeros[4] = {0, 0, 0, 0};
   std::vector<std::function<void()>> jobs;
   for (const ViewSource& view : views_) {
     const auto start = static_cast<std::int64_t>(at);
     if (view.kind == kAnimation) {
       for (std::size_t m = 0; m < marks_.size(); ++m) {
-        jobs.emplace_back([this, fd, m, to = start + static_cast<std::int64_t>(marks_[m].offset)]() mutable {
+        jobs.emplace_back([this, fd, m, from = start + static_cast<std::int64_t>(marks_[m].offset), &writeback] {
+          std::int64_t to = from;
           ForEachMotionPiece(m, [&](const char* bytes, std::size_t size) { WriteAll(fd, bytes, size, &to); });
+          writeback.Finished(from, to - from);
         });
       }
     } else if (view.kind >= 0) {
-      jobs.emplace_back([this, fd, kind = view.kind, to = start]() mutable { data_[kind].CopyTo(fd, &to); });
+      jobs.emplace_back([this, fd, kind = view.kind, start, &writeback] {
+        std::int64_t to = start;
+        data_[kind].CopyTo(fd, &to);
+        writeback.Finished(start, to - start);
+      });
     } else {
       jobs.emplace_back([this, fd, image = view.image, to = start]() mutable {
         const std::vector<unsigned char>& bytes = images_[static_cast<std::size_t>(image)].Bytes;
@@ -904,10 +912,12 @@ void Builder::WriteGlb(OutputSink& sink) {
   const std::size_t binary = BinaryLength();
   const std::size_t total = 12 + 8 + json + (binary > 0 ? 8 + binary : 0);
   if (total > 0xFFFFFFFFu) throw Failure{"the explosion is too large for a .glb file (over 4 GiB)"};
+  std::optional<EarlyWriteback> writeback;
   std::optional<JobQueue> jobs;
   std::future<void> helper;
   if (sink.File() >= 0 && binary > 0) {
-    jobs.emplace(BinaryJobs(sink.File(), total - binary));
+    writeback.emplace(sink.File());
+    jobs.emplace(BinaryJobs(sink.File(), total - binary, *writeback));
     helper = std::async(std::launch::async, [&jobs] { jobs->Run(); });
   }
   // Should the JSON fail, the helper stops before its jobs go away.
@@ -924,6 +934,7 @@ void Builder::WriteGlb(OutputSink& sink) {
     sink.Write("BIN\0", 4);
     if (jobs) {
       sink.Finish();
+      writeback->Finished(0, static_cast<std::int64_t>(total - binary));
       jobs->Run();
       helper.get();
       jobs->Rethrow();
