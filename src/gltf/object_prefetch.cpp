@@ -17,25 +17,40 @@ bool MayShowTexture(const CPolyChunk& mesh) {
 }  // namespace
 
 ObjectPrefetch::ObjectPrefetch(std::span<const GltfGroup> groups, GltfSampling sampling)
-    : groups_(groups), sampling_(sampling), slots_(kSlots), errors_(kSlots), thread_([this] { Run(); }) {}
+    : groups_(groups), sampling_(sampling), slots_(kSlots), errors_(kSlots) {
+  for (const GltfGroup& group : groups) total_ += group.Objects.size();
+  thread_ = std::thread([this] { Run(); });
+}
 
 ObjectPrefetch::~ObjectPrefetch() {
   stop_ = true;
   // Frees every slot, so that a thread waiting for one wakes and sees stop_.
-  released_.store(std::numeric_limits<std::size_t>::max() / 2);
-  released_.notify_all();
+  Publish(released_, std::numeric_limits<std::size_t>::max() / 2);
   thread_.join();
 }
 
-ObjectPrefetch::Work& ObjectPrefetch::Next() {
-  if (next_ > 0) {
-    released_.store(next_, std::memory_order_release);
-    released_.notify_one();
+void ObjectPrefetch::Publish(std::atomic<std::size_t>& count, std::size_t value) {
+  count.store(value, std::memory_order_release);
+  count.notify_one();
+}
+
+std::size_t ObjectPrefetch::AwaitAtLeast(std::atomic<std::size_t>& count, std::size_t value,
+                                         const std::atomic<bool>& stop) {
+  std::size_t seen = count.load(std::memory_order_acquire);
+  while (seen < value && !stop) {
+    count.wait(seen, std::memory_order_acquire);
+    seen = count.load(std::memory_order_acquire);
   }
-  std::size_t made = made_.load(std::memory_order_acquire);
-  while (made <= next_) {
-    made_.wait(made, std::memory_order_acquire);
-    made = made_.load(std::memory_order_acquire);
+  return seen;
+}
+
+ObjectPrefetch::Work& ObjectPrefetch::Next() {
+  if (next_ % kBatch == 0 && next_ > 0) Publish(released_, next_);
+  if (made_.load(std::memory_order_acquire) <= next_) {
+    // Everything before this object is released before waiting, so that
+    // the other thread can never be waiting for a slot at the same time.
+    Publish(released_, next_);
+    AwaitAtLeast(made_, std::min(total_, (next_ / kBatch + 1) * kBatch), stop_);
   }
   const std::size_t slot = next_++ % kSlots;
   if (errors_[slot]) std::rethrow_exception(errors_[slot]);
@@ -44,12 +59,12 @@ ObjectPrefetch::Work& ObjectPrefetch::Next() {
 
 void ObjectPrefetch::Run() {
   std::size_t index = 0;
+  std::size_t released = 0;
   for (const GltfGroup& group : groups_) {
     for (const GltfObject& object : group.Objects) {
-      std::size_t released = released_.load(std::memory_order_acquire);
-      while (index >= released + kSlots && !stop_) {
-        released_.wait(released, std::memory_order_acquire);
-        released = released_.load(std::memory_order_acquire);
+      if (index >= released + kSlots) {
+        Publish(made_, index);  // likewise, before waiting
+        released = AwaitAtLeast(released_, index + 1 - kSlots, stop_);
       }
       if (stop_) return;
       const std::size_t slot = index % kSlots;
@@ -58,9 +73,11 @@ void ObjectPrefetch::Run() {
       } catch (...) {
         errors_[slot] = std::current_exception();
       }
-      made_.store(++index, std::memory_order_release);
-      made_.notify_one();
-      if (errors_[slot]) return;
+      ++index;
+      // After a failure nothing more is made; whatever the other thread
+      // waits for, it may go on up to the failed object, which rethrows.
+      if (errors_[slot]) return Publish(made_, total_);
+      if (index % kBatch == 0 || index == total_) Publish(made_, index);
     }
   }
 }

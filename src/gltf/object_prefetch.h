@@ -43,17 +43,23 @@ class ObjectPrefetch {
 
  private:
   static constexpr std::size_t kSlots = 32;
+  // Objects are handed over in batches: one wake-up for several, rather
+  // than the two threads taking turns object by object.
+  static constexpr std::size_t kBatch = 8;
   // Larger meshes are made by the caller, so that the slots stay small.
   static constexpr std::size_t kMaxFaces = 256;
 
   void Run();
   void Make(const GltfObject& object, Work& work);
+  static void Publish(std::atomic<std::size_t>& count, std::size_t value);
+  static std::size_t AwaitAtLeast(std::atomic<std::size_t>& count, std::size_t value, const std::atomic<bool>& stop);
 
   std::span<const GltfGroup> groups_;
   GltfSampling sampling_;
   GltfMeshBuilder meshBuilder_;
   std::vector<Work> slots_;
   std::vector<std::exception_ptr> errors_;  // per slot
+  std::size_t total_ = 0;
   std::size_t next_ = 0;                    // the object Next hands out next
   std::atomic<std::size_t> made_{0};        // objects made so far
   std::atomic<std::size_t> released_{0};    // objects the caller is done with

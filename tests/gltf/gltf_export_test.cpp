@@ -321,6 +321,21 @@ TEST(GltfExport, ManyObjectsWriteTheSameBytesToAFileAsToMemory) {
   }
 }
 
+// Meshes and motion are made ahead of the document on another thread; what
+// is wrong with the pieces is still reported for the first faulty one.
+TEST(GltfExport, TheFirstFaultyPieceIsReported) {
+  auto group = MakeGroup(100);
+  const ExplodedGroup* groups[] = {group.get()};
+  group->Objects[70].Mesh->Faces[0]->VertexIndices[0] = 99;
+  group->Objects[50].Channel->PositionKeys[1].Value.x = NAN;
+  std::string bytes;
+  GltfResult result = BuildGltf(GltfGroupsOf(groups), {}, true, bytes);
+  EXPECT_NE(result.error.find("\"Bk,52\": a key value is not a finite number"), std::string::npos) << result.error;
+  group->Objects[50].Channel->PositionKeys[1].Value.x = 0;
+  result = BuildGltf(GltfGroupsOf(groups), {}, true, bytes);
+  EXPECT_NE(result.error.find("\"Bk,72\": a face names a vertex"), std::string::npos) << result.error;
+}
+
 // Motion samples are counted, not kept, while the document is planned; a
 // curve that leaves the 32-bit range must still be refused then, and one
 // that only comes near it accepted.
