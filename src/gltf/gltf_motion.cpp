@@ -70,11 +70,11 @@ void ObjectMotion::AppendOutputs(MotionPath path, const Vec3d& center, double fp
                                  std::vector<float>& out) const {
   switch (path) {
     case kTranslation:
-      AppendVector(position_, plans_[kTranslation], center, false, fps, out);
+      AppendVector<false>(position_, plans_[kTranslation], center, fps, out);
       break;
     case kScale:
       // Offset by zero all the same: adding +0 turns a -0 factor into +0.
-      AppendVector(size_, plans_[kScale], {0, 0, 0}, true, fps, out);
+      AppendVector<true>(size_, plans_[kScale], {0, 0, 0}, fps, out);
       break;
     default:
       AppendRotation(out);
@@ -82,15 +82,16 @@ void ObjectMotion::AppendOutputs(MotionPath path, const Vec3d& center, double fp
 }
 
 // Translation (offset by the centre) or scale, as its plan says.
+template <bool kIsScale>
 void ObjectMotion::AppendVector(std::span<const VectorKeyTangents> keys, const CurvePlan& plan, const Vec3d& offset,
-                                bool is_scale, double fps, std::vector<float>& out) const {
+                                double fps, std::vector<float>& out) const {
   if (plan.Form == CurveForm::Static) return;
   const bool linear = plan.Form == CurveForm::Linear;
   const std::size_t start = out.size();
   out.resize(start + (linear ? plan.Frames.size() : keys.size() * 3) * 3);
   float* next = out.data() + start;
   auto put = [&](const Vec3d& v) {
-    const Vec3d mapped = is_scale ? MapScale(v) : MapPoint(v);
+    const Vec3d mapped = kIsScale ? MapScale(v) : MapPoint(v);
     for (int a = 0; a < 3; ++a) next[a] = static_cast<float>(mapped[a]);
     next += 3;
   };

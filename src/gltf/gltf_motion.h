@@ -57,8 +57,10 @@ class ObjectMotion {
   bool MayOverflow(MotionPath path, const Vec3d& center) const;
 
  private:
+  // (A template, so that the per-sample loop is made once for each mapping.)
+  template <bool kIsScale>
   void AppendVector(std::span<const VectorKeyTangents> keys, const CurvePlan& plan, const Vec3d& offset,
-                    bool is_scale, double fps, std::vector<float>& out) const;
+                    double fps, std::vector<float>& out) const;
   void AppendRotation(std::vector<float>& out) const;
 
   std::vector<VectorKeyTangents> position_;
