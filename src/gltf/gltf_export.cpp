@@ -229,7 +229,7 @@ class Builder {
   int AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work);
   void AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center, const ObjectMotion& motion);
   void AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work);
-  void AddGroupNode(const GltfGroup& group, const std::vector<int>& children);
+  void AddGroupNode(const GltfGroup& group, int node, const std::vector<int>& child_groups);
 
   template <typename Sink>
   void WriteJson(Sink& sink, bool embedded);
@@ -561,11 +561,20 @@ void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work
   newTimes_.push_back(written);
 }
 
-void Builder::AddGroupNode(const GltfGroup& group, const std::vector<int>& children) {
+// A group's node (`node`): its children are the nodes of its objects, which
+// follow it, then those of the groups that hang under it.
+void Builder::AddGroupNode(const GltfGroup& group, int node, const std::vector<int>& child_groups) {
   JsonWriter& w = nodes_.Next();
   w.StartObject();
   if (group.Group != nullptr) WriteName(w, group.Group->Name);
-  if (!children.empty()) WriteNumbers(w, "children", children);
+  const int objects = static_cast<int>(group.ObjectCount());
+  if (objects > 0 || !child_groups.empty()) {
+    w.Key("children");
+    w.StartArray();
+    for (int k = 1; k <= objects; ++k) w.Int(node + k);
+    for (const int child : child_groups) w.Int(child);
+    w.EndArray();
+  }
   w.EndObject();
 }
 
@@ -575,18 +584,17 @@ void Builder::Build(std::span<const GltfGroup> groups) {
   // as parent (the particle group under the exploded group), with an
   // identity transform: the objects' coordinates are already the file's.
   std::vector<int> first(groups.size());
-  std::vector<std::vector<int>> children(groups.size());
+  std::vector<std::vector<int>> child_groups(groups.size());
   std::map<std::int32_t, std::size_t> group_of_id;
   int next = 0;
   for (std::size_t g = 0; g < groups.size(); ++g) {
     first[g] = next;
-    for (std::size_t k = 0; k < groups[g].Objects.size(); ++k) children[g].push_back(next + 1 + static_cast<int>(k));
-    next += 1 + static_cast<int>(groups[g].Objects.size());
+    next += 1 + static_cast<int>(groups[g].ObjectCount());
     const CGroup* group = groups[g].Group;
     const auto parent = group != nullptr && group->ParentId != 0 ? group_of_id.find(group->ParentId)
                                                                  : group_of_id.end();
     if (parent != group_of_id.end()) {
-      children[parent->second].push_back(first[g]);
+      child_groups[parent->second].push_back(first[g]);
     } else {
       roots_.push_back(first[g]);
     }
@@ -595,10 +603,10 @@ void Builder::Build(std::span<const GltfGroup> groups) {
   groups_ = groups;
   ObjectPrefetch prefetch(groups, options_.Sampling);
   for (std::size_t g = 0; g < groups.size(); ++g) {
-    AddGroupNode(groups[g], children[g]);
-    for (std::size_t k = 0; k < groups[g].Objects.size(); ++k) {
+    AddGroupNode(groups[g], first[g], child_groups[g]);
+    for (std::size_t k = 0; k < groups[g].ObjectCount(); ++k) {
       if (newTimes_.size() % kMotionStride == 0) marks_.push_back({g, k, newTimes_.size(), animationBytes_});
-      AddObject(groups[g].Objects[k], first[g] + 1 + static_cast<int>(k), prefetch.Next());
+      AddObject(groups[g].Object(k), first[g] + 1 + static_cast<int>(k), prefetch.Next());
     }
   }
   for (Section* section : {&nodes_, &meshes_, &accessors_, &samplers_, &channels_}) section->writer.EndArray();
@@ -742,11 +750,11 @@ void Builder::ForEachMotionPiece(std::size_t mark, Bytes bytes) const {
   std::size_t g = from.group;
   std::size_t k = from.object;
   for (std::size_t i = from.first; i < end; ++i, ++k) {
-    while (k >= groups_[g].Objects.size()) {
+    while (k >= groups_[g].ObjectCount()) {
       ++g;
       k = 0;
     }
-    const GltfObject& object = groups_[g].Objects[k];
+    const GltfObject object = groups_[g].Object(k);
     motion.Prepare(object.Channel, options_.Sampling);
     const Vec3d center = CenterOf(*object.Mesh);
     for (const MotionPath path : {kTranslation, kScale, kRotation}) {
@@ -975,9 +983,7 @@ std::vector<GltfGroup> GltfGroupsOf(std::span<const ExplodedGroup* const> groups
   for (const ExplodedGroup* group : groups) {
     GltfGroup out;
     out.Group = group->Group.get();
-    for (const ExplodedObject& object : group->Objects) {
-      out.Objects.push_back({object.Mesh.get(), object.Channel.get()});
-    }
+    out.Exploded = group->Objects;
     result.push_back(std::move(out));
   }
   return result;

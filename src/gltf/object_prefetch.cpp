@@ -18,7 +18,7 @@ bool MayShowTexture(const CPolyChunk& mesh) {
 
 ObjectPrefetch::ObjectPrefetch(std::span<const GltfGroup> groups, GltfSampling sampling)
     : groups_(groups), sampling_(sampling), slots_(kSlots), errors_(kSlots) {
-  for (const GltfGroup& group : groups) total_ += group.Objects.size();
+  for (const GltfGroup& group : groups) total_ += group.ObjectCount();
   thread_ = std::thread([this] { Run(); });
 }
 
@@ -61,7 +61,8 @@ void ObjectPrefetch::Run() {
   std::size_t index = 0;
   std::size_t released = 0;
   for (const GltfGroup& group : groups_) {
-    for (const GltfObject& object : group.Objects) {
+    for (std::size_t k = 0; k < group.ObjectCount(); ++k) {
+      const GltfObject object = group.Object(k);
       if (index >= released + kSlots) {
         Publish(made_, index);  // likewise, before waiting
         released = AwaitAtLeast(released_, index + 1 - kSlots, stop_);
