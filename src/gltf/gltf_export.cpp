@@ -175,9 +175,11 @@ class JobQueue {
   std::exception_ptr error_;
 };
 
-// Turns the groups into glTF: while building, the binary data and the
-// growing JSON arrays are streamed into spill buffers; Write* then assembles
-// the file from them, so memory stays small however many pieces there are.
+// Turns the groups into glTF: while building, the mesh data and the growing
+// JSON arrays are streamed into spill buffers and the animation data is
+// only counted; Write* then assembles the file from them, making the
+// animation data again as it goes, so memory stays small however many
+// pieces there are.
 class Builder {
  public:
   Builder(const GltfOptions& options, GltfResult& result)
