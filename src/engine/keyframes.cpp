@@ -124,10 +124,41 @@ std::vector<CAnimLineSRT> OrderKeys(std::span<const CAnimLineSRT> keys) {
   return merged;
 }
 
+namespace {
+
+// The keys in evaluation order: the list itself when its frames already
+// rise strictly (as every list Burstkin makes does), else sorted and merged
+// into `scratch`.
+std::span<const CAnimLineSRT> InEvaluationOrder(std::span<const CAnimLineSRT> keys,
+                                                std::vector<CAnimLineSRT>& scratch) {
+  for (std::size_t i = 1; i < keys.size(); ++i) {
+    if (!(keys[i - 1].Frame < keys[i].Frame)) {
+      scratch = OrderKeys(keys);
+      return scratch;
+    }
+  }
+  return keys;
+}
+
+}  // namespace
+
 std::vector<VectorKeyTangents> PrepareVectorKeys(std::span<const CAnimLineSRT> keys) {
-  const std::vector<CAnimLineSRT> ordered = OrderKeys(keys);
+  std::vector<VectorKeyTangents> out;
+  PrepareVectorKeys(keys, out);
+  return out;
+}
+
+std::vector<OrientationKey> PrepareOrientationKeys(std::span<const CAnimLineSRT> keys) {
+  std::vector<OrientationKey> out;
+  PrepareOrientationKeys(keys, out);
+  return out;
+}
+
+void PrepareVectorKeys(std::span<const CAnimLineSRT> keys, std::vector<VectorKeyTangents>& out) {
+  std::vector<CAnimLineSRT> scratch;
+  const std::span<const CAnimLineSRT> ordered = InEvaluationOrder(keys, scratch);
   const std::size_t n = ordered.size();
-  std::vector<VectorKeyTangents> out(n);
+  out.assign(n, VectorKeyTangents{});
   for (std::size_t i = 0; i < n; ++i) {
     out[i].Frame = ordered[i].Frame;
     out[i].Value = ToVec(ordered[i].Value);
@@ -156,13 +187,13 @@ std::vector<VectorKeyTangents> PrepareVectorKeys(std::span<const CAnimLineSRT> k
                               (1 - t) * (1 - b) * (1 - c) / 2, d_out, fn);
     }
   }
-  return out;
 }
 
-std::vector<OrientationKey> PrepareOrientationKeys(std::span<const CAnimLineSRT> keys) {
-  const std::vector<CAnimLineSRT> ordered = OrderKeys(keys);
+void PrepareOrientationKeys(std::span<const CAnimLineSRT> keys, std::vector<OrientationKey>& out) {
+  std::vector<CAnimLineSRT> scratch;
+  const std::span<const CAnimLineSRT> ordered = InEvaluationOrder(keys, scratch);
   const std::size_t n = ordered.size();
-  std::vector<OrientationKey> out(n);
+  out.assign(n, OrientationKey{});
   for (std::size_t i = 0; i < n; ++i) {
     const CAnimLineSRT& key = ordered[i];
     Quaternion q = Normalized({key.RotationW, key.Value.x, key.Value.y, key.Value.z});
@@ -190,24 +221,6 @@ std::vector<OrientationKey> PrepareOrientationKeys(std::span<const CAnimLineSRT>
     out[i].A = Multiply(q, Exp(Scale(Plus(Scale(qm, kdm), Scale(qp, kdp - 1.0)), 0.5)));
     out[i].B = Multiply(q, Exp(Scale(Plus(Scale(qm, 1.0 - ksm), Scale(qp, -ksp)), 0.5)));
   }
-  return out;
-}
-
-Vec3d EvaluateVectorSegment(std::span<const VectorKeyTangents> keys, std::size_t i, double frame) {
-  const VectorKeyTangents& k0 = keys[i];
-  const VectorKeyTangents& k1 = keys[i + 1];
-  const double u = (frame - k0.Frame) / (static_cast<double>(k1.Frame) - k0.Frame);
-  const double u2 = u * u;
-  const double u3 = u2 * u;
-  const double h00 = 2 * u3 - 3 * u2 + 1;
-  const double h10 = u3 - 2 * u2 + u;
-  const double h01 = -2 * u3 + 3 * u2;
-  const double h11 = u3 - u2;
-  Vec3d r{};
-  for (int a = 0; a < 3; ++a) {
-    r[a] = h00 * k0.Value[a] + h10 * k0.Outgoing[a] + h01 * k1.Value[a] + h11 * k1.Incoming[a];
-  }
-  return r;
 }
 
 Quaternion EvaluateOrientationSegment(std::span<const OrientationKey> keys, std::size_t i, double frame) {

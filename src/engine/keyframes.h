@@ -75,12 +75,32 @@ struct OrientationKey {
 std::vector<CAnimLineSRT> OrderKeys(std::span<const CAnimLineSRT> keys);
 std::vector<VectorKeyTangents> PrepareVectorKeys(std::span<const CAnimLineSRT> keys);
 std::vector<OrientationKey> PrepareOrientationKeys(std::span<const CAnimLineSRT> keys);
+// The same into `out`, whose storage is reused (for callers that prepare
+// channel after channel).
+void PrepareVectorKeys(std::span<const CAnimLineSRT> keys, std::vector<VectorKeyTangents>& out);
+void PrepareOrientationKeys(std::span<const CAnimLineSRT> keys, std::vector<OrientationKey>& out);
 // Evaluation of prepared channels (non-empty) at a frame.
 Vec3d EvaluatePreparedVector(std::span<const VectorKeyTangents> keys, double frame);
 Quaternion EvaluatePreparedOrientation(std::span<const OrientationKey> keys, double frame);
 // The same inside segment [i, i+1], for callers that walk the segments in
 // order: keys[i].Frame <= frame < keys[i + 1].Frame.
-Vec3d EvaluateVectorSegment(std::span<const VectorKeyTangents> keys, std::size_t i, double frame);
+// (Inline: the glTF export calls it once per frame of every moving piece.)
+inline Vec3d EvaluateVectorSegment(std::span<const VectorKeyTangents> keys, std::size_t i, double frame) {
+  const VectorKeyTangents& k0 = keys[i];
+  const VectorKeyTangents& k1 = keys[i + 1];
+  const double u = (frame - k0.Frame) / (static_cast<double>(k1.Frame) - k0.Frame);
+  const double u2 = u * u;
+  const double u3 = u2 * u;
+  const double h00 = 2 * u3 - 3 * u2 + 1;
+  const double h10 = u3 - 2 * u2 + u;
+  const double h01 = -2 * u3 + 3 * u2;
+  const double h11 = u3 - u2;
+  Vec3d r{};
+  for (int a = 0; a < 3; ++a) {
+    r[a] = h00 * k0.Value[a] + h10 * k0.Outgoing[a] + h01 * k1.Value[a] + h11 * k1.Incoming[a];
+  }
+  return r;
+}
 Quaternion EvaluateOrientationSegment(std::span<const OrientationKey> keys, std::size_t i, double frame);
 
 // Quaternion helpers (Hamilton product; rotations of column vectors).

@@ -6,6 +6,7 @@
 #include <rapidjson/writer.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -13,7 +14,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
+#include <mutex>
+#include <optional>
 #include <map>
 #include <unordered_map>
 #include <sstream>
@@ -23,19 +27,19 @@
 
 #include "cob/material.h"
 #include "engine/keyframes.h"
+#include "gltf/early_writeback.h"
 #include "gltf/gltf_material.h"
 #include "gltf/gltf_mesh.h"
+#include "gltf/gltf_motion.h"
 #include "gltf/gltf_output.h"
 #include "gltf/gltf_texture.h"
 #include "gltf/json_writer.h"
+#include "gltf/object_prefetch.h"
 #include "gltf/spill_buffer.h"
 
 namespace bk {
 namespace {
 
-// Frames beyond this cannot be told apart as 32-bit seconds at high frame
-// rates, and per-frame sampling of such a span would not fit in memory.
-constexpr int kMaxFrame = 1000000;
 // Time lists kept for sharing between channels; beyond this many distinct
 // lists new ones are written without being remembered, so memory stays flat.
 constexpr std::size_t kMaxSharedTimeLists = 4096;
@@ -48,13 +52,6 @@ struct Failure {
 };
 
 using JsonWriter = JsonTextWriter;
-
-// The modeller is Z-up, glTF Y-up (both right-handed): (x, y, z) -> (x, z, -y).
-// The same proper rotation maps a quaternion's vector part; a scale's factors
-// follow their axes: (sx, sy, sz) -> (sx, sz, sy).
-Vec3d MapPoint(const Vec3d& p) { return {p[0], p[2], -p[1]}; }
-Vec3d MapScale(const Vec3d& s) { return {s[0], s[2], s[1]}; }
-std::array<double, 4> MapQuaternion(const Quaternion& q) { return {q.x, q.z, -q.y, q.w}; }
 
 bool Finite(const Vec3d& v) { return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]); }
 
@@ -141,9 +138,48 @@ struct FrameListHash {
 
 namespace {
 
-// Turns the groups into glTF: while building, the binary data and the
-// growing JSON arrays are streamed into spill buffers; Write* then assembles
-// the file from them, so memory stays small however many pieces there are.
+// Pieces of work taken in turn by whichever thread is free. The first
+// failure stops the rest and is handed back by Rethrow.
+class JobQueue {
+ public:
+  explicit JobQueue(std::vector<std::function<void()>> jobs) : jobs_(std::move(jobs)) {}
+
+  void Run() {
+    for (std::size_t j = next_++; j < jobs_.size() && !stopped_; j = next_++) {
+      try {
+        jobs_[j]();
+      } catch (...) {
+        std::lock_guard lock(mutex_);
+        if (!error_) error_ = std::current_exception();
+        stopped_ = true;
+      }
+    }
+  }
+  void Rethrow() {
+    std::lock_guard lock(mutex_);
+    if (error_) std::rethrow_exception(error_);
+  }
+
+  struct StopOnExit {
+    JobQueue* queue;
+    ~StopOnExit() {
+      if (queue != nullptr) queue->stopped_ = true;
+    }
+  };
+
+ private:
+  std::vector<std::function<void()>> jobs_;
+  std::atomic<std::size_t> next_{0};
+  std::atomic<bool> stopped_{false};
+  std::mutex mutex_;
+  std::exception_ptr error_;
+};
+
+// Turns the groups into glTF: while building, the mesh data and the growing
+// JSON arrays are streamed into spill buffers and the animation data is
+// only counted; Write* then assembles the file from them, making the
+// animation data again as it goes, so memory stays small however many
+// pieces there are.
 class Builder {
  public:
   Builder(const GltfOptions& options, GltfResult& result)
@@ -169,22 +205,33 @@ class Builder {
     throw Failure{"object \"" + mesh.Name + "\": " + what};
   }
 
+  // Where the animation view's bytes are made again while the file is
+  // written: every kMotionStride-th object, where it stands and where its
+  // bytes start in the view.
+  struct MotionMark {
+    std::size_t group = 0;
+    std::size_t object = 0;  // within the group
+    std::size_t first = 0;   // among all objects
+    std::size_t offset = 0;
+  };
+  static constexpr std::size_t kMotionStride = 2048;
+
   int View(ViewKind kind);
+  std::size_t ViewBytes(ViewKind kind) const { return kind == kAnimation ? animationBytes_ : data_[kind].Size(); }
+  std::size_t ViewBytes(const ViewSource& view) const;
   int AddAccessor(ViewKind kind, std::size_t offset, int component, const char* type, std::size_t count);
+  int FloatAccessor(ViewKind kind, std::span<const float> values, int components, bool bounds);
   int AddFloats(ViewKind kind, std::span<const float> values, int components, bool bounds);
   int AddIndices(std::span<const std::uint32_t> indices);
-  int Times(const std::vector<int>& frames);
-  void AddChannel(int node, const char* path, const std::vector<int>& frames, int components,
-                  const char* interpolation);
+  std::pair<int, bool> Times(const std::vector<int>& frames);
+  bool AddMotionChannel(int node, MotionPath path, const Vec3d& center, const ObjectMotion& motion);
   int Texture(const std::string& name);
   int Material(GltfLook look);
   bool PrepareLooks(const CPolyChunk& mesh);
-  int AddMesh(const CPolyChunk& mesh);
-  void AddVectorChannel(int node, const char* path, std::span<const VectorKeyTangents> keys,
-                        const Vec3d& offset, bool is_scale);
-  void AddRotationChannel(int node, std::span<const OrientationKey> keys);
-  void AddObject(const GltfObject& object, int node);
-  void AddGroupNode(const GltfGroup& group, const std::vector<int>& children);
+  int AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work);
+  void AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center, const ObjectMotion& motion);
+  void AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work);
+  void AddGroupNode(const GltfGroup& group, int node, const std::vector<int>& child_groups);
 
   template <typename Sink>
   void WriteJson(Sink& sink, bool embedded);
@@ -194,17 +241,25 @@ class Builder {
   void WriteTextures(Writer& w);
   template <typename Writer>
   void WriteBufferViews(Writer& w);
+  template <typename Bytes>
+  void ForEachMotionPiece(std::size_t mark, Bytes bytes) const;
   template <typename Spilled, typename Bytes>
   void ForEachBinaryPart(Spilled spilled, Bytes bytes) const;
+  std::vector<std::function<void()>> BinaryJobs(int fd, std::size_t at, EarlyWriteback& writeback) const;
   std::size_t BinaryLength() const;
 
   const GltfOptions& options_;
   GltfResult& result_;
   // Declared before every buffer that spills through it, so it outlives them.
   SpillWriter spill_;
-  SpillBuffer data_[kViewKinds] = {SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_),
-                                   SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_),
-                                   SpillBuffer(kSpillMemory, &spill_)};
+  // The mesh views; the animation view is only counted here and made while
+  // the file is written (it is most of the data, and quick to make again).
+  SpillBuffer data_[kAnimation] = {SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_),
+                                   SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_)};
+  std::size_t animationBytes_ = 0;
+  std::span<const GltfGroup> groups_;
+  std::vector<MotionMark> marks_;
+  std::vector<std::uint8_t> newTimes_;  // per object: a bit per MotionPath whose time list it writes
   int viewOf_[kViewKinds] = {-1, -1, -1, -1, -1};
   std::vector<ViewSource> views_;
   Section nodes_, meshes_, accessors_, samplers_, channels_;
@@ -249,14 +304,18 @@ int Builder::AddAccessor(ViewKind kind, std::size_t offset, int component, const
   return static_cast<int>(accessors_.count) - 1;
 }
 
-// Float data with min and max per component (as the 32-bit values stored)
-// when asked for; closes the accessor's JSON object.
-int Builder::AddFloats(ViewKind kind, std::span<const float> values, int components, bool bounds) {
+void CheckFloats(std::span<const float> values) {
   for (float v : values) {
     if (!std::isfinite(v)) throw Failure{"a value is too large for a 32-bit float"};
   }
-  const std::size_t offset = data_[kind].Size();
-  data_[kind].Append(values.data(), values.size_bytes());
+}
+
+// The accessor of float data about to be added at the end of its view, with
+// min and max per component (as the 32-bit values stored) when asked for;
+// closes the accessor's JSON object.
+int Builder::FloatAccessor(ViewKind kind, std::span<const float> values, int components, bool bounds) {
+  CheckFloats(values);
+  const std::size_t offset = ViewBytes(kind);
   const char* type = components == 1 ? "SCALAR" : components == 2 ? "VEC2" : components == 3 ? "VEC3" : "VEC4";
   const std::size_t count = values.size() / static_cast<std::size_t>(components);
   const int index = AddAccessor(kind, offset, kFloat, type, count);
@@ -264,15 +323,22 @@ int Builder::AddFloats(ViewKind kind, std::span<const float> values, int compone
   if (bounds && count > 0) {
     std::array<double, 4> lo{INFINITY, INFINITY, INFINITY, INFINITY};
     std::array<double, 4> hi{-INFINITY, -INFINITY, -INFINITY, -INFINITY};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      const std::size_t c = i % static_cast<std::size_t>(components);
-      lo[c] = std::min(lo[c], static_cast<double>(values[i]));
-      hi[c] = std::max(hi[c], static_cast<double>(values[i]));
+    for (std::size_t i = 0; i < values.size(); i += static_cast<std::size_t>(components)) {
+      for (std::size_t c = 0; c < static_cast<std::size_t>(components); ++c) {
+        lo[c] = std::min(lo[c], static_cast<double>(values[i + c]));
+        hi[c] = std::max(hi[c], static_cast<double>(values[i + c]));
+      }
     }
     WriteNumbers(w, "min", std::span(lo.data(), static_cast<std::size_t>(components)));
     WriteNumbers(w, "max", std::span(hi.data(), static_cast<std::size_t>(components)));
   }
   w.EndObject();
+  return index;
+}
+
+int Builder::AddFloats(ViewKind kind, std::span<const float> values, int components, bool bounds) {
+  const int index = FloatAccessor(kind, values, components, bounds);
+  data_[kind].Append(values.data(), values.size_bytes());
   return index;
 }
 
@@ -284,22 +350,36 @@ int Builder::AddIndices(std::span<const std::uint32_t> indices) {
   return index;
 }
 
-// The input accessor of a sampler: the frames in seconds; equal lists share one.
-int Builder::Times(const std::vector<int>& frames) {
+// The input accessor of a sampler: the frames in seconds; equal lists share
+// one. True with it when the list is written here (not shared).
+std::pair<int, bool> Builder::Times(const std::vector<int>& frames) {
   const auto found = times_.find(frames);
-  if (found != times_.end()) return found->second;
-  std::vector<float> seconds(frames.size());
-  for (std::size_t i = 0; i < frames.size(); ++i) seconds[i] = static_cast<float>(frames[i] / options_.Fps);
-  const int index = AddFloats(kAnimation, seconds, 1, true);
+  if (found != times_.end()) return {found->second, false};
+  output_.clear();
+  AppendSeconds(frames, options_.Fps, output_);
+  const int index = FloatAccessor(kAnimation, output_, 1, true);
+  animationBytes_ += output_.size() * sizeof(float);
   if (times_.size() < kMaxSharedTimeLists) times_.emplace(frames, index);
-  return index;
+  return {index, true};
 }
 
-// A sampler over `frames` with the values in output_, and its channel.
-void Builder::AddChannel(int node, const char* path, const std::vector<int>& frames, int components,
-                         const char* interpolation) {
-  const int input = Times(frames);
-  const int output = AddFloats(kAnimation, output_, components, false);
+// The sampler and channel of one path of an object's motion, unless that
+// path stands still; true when its time list is written with it. Its output
+// values are only counted: they are made again when the file is written.
+bool Builder::AddMotionChannel(int node, MotionPath path, const Vec3d& center, const ObjectMotion& motion) {
+  const CurvePlan& plan = motion.Plan(path);
+  if (plan.Form == CurveForm::Static) return false;
+  const auto [input, written] = Times(plan.Frames);
+  if (motion.MayOverflow(path, center)) {
+    output_.clear();
+    motion.AppendOutputs(path, center, options_.Fps, output_);
+    CheckFloats(output_);
+  }
+  const int components = motion.Components(path);
+  const std::size_t count = motion.OutputCount(path);
+  const int output = AddAccessor(kAnimation, animationBytes_, kFloat, components == 3 ? "VEC3" : "VEC4", count);
+  accessors_.writer.EndObject();
+  animationBytes_ += count * static_cast<std::size_t>(components) * sizeof(float);
   JsonWriter& s = samplers_.Next();
   s.StartObject();
   s.Key("input");
@@ -307,7 +387,7 @@ void Builder::AddChannel(int node, const char* path, const std::vector<int>& fra
   s.Key("output");
   s.Int(output);
   s.Key("interpolation");
-  s.String(interpolation);
+  s.String(plan.Form == CurveForm::CubicSpline ? "CUBICSPLINE" : "LINEAR");
   s.EndObject();
   JsonWriter& c = channels_.Next();
   c.StartObject();
@@ -318,9 +398,10 @@ void Builder::AddChannel(int node, const char* path, const std::vector<int>& fra
   c.Key("node");
   c.Int(node);
   c.Key("path");
-  c.String(path);
+  c.String(path == kTranslation ? "translation" : path == kScale ? "scale" : "rotation");
   c.EndObject();
   c.EndObject();
+  return written;
 }
 
 // The texture of an image file, loaded on first use; -1 when there is no
@@ -378,22 +459,25 @@ bool Builder::PrepareLooks(const CPolyChunk& mesh) {
 }
 
 // The mesh of an object, or -1 when it draws nothing.
-int Builder::AddMesh(const CPolyChunk& mesh) {
+// (A mesh made ahead cannot show a texture map, so `textured` is false for it.)
+int Builder::AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work) {
   const bool textured = PrepareLooks(mesh);
-  if (std::string error = meshBuilder_.Build(mesh, textured, meshData_); !error.empty()) Fail(mesh, error);
-  if (meshData_.PartCount == 0) return -1;
-  const int positions = AddFloats(kPositions, meshData_.Positions, 3, true);
-  const int normals = AddFloats(kNormals, meshData_.Normals, 3, false);
-  const int texcoords = textured ? AddFloats(kTexCoords, meshData_.TexCoords, 2, false) : -1;
-  std::vector<int> indices(meshData_.PartCount);
-  for (std::size_t p = 0; p < meshData_.PartCount; ++p) indices[p] = AddIndices(meshData_.Parts[p].Indices);
+  const std::string error = work.MeshBuilt ? work.MeshError : meshBuilder_.Build(mesh, textured, meshData_);
+  if (!error.empty()) Fail(mesh, error);
+  const GltfMeshData& data = work.MeshBuilt ? work.Mesh : meshData_;
+  if (data.PartCount == 0) return -1;
+  const int positions = AddFloats(kPositions, data.Positions, 3, true);
+  const int normals = AddFloats(kNormals, data.Normals, 3, false);
+  const int texcoords = textured ? AddFloats(kTexCoords, data.TexCoords, 2, false) : -1;
+  std::vector<int> indices(data.PartCount);
+  for (std::size_t p = 0; p < data.PartCount; ++p) indices[p] = AddIndices(data.Parts[p].Indices);
   JsonWriter& w = meshes_.Next();
   w.StartObject();
   WriteName(w, mesh.Name);
   w.Key("primitives");
   w.StartArray();
-  for (std::size_t p = 0; p < meshData_.PartCount; ++p) {
-    const std::size_t slot = meshData_.Parts[p].Slot;
+  for (std::size_t p = 0; p < data.PartCount; ++p) {
+    const std::size_t slot = data.Parts[p].Slot;
     if (slotMaterial_[slot] < 0) slotMaterial_[slot] = Material(slotLooks_[slot]);
     w.StartObject();
     w.Key("attributes");
@@ -418,103 +502,33 @@ int Builder::AddMesh(const CPolyChunk& mesh) {
   return static_cast<int>(meshes_.count) - 1;
 }
 
-// Translation (offset by the centre) or scale, as its plan says.
-void Builder::AddVectorChannel(int node, const char* path, std::span<const VectorKeyTangents> keys,
-                               const Vec3d& offset, bool is_scale) {
-  const CurvePlan plan = PlanVectorCurve(keys, options_.Sampling);
-  if (plan.Form == CurveForm::Static) return;
-  const bool linear = plan.Form == CurveForm::Linear;
-  output_.resize((linear ? plan.Frames.size() : keys.size() * 3) * 3);
-  float* next = output_.data();
-  auto put = [&](const Vec3d& v) {
-    const Vec3d mapped = is_scale ? MapScale(v) : MapPoint(v);
-    for (int a = 0; a < 3; ++a) next[a] = static_cast<float>(mapped[a]);
-    next += 3;
-  };
-  if (linear) {
-    ForEachSample(keys, std::span<const int>(plan.Frames),
-                  [&](const Vec3d& v) { put({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}); });
-    AddChannel(node, path, plan.Frames, 3, "LINEAR");
-    return;
-  }
-  // glTF tangents are per second: the per-segment tangent divided by the
-  // segment's length in seconds. The first in- and last out-tangent are 0.
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    Vec3d in{};
-    Vec3d out{};
-    if (i > 0) {
-      const double seconds = (keys[i].Frame - keys[i - 1].Frame) / options_.Fps;
-      for (int a = 0; a < 3; ++a) in[a] = keys[i].Incoming[a] / seconds;
-    }
-    if (i + 1 < keys.size()) {
-      const double seconds = (keys[i + 1].Frame - keys[i].Frame) / options_.Fps;
-      for (int a = 0; a < 3; ++a) out[a] = keys[i].Outgoing[a] / seconds;
-    }
-    put(in);
-    put({keys[i].Value[0] + offset[0], keys[i].Value[1] + offset[1], keys[i].Value[2] + offset[2]});
-    put(out);
-  }
-  AddChannel(node, path, plan.Frames, 3, "CUBICSPLINE");
-}
-
-// Orientation: glTF's LINEAR rotation is a slerp, which is exactly squad on
-// straight segments; elsewhere one sample per frame, each in the hemisphere
-// of the one before so that no reader turns the long way round.
-void Builder::AddRotationChannel(int node, std::span<const OrientationKey> keys) {
-  const CurvePlan plan = PlanOrientationCurve(keys);
-  if (plan.Form == CurveForm::Static) return;
-  output_.resize(plan.Frames.size() * 4);
-  float* next = output_.data();
-  Quaternion previous = keys.front().Q;
-  ForEachSample(keys, std::span<const int>(plan.Frames), [&](const Quaternion& at) {
-    Quaternion q = Normalized(at);
-    if (Dot(q, previous) < 0.0) q = {-q.w, -q.x, -q.y, -q.z};
-    for (double c : MapQuaternion(q)) *next++ = static_cast<float>(c);
-    previous = q;
-  });
-  AddChannel(node, "rotation", plan.Frames, 4, "LINEAR");
-}
-
 void CheckKeys(const CPolyChunk& mesh, std::span<const CAnimLineSRT> keys) {
   for (const CAnimLineSRT& key : keys) {
-    if (key.Frame < -kMaxFrame || key.Frame > kMaxFrame) {
-      throw Failure{"object \"" + mesh.Name + "\": key frame " + std::to_string(key.Frame) + " lies outside -" +
-                    std::to_string(kMaxFrame) + " to " + std::to_string(kMaxFrame)};
-    }
-    if (!Finite({key.Value.x, key.Value.y, key.Value.z}) || !std::isfinite(key.RotationW) ||
-        !Finite({key.Shape.x, key.Shape.y, key.Shape.z})) {
-      throw Failure{"object \"" + mesh.Name + "\": a key value is not a finite number"};
+    switch (FaultOf(key)) {
+      case KeyFault::kNone:
+        break;
+      case KeyFault::kFrameOutOfRange:
+        throw Failure{"object \"" + mesh.Name + "\": key frame " + std::to_string(key.Frame) + " lies outside -" +
+                      std::to_string(kMaxFrame) + " to " + std::to_string(kMaxFrame)};
+      case KeyFault::kNotFinite:
+        throw Failure{"object \"" + mesh.Name + "\": a key value is not a finite number"};
     }
   }
 }
 
-void Builder::AddObject(const GltfObject& object, int node) {
-  if (object.Mesh == nullptr) throw Failure{"an object has no mesh"};
-  const CPolyChunk& mesh = *object.Mesh;
-  const int mesh_index = AddMesh(mesh);
+Vec3d CenterOf(const CPolyChunk& mesh) {
   const CVector c = mesh.Axis.Center;
-  const Vec3d center{c.x, c.y, c.z};
-  if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
-  // Each channel is prepared once; the node's own values are the pose at
-  // frame 0 (the object as it stands before the explosion), what an
-  // importer shows without the animation.
-  std::vector<VectorKeyTangents> position;
-  std::vector<VectorKeyTangents> size;
-  std::vector<OrientationKey> orientation;
-  if (object.Channel != nullptr) {
-    CheckKeys(mesh, object.Channel->Keys);
-    CheckKeys(mesh, object.Channel->PositionKeys);
-    CheckKeys(mesh, object.Channel->SizeKeys);
-    position = PrepareVectorKeys(object.Channel->PositionKeys);
-    size = PrepareVectorKeys(object.Channel->SizeKeys);
-    orientation = PrepareOrientationKeys(object.Channel->Keys);
-  }
-  const Vec3d p0 = position.empty() ? Vec3d{0, 0, 0} : EvaluatePreparedVector(position, 0.0);
-  const Vec3d s0 = size.empty() ? Vec3d{1, 1, 1} : EvaluatePreparedVector(size, 0.0);
-  const Quaternion r0 = orientation.empty() ? Quaternion{} : EvaluatePreparedOrientation(orientation, 0.0);
+  return {c.x, c.y, c.z};
+}
+
+// The object's node, which holds its pose at frame 0 (the object as it
+// stands before the explosion), what an importer shows without the
+// animation.
+void Builder::AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center, const ObjectMotion& motion) {
+  const Vec3d p0 = motion.PositionAtStart();
   const Vec3d t = MapPoint({center[0] + p0[0], center[1] + p0[1], center[2] + p0[2]});
-  const Vec3d s = MapScale(s0);
-  const std::array<double, 4> r = MapQuaternion(Normalized(r0));
+  const Vec3d s = MapScale(motion.SizeAtStart());
+  const std::array<double, 4> r = MapQuaternion(Normalized(motion.OrientationAtStart()));
   if (!Finite(t) || !Finite(s)) Fail(mesh, "its pose is too large to write");
   JsonWriter& w = nodes_.Next();
   w.StartObject();
@@ -527,17 +541,42 @@ void Builder::AddObject(const GltfObject& object, int node) {
   if (r != std::array<double, 4>{0, 0, 0, 1}) WriteNumbers(w, "rotation", r);
   if (s != Vec3d{1, 1, 1}) WriteNumbers(w, "scale", s);
   w.EndObject();
-
-  AddVectorChannel(node, "translation", position, center, false);
-  AddVectorChannel(node, "scale", size, {0, 0, 0}, true);
-  AddRotationChannel(node, orientation);
 }
 
-void Builder::AddGroupNode(const GltfGroup& group, const std::vector<int>& children) {
+void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work) {
+  if (object.Mesh == nullptr) throw Failure{"an object has no mesh"};
+  const CPolyChunk& mesh = *object.Mesh;
+  const int mesh_index = AddMesh(mesh, work);
+  const Vec3d center = CenterOf(mesh);
+  if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
+  if (object.Channel != nullptr) {
+    CheckKeys(mesh, object.Channel->Keys);
+    CheckKeys(mesh, object.Channel->PositionKeys);
+    CheckKeys(mesh, object.Channel->SizeKeys);
+  }
+  if (!work.MotionPrepared) work.Motion.Prepare(object.Channel, options_.Sampling);
+  AddNode(mesh, mesh_index, center, work.Motion);
+  std::uint8_t written = 0;
+  for (const MotionPath path : {kTranslation, kScale, kRotation}) {
+    if (AddMotionChannel(node, path, center, work.Motion)) written |= static_cast<std::uint8_t>(1u << path);
+  }
+  newTimes_.push_back(written);
+}
+
+// A group's node (`node`): its children are the nodes of its objects, which
+// follow it, then those of the groups that hang under it.
+void Builder::AddGroupNode(const GltfGroup& group, int node, const std::vector<int>& child_groups) {
   JsonWriter& w = nodes_.Next();
   w.StartObject();
   if (group.Group != nullptr) WriteName(w, group.Group->Name);
-  if (!children.empty()) WriteNumbers(w, "children", children);
+  const int objects = static_cast<int>(group.ObjectCount());
+  if (objects > 0 || !child_groups.empty()) {
+    w.Key("children");
+    w.StartArray();
+    for (int k = 1; k <= objects; ++k) w.Int(node + k);
+    for (const int child : child_groups) w.Int(child);
+    w.EndArray();
+  }
   w.EndObject();
 }
 
@@ -547,27 +586,29 @@ void Builder::Build(std::span<const GltfGroup> groups) {
   // as parent (the particle group under the exploded group), with an
   // identity transform: the objects' coordinates are already the file's.
   std::vector<int> first(groups.size());
-  std::vector<std::vector<int>> children(groups.size());
+  std::vector<std::vector<int>> child_groups(groups.size());
   std::map<std::int32_t, std::size_t> group_of_id;
   int next = 0;
   for (std::size_t g = 0; g < groups.size(); ++g) {
     first[g] = next;
-    for (std::size_t k = 0; k < groups[g].Objects.size(); ++k) children[g].push_back(next + 1 + static_cast<int>(k));
-    next += 1 + static_cast<int>(groups[g].Objects.size());
+    next += 1 + static_cast<int>(groups[g].ObjectCount());
     const CGroup* group = groups[g].Group;
     const auto parent = group != nullptr && group->ParentId != 0 ? group_of_id.find(group->ParentId)
                                                                  : group_of_id.end();
     if (parent != group_of_id.end()) {
-      children[parent->second].push_back(first[g]);
+      child_groups[parent->second].push_back(first[g]);
     } else {
       roots_.push_back(first[g]);
     }
     if (group != nullptr) group_of_id.emplace(group->Id, g);
   }
+  groups_ = groups;
+  ObjectPrefetch prefetch(groups, options_.Sampling);
   for (std::size_t g = 0; g < groups.size(); ++g) {
-    AddGroupNode(groups[g], children[g]);
-    for (std::size_t k = 0; k < groups[g].Objects.size(); ++k) {
-      AddObject(groups[g].Objects[k], first[g] + 1 + static_cast<int>(k));
+    AddGroupNode(groups[g], first[g], child_groups[g]);
+    for (std::size_t k = 0; k < groups[g].ObjectCount(); ++k) {
+      if (newTimes_.size() % kMotionStride == 0) marks_.push_back({g, k, newTimes_.size(), animationBytes_});
+      AddObject(groups[g].Object(k), first[g] + 1 + static_cast<int>(k), prefetch.Next());
     }
   }
   for (Section* section : {&nodes_, &meshes_, &accessors_, &samplers_, &channels_}) section->writer.EndArray();
@@ -653,8 +694,9 @@ void Builder::WriteTextures(Writer& w) {
   w.EndArray();
 }
 
-std::size_t ViewSize(const SpillBuffer* data, const std::vector<TextureImage>& images, int kind, int image) {
-  return kind >= 0 ? data[kind].Size() : images[static_cast<std::size_t>(image)].Bytes.size();
+std::size_t Builder::ViewBytes(const ViewSource& view) const {
+  return view.kind >= 0 ? ViewBytes(static_cast<ViewKind>(view.kind))
+                        : images_[static_cast<std::size_t>(view.image)].Bytes.size();
 }
 
 template <typename Writer>
@@ -663,7 +705,7 @@ void Builder::WriteBufferViews(Writer& w) {
   w.StartArray();
   std::size_t offset = 0;
   for (const ViewSource& view : views_) {
-    const std::size_t size = ViewSize(data_, images_, view.kind, view.image);
+    const std::size_t size = ViewBytes(view);
     w.StartObject();
     w.Key("buffer");
     w.Int(0);
@@ -689,28 +731,103 @@ void Builder::WriteBufferViews(Writer& w) {
 
 std::size_t Builder::BinaryLength() const {
   std::size_t length = 0;
-  for (const ViewSource& view : views_) length = Aligned(length + ViewSize(data_, images_, view.kind, view.image));
+  for (const ViewSource& view : views_) length = Aligned(length + ViewBytes(view));
   return length;
 }
 
+// The animation view's bytes of the objects from marks_[mark] to the next
+// mark, handed to `bytes` in pieces: for each object the samplers of its
+// moving paths in order, each output after its time list where that list
+// was written with it. Made from the same channels by the same code as
+// when they were counted, so they are the same to the bit.
+template <typename Bytes>
+void Builder::ForEachMotionPiece(std::size_t mark, Bytes bytes) const {
+  // 64 KiB: the kernel copies a piece while the cache still holds it, far
+  // quicker than one that has been pushed out by a larger piece.
+  constexpr std::size_t kPieceFloats = std::size_t{1} << 14;
+  const MotionMark& from = marks_[mark];
+  const std::size_t end = mark + 1 < marks_.size() ? marks_[mark + 1].first : newTimes_.size();
+  ObjectMotion motion;
+  std::vector<float> values;
+  std::size_t g = from.group;
+  std::size_t k = from.object;
+  for (std::size_t i = from.first; i < end; ++i, ++k) {
+    while (k >= groups_[g].ObjectCount()) {
+      ++g;
+      k = 0;
+    }
+    const GltfObject object = groups_[g].Object(k);
+    motion.Prepare(object.Channel, options_.Sampling);
+    const Vec3d center = CenterOf(*object.Mesh);
+    for (const MotionPath path : {kTranslation, kScale, kRotation}) {
+      if (motion.Plan(path).Form == CurveForm::Static) continue;
+      if ((newTimes_[i] >> path) & 1u) AppendSeconds(motion.Plan(path).Frames, options_.Fps, values);
+      motion.AppendOutputs(path, center, options_.Fps, values);
+    }
+    if (values.size() >= kPieceFloats || i + 1 == end) {
+      bytes(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(float));
+      values.clear();
+    }
+  }
+}
+
 // The buffer's bytes: every view in order, each starting at a multiple of
-// 4. The views built here go to `spilled` whole; images and padding go to
-// `bytes`.
+// 4. The mesh views go to `spilled` whole; images, animation and padding go
+// to `bytes`.
 template <typename Spilled, typename Bytes>
 void Builder::ForEachBinaryPart(Spilled spilled, Bytes bytes) const {
   static constexpr char kZeros[4] = {0, 0, 0, 0};
   for (const ViewSource& view : views_) {
-    std::size_t size = 0;
-    if (view.kind >= 0) {
+    if (view.kind == kAnimation) {
+      for (std::size_t m = 0; m < marks_.size(); ++m) ForEachMotionPiece(m, bytes);
+    } else if (view.kind >= 0) {
       spilled(data_[view.kind]);
-      size = data_[view.kind].Size();
     } else {
       const std::vector<unsigned char>& image = images_[static_cast<std::size_t>(view.image)].Bytes;
       bytes(reinterpret_cast<const char*>(image.data()), image.size());
-      size = image.size();
     }
+    const std::size_t size = ViewBytes(view);
     if (Aligned(size) > size) bytes(kZeros, Aligned(size) - size);
   }
+}
+
+// The binary chunk, starting at `at` in the file, as pieces of work that
+// each write their own part of it, so that any thread may take any piece.
+// Each hands its finished part on to `writeback`.
+std::vector<std::function<void()>> Builder::BinaryJobs(int fd, std::size_t at, EarlyWriteback& writeback) const {
+  static constexpr char kZeros[4] = {0, 0, 0, 0};
+  std::vector<std::function<void()>> jobs;
+  for (const ViewSource& view : views_) {
+    const auto start = static_cast<std::int64_t>(at);
+    if (view.kind == kAnimation) {
+      for (std::size_t m = 0; m < marks_.size(); ++m) {
+        jobs.emplace_back([this, fd, m, from = start + static_cast<std::int64_t>(marks_[m].offset), &writeback] {
+          std::int64_t to = from;
+          ForEachMotionPiece(m, [&](const char* bytes, std::size_t size) { WriteAll(fd, bytes, size, &to); });
+          writeback.Finished(from, to - from);
+        });
+      }
+    } else if (view.kind >= 0) {
+      jobs.emplace_back([this, fd, kind = view.kind, start, &writeback] {
+        std::int64_t to = start;
+        data_[kind].CopyTo(fd, &to);
+        writeback.Finished(start, to - start);
+      });
+    } else {
+      jobs.emplace_back([this, fd, image = view.image, to = start]() mutable {
+        const std::vector<unsigned char>& bytes = images_[static_cast<std::size_t>(image)].Bytes;
+        WriteAll(fd, reinterpret_cast<const char*>(bytes.data()), bytes.size(), &to);
+      });
+    }
+    const std::size_t size = ViewBytes(view);
+    if (Aligned(size) > size) {
+      jobs.emplace_back([fd, padding = Aligned(size) - size, to = start + static_cast<std::int64_t>(size)]() mutable {
+        WriteAll(fd, kZeros, padding, &to);
+      });
+    }
+    at += Aligned(size);
+  }
+  return jobs;
 }
 
 template <typename Sink>
@@ -796,8 +913,8 @@ void PutUint32(OutputSink& sink, std::uint32_t value) {
 
 // A .glb: header, the JSON chunk (padded with spaces), the binary chunk. The
 // JSON is written twice, first only to count its length for the headers.
-// Into a file, the binary chunk's place is then known, and it is copied
-// there on a second thread while the JSON is written.
+// Into a file, the binary chunk's place is then known: a second thread
+// starts on it while the JSON is written, and this one joins it after.
 void Builder::WriteGlb(OutputSink& sink) {
   OutputSink counter(nullptr);
   WriteJson(counter, false);
@@ -805,13 +922,16 @@ void Builder::WriteGlb(OutputSink& sink) {
   const std::size_t binary = BinaryLength();
   const std::size_t total = 12 + 8 + json + (binary > 0 ? 8 + binary : 0);
   if (total > 0xFFFFFFFFu) throw Failure{"the explosion is too large for a .glb file (over 4 GiB)"};
-  std::future<void> copied;
+  std::optional<EarlyWriteback> writeback;
+  std::optional<JobQueue> jobs;
+  std::future<void> helper;
   if (sink.File() >= 0 && binary > 0) {
-    copied = std::async(std::launch::async, [this, fd = sink.File(), at = std::int64_t(total - binary)]() mutable {
-      ForEachBinaryPart([&](const SpillBuffer& data) { data.CopyTo(fd, &at); },
-                        [&](const char* bytes, std::size_t size) { WriteAll(fd, bytes, size, &at); });
-    });
+    writeback.emplace(sink.File());
+    jobs.emplace(BinaryJobs(sink.File(), total - binary, *writeback));
+    helper = std::async(std::launch::async, [&jobs] { jobs->Run(); });
   }
+  // Should the JSON fail, the helper stops before its jobs go away.
+  const JobQueue::StopOnExit stop(jobs ? &*jobs : nullptr);
   sink.Write("glTF", 4);
   PutUint32(sink, 2);
   PutUint32(sink, static_cast<std::uint32_t>(total));
@@ -822,9 +942,12 @@ void Builder::WriteGlb(OutputSink& sink) {
   if (binary > 0) {
     PutUint32(sink, static_cast<std::uint32_t>(binary));
     sink.Write("BIN\0", 4);
-    if (copied.valid()) {
+    if (jobs) {
       sink.Finish();
-      copied.get();
+      writeback->Finished(0, static_cast<std::int64_t>(total - binary));
+      jobs->Run();
+      helper.get();
+      jobs->Rethrow();
     } else {
       ForEachBinaryPart([&sink](const SpillBuffer& data) { sink.Splice(data); },
                         [&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
@@ -862,9 +985,7 @@ std::vector<GltfGroup> GltfGroupsOf(std::span<const ExplodedGroup* const> groups
   for (const ExplodedGroup* group : groups) {
     GltfGroup out;
     out.Group = group->Group.get();
-    for (const ExplodedObject& object : group->Objects) {
-      out.Objects.push_back({object.Mesh.get(), object.Channel.get()});
-    }
+    out.Exploded = group->Objects;
     result.push_back(std::move(out));
   }
   return result;

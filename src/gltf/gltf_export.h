@@ -25,10 +25,21 @@ struct GltfObject {
   const CAnimChunkEx* Channel = nullptr;
 };
 
-// One group node and the objects under it. Group is borrowed.
+// One group node and the objects under it: those listed in Objects, then
+// those of an explosion's group as they stand (Exploded, which spares a copy
+// of what can be a quarter of a million pairs of pointers). Group and the
+// objects are borrowed.
 struct GltfGroup {
   const CGroup* Group = nullptr;
   std::vector<GltfObject> Objects;
+  std::span<const ExplodedObject> Exploded;
+
+  std::size_t ObjectCount() const { return Objects.size() + Exploded.size(); }
+  GltfObject Object(std::size_t k) const {
+    if (k < Objects.size()) return Objects[k];
+    const ExplodedObject& object = Exploded[k - Objects.size()];
+    return {object.Mesh.get(), object.Channel.get()};
+  }
 };
 
 struct GltfResult : Status {

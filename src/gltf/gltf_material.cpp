@@ -52,6 +52,11 @@ float RoughnessOf(float ks, float exponent) {
   return static_cast<float>(std::clamp(roughness, 0.05, 1.0));
 }
 
+bool NamesTextureMap(const CMaterial* material) {
+  return material != nullptr && dynamic_cast<const CPrMaterial*>(material) == nullptr &&
+         material->TextureFlags != CMaterial::kNoMap && material->TextureName && !material->TextureName->empty();
+}
+
 GltfLook LookOf(const CMaterial* material) {
   GltfLook look;
   if (material == nullptr) return look;
@@ -61,8 +66,7 @@ GltfLook LookOf(const CMaterial* material) {
   look.Blend = look.BaseColour[3] < 1.0f;
   look.Metallic = material->Shader == 'm' ? 1.0f : 0.0f;
   look.Roughness = RoughnessOf(material->Ks, material->Exponent);
-  if (procedural == nullptr && material->TextureFlags != CMaterial::kNoMap && material->TextureName &&
-      !material->TextureName->empty()) {
+  if (NamesTextureMap(material)) {
     look.TextureName = *material->TextureName;
     // The modeller's texture space has v running up from the image's bottom
     // edge, glTF's down from its top: TEXCOORD_0 holds (u, 1 - v), and the

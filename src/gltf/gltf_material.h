@@ -28,6 +28,10 @@ struct GltfLook {
 // Procedural materials (granite, marble, wood) get one representative colour.
 GltfLook LookOf(const CMaterial* material);
 
+// Whether the material's look names an image file to show (it may not be
+// found; then the colour stands in).
+bool NamesTextureMap(const CMaterial* material);
+
 // Roughness from the specular exponent and strength: a Phong exponent n is a
 // microfacet width alpha = sqrt(2 / (n + 2)), and glTF's roughness is
 // sqrt(alpha); a weaker highlight (Ks below 1) moves it towards fully rough

@@ -91,6 +91,7 @@ std::string GltfMeshBuilder::Build(const CPolyChunk& mesh, bool with_texcoords, 
 std::string GltfMeshBuilder::CollectFaces(const CPolyChunk& mesh) {
   faces_.clear();
   triangles_.clear();
+  slotSmoothing_.assign(mesh.Materials.size() + 1, {0, 0.0});
   const std::size_t face_count = mesh.Faces.size();
   auto check = [&](const CFace& face) -> std::string {
     for (std::uint32_t v : face.VertexIndices) {
@@ -127,7 +128,9 @@ std::string GltfMeshBuilder::CollectFaces(const CPolyChunk& mesh) {
                       : 0;
     record.Normal = FaceNormal(world_, face->VertexIndices);
     record.Unit = Unit(record.Normal);
-    std::tie(record.Facet, record.MinCosine) = Smoothing(mesh, record.Slot);
+    std::pair<char, double>& smoothing = slotSmoothing_[record.Slot];
+    if (smoothing.first == 0) smoothing = Smoothing(mesh, record.Slot);  // a cosine per material, not per face
+    std::tie(record.Facet, record.MinCosine) = smoothing;
     faces_.push_back(record);
   }
   return {};

@@ -62,6 +62,7 @@ class GltfMeshBuilder {
   std::vector<std::uint32_t> triangles_;
   std::vector<std::uint32_t> scratch_;
   std::vector<std::vector<std::uint32_t>> holes_;
+  std::vector<std::pair<char, double>> slotSmoothing_;  // per material slot: facet mode and cosine, once known
   std::vector<std::uint32_t> facesAtStart_;  // per vertex: where its faces start in facesAt_
   std::vector<std::uint32_t> facesAt_;
   std::vector<std::uint32_t> firstOut_;  // per vertex: its first output vertex, or none

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace bk {
 namespace {
@@ -25,23 +26,28 @@ bool NearlySame(const Quaternion& a, const Quaternion& b, double tolerance) {
 // Key frames from frame 0 on where every segment is straight; otherwise the
 // endpoints of straight segments and every frame of the others.
 template <typename Key>
-std::vector<int> SampleFrames(std::span<const Key> keys) {
-  std::vector<int> frames;
-  auto add = [&frames](int f) {
-    if (frames.empty() || frames.back() < f) frames.push_back(f);
+void SampleFrames(std::span<const Key> keys, std::vector<int>& frames) {
+  frames.clear();
+  // Frames from..to, those not already added (a run shares its first frame
+  // with the end of the segment before).
+  auto add = [&frames](int from, int to) {
+    if (!frames.empty()) from = std::max(from, frames.back() + 1);
+    if (from > to) return;
+    const std::size_t at = frames.size();
+    frames.resize(at + static_cast<std::size_t>(to - from) + 1);
+    std::iota(frames.begin() + static_cast<std::ptrdiff_t>(at), frames.end(), from);
   };
   for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
     const int end = keys[i + 1].Frame;
     if (end < 0) continue;
     const int start = std::max(keys[i].Frame, 0);
     if (SegmentIsStraight(keys, i)) {
-      add(start);
-      add(end);
+      add(start, start);
+      add(end, end);
     } else {
-      for (int f = start; f <= end; ++f) add(f);
+      add(start, end);
     }
   }
-  return frames;
 }
 
 template <typename Key>
@@ -52,9 +58,15 @@ bool AllStraight(std::span<const Key> keys) {
   return true;
 }
 
-CurvePlan LinearOrStatic(std::vector<int> frames) {
-  if (frames.size() < 2) return {};
-  return {CurveForm::Linear, std::move(frames)};
+template <typename Key>
+void PlanSamples(std::span<const Key> keys, CurvePlan& plan) {
+  SampleFrames(keys, plan.Frames);
+  plan.Form = plan.Frames.size() < 2 ? CurveForm::Static : CurveForm::Linear;
+}
+
+void PlanStatic(CurvePlan& plan) {
+  plan.Form = CurveForm::Static;
+  plan.Frames.clear();
 }
 
 }  // namespace
@@ -82,26 +94,25 @@ bool SegmentIsStraight(std::span<const OrientationKey> keys, std::size_t i) {
          NearlySame(keys[i + 1].B, keys[i + 1].Q, kProbeTolerance);
 }
 
-CurvePlan PlanVectorCurve(std::span<const VectorKeyTangents> keys, GltfSampling sampling) {
-  if (keys.size() < 2) return {};
+void PlanVectorCurve(std::span<const VectorKeyTangents> keys, GltfSampling sampling, CurvePlan& plan) {
   const bool still = std::all_of(keys.begin(), keys.end(),
                                  [&](const VectorKeyTangents& k) { return k.Value == keys[0].Value; });
-  if (still) return {};
+  if (keys.size() < 2 || still) return PlanStatic(plan);
   if (sampling == GltfSampling::Keys && keys.front().Frame >= 0 && !AllStraight(keys)) {
-    CurvePlan plan{CurveForm::CubicSpline, {}};
+    plan.Form = CurveForm::CubicSpline;
+    plan.Frames.clear();
     for (const VectorKeyTangents& key : keys) plan.Frames.push_back(key.Frame);
-    return plan;
+    return;
   }
-  return LinearOrStatic(SampleFrames(keys));
+  PlanSamples(keys, plan);
 }
 
-CurvePlan PlanOrientationCurve(std::span<const OrientationKey> keys) {
-  if (keys.size() < 2) return {};
+void PlanOrientationCurve(std::span<const OrientationKey> keys, CurvePlan& plan) {
   const bool still = std::all_of(keys.begin(), keys.end(), [&](const OrientationKey& k) {
     return NearlySame(k.Q, keys[0].Q, 1e-12);
   });
-  if (still) return {};
-  return LinearOrStatic(SampleFrames(keys));
+  if (keys.size() < 2 || still) return PlanStatic(plan);
+  PlanSamples(keys, plan);
 }
 
 }  // namespace bk

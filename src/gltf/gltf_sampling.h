@@ -34,13 +34,14 @@ struct CurvePlan {
 bool SegmentIsStraight(std::span<const VectorKeyTangents> keys, std::size_t i);
 bool SegmentIsStraight(std::span<const OrientationKey> keys, std::size_t i);
 
-// The plan for one prepared channel. glTF time starts at 0, so keys before
-// frame 0 are carried from frame 0 on (sampled per frame there, whichever
-// the choice); a channel that stands still from frame 0 on is Static.
-CurvePlan PlanVectorCurve(std::span<const VectorKeyTangents> keys, GltfSampling sampling);
+// The plan for one prepared channel, made in `plan` (whose storage is
+// reused). glTF time starts at 0, so keys before frame 0 are carried from
+// frame 0 on (sampled per frame there, whichever the choice); a channel that
+// stands still from frame 0 on is Static.
+void PlanVectorCurve(std::span<const VectorKeyTangents> keys, GltfSampling sampling, CurvePlan& plan);
 // glTF cannot carry squad as a curve, so orientation is planned the same way
 // under either choice.
-CurvePlan PlanOrientationCurve(std::span<const OrientationKey> keys);
+void PlanOrientationCurve(std::span<const OrientationKey> keys, CurvePlan& plan);
 
 inline const Vec3d& KeyValue(const VectorKeyTangents& key) { return key.Value; }
 inline const Quaternion& KeyValue(const OrientationKey& key) { return key.Q; }

@@ -5,14 +5,14 @@
 namespace bk {
 
 void JsonTextWriter::Open(char bracket, bool in_array) {
-  Prefix();
+  char* next = Token(1);
+  *next = bracket;
+  Keep(next + 1);
   if (depth_ == kMaxDepth) throw std::logic_error("JSON nested too deeply");
   levels_[static_cast<std::size_t>(depth_++)] = {0, in_array};
-  out_.Put(bracket);
 }
 
 void JsonTextWriter::String(const char* text, std::size_t size) {
-  Prefix();
   // Bytes from 0x80 up pass through unchanged, as rapidjson copies UTF-8;
   // only control characters, quotes and backslashes are escaped.
   bool plain = true;
@@ -20,6 +20,11 @@ void JsonTextWriter::String(const char* text, std::size_t size) {
     const auto c = static_cast<unsigned char>(text[i]);
     plain = c >= 0x20 && c != '"' && c != '\\';
   }
+  if (plain && size < kLongText) {
+    Quoted(text, size);
+    return;
+  }
+  Keep(Token(0));  // the separator
   if (!plain) {
     escaper_.Reset(out_);
     escaper_.String(text, static_cast<rapidjson::SizeType>(size));
@@ -31,11 +36,9 @@ void JsonTextWriter::String(const char* text, std::size_t size) {
 }
 
 void JsonTextWriter::Double(double value) {
-  Prefix();
-  if (rapidjson::internal::Double(value).IsNanOrInf()) return;
-  char digits[25];
-  const char* end = rapidjson::internal::dtoa(value, digits);
-  out_.Append(digits, static_cast<std::size_t>(end - digits));
+  char* next = Token(25);
+  if (!rapidjson::internal::Double(value).IsNanOrInf()) next = rapidjson::internal::dtoa(value, next);
+  Keep(next);
 }
 
 }  // namespace bk

@@ -23,63 +23,61 @@ class JsonTextWriter {
   void EndObject() { Close('}'); }
   void StartArray() { Open('[', true); }
   void EndArray() { Close(']'); }
-  void Key(const char* key) {
-    Prefix();
-    out_.Put('"');
-    out_.Append(key, std::strlen(key));
-    out_.Put('"');
-  }
+  void Key(const char* key) { Quoted(key, std::strlen(key)); }
   void String(const char* text) { String(text, std::strlen(text)); }
   void String(const char* text, std::size_t size);
   void Bool(bool value) {
-    Prefix();
-    if (value) {
-      out_.Append("true", 4);
-    } else {
-      out_.Append("false", 5);
-    }
+    char* next = Token(5);
+    std::memcpy(next, value ? "true" : "false", value ? 4 : 5);
+    Keep(next + (value ? 4 : 5));
   }
-  void Int(int value) {
-    char digits[11];
-    Number(digits, rapidjson::internal::i32toa(value, digits));
-  }
-  void Uint64(std::uint64_t value) {
-    char digits[20];
-    Number(digits, rapidjson::internal::u64toa(value, digits));
-  }
+  void Int(int value) { Keep(rapidjson::internal::i32toa(value, Token(11))); }
+  void Uint64(std::uint64_t value) { Keep(rapidjson::internal::u64toa(value, Token(20))); }
   // Like rapidjson::Writer, writes nothing for NaN or infinity (callers
   // refuse those before).
   void Double(double value);
 
  private:
   static constexpr int kMaxDepth = 8;
+  static constexpr std::size_t kLongText = 1024;  // well within any buffer's memory
   struct Level {
     std::size_t count = 0;
     bool inArray = false;
   };
 
-  // The separator before a value: ',' between members or elements, ':'
-  // between a key and its value.
-  void Prefix() {
-    if (depth_ == 0) return;
-    Level& level = levels_[static_cast<std::size_t>(depth_ - 1)];
-    if (level.count > 0) out_.Put(level.inArray || level.count % 2 == 0 ? ',' : ':');
-    ++level.count;
+  // Room for a value of up to `size` bytes, after the separator before it
+  // (',' between members or elements, ':' between a key and its value);
+  // Keep then takes what was written up to `end`.
+  char* Token(std::size_t size) {
+    token_ = out_.Room(size + 1);
+    char* next = token_;
+    if (depth_ > 0) {
+      Level& level = levels_[static_cast<std::size_t>(depth_ - 1)];
+      if (level.count > 0) *next++ = level.inArray || level.count % 2 == 0 ? ',' : ':';
+      ++level.count;
+    }
+    return next;
+  }
+  void Keep(const char* end) { out_.Advance(static_cast<std::size_t>(end - token_)); }
+  // Text that needs no escapes and fits the buffer's memory, in quotes.
+  void Quoted(const char* text, std::size_t size) {
+    char* next = Token(size + 2);
+    *next++ = '"';
+    std::memcpy(next, text, size);
+    next[size] = '"';
+    Keep(next + size + 1);
   }
   void Open(char bracket, bool in_array);
   void Close(char bracket) {
     --depth_;
     out_.Put(bracket);
   }
-  void Number(const char* digits, const char* end) {
-    Prefix();
-    out_.Append(digits, static_cast<std::size_t>(end - digits));
-  }
 
   SpillBuffer& out_;
   rapidjson::Writer<SpillBuffer> escaper_;  // for the rare string that needs escapes
   std::array<Level, kMaxDepth> levels_{};
   int depth_ = 0;
+  char* token_ = nullptr;
 };
 
 }  // namespace bk

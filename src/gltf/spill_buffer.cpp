@@ -143,6 +143,14 @@ void SpillBuffer::Spill() {
   used_ = 0;
 }
 
+void SpillBuffer::MakeRoom(std::size_t size) {
+  if (used_ > 0) Spill();
+  if (size > limit_) {
+    limit_ = size;
+    memory_.resize(size);
+  }
+}
+
 void SpillBuffer::ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const {
   if (file_) {
     if (writer_ != nullptr) writer_->Wait();

@@ -88,6 +88,13 @@ class SpillBuffer {
     }
   }
   std::size_t Size() const { return spilled_ + used_; }
+  // Room for `size` bytes written in place and then kept with Advance: one
+  // check for a whole token instead of a check per character.
+  char* Room(std::size_t size) {
+    if (size > limit_ - used_) MakeRoom(size);
+    return memory_.data() + used_;
+  }
+  void Advance(std::size_t size) { used_ += size; }
 
   // Hands every byte, in order and in pieces, to `sink`.
   void ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const;
@@ -98,6 +105,7 @@ class SpillBuffer {
 
  private:
   void Spill();
+  void MakeRoom(std::size_t size);
   void AppendInPieces(const char* bytes, std::size_t size);
 
   struct FileCloser {

@@ -231,7 +231,8 @@ TEST(GltfImport, ReadsBurstkinsOwnExportBackAtRest) {
   // Every piece is a copy of MakePiece at its own centre: the read-back
   // object holds all of them one after the other.
   CPolyChunk all;
-  for (const GltfObject& object : exported[0].Objects) {
+  for (std::size_t k = 0; k < exported[0].ObjectCount(); ++k) {
+    const GltfObject object = exported[0].Object(k);
     const auto base = static_cast<std::uint32_t>(all.Vertices.size());
     for (const CVector* v : object.Mesh->Vertices) all.AddOwnedVertex(*v);
     for (const CFace* f : object.Mesh->Faces) {

@@ -290,6 +290,68 @@ TEST(GltfExport, RefusesWhatItCannotCarryAndLeavesNoFile) {
   std::filesystem::remove_all(dir);
 }
 
+// Animation data is made again while the file is written, in runs of
+// objects shared between two threads; a run may start inside a group and
+// run on into the next. Into a file or into memory, the bytes are the same,
+// and the last object still moves as the evaluator says.
+TEST(GltfExport, ManyObjectsWriteTheSameBytesToAFileAsToMemory) {
+  auto pieces = MakeGroup(2047);
+  auto particles = MakeGroup(2600);
+  particles->Group->ParentId = pieces->Group->Id;
+  const ExplodedObject& last = particles->Objects.back();
+  last.Channel->PositionKeys.back().Frame = 60;  // a time list first written in a late run
+  const ExplodedGroup* groups[] = {pieces.get(), particles.get()};
+  const auto g = GltfGroupsOf(groups);
+  GltfOptions options;
+  options.Sampling = GltfSampling::Frames;
+  std::string bytes;
+  ASSERT_TRUE(BuildGltf(g, options, true, bytes).ok());
+  const auto dir = testing::TestFolder("many");
+  ASSERT_TRUE(WriteGltf(g, (dir / "many.glb").string(), options).ok());
+  EXPECT_TRUE(testing::ReadFileBytes(dir / "many.glb") == bytes);
+  std::filesystem::remove_all(dir);
+
+  const tinygltf::Model m = Load(bytes, true);
+  const int node = m.nodes[m.nodes[0].children.back()].children.back();
+  const auto values = Floats(m, SamplerFor(m, node, "translation")->output);
+  ASSERT_EQ(values.size(), 61u * 3);
+  for (int f = 0; f <= 60; f += 6) {
+    const auto want = YUp(Add(last.Mesh->Axis.Center, EvaluatePose(*last.Channel, f).Position));
+    for (int a = 0; a < 3; ++a) EXPECT_NEAR(values[3 * f + a], want[a], 1e-5);
+  }
+}
+
+// Meshes and motion are made ahead of the document on another thread; what
+// is wrong with the pieces is still reported for the first faulty one.
+TEST(GltfExport, TheFirstFaultyPieceIsReported) {
+  auto group = MakeGroup(100);
+  const ExplodedGroup* groups[] = {group.get()};
+  group->Objects[70].Mesh->Faces[0]->VertexIndices[0] = 99;
+  group->Objects[50].Channel->PositionKeys[1].Value.x = NAN;
+  std::string bytes;
+  GltfResult result = BuildGltf(GltfGroupsOf(groups), {}, true, bytes);
+  EXPECT_NE(result.error.find("\"Bk,52\": a key value is not a finite number"), std::string::npos) << result.error;
+  group->Objects[50].Channel->PositionKeys[1].Value.x = 0;
+  result = BuildGltf(GltfGroupsOf(groups), {}, true, bytes);
+  EXPECT_NE(result.error.find("\"Bk,72\": a face names a vertex"), std::string::npos) << result.error;
+}
+
+// Motion samples are counted, not kept, while the document is planned; a
+// curve that leaves the 32-bit range must still be refused then, and one
+// that only comes near it accepted.
+TEST(GltfExport, MotionBeyondThe32BitRangeIsRefused) {
+  auto group = MakeGroup(1);
+  const ExplodedGroup* groups[] = {group.get()};
+  auto& keys = group->Objects[0].Channel->PositionKeys;
+  for (CAnimLineSRT& key : keys) key.Value.y = 3e38f;
+  std::string bytes;
+  EXPECT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, bytes).ok());
+  keys[2].Value.y = -3.4e38f;
+  const GltfResult result = BuildGltf(GltfGroupsOf(groups), {}, true, bytes);
+  EXPECT_FALSE(result.ok());
+  EXPECT_NE(result.error.find("32-bit"), std::string::npos) << result.error;
+}
+
 // ---- real files: explode in-process, write the .cob, read it back, export
 
 void RoundTrip(const std::string& name, const Explosion& e, GltfSampling sampling) {

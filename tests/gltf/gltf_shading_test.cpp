@@ -9,6 +9,7 @@
 #include "cob/pr_material.h"
 #include "gltf/gltf_export.h"
 #include "gltf/gltf_material.h"
+#include "gltf/json_writer.h"
 #include "gltf/spill_buffer.h"
 #include "gltf_reader_support.h"
 #include "gltf_test_support.h"
@@ -201,6 +202,41 @@ TEST(SpillBuffer, CopiesEveryByteIntoAFileOrAPipe) {
   for (ssize_t n; (n = ::read(pipe_ends[0], chunk, sizeof chunk)) > 0;) piped.append(chunk, static_cast<std::size_t>(n));
   ::close(pipe_ends[0]);
   EXPECT_EQ(piped, want);
+}
+
+// The JSON writer puts whole tokens into its buffer's memory; through a
+// buffer smaller than some of them it must still write what rapidjson does.
+TEST(JsonTextWriter, WritesWhatRapidJsonWritesThroughASmallBuffer) {
+  SpillBuffer buffer(64);
+  JsonTextWriter ours(buffer);
+  rapidjson::StringBuffer text;
+  rapidjson::Writer<rapidjson::StringBuffer> theirs(text);
+  const std::string long_name(3000, 'n');
+  auto both = [&](auto write) {
+    write(ours);
+    write(theirs);
+  };
+  both([](auto& w) { w.StartArray(); });
+  for (int i = 0; i < 40; ++i) {
+    both([&](auto& w) {
+      w.StartObject();
+      w.Key("name");
+      w.String(i % 3 == 0 ? long_name.c_str() : i % 3 == 1 ? "tab\there \"quoted\"" : "B\xc3\xa4r");
+      w.Key("values");
+      w.StartArray();
+      w.Int(-i * 1000003);
+      w.Uint64(std::uint64_t{1} << (i + 20));
+      w.Double(i / 7.0);
+      w.Double(-1e-300 * i);
+      w.Bool(i % 2 == 0);
+      w.EndArray();
+      w.EndObject();
+    });
+  }
+  both([](auto& w) { w.EndArray(); });
+  std::string got;
+  buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
+  EXPECT_EQ(got, std::string(text.GetString(), text.GetSize()));
 }
 
 }  // namespace
