@@ -931,7 +931,7 @@ void Builder::WriteGlb(OutputSink& sink) {
     helper = std::async(std::launch::async, [&jobs] { jobs->Run(); });
   }
   // Should the JSON fail, the helper stops before its jobs go away.
-  const JobQueue::StopOnExit stop(jobs ? &*jobs : nullptr);
+  const JobQueue::StopOnExit stop{jobs ? &*jobs : nullptr};
   sink.Write("glTF", 4);
   PutUint32(sink, 2);
   PutUint32(sink, static_cast<std::uint32_t>(total));
