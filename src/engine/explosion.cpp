@@ -55,6 +55,11 @@ std::unique_ptr<CPolyChunk> NewPiece(const CPolyChunk& source, const CGroup& gro
 const CPolyChunk& CutPiece(const FaceRun& run, PieceLists lists, CPolyChunk& piece, CPolyChunk& work) {
   CPolyChunk& cut = lists == PieceLists::kHeld ? piece : work;
   CutFaces(run, cut);
+  piece.Axis.Center = cut.ComputeCentroid();
+  piece.Centroid = cut.Centroid;
+  piece.VertexTotal = static_cast<std::int32_t>(cut.Vertices.size());
+  piece.UvTotal = static_cast<std::int32_t>(cut.UvPoints.size());
+  piece.FaceTotal = static_cast<std::int32_t>(cut.Faces.size());
   if (lists == PieceLists::kHeld) {
     // An explosion holds a quarter of a million pieces at once: no slack.
     piece.Faces.shrink_to_fit();
@@ -62,14 +67,9 @@ const CPolyChunk& CutPiece(const FaceRun& run, PieceLists lists, CPolyChunk& pie
     piece.UvPoints.shrink_to_fit();
   } else {
     piece.CutFrom = run;
+    // The motion reads the piece's frame and centre from its shape.
     work.Axis = piece.Axis;
   }
-  piece.Axis.Center = cut.ComputeCentroid();
-  piece.Centroid = cut.Centroid;
-  work.Axis.Center = piece.Axis.Center;
-  piece.VertexTotal = static_cast<std::int32_t>(cut.Vertices.size());
-  piece.UvTotal = static_cast<std::int32_t>(cut.UvPoints.size());
-  piece.FaceTotal = static_cast<std::int32_t>(cut.Faces.size());
   return cut;
 }
 
