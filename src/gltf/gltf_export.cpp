@@ -549,7 +549,8 @@ void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work
   const int mesh_index = AddMesh(mesh, work);
   const Vec3d center = CenterOf(mesh);
   if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
-  if (object.Channel != nullptr) {
+  // Motion prepared ahead was prepared only from sound keys.
+  if (object.Channel != nullptr && !work.MotionPrepared) {
     CheckKeys(mesh, object.Channel->Keys);
     CheckKeys(mesh, object.Channel->PositionKeys);
     CheckKeys(mesh, object.Channel->SizeKeys);
