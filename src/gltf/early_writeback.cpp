@@ -1,6 +1,11 @@
 #include "gltf/early_writeback.h"
 
 #include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
 
 namespace bk {
 
@@ -35,6 +40,23 @@ void EarlyWriteback::Run() {
     ::sync_file_range(fd_, offset, size, SYNC_FILE_RANGE_WRITE);
     lock.lock();
   }
+}
+
+int RenameOver(const std::string& from, const std::string& to) {
+  // O_PATH: a FIFO or device at `to` is neither opened nor waited on, and
+  // O_NOFOLLOW keeps a symbolic link's target out of it.
+  const int replaced = ::open(to.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+  const int renamed = std::rename(from.c_str(), to.c_str());
+  const int rename_errno = errno;
+  if (replaced >= 0) {
+    try {
+      std::thread([replaced] { ::close(replaced); }).detach();
+    } catch (const std::system_error&) {
+      ::close(replaced);
+    }
+  }
+  errno = rename_errno;
+  return renamed;
 }
 
 }  // namespace bk

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <utility>
 
@@ -38,5 +39,11 @@ class EarlyWriteback {
   bool stop_ = false;
   std::thread thread_;
 };
+
+// Renames `from` over `to` as std::rename does. A file at `to` is held
+// open across the rename and let go on a thread of its own: once it has no
+// name, freeing its pages (a large earlier export holds hundreds of
+// megabytes of them) is done there, not inside the rename.
+int RenameOver(const std::string& from, const std::string& to);
 
 }  // namespace bk

@@ -1085,7 +1085,7 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   const mode_t mask = ::umask(0);
   ::umask(mask);
   ::chmod(temporary.c_str(), 0666 & ~mask);
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (RenameOver(temporary, path) != 0) {
     const int rename_errno = errno;
     ::unlink(temporary.c_str());
     result.Fail(FailureKind::kCannotWrite, "could not write \"" + path + "\": " + std::strerror(rename_errno));

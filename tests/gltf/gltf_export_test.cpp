@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "cob/exploded_file.h"
 #include "engine/explosion.h"
@@ -307,8 +308,13 @@ TEST(GltfExport, ManyObjectsWriteTheSameBytesToAFileAsToMemory) {
   std::string bytes;
   ASSERT_TRUE(BuildGltf(g, options, true, bytes).ok());
   const auto dir = testing::TestFolder("many");
-  ASSERT_TRUE(WriteGltf(g, (dir / "many.glb").string(), options).ok());
-  EXPECT_TRUE(testing::ReadFileBytes(dir / "many.glb") == bytes);
+  // Written afresh, over an earlier export, and over a FIFO (which must be
+  // replaced, never opened and waited on).
+  ASSERT_EQ(::mkfifo((dir / "fifo.glb").c_str(), 0600), 0);
+  for (const char* name : {"many.glb", "many.glb", "fifo.glb"}) {
+    ASSERT_TRUE(WriteGltf(g, (dir / name).string(), options).ok()) << name;
+    EXPECT_TRUE(testing::ReadFileBytes(dir / name) == bytes) << name;
+  }
   std::filesystem::remove_all(dir);
 
   const tinygltf::Model m = Load(bytes, true);
