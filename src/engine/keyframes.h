@@ -85,7 +85,7 @@ Quaternion EvaluatePreparedOrientation(std::span<const OrientationKey> keys, dou
 // The same inside segment [i, i+1], for callers that walk the segments in
 // order: keys[i].Frame <= frame < keys[i + 1].Frame.
 // (Inline: the glTF export calls it once per frame of every moving piece.)
-inline Vec3d EvaluateVectorSegment(std::span<const VectorKeyTangents> keys, std::size_t i, double frame) {
+[[gnu::always_inline]] inline Vec3d EvaluateVectorSegment(std::span<const VectorKeyTangents> keys, std::size_t i, double frame) {
   const VectorKeyTangents& k0 = keys[i];
   const VectorKeyTangents& k1 = keys[i + 1];
   const double u = (frame - k0.Frame) / (static_cast<double>(k1.Frame) - k0.Frame);
@@ -95,11 +95,9 @@ inline Vec3d EvaluateVectorSegment(std::span<const VectorKeyTangents> keys, std:
   const double h10 = u3 - 2 * u2 + u;
   const double h01 = -2 * u3 + 3 * u2;
   const double h11 = u3 - u2;
-  Vec3d r{};
-  for (int a = 0; a < 3; ++a) {
-    r[a] = h00 * k0.Value[a] + h10 * k0.Outgoing[a] + h01 * k1.Value[a] + h11 * k1.Incoming[a];
-  }
-  return r;
+  // Each component written out: a loop over them kept the result in memory.
+  auto at = [&](int a) { return h00 * k0.Value[a] + h10 * k0.Outgoing[a] + h01 * k1.Value[a] + h11 * k1.Incoming[a]; };
+  return {at(0), at(1), at(2)};
 }
 Quaternion EvaluateOrientationSegment(std::span<const OrientationKey> keys, std::size_t i, double frame);
 

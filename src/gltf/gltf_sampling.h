@@ -45,7 +45,11 @@ void PlanOrientationCurve(std::span<const OrientationKey> keys, CurvePlan& plan)
 
 inline const Vec3d& KeyValue(const VectorKeyTangents& key) { return key.Value; }
 inline const Quaternion& KeyValue(const OrientationKey& key) { return key.Q; }
-inline Vec3d EvaluateSegment(std::span<const VectorKeyTangents> keys, std::size_t i, double frame) {
+// Always inlined: it is the body of the export's hottest loop (a sample
+// per frame of every moving piece), where a call keeps the loop's state in
+// memory.
+[[gnu::always_inline]] inline Vec3d EvaluateSegment(std::span<const VectorKeyTangents> keys, std::size_t i,
+                                                     double frame) {
   return EvaluateVectorSegment(keys, i, frame);
 }
 inline Quaternion EvaluateSegment(std::span<const OrientationKey> keys, std::size_t i, double frame) {
