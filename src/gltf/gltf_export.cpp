@@ -265,6 +265,9 @@ class Builder {
   Section nodes_, meshes_, accessors_, samplers_, channels_;
   std::vector<int> roots_;
   std::unordered_map<std::vector<int>, int, FrameListHash> times_;
+  // Lists of every frame from one to another (most per-frame lists), found
+  // by their ends alone; the other lists are in times_.
+  std::map<std::pair<int, int>, int> runTimes_;
   std::map<GltfLook, int> lookIndex_;
   std::vector<GltfLook> looks_;
   std::map<std::string, int> textureOf_;  // texture file name -> texture, or -1 when missing
@@ -353,13 +356,28 @@ int Builder::AddIndices(std::span<const std::uint32_t> indices) {
 // The input accessor of a sampler: the frames in seconds; equal lists share
 // one. True with it when the list is written here (not shared).
 std::pair<int, bool> Builder::Times(const std::vector<int>& frames) {
-  const auto found = times_.find(frames);
-  if (found != times_.end()) return {found->second, false};
+  // Frames ascend without repeats, so a list is a run exactly when its
+  // length spans its ends.
+  const bool run = !frames.empty() && static_cast<std::size_t>(frames.back() - frames.front()) + 1 == frames.size();
+  const std::pair<int, int> ends = run ? std::pair{frames.front(), frames.back()} : std::pair{0, 0};
+  if (run) {
+    const auto found = runTimes_.find(ends);
+    if (found != runTimes_.end()) return {found->second, false};
+  } else {
+    const auto found = times_.find(frames);
+    if (found != times_.end()) return {found->second, false};
+  }
   output_.clear();
   AppendSeconds(frames, options_.Fps, output_);
   const int index = FloatAccessor(kAnimation, output_, 1, true);
   animationBytes_ += output_.size() * sizeof(float);
-  if (times_.size() < kMaxSharedTimeLists) times_.emplace(frames, index);
+  if (times_.size() + runTimes_.size() < kMaxSharedTimeLists) {
+    if (run) {
+      runTimes_.emplace(ends, index);
+    } else {
+      times_.emplace(frames, index);
+    }
+  }
   return {index, true};
 }
 
