@@ -16,8 +16,6 @@
 #include <fstream>
 #include <functional>
 #include <future>
-#include <mutex>
-#include <optional>
 #include <map>
 #include <unordered_map>
 #include <sstream>
@@ -34,6 +32,7 @@
 #include "gltf/gltf_output.h"
 #include "gltf/gltf_texture.h"
 #include "gltf/json_writer.h"
+#include "gltf/motion_pieces.h"
 #include "gltf/object_prefetch.h"
 #include "gltf/spill_buffer.h"
 
@@ -134,47 +133,6 @@ struct FrameListHash {
   }
 };
 
-}  // namespace
-
-namespace {
-
-// Pieces of work taken in turn by whichever thread is free. The first
-// failure stops the rest and is handed back by Rethrow.
-class JobQueue {
- public:
-  explicit JobQueue(std::vector<std::function<void()>> jobs) : jobs_(std::move(jobs)) {}
-
-  void Run() {
-    for (std::size_t j = next_++; j < jobs_.size() && !stopped_; j = next_++) {
-      try {
-        jobs_[j]();
-      } catch (...) {
-        std::lock_guard lock(mutex_);
-        if (!error_) error_ = std::current_exception();
-        stopped_ = true;
-      }
-    }
-  }
-  void Rethrow() {
-    std::lock_guard lock(mutex_);
-    if (error_) std::rethrow_exception(error_);
-  }
-
-  struct StopOnExit {
-    JobQueue* queue;
-    ~StopOnExit() {
-      if (queue != nullptr) queue->stopped_ = true;
-    }
-  };
-
- private:
-  std::vector<std::function<void()>> jobs_;
-  std::atomic<std::size_t> next_{0};
-  std::atomic<bool> stopped_{false};
-  std::mutex mutex_;
-  std::exception_ptr error_;
-};
-
 // Turns the groups into glTF: while building, the mesh data and the growing
 // JSON arrays are streamed into spill buffers and the animation data is
 // only counted; Write* then assembles the file from them, making the
@@ -193,6 +151,8 @@ class Builder {
 
   void Build(std::span<const GltfGroup> groups);
   void WriteGlb(OutputSink& sink);
+  void WriteJsonChunk(OutputSink& sink, std::size_t binary);
+  void WriteGlbFile(OutputSink& sink, std::size_t binary_at);
   void WriteEmbedded(OutputSink& sink);
 
  private:
@@ -215,6 +175,8 @@ class Builder {
     std::size_t offset = 0;
   };
   static constexpr std::size_t kMotionStride = 2048;
+  // Animation pieces (64 KiB each) made ahead of their writing.
+  static constexpr std::size_t kWaitingPieces = 16;
 
   int View(ViewKind kind);
   std::size_t ViewBytes(ViewKind kind) const { return kind == kAnimation ? animationBytes_ : data_[kind].Size(); }
@@ -241,11 +203,13 @@ class Builder {
   void WriteTextures(Writer& w);
   template <typename Writer>
   void WriteBufferViews(Writer& w);
-  template <typename Bytes>
-  void ForEachMotionPiece(std::size_t mark, Bytes bytes) const;
+  template <typename Piece>
+  void ForEachMotionPiece(std::size_t mark, Piece piece) const;
   template <typename Spilled, typename Bytes>
   void ForEachBinaryPart(Spilled spilled, Bytes bytes) const;
-  std::vector<std::function<void()>> BinaryJobs(int fd, std::size_t at, EarlyWriteback& writeback) const;
+  std::size_t AnimationStart() const;
+  void MakeMotionPieces(std::int64_t at, std::atomic<std::size_t>& next, MotionPieces& pieces) const;
+  void WriteBinaryParts(int fd, std::size_t at, EarlyWriteback& writeback, const std::function<void()>& between) const;
   std::size_t BinaryLength() const;
 
   const GltfOptions& options_;
@@ -754,13 +718,14 @@ std::size_t Builder::BinaryLength() const {
   return length;
 }
 
-// The animation view's bytes of the objects from marks_[mark] to the next
-// mark, handed to `bytes` in pieces: for each object the samplers of its
-// moving paths in order, each output after its time list where that list
-// was written with it. Made from the same channels by the same code as
-// when they were counted, so they are the same to the bit.
-template <typename Bytes>
-void Builder::ForEachMotionPiece(std::size_t mark, Bytes bytes) const {
+// The animation view's values of the objects from marks_[mark] to the next
+// mark, handed to `piece` in pieces (which it takes, leaving the vector it
+// is given empty): for each object the samplers of its moving paths in
+// order, each output after its time list where that list was written with
+// it. Made from the same channels by the same code as when they were
+// counted, so they are the same to the bit.
+template <typename Piece>
+void Builder::ForEachMotionPiece(std::size_t mark, Piece piece) const {
   // 64 KiB: the kernel copies a piece while the cache still holds it, far
   // quicker than one that has been pushed out by a larger piece.
   constexpr std::size_t kPieceFloats = std::size_t{1} << 14;
@@ -783,10 +748,7 @@ void Builder::ForEachMotionPiece(std::size_t mark, Bytes bytes) const {
       if ((newTimes_[i] >> path) & 1u) AppendSeconds(motion.Plan(path).Frames, options_.Fps, values);
       motion.AppendOutputs(path, center, options_.Fps, values);
     }
-    if (values.size() >= kPieceFloats || i + 1 == end) {
-      bytes(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(float));
-      values.clear();
-    }
+    if (values.size() >= kPieceFloats || i + 1 == end) piece(values);
   }
 }
 
@@ -798,7 +760,11 @@ void Builder::ForEachBinaryPart(Spilled spilled, Bytes bytes) const {
   static constexpr char kZeros[4] = {0, 0, 0, 0};
   for (const ViewSource& view : views_) {
     if (view.kind == kAnimation) {
-      for (std::size_t m = 0; m < marks_.size(); ++m) ForEachMotionPiece(m, bytes);
+      const auto piece = [&bytes](std::vector<float>& values) {
+        bytes(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(float));
+        values.clear();
+      };
+      for (std::size_t m = 0; m < marks_.size(); ++m) ForEachMotionPiece(m, piece);
     } else if (view.kind >= 0) {
       spilled(data_[view.kind]);
     } else {
@@ -810,43 +776,85 @@ void Builder::ForEachBinaryPart(Spilled spilled, Bytes bytes) const {
   }
 }
 
-// The binary chunk, starting at `at` in the file, as pieces of work that
-// each write their own part of it, so that any thread may take any piece.
-// Each hands its finished part on to `writeback`.
-std::vector<std::function<void()>> Builder::BinaryJobs(int fd, std::size_t at, EarlyWriteback& writeback) const {
-  static constexpr char kZeros[4] = {0, 0, 0, 0};
-  std::vector<std::function<void()>> jobs;
+// Where the animation view starts in the binary chunk.
+std::size_t Builder::AnimationStart() const {
+  std::size_t offset = 0;
   for (const ViewSource& view : views_) {
-    const auto start = static_cast<std::int64_t>(at);
-    if (view.kind == kAnimation) {
-      for (std::size_t m = 0; m < marks_.size(); ++m) {
-        jobs.emplace_back([this, fd, m, from = start + static_cast<std::int64_t>(marks_[m].offset), &writeback] {
-          std::int64_t to = from;
-          ForEachMotionPiece(m, [&](const char* bytes, std::size_t size) { WriteAll(fd, bytes, size, &to); });
-          writeback.Finished(from, to - from);
-        });
-      }
-    } else if (view.kind >= 0) {
-      jobs.emplace_back([this, fd, kind = view.kind, start, &writeback] {
-        std::int64_t to = start;
-        data_[kind].CopyTo(fd, &to);
-        writeback.Finished(start, to - start);
-      });
-    } else {
-      jobs.emplace_back([this, fd, image = view.image, to = start]() mutable {
-        const std::vector<unsigned char>& bytes = images_[static_cast<std::size_t>(image)].Bytes;
-        WriteAll(fd, reinterpret_cast<const char*>(bytes.data()), bytes.size(), &to);
-      });
+    if (view.kind == kAnimation) break;
+    offset = Aligned(offset + ViewBytes(view));
+  }
+  return offset;
+}
+
+// The runs of the animation view not yet taken (from `next` on), from `at`
+// in the file, made piece by piece and handed to `pieces` for the writing
+// thread.
+void Builder::MakeMotionPieces(std::int64_t at, std::atomic<std::size_t>& next, MotionPieces& pieces) const {
+  for (std::size_t m = next++; m < marks_.size(); m = next++) {
+    std::int64_t to = at + static_cast<std::int64_t>(marks_[m].offset);
+    ForEachMotionPiece(m, [&](std::vector<float>& values) {
+      const auto size = static_cast<std::int64_t>(values.size() * sizeof(float));
+      values = pieces.Hand({to, std::move(values)});
+      to += size;
+    });
+  }
+}
+
+// Writes the pieces it is given, handing each run of adjacent ones on to
+// the early writeback once it is large enough (a start per piece would be
+// thousands of calls).
+class PieceWriter {
+ public:
+  PieceWriter(int fd, EarlyWriteback& writeback) : fd_(fd), writeback_(writeback) {}
+  ~PieceWriter() { Flush(); }
+  PieceWriter(const PieceWriter&) = delete;
+  PieceWriter& operator=(const PieceWriter&) = delete;
+
+  // Writes `values` from `at` in the file; gives back where they end.
+  std::int64_t Write(std::int64_t at, std::span<const float> values) {
+    std::int64_t to = at;
+    WriteAll(fd_, reinterpret_cast<const char*>(values.data()), values.size_bytes(), &to);
+    if (at != end_) Flush();
+    if (start_ < 0) start_ = at;
+    end_ = to;
+    if (end_ - start_ >= kRun) Flush();
+    return to;
+  }
+  void Flush() {
+    if (start_ >= 0) writeback_.Finished(start_, end_ - start_);
+    start_ = -1;
+    end_ = -1;
+  }
+
+ private:
+  static constexpr std::int64_t kRun = std::int64_t{4} << 20;
+  int fd_;
+  EarlyWriteback& writeback_;
+  std::int64_t start_ = -1;
+  std::int64_t end_ = -1;
+};
+
+// The binary chunk, starting at `at` in the file, but for the animation
+// view, which `pieces` brings; after each step, `between` writes the pieces
+// that have come.
+void Builder::WriteBinaryParts(int fd, std::size_t at, EarlyWriteback& writeback,
+                               const std::function<void()>& between) const {
+  static constexpr char kZeros[4] = {0, 0, 0, 0};
+  for (const ViewSource& view : views_) {
+    auto to = static_cast<std::int64_t>(at);
+    if (view.kind >= 0 && view.kind != kAnimation) {
+      data_[view.kind].CopyTo(fd, &to, between);
+      writeback.Finished(static_cast<std::int64_t>(at), to - static_cast<std::int64_t>(at));
+    } else if (view.kind < 0) {
+      const std::vector<unsigned char>& bytes = images_[static_cast<std::size_t>(view.image)].Bytes;
+      WriteAll(fd, reinterpret_cast<const char*>(bytes.data()), bytes.size(), &to);
     }
     const std::size_t size = ViewBytes(view);
-    if (Aligned(size) > size) {
-      jobs.emplace_back([fd, padding = Aligned(size) - size, to = start + static_cast<std::int64_t>(size)]() mutable {
-        WriteAll(fd, kZeros, padding, &to);
-      });
-    }
+    to = static_cast<std::int64_t>(at + size);
+    if (Aligned(size) > size) WriteAll(fd, kZeros, Aligned(size) - size, &to);
     at += Aligned(size);
+    between();
   }
-  return jobs;
 }
 
 template <typename Sink>
@@ -933,7 +941,8 @@ void PutUint32(OutputSink& sink, std::uint32_t value) {
 // A .glb: header, the JSON chunk (padded with spaces), the binary chunk. The
 // JSON is written twice, first only to count its length for the headers.
 // Into a file, the binary chunk's place is then known: a second thread
-// starts on it while the JSON is written, and this one joins it after.
+// makes the animation view while this one writes the JSON and the rest,
+// and this one writes the animation's pieces as they come, in between.
 void Builder::WriteGlb(OutputSink& sink) {
   OutputSink counter(nullptr);
   WriteJson(counter, false);
@@ -941,37 +950,83 @@ void Builder::WriteGlb(OutputSink& sink) {
   const std::size_t binary = BinaryLength();
   const std::size_t total = 12 + 8 + json + (binary > 0 ? 8 + binary : 0);
   if (total > 0xFFFFFFFFu) throw Failure{"the explosion is too large for a .glb file (over 4 GiB)"};
-  std::optional<EarlyWriteback> writeback;
-  std::optional<JobQueue> jobs;
-  std::future<void> helper;
-  if (sink.File() >= 0 && binary > 0) {
-    writeback.emplace(sink.File());
-    jobs.emplace(BinaryJobs(sink.File(), total - binary, *writeback));
-    helper = std::async(std::launch::async, [&jobs] { jobs->Run(); });
-  }
-  // Should the JSON fail, the helper stops before its jobs go away.
-  const JobQueue::StopOnExit stop{jobs ? &*jobs : nullptr};
   sink.Write("glTF", 4);
   PutUint32(sink, 2);
   PutUint32(sink, static_cast<std::uint32_t>(total));
   PutUint32(sink, static_cast<std::uint32_t>(json));
   sink.Write("JSON", 4);
+  if (sink.File() >= 0 && binary > 0) return WriteGlbFile(sink, total - binary);
+  WriteJsonChunk(sink, binary);
+  ForEachBinaryPart([&sink](const SpillBuffer& data) { sink.Splice(data); },
+                    [&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
+}
+
+// The JSON chunk, padded with spaces, and the binary chunk's head.
+void Builder::WriteJsonChunk(OutputSink& sink, std::size_t binary) {
   WriteJson(sink, false);
   while (sink.Count() % 4 != 0) sink.Put(' ');
-  if (binary > 0) {
-    PutUint32(sink, static_cast<std::uint32_t>(binary));
-    sink.Write("BIN\0", 4);
-    if (jobs) {
-      sink.Finish();
-      writeback->Finished(0, static_cast<std::int64_t>(total - binary));
-      jobs->Run();
-      helper.get();
-      jobs->Rethrow();
-    } else {
-      ForEachBinaryPart([&sink](const SpillBuffer& data) { sink.Splice(data); },
-                        [&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
+  if (binary == 0) return;
+  PutUint32(sink, static_cast<std::uint32_t>(binary));
+  sink.Write("BIN\0", 4);
+}
+
+// The rest of a .glb file whose binary chunk starts at `binary_at`.
+void Builder::WriteGlbFile(OutputSink& sink, std::size_t binary_at) {
+  const int fd = sink.File();
+  EarlyWriteback writeback(fd);
+  MotionPieces pieces(kWaitingPieces);
+  const auto animation_at = static_cast<std::int64_t>(binary_at + AnimationStart());
+  std::atomic<std::size_t> next_mark{0};
+  std::future<void> maker = std::async(std::launch::async, [&] {
+    try {
+      MakeMotionPieces(animation_at, next_mark, pieces);
+    } catch (const MotionPieces::Stopped&) {
+    } catch (...) {
+      pieces.Close();
+      throw;
     }
+    pieces.Close();
+  });
+  // Should anything here fail, the maker stops before the pieces go away.
+  struct StopOnExit {
+    MotionPieces& pieces;
+    OutputSink& sink;
+    ~StopOnExit() {
+      pieces.Stop();
+      sink.SetBetween({});
+    }
+  } stop{pieces, sink};
+  PieceWriter writer(fd, writeback);
+  const std::function<void()> between = [&] {
+    MotionPieces::Piece piece;
+    while (pieces.TryTake(piece)) {
+      writer.Write(piece.At, piece.Values);
+      pieces.GiveBack(std::move(piece.Values));
+    }
+  };
+  sink.SetBetween(between);
+  WriteJsonChunk(sink, BinaryLength());
+  if (!sink.Finish()) throw std::runtime_error("could not write the file (is the disk full?)");
+  sink.SetBetween({});
+  writeback.Finished(0, static_cast<std::int64_t>(binary_at));
+  WriteBinaryParts(fd, binary_at, writeback, between);
+  // Runs nobody has started on are made here too, their pieces written
+  // straight away, and the other thread's in between.
+  for (std::size_t m = next_mark++; m < marks_.size(); m = next_mark++) {
+    std::int64_t at = animation_at + static_cast<std::int64_t>(marks_[m].offset);
+    ForEachMotionPiece(m, [&](std::vector<float>& values) {
+      at = writer.Write(at, values);
+      values.clear();
+      between();
+    });
   }
+  MotionPieces::Piece piece;
+  while (pieces.Take(piece)) {
+    writer.Write(piece.At, piece.Values);
+    pieces.GiveBack(std::move(piece.Values));
+  }
+  writer.Flush();
+  maker.get();
 }
 
 void Builder::WriteEmbedded(OutputSink& sink) { WriteJson(sink, true); }

@@ -29,7 +29,9 @@ void OutputSink::Pass(const char* data, std::size_t size) {
       WriteAll(fd_, data, size);
     } catch (const std::runtime_error&) {
       failed_ = true;
+      return;
     }
+    if (between_) between_();
   }
 }
 
@@ -61,7 +63,7 @@ void OutputSink::Splice(const SpillBuffer& bytes) {
   }
   if (fd_ >= 0) {
     Drain();
-    if (!failed_) bytes.CopyTo(fd_);
+    if (!failed_) bytes.CopyTo(fd_, nullptr, between_);
     count_ += bytes.Size();
     return;
   }

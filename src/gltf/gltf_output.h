@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 
@@ -42,6 +43,9 @@ class OutputSink {
   std::size_t Count() const { return count_; }
   // The open file written to, or -1 when this writes to a stream or counts.
   int File() const { return fd_; }
+  // Into a file: called after each piece this writes, so that the same
+  // thread can write other parts of the file in between.
+  void SetBetween(std::function<void()> between) { between_ = std::move(between); }
 
  private:
   static constexpr std::size_t kBufferSize = std::size_t{1} << 16;
@@ -54,6 +58,7 @@ class OutputSink {
   std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
   std::size_t count_ = 0;
+  std::function<void()> between_;
   unsigned char pending_[3] = {0, 0, 0};
   int pendingCount_ = 0;
 };

@@ -15,25 +15,31 @@ void WriteBlock(std::FILE* file, const char* bytes, std::size_t size) {
 }
 
 // Appends the first `size` bytes of file `in` to `out`: inside the kernel,
-// or through memory where the kernel or the file systems cannot.
-void CopyFile(int in, std::size_t size, int out, std::int64_t* at) {
+// or through memory where the kernel or the file systems cannot. With
+// `between`, in steps of kCopyStep bytes, calling it after each.
+constexpr std::size_t kCopyStep = std::size_t{1} << 20;
+
+void CopyFile(int in, std::size_t size, int out, std::int64_t* at, const std::function<void()>& between) {
   off64_t from = 0;
   const auto end = static_cast<off64_t>(size);
   off64_t to = at != nullptr ? *at : 0;
+  const std::size_t step = between ? kCopyStep : size;
   while (from < end) {
-    const ssize_t n =
-        ::copy_file_range(in, &from, out, at != nullptr ? &to : nullptr, static_cast<std::size_t>(end - from), 0);
+    const ssize_t n = ::copy_file_range(in, &from, out, at != nullptr ? &to : nullptr,
+                                        std::min<std::size_t>(step, static_cast<std::size_t>(end - from)), 0);
     if (at != nullptr) *at = to;
+    if (n > 0 && between) between();
     if (n > 0 || (n < 0 && errno == EINTR)) continue;
     if (n == 0 || (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)) {
       throw std::runtime_error("could not write the file (is the disk full?)");
     }
-    std::vector<char> piece(std::size_t{1} << 20);
+    std::vector<char> piece(kCopyStep);
     while (from < end) {
       const ssize_t got = ::pread(in, piece.data(), std::min<std::size_t>(piece.size(), end - from), from);
       if (got <= 0) throw std::runtime_error("could not read a temporary file back");
       WriteAll(out, piece.data(), static_cast<std::size_t>(got), at);
       from += got;
+      if (between) between();
     }
   }
 }
@@ -173,11 +179,11 @@ void SpillBuffer::ForEachPiece(const std::function<void(const char*, std::size_t
   if (used_ > 0) sink(memory_.data(), used_);
 }
 
-void SpillBuffer::CopyTo(int fd, std::int64_t* at) const {
+void SpillBuffer::CopyTo(int fd, std::int64_t* at, const std::function<void()>& between) const {
   if (file_) {
     if (writer_ != nullptr) writer_->Wait();
     if (std::fflush(file_.get()) != 0) throw std::runtime_error("could not read a temporary file back");
-    CopyFile(fileno(file_.get()), spilled_, fd, at);
+    CopyFile(fileno(file_.get()), spilled_, fd, at, between);
   }
   if (used_ > 0) WriteAll(fd, memory_.data(), used_, at);
 }

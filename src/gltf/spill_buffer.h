@@ -99,9 +99,10 @@ class SpillBuffer {
   // Hands every byte, in order and in pieces, to `sink`.
   void ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const;
   // Writes every byte, in order, to the open file `fd` as WriteAll does;
-  // the spilled part is copied inside the kernel where it can be. Throws
-  // std::runtime_error when reading or writing fails.
-  void CopyTo(int fd, std::int64_t* at = nullptr) const;
+  // the spilled part is copied inside the kernel where it can be, and with
+  // `between` in steps, calling it after each (to let other writes of the
+  // same thread in). Throws std::runtime_error when reading or writing fails.
+  void CopyTo(int fd, std::int64_t* at = nullptr, const std::function<void()>& between = {}) const;
 
  private:
   void Spill();

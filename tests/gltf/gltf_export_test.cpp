@@ -3,9 +3,12 @@
 #include <tiny_gltf.h>
 
 #include <cmath>
+#include <csignal>
+#include <cstring>
 #include <numeric>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "cob/exploded_file.h"
@@ -325,6 +328,35 @@ TEST(GltfExport, ManyObjectsWriteTheSameBytesToAFileAsToMemory) {
     const auto want = YUp(Add(last.Mesh->Axis.Center, EvaluatePose(*last.Channel, f).Position));
     for (int a = 0; a < 3; ++a) EXPECT_NEAR(values[3 * f + a], want[a], 1e-5);
   }
+}
+
+// A write that fails partway (here the file-size limit, as a full disk
+// would) fails the export: the thread making animation data is stopped,
+// and neither the file nor a temporary is left.
+TEST(GltfExport, AWriteFailingPartwayLeavesNoFile) {
+  auto group = MakeGroup(3000);
+  const ExplodedGroup* groups[] = {group.get()};
+  std::string whole;
+  ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, true, whole).ok());
+  std::uint32_t json = 0;
+  std::memcpy(&json, whole.data() + 12, 4);
+  const auto dir = testing::TestFolder("full");
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  // In the JSON, in the binary chunk's first part, just before the end.
+  for (const rlim_t limit : {rlim_t{4096}, rlim_t{json + 5000}, rlim_t{whole.size() - 100}}) {
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const GltfResult result = WriteGltf(GltfGroupsOf(groups), (dir / "x.glb").string(), {});
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(result.ok()) << limit;
+    EXPECT_NE(result.error.find("could not write"), std::string::npos) << result.error;
+    EXPECT_TRUE(std::filesystem::is_empty(dir)) << limit;
+  }
+  std::signal(SIGXFSZ, old_handler);
+  std::filesystem::remove_all(dir);
 }
 
 // Meshes and motion are made ahead of the document on another thread; what

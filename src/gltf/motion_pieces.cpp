@@ -1,0 +1,67 @@
+#include "gltf/motion_pieces.h"
+
+#include <utility>
+
+namespace bk {
+
+std::vector<float> MotionPieces::Hand(Piece piece) {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return waiting_.size() < maxWaiting_ || stopped_; });
+  if (stopped_) throw Stopped{};
+  waiting_.push_back(std::move(piece));
+  std::vector<float> next;
+  if (!free_.empty()) {
+    next = std::move(free_.back());
+    free_.pop_back();
+  }
+  lock.unlock();
+  changed_.notify_all();
+  return next;
+}
+
+void MotionPieces::Close() {
+  {
+    std::lock_guard lock(mutex_);
+    closed_ = true;
+  }
+  changed_.notify_all();
+}
+
+bool MotionPieces::TryTake(Piece& piece) {
+  {
+    std::lock_guard lock(mutex_);
+    if (waiting_.empty()) return false;
+    piece = std::move(waiting_.front());
+    waiting_.pop_front();
+  }
+  changed_.notify_all();
+  return true;
+}
+
+bool MotionPieces::Take(Piece& piece) {
+  {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !waiting_.empty() || closed_; });
+    if (waiting_.empty()) return false;
+    piece = std::move(waiting_.front());
+    waiting_.pop_front();
+  }
+  changed_.notify_all();
+  return true;
+}
+
+void MotionPieces::GiveBack(std::vector<float> buffer) {
+  buffer.clear();
+  std::lock_guard lock(mutex_);
+  if (free_.size() < maxWaiting_) free_.push_back(std::move(buffer));
+}
+
+void MotionPieces::Stop() {
+  {
+    std::lock_guard lock(mutex_);
+    stopped_ = true;
+  }
+  changed_.notify_all();
+}
+
+}  // namespace bk
