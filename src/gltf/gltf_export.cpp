@@ -105,8 +105,12 @@ struct ViewLayout {
 };
 constexpr ViewLayout kLayouts[kViewKinds] = {{34962, 12}, {34962, 12}, {34962, 8}, {34963, 0}, {0, 0}};
 
-// What each spilled stream holds in memory before its file takes over.
-constexpr std::size_t kSpillMemory = std::size_t{1} << 16;
+// What each spilled stream holds in memory before its file takes over:
+// each full block is handed to the spill thread, and with 64 KiB blocks a
+// large export spent a noticeable time just waking it. Nine streams and
+// the blocks waiting stay within a few megabytes, below what the .cob
+// export of the same explosion adds.
+constexpr std::size_t kSpillMemory = std::size_t{1} << 18;
 
 // One JSON array written piece by piece (nodes, meshes, accessors, ...).
 struct Section {
