@@ -185,7 +185,14 @@ class Builder {
   int View(ViewKind kind);
   std::size_t ViewBytes(ViewKind kind) const { return kind == kAnimation ? animationBytes_ : data_[kind].Size(); }
   std::size_t ViewBytes(const ViewSource& view) const;
-  int AddAccessor(ViewKind kind, std::size_t offset, int component, const char* type, std::size_t count);
+  // Per-component bounds of an accessor's values.
+  struct Bounds {
+    std::size_t Components = 0;
+    std::array<double, 4> Low{};
+    std::array<double, 4> High{};
+  };
+  int AddAccessor(ViewKind kind, std::size_t offset, int component, std::string_view type, std::size_t count,
+                  const Bounds* bounds = nullptr);
   int FloatAccessor(ViewKind kind, std::span<const float> values, int components, bool bounds);
   int AddFloats(ViewKind kind, std::span<const float> values, int components, bool bounds);
   int AddIndices(std::span<const std::uint32_t> indices);
@@ -257,21 +264,36 @@ int Builder::View(ViewKind kind) {
   return viewOf_[kind];
 }
 
-int Builder::AddAccessor(ViewKind kind, std::size_t offset, int component, const char* type, std::size_t count) {
-  JsonWriter& w = accessors_.Next();
-  w.StartObject();
-  w.Key("bufferView");
-  w.Int(View(kind));
-  if (offset > 0) {
-    w.Key("byteOffset");
-    w.Uint64(offset);
+// What the accessors' JSON records take at most, the longest with four
+// bounds of 25 characters each way.
+constexpr std::size_t kMaxAccessorText = 512;
+constexpr std::size_t kMaxRecordText = 128;  // a sampler or a channel
+
+// "[a,b,...]" as rapidjson writes an array of doubles.
+char* ComposeNumbers(char* at, std::span<const double> values) {
+  *at++ = '[';
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) *at++ = ',';
+    at = json_text::Put(at, values[i]);
   }
-  w.Key("componentType");
-  w.Int(component);
-  w.Key("count");
-  w.Uint64(count);
-  w.Key("type");
-  w.String(type);
+  *at++ = ']';
+  return at;
+}
+
+int Builder::AddAccessor(ViewKind kind, std::size_t offset, int component, std::string_view type,
+                         std::size_t count, const Bounds* bounds) {
+  const int view = View(kind);
+  accessors_.Next().Composed(kMaxAccessorText, [&](char* at) {
+    at = ComposeJson(at, R"({"bufferView":)", view);
+    if (offset > 0) at = ComposeJson(at, R"(,"byteOffset":)", std::uint64_t{offset});
+    at = ComposeJson(at, R"(,"componentType":)", component, R"(,"count":)", std::uint64_t{count}, R"(,"type":")",
+                     type, R"(")");
+    if (bounds != nullptr) {
+      at = ComposeNumbers(ComposeJson(at, R"(,"min":)"), std::span(bounds->Low.data(), bounds->Components));
+      at = ComposeNumbers(ComposeJson(at, R"(,"max":)"), std::span(bounds->High.data(), bounds->Components));
+    }
+    return ComposeJson(at, "}");
+  });
   return static_cast<int>(accessors_.count) - 1;
 }
 
@@ -282,29 +304,22 @@ void CheckFloats(std::span<const float> values) {
 }
 
 // The accessor of float data about to be added at the end of its view, with
-// min and max per component (as the 32-bit values stored) when asked for;
-// closes the accessor's JSON object.
+// min and max per component (as the 32-bit values stored) when asked for.
 int Builder::FloatAccessor(ViewKind kind, std::span<const float> values, int components, bool bounds) {
   CheckFloats(values);
   const std::size_t offset = ViewBytes(kind);
   const char* type = components == 1 ? "SCALAR" : components == 2 ? "VEC2" : components == 3 ? "VEC3" : "VEC4";
-  const std::size_t count = values.size() / static_cast<std::size_t>(components);
-  const int index = AddAccessor(kind, offset, kFloat, type, count);
-  JsonWriter& w = accessors_.writer;
-  if (bounds && count > 0) {
-    std::array<double, 4> lo{INFINITY, INFINITY, INFINITY, INFINITY};
-    std::array<double, 4> hi{-INFINITY, -INFINITY, -INFINITY, -INFINITY};
-    for (std::size_t i = 0; i < values.size(); i += static_cast<std::size_t>(components)) {
-      for (std::size_t c = 0; c < static_cast<std::size_t>(components); ++c) {
-        lo[c] = std::min(lo[c], static_cast<double>(values[i + c]));
-        hi[c] = std::max(hi[c], static_cast<double>(values[i + c]));
-      }
+  const auto width = static_cast<std::size_t>(components);
+  const std::size_t count = values.size() / width;
+  if (!bounds || count == 0) return AddAccessor(kind, offset, kFloat, type, count);
+  Bounds range{width, {INFINITY, INFINITY, INFINITY, INFINITY}, {-INFINITY, -INFINITY, -INFINITY, -INFINITY}};
+  for (std::size_t i = 0; i < values.size(); i += width) {
+    for (std::size_t c = 0; c < width; ++c) {
+      range.Low[c] = std::min(range.Low[c], static_cast<double>(values[i + c]));
+      range.High[c] = std::max(range.High[c], static_cast<double>(values[i + c]));
     }
-    WriteNumbers(w, "min", std::span(lo.data(), static_cast<std::size_t>(components)));
-    WriteNumbers(w, "max", std::span(hi.data(), static_cast<std::size_t>(components)));
   }
-  w.EndObject();
-  return index;
+  return AddAccessor(kind, offset, kFloat, type, count, &range);
 }
 
 int Builder::AddFloats(ViewKind kind, std::span<const float> values, int components, bool bounds) {
@@ -316,9 +331,7 @@ int Builder::AddFloats(ViewKind kind, std::span<const float> values, int compone
 int Builder::AddIndices(std::span<const std::uint32_t> indices) {
   const std::size_t offset = data_[kIndices].Size();
   data_[kIndices].Append(indices.data(), indices.size_bytes());
-  const int index = AddAccessor(kIndices, offset, kUnsignedInt, "SCALAR", indices.size());
-  accessors_.writer.EndObject();
-  return index;
+  return AddAccessor(kIndices, offset, kUnsignedInt, "SCALAR", indices.size());
 }
 
 // The input accessor of a sampler: the frames in seconds; equal lists share
@@ -364,29 +377,17 @@ bool Builder::AddMotionChannel(int node, MotionPath path, const Vec3d& center, c
   const int components = motion.Components(path);
   const std::size_t count = motion.OutputCount(path);
   const int output = AddAccessor(kAnimation, animationBytes_, kFloat, components == 3 ? "VEC3" : "VEC4", count);
-  accessors_.writer.EndObject();
   animationBytes_ += count * static_cast<std::size_t>(components) * sizeof(float);
-  JsonWriter& s = samplers_.Next();
-  s.StartObject();
-  s.Key("input");
-  s.Int(input);
-  s.Key("output");
-  s.Int(output);
-  s.Key("interpolation");
-  s.String(plan.Form == CurveForm::CubicSpline ? "CUBICSPLINE" : "LINEAR");
-  s.EndObject();
-  JsonWriter& c = channels_.Next();
-  c.StartObject();
-  c.Key("sampler");
-  c.Int(static_cast<int>(samplers_.count) - 1);
-  c.Key("target");
-  c.StartObject();
-  c.Key("node");
-  c.Int(node);
-  c.Key("path");
-  c.String(path == kTranslation ? "translation" : path == kScale ? "scale" : "rotation");
-  c.EndObject();
-  c.EndObject();
+  const std::string_view form = plan.Form == CurveForm::CubicSpline ? "CUBICSPLINE" : "LINEAR";
+  samplers_.Next().Composed(kMaxRecordText, [&](char* at) {
+    return ComposeJson(at, R"({"input":)", input, R"(,"output":)", output, R"(,"interpolation":")", form, R"("})");
+  });
+  const int sampler = static_cast<int>(samplers_.count) - 1;
+  const std::string_view target = path == kTranslation ? "translation" : path == kScale ? "scale" : "rotation";
+  channels_.Next().Composed(kMaxRecordText, [&](char* at) {
+    return ComposeJson(at, R"({"sampler":)", sampler, R"(,"target":{"node":)", node, R"(,"path":")", target,
+                       R"("}})");
+  });
   return written;
 }
 

@@ -35,10 +35,6 @@ void JsonTextWriter::String(const char* text, std::size_t size) {
   out_.Put('"');
 }
 
-void JsonTextWriter::Double(double value) {
-  char* next = Token(25);
-  if (!rapidjson::internal::Double(value).IsNanOrInf()) next = rapidjson::internal::dtoa(value, next);
-  Keep(next);
-}
+void JsonTextWriter::Double(double value) { Keep(json_text::Put(Token(25), value)); }
 
 }  // namespace bk

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "gltf/spill_buffer.h"
 
@@ -36,6 +37,14 @@ class JsonTextWriter {
   // Like rapidjson::Writer, writes nothing for NaN or infinity (callers
   // refuse those before).
   void Double(double value);
+  // One whole value of at most `size` bytes, composed in place by
+  // `compose(at)`, which returns the end of what it wrote (see ComposeJson):
+  // for the many small records of a fixed shape, a copy of their fixed text
+  // rather than a token at a time.
+  template <typename Compose>
+  void Composed(std::size_t size, Compose compose) {
+    Keep(compose(Token(size)));
+  }
 
  private:
   static constexpr int kMaxDepth = 8;
@@ -79,5 +88,26 @@ class JsonTextWriter {
   int depth_ = 0;
   char* token_ = nullptr;
 };
+
+// The pieces of a composed value, written as rapidjson::Writer writes them:
+// fixed text (quotes and all, written as it stands), whole numbers, and
+// doubles (nothing for NaN or infinity). Returns the end.
+namespace json_text {
+inline char* Put(char* at, std::string_view text) {
+  std::memcpy(at, text.data(), text.size());
+  return at + text.size();
+}
+inline char* Put(char* at, int value) { return rapidjson::internal::i32toa(value, at); }
+inline char* Put(char* at, std::uint64_t value) { return rapidjson::internal::u64toa(value, at); }
+inline char* Put(char* at, double value) {
+  return rapidjson::internal::Double(value).IsNanOrInf() ? at : rapidjson::internal::dtoa(value, at);
+}
+}  // namespace json_text
+
+template <typename... Parts>
+char* ComposeJson(char* at, const Parts&... parts) {
+  ((at = json_text::Put(at, parts)), ...);
+  return at;
+}
 
 }  // namespace bk
