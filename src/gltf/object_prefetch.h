@@ -42,10 +42,15 @@ class ObjectPrefetch {
   Work& Next();
 
  private:
-  static constexpr std::size_t kSlots = 32;
+  // How far ahead the second thread may run. Either thread now and then
+  // takes longer over an object (a spill hand-over, a larger piece); with
+  // only a few dozen objects between them, each such moment made the other
+  // wait, and the two waited for each other about a third of the time. The
+  // slots keep their storage, a few kilobytes each.
+  static constexpr std::size_t kSlots = 512;
   // Objects are handed over in batches: one wake-up for several, rather
   // than the two threads taking turns object by object.
-  static constexpr std::size_t kBatch = 8;
+  static constexpr std::size_t kBatch = 32;
   // Larger meshes are made by the caller, so that the slots stay small.
   static constexpr std::size_t kMaxFaces = 256;
 
