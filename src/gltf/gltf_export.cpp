@@ -83,6 +83,16 @@ void WriteName(JsonWriter& w, const std::string& name) {
   w.String(text.c_str(), text.size());
 }
 
+// A name as WriteName writes its value: a JSON string, quotes included.
+std::string QuotedName(const std::string& name) {
+  const std::string text = Utf8(name);
+  if (JsonTextWriter::NeedsNoEscapes(text)) return '"' + text + '"';
+  rapidjson::StringBuffer quoted;
+  rapidjson::Writer<rapidjson::StringBuffer> w(quoted);
+  w.String(text.c_str(), static_cast<rapidjson::SizeType>(text.size()));
+  return {quoted.GetString(), quoted.GetSize()};
+}
+
 template <typename Writer, typename Values>
 void WriteNumbers(Writer& w, const char* key, const Values& values) {
   w.Key(key);
@@ -267,7 +277,8 @@ int Builder::View(ViewKind kind) {
 // What the accessors' JSON records take at most, the longest with four
 // bounds of 25 characters each way.
 constexpr std::size_t kMaxAccessorText = 512;
-constexpr std::size_t kMaxRecordText = 128;  // a sampler or a channel
+constexpr std::size_t kMaxRecordText = 128;  // a sampler, a channel or a mesh's primitive
+constexpr std::size_t kMaxNodeText = 512;    // a node but for its name
 
 // "[a,b,...]" as rapidjson writes an array of doubles.
 char* ComposeNumbers(char* at, std::span<const double> values) {
@@ -458,34 +469,30 @@ int Builder::AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work) {
   const int texcoords = textured ? AddFloats(kTexCoords, data.TexCoords, 2, false) : -1;
   std::vector<int> indices(data.PartCount);
   for (std::size_t p = 0; p < data.PartCount; ++p) indices[p] = AddIndices(data.Parts[p].Indices);
-  JsonWriter& w = meshes_.Next();
-  w.StartObject();
-  WriteName(w, mesh.Name);
-  w.Key("primitives");
-  w.StartArray();
   for (std::size_t p = 0; p < data.PartCount; ++p) {
     const std::size_t slot = data.Parts[p].Slot;
     if (slotMaterial_[slot] < 0) slotMaterial_[slot] = Material(slotLooks_[slot]);
-    w.StartObject();
-    w.Key("attributes");
-    w.StartObject();
-    w.Key("POSITION");
-    w.Int(positions);
-    w.Key("NORMAL");
-    w.Int(normals);
-    if (texcoords >= 0) {
-      w.Key("TEXCOORD_0");
-      w.Int(texcoords);
-    }
-    w.EndObject();
-    w.Key("indices");
-    w.Int(indices[p]);
-    w.Key("material");
-    w.Int(slotMaterial_[slot]);
-    w.EndObject();
   }
-  w.EndArray();
-  w.EndObject();
+  const std::string name = mesh.Name.empty() ? std::string() : QuotedName(mesh.Name);
+  meshes_.Next().Composed(name.size() + kMaxRecordText * (data.PartCount + 1), [&](char* at) {
+    ComposedObject object(at);
+    if (!name.empty()) object.Member("name", name);
+    object.Member("primitives");
+    char*& next = object.At();
+    *next++ = '[';
+    for (std::size_t p = 0; p < data.PartCount; ++p) {
+      if (p > 0) *next++ = ',';
+      ComposedObject primitive(next);
+      primitive.Member("attributes", R"({"POSITION":)", positions, R"(,"NORMAL":)", normals);
+      if (texcoords >= 0) primitive.At() = ComposeJson(primitive.At(), R"(,"TEXCOORD_0":)", texcoords);
+      *primitive.At()++ = '}';
+      primitive.Member("indices", indices[p]);
+      primitive.Member("material", slotMaterial_[data.Parts[p].Slot]);
+      next = primitive.Close();
+    }
+    *next++ = ']';
+    return object.Close();
+  });
   return static_cast<int>(meshes_.count) - 1;
 }
 
@@ -517,17 +524,16 @@ void Builder::AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& cente
   const Vec3d s = MapScale(motion.SizeAtStart());
   const std::array<double, 4> r = MapQuaternion(Normalized(motion.OrientationAtStart()));
   if (!Finite(t) || !Finite(s)) Fail(mesh, "its pose is too large to write");
-  JsonWriter& w = nodes_.Next();
-  w.StartObject();
-  WriteName(w, mesh.Name);
-  if (mesh_index >= 0) {
-    w.Key("mesh");
-    w.Int(mesh_index);
-  }
-  if (t != Vec3d{0, 0, 0}) WriteNumbers(w, "translation", t);
-  if (r != std::array<double, 4>{0, 0, 0, 1}) WriteNumbers(w, "rotation", r);
-  if (s != Vec3d{1, 1, 1}) WriteNumbers(w, "scale", s);
-  w.EndObject();
+  const std::string name = mesh.Name.empty() ? std::string() : QuotedName(mesh.Name);
+  nodes_.Next().Composed(name.size() + kMaxNodeText, [&](char* at) {
+    ComposedObject node(at);
+    if (!name.empty()) node.Member("name", name);
+    if (mesh_index >= 0) node.Member("mesh", mesh_index);
+    if (t != Vec3d{0, 0, 0}) node.Member("translation", std::span<const double>(t));
+    if (r != std::array<double, 4>{0, 0, 0, 1}) node.Member("rotation", std::span<const double>(r));
+    if (s != Vec3d{1, 1, 1}) node.Member("scale", std::span<const double>(s));
+    return node.Close();
+  });
 }
 
 void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work) {

@@ -1,5 +1,6 @@
 #include "gltf/json_writer.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace bk {
@@ -15,11 +16,7 @@ void JsonTextWriter::Open(char bracket, bool in_array) {
 void JsonTextWriter::String(const char* text, std::size_t size) {
   // Bytes from 0x80 up pass through unchanged, as rapidjson copies UTF-8;
   // only control characters, quotes and backslashes are escaped.
-  bool plain = true;
-  for (std::size_t i = 0; i < size && plain; ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    plain = c >= 0x20 && c != '"' && c != '\\';
-  }
+  const bool plain = NeedsNoEscapes({text, size});
   if (plain && size < kLongText) {
     Quoted(text, size);
     return;
@@ -33,6 +30,13 @@ void JsonTextWriter::String(const char* text, std::size_t size) {
   out_.Put('"');
   out_.Append(text, size);
   out_.Put('"');
+}
+
+bool JsonTextWriter::NeedsNoEscapes(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return c >= 0x20 && c != '"' && c != '\\';
+  });
 }
 
 void JsonTextWriter::Double(double value) { Keep(json_text::Put(Token(25), value)); }

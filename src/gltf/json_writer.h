@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 
 #include "gltf/spill_buffer.h"
@@ -45,6 +46,8 @@ class JsonTextWriter {
   void Composed(std::size_t size, Compose compose) {
     Keep(compose(Token(size)));
   }
+  // Whether `text` is written between quotes as it stands.
+  static bool NeedsNoEscapes(std::string_view text);
 
  private:
   static constexpr int kMaxDepth = 8;
@@ -102,6 +105,17 @@ inline char* Put(char* at, std::uint64_t value) { return rapidjson::internal::u6
 inline char* Put(char* at, double value) {
   return rapidjson::internal::Double(value).IsNanOrInf() ? at : rapidjson::internal::dtoa(value, at);
 }
+// An array of numbers: "[a,b,...]".
+template <typename Number>
+char* Put(char* at, std::span<const Number> values) {
+  *at++ = '[';
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) *at++ = ',';
+    at = Put(at, values[i]);
+  }
+  *at++ = ']';
+  return at;
+}
 }  // namespace json_text
 
 template <typename... Parts>
@@ -109,5 +123,26 @@ char* ComposeJson(char* at, const Parts&... parts) {
   ((at = json_text::Put(at, parts)), ...);
   return at;
 }
+
+// The members of one JSON object composed in place, a comma before each
+// but the first.
+class ComposedObject {
+ public:
+  explicit ComposedObject(char* at) : at_(at) { *at_++ = '{'; }
+  template <typename... Parts>
+  void Member(std::string_view key, const Parts&... value) {
+    if (members_++ > 0) *at_++ = ',';
+    at_ = ComposeJson(at_, "\"", key, "\":", value...);
+  }
+  char*& At() { return at_; }  // for a value composed in pieces after Member(key)
+  char* Close() {
+    *at_++ = '}';
+    return at_;
+  }
+
+ private:
+  char* at_;
+  int members_ = 0;
+};
 
 }  // namespace bk

@@ -171,11 +171,18 @@ TEST(GltfExport, SplineSamplersReproduceTheEvaluator) {
 
 TEST(GltfExport, MeshesAreRelativeToTheCentreWithReversedCorners) {
   auto group = MakeGroup(1);
-  const auto& piece = *group->Objects[0].Mesh;
+  auto& piece = *group->Objects[0].Mesh;
+  // A name from another machine: a quote, a backslash, a control character
+  // and a Latin-1 byte, which the JSON carries escaped and as UTF-8.
+  piece.Name = "A\"B\\C\x01\xE9";
   const ExplodedGroup* groups[] = {group.get()};
   std::string bytes;
   ASSERT_TRUE(BuildGltf(GltfGroupsOf(groups), {}, false, bytes).ok());
+  EXPECT_NE(bytes.find("\"name\":\"A\\\"B\\\\C\\u0001\xC3\xA9\""), std::string::npos) << bytes.substr(0, 400);
   const tinygltf::Model m = Load(bytes, false);
+  ASSERT_EQ(m.nodes.size(), 2u);
+  EXPECT_EQ(m.nodes[1].name, "A\"B\\C\x01\xC3\xA9");
+  EXPECT_EQ(m.meshes.at(0).name, m.nodes[1].name);
   ASSERT_EQ(m.meshes.size(), 1u);
   const auto& primitive = m.meshes[0].primitives.at(0);
   const auto positions = Floats(m, primitive.attributes.at("POSITION"));
