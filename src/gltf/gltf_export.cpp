@@ -467,8 +467,9 @@ int Builder::AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work) {
   const int positions = AddFloats(kPositions, data.Positions, 3, true);
   const int normals = AddFloats(kNormals, data.Normals, 3, false);
   const int texcoords = textured ? AddFloats(kTexCoords, data.TexCoords, 2, false) : -1;
-  std::vector<int> indices(data.PartCount);
-  for (std::size_t p = 0; p < data.PartCount; ++p) indices[p] = AddIndices(data.Parts[p].Indices);
+  // The parts' index accessors follow one another.
+  const int first_indices = static_cast<int>(accessors_.count);
+  for (std::size_t p = 0; p < data.PartCount; ++p) AddIndices(data.Parts[p].Indices);
   for (std::size_t p = 0; p < data.PartCount; ++p) {
     const std::size_t slot = data.Parts[p].Slot;
     if (slotMaterial_[slot] < 0) slotMaterial_[slot] = Material(slotLooks_[slot]);
@@ -486,7 +487,7 @@ int Builder::AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work) {
       primitive.Member("attributes", R"({"POSITION":)", positions, R"(,"NORMAL":)", normals);
       if (texcoords >= 0) primitive.At() = ComposeJson(primitive.At(), R"(,"TEXCOORD_0":)", texcoords);
       *primitive.At()++ = '}';
-      primitive.Member("indices", indices[p]);
+      primitive.Member("indices", first_indices + static_cast<int>(p));
       primitive.Member("material", slotMaterial_[data.Parts[p].Slot]);
       next = primitive.Close();
     }
