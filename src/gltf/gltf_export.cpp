@@ -147,6 +147,45 @@ struct FrameListHash {
   }
 };
 
+// Writes the pieces it is given, handing each run of adjacent ones on to
+// the early writeback once it is large enough (a start per piece would be
+// thousands of calls).
+class PieceWriter {
+ public:
+  PieceWriter(int fd, EarlyWriteback& writeback) : fd_(fd), writeback_(writeback) {}
+  ~PieceWriter() { Flush(); }
+  PieceWriter(const PieceWriter&) = delete;
+  PieceWriter& operator=(const PieceWriter&) = delete;
+
+  // Writes a piece taken from `pieces` and gives its buffer back.
+  void Write(MotionPieces::Piece& piece, MotionPieces& pieces) {
+    Write(piece.At, piece.Values);
+    pieces.GiveBack(std::move(piece.Values));
+  }
+  // Writes `values` from `at` in the file; gives back where they end.
+  std::int64_t Write(std::int64_t at, std::span<const float> values) {
+    std::int64_t to = at;
+    WriteAll(fd_, reinterpret_cast<const char*>(values.data()), values.size_bytes(), &to);
+    if (at != end_) Flush();
+    if (start_ < 0) start_ = at;
+    end_ = to;
+    if (end_ - start_ >= kRun) Flush();
+    return to;
+  }
+  void Flush() {
+    if (start_ >= 0) writeback_.Finished(start_, end_ - start_);
+    start_ = -1;
+    end_ = -1;
+  }
+
+ private:
+  static constexpr std::int64_t kRun = std::int64_t{4} << 20;
+  int fd_;
+  EarlyWriteback& writeback_;
+  std::int64_t start_ = -1;
+  std::int64_t end_ = -1;
+};
+
 // Turns the groups into glTF: while building, the mesh data and the growing
 // JSON arrays are streamed into spill buffers and the animation data is
 // only counted; Write* then assembles the file from them, making the
@@ -230,6 +269,8 @@ class Builder {
   void ForEachBinaryPart(Spilled spilled, Bytes bytes) const;
   std::size_t AnimationStart() const;
   void MakeMotionPieces(std::int64_t at, std::atomic<std::size_t>& next, MotionPieces& pieces) const;
+  void WriteMotionRuns(std::int64_t at, std::atomic<std::size_t>& next, PieceWriter& writer,
+                       const std::function<void()>& between) const;
   void WriteBinaryParts(int fd, std::size_t at, EarlyWriteback& writeback, const std::function<void()>& between) const;
   std::size_t BinaryLength() const;
 
@@ -798,53 +839,28 @@ std::size_t Builder::AnimationStart() const {
   return offset;
 }
 
-// The runs of the animation view not yet taken (from `next` on), from `at`
-// in the file, made piece by piece and handed to `pieces` for the writing
-// thread.
+// On the maker's thread: the runs of the animation view not yet taken
+// (from `next` on), from `at` in the file, made piece by piece and handed to
+// `pieces` for the writing thread, until they are all taken or the writer
+// gives up.
 void Builder::MakeMotionPieces(std::int64_t at, std::atomic<std::size_t>& next, MotionPieces& pieces) const {
-  for (std::size_t m = next++; m < marks_.size(); m = next++) {
-    std::int64_t to = at + static_cast<std::int64_t>(marks_[m].offset);
-    ForEachMotionPiece(m, [&](std::vector<float>& values) {
-      const auto size = static_cast<std::int64_t>(values.size() * sizeof(float));
-      values = pieces.Hand({to, std::move(values)});
-      to += size;
-    });
+  try {
+    for (std::size_t m = next++; m < marks_.size(); m = next++) {
+      std::int64_t to = at + static_cast<std::int64_t>(marks_[m].offset);
+      ForEachMotionPiece(m, [&](std::vector<float>& values) {
+        const auto size = static_cast<std::int64_t>(values.size() * sizeof(float));
+        values = pieces.Hand({to, std::move(values)});
+        to += size;
+      });
+    }
+  } catch (const MotionPieces::Stopped&) {
+    return;
+  } catch (...) {
+    pieces.Close();
+    throw;
   }
+  pieces.Close();
 }
-
-// Writes the pieces it is given, handing each run of adjacent ones on to
-// the early writeback once it is large enough (a start per piece would be
-// thousands of calls).
-class PieceWriter {
- public:
-  PieceWriter(int fd, EarlyWriteback& writeback) : fd_(fd), writeback_(writeback) {}
-  ~PieceWriter() { Flush(); }
-  PieceWriter(const PieceWriter&) = delete;
-  PieceWriter& operator=(const PieceWriter&) = delete;
-
-  // Writes `values` from `at` in the file; gives back where they end.
-  std::int64_t Write(std::int64_t at, std::span<const float> values) {
-    std::int64_t to = at;
-    WriteAll(fd_, reinterpret_cast<const char*>(values.data()), values.size_bytes(), &to);
-    if (at != end_) Flush();
-    if (start_ < 0) start_ = at;
-    end_ = to;
-    if (end_ - start_ >= kRun) Flush();
-    return to;
-  }
-  void Flush() {
-    if (start_ >= 0) writeback_.Finished(start_, end_ - start_);
-    start_ = -1;
-    end_ = -1;
-  }
-
- private:
-  static constexpr std::int64_t kRun = std::int64_t{4} << 20;
-  int fd_;
-  EarlyWriteback& writeback_;
-  std::int64_t start_ = -1;
-  std::int64_t end_ = -1;
-};
 
 // The binary chunk, starting at `at` in the file, but for the animation
 // view, which `pieces` brings; after each step, `between` writes the pieces
@@ -988,17 +1004,8 @@ void Builder::WriteGlbFile(OutputSink& sink, std::size_t binary_at) {
   EarlyWriteback writeback(fd);
   MotionPieces pieces(kWaitingPieces);
   const auto animation_at = static_cast<std::int64_t>(binary_at + AnimationStart());
-  std::atomic<std::size_t> next_mark{0};
-  std::future<void> maker = std::async(std::launch::async, [&] {
-    try {
-      MakeMotionPieces(animation_at, next_mark, pieces);
-    } catch (const MotionPieces::Stopped&) {
-    } catch (...) {
-      pieces.Close();
-      throw;
-    }
-    pieces.Close();
-  });
+  std::atomic<std::size_t> next_run{0};
+  std::future<void> maker = std::async(std::launch::async, [&] { MakeMotionPieces(animation_at, next_run, pieces); });
   // Should anything here fail, the maker stops before the pieces go away.
   struct StopOnExit {
     MotionPieces& pieces;
@@ -1011,10 +1018,7 @@ void Builder::WriteGlbFile(OutputSink& sink, std::size_t binary_at) {
   PieceWriter writer(fd, writeback);
   const std::function<void()> between = [&] {
     MotionPieces::Piece piece;
-    while (pieces.TryTake(piece)) {
-      writer.Write(piece.At, piece.Values);
-      pieces.GiveBack(std::move(piece.Values));
-    }
+    while (pieces.TryTake(piece)) writer.Write(piece, pieces);
   };
   sink.SetBetween(between);
   WriteJsonChunk(sink, BinaryLength());
@@ -1022,23 +1026,26 @@ void Builder::WriteGlbFile(OutputSink& sink, std::size_t binary_at) {
   sink.SetBetween({});
   writeback.Finished(0, static_cast<std::int64_t>(binary_at));
   WriteBinaryParts(fd, binary_at, writeback, between);
-  // Runs nobody has started on are made here too, their pieces written
-  // straight away, and the other thread's in between.
-  for (std::size_t m = next_mark++; m < marks_.size(); m = next_mark++) {
-    std::int64_t at = animation_at + static_cast<std::int64_t>(marks_[m].offset);
+  WriteMotionRuns(animation_at, next_run, writer, between);
+  MotionPieces::Piece piece;
+  while (pieces.Take(piece)) writer.Write(piece, pieces);
+  writer.Flush();
+  maker.get();
+}
+
+// The runs of the animation view nobody has started on (from `next` on),
+// made here and written straight away, and the other thread's pieces in
+// between.
+void Builder::WriteMotionRuns(std::int64_t at, std::atomic<std::size_t>& next, PieceWriter& writer,
+                              const std::function<void()>& between) const {
+  for (std::size_t m = next++; m < marks_.size(); m = next++) {
+    std::int64_t to = at + static_cast<std::int64_t>(marks_[m].offset);
     ForEachMotionPiece(m, [&](std::vector<float>& values) {
-      at = writer.Write(at, values);
+      to = writer.Write(to, values);
       values.clear();
       between();
     });
   }
-  MotionPieces::Piece piece;
-  while (pieces.Take(piece)) {
-    writer.Write(piece.At, piece.Values);
-    pieces.GiveBack(std::move(piece.Values));
-  }
-  writer.Flush();
-  maker.get();
 }
 
 void Builder::WriteEmbedded(OutputSink& sink) { WriteJson(sink, true); }
