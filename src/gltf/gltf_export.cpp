@@ -420,7 +420,10 @@ std::pair<int, bool> Builder::Times(const std::vector<int>& frames) {
 bool Builder::AddMotionChannel(int node, MotionPath path, const Vec3d& center, const ObjectMotion& motion) {
   const CurvePlan& plan = motion.Plan(path);
   if (plan.Form == CurveForm::Static) return false;
-  const auto [input, written] = Times(plan.Frames);
+  // (Not a structured binding: clang 14 cannot capture one in the lambda below.)
+  const std::pair<int, bool> times = Times(plan.Frames);
+  const int input = times.first;
+  const bool written = times.second;
   if (motion.MayOverflow(path, center)) {
     output_.clear();
     motion.AppendOutputs(path, center, options_.Fps, output_);
