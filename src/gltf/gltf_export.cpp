@@ -321,17 +321,6 @@ constexpr std::size_t kMaxAccessorText = 512;
 constexpr std::size_t kMaxRecordText = 128;  // a sampler, a channel or a mesh's primitive
 constexpr std::size_t kMaxNodeText = 512;    // a node but for its name
 
-// "[a,b,...]" as rapidjson writes an array of doubles.
-char* ComposeNumbers(char* at, std::span<const double> values) {
-  *at++ = '[';
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (i > 0) *at++ = ',';
-    at = json_text::Put(at, values[i]);
-  }
-  *at++ = ']';
-  return at;
-}
-
 int Builder::AddAccessor(ViewKind kind, std::size_t offset, int component, std::string_view type,
                          std::size_t count, const Bounds* bounds) {
   const int view = View(kind);
@@ -341,8 +330,8 @@ int Builder::AddAccessor(ViewKind kind, std::size_t offset, int component, std::
     at = ComposeJson(at, R"(,"componentType":)", component, R"(,"count":)", std::uint64_t{count}, R"(,"type":")",
                      type, R"(")");
     if (bounds != nullptr) {
-      at = ComposeNumbers(ComposeJson(at, R"(,"min":)"), std::span(bounds->Low.data(), bounds->Components));
-      at = ComposeNumbers(ComposeJson(at, R"(,"max":)"), std::span(bounds->High.data(), bounds->Components));
+      at = ComposeJson(at, R"(,"min":)", std::span<const double>(bounds->Low.data(), bounds->Components),
+                       R"(,"max":)", std::span<const double>(bounds->High.data(), bounds->Components));
     }
     return ComposeJson(at, "}");
   });

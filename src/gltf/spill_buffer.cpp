@@ -14,11 +14,11 @@ void WriteBlock(std::FILE* file, const char* bytes, std::size_t size) {
   }
 }
 
+constexpr std::size_t kCopyStep = std::size_t{1} << 20;
+
 // Appends the first `size` bytes of file `in` to `out`: inside the kernel,
 // or through memory where the kernel or the file systems cannot. With
 // `between`, in steps of kCopyStep bytes, calling it after each.
-constexpr std::size_t kCopyStep = std::size_t{1} << 20;
-
 void CopyFile(int in, std::size_t size, int out, std::int64_t* at, const std::function<void()>& between) {
   off64_t from = 0;
   const auto end = static_cast<off64_t>(size);
