@@ -15,6 +15,77 @@ double Magnitude(const Vec3d& v) { return std::fabs(v[0]) + std::fabs(v[1]) + st
 
 bool Finite(CVector v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
+// Two frames' worth of doubles, worked on together by one instruction each.
+using FramePair = double __attribute__((vector_size(16)));
+
+// A translation or scale value (or tangent) narrowed to floats in glTF's
+// axes at `out`.
+template <bool kIsScale>
+[[gnu::always_inline]] inline void PutMapped(const Vec3d& v, float* out) {
+  const Vec3d mapped = kIsScale ? MapScale(v) : MapPoint(v);
+  for (int a = 0; a < 3; ++a) out[a] = static_cast<float>(mapped[a]);
+}
+
+// A value offset (a translation by the centre; a scale by zero all the same,
+// which turns a -0 factor into +0) and put at `out`.
+template <bool kIsScale>
+[[gnu::always_inline]] inline void PutVector(const Vec3d& v, const Vec3d& offset, float* out) {
+  PutMapped<kIsScale>({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}, out);
+}
+
+// Frames `pair` (two frames of segment `i`) evaluated and put at `out`,
+// both at once: every operation is the evaluator's own, in its order, on
+// each frame alone, so the values are the same to the bit.
+template <bool kIsScale>
+[[gnu::always_inline]] inline void PutSegmentPair(std::span<const VectorKeyTangents> keys, std::size_t i,
+                                                  FramePair frame, const Vec3d& offset, float* out) {
+  const VectorKeyTangents& k0 = keys[i];
+  const VectorKeyTangents& k1 = keys[i + 1];
+  const FramePair u = (frame - static_cast<double>(k0.Frame)) / (static_cast<double>(k1.Frame) - k0.Frame);
+  const FramePair u2 = u * u;
+  const FramePair u3 = u2 * u;
+  const FramePair h00 = 2.0 * u3 - 3.0 * u2 + 1.0;
+  const FramePair h10 = u3 - 2.0 * u2 + u;
+  const FramePair h01 = -2.0 * u3 + 3.0 * u2;
+  const FramePair h11 = u3 - u2;
+  // Each component written out: a loop over them kept the values in memory.
+  auto at = [&](int a) {
+    return h00 * k0.Value[a] + h10 * k0.Outgoing[a] + h01 * k1.Value[a] + h11 * k1.Incoming[a] + offset[a];
+  };
+  // glTF's axes: (x, y, z) -> (x, z, -y) for a point, (x, z, y) for a scale.
+  using FloatPair = float __attribute__((vector_size(8)));
+  const FloatPair x = __builtin_convertvector(at(0), FloatPair);
+  const FloatPair y = __builtin_convertvector(at(2), FloatPair);
+  const FloatPair z = __builtin_convertvector(kIsScale ? at(1) : -at(1), FloatPair);
+  for (int f = 0; f < 2; ++f) {
+    out[3 * f] = x[f];
+    out[3 * f + 1] = y[f];
+    out[3 * f + 2] = z[f];
+  }
+}
+
+// The evaluator's values at ascending `frames`, put three floats a frame
+// from `out` on. Inside a segment, frames go two at a time.
+template <bool kIsScale>
+void SampleVectors(std::span<const VectorKeyTangents> keys, std::span<const int> frames, const Vec3d& offset,
+                   float* out) {
+  std::size_t j = 0;
+  const std::size_t n = frames.size();
+  for (; j < n && !(frames[j] > keys.front().Frame); ++j, out += 3) PutVector<kIsScale>(keys.front().Value, offset, out);
+  for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
+    const int end = keys[i + 1].Frame;
+    for (; j + 1 < n && frames[j + 1] < end; j += 2, out += 6) {
+      PutSegmentPair<kIsScale>(keys, i, FramePair{double(frames[j]), double(frames[j + 1])}, offset, out);
+    }
+    if (j < n && frames[j] < end) {
+      PutVector<kIsScale>(EvaluateSegment(keys, i, frames[j]), offset, out);
+      ++j;
+      out += 3;
+    }
+  }
+  for (; j < n; ++j, out += 3) PutVector<kIsScale>(keys.back().Value, offset, out);
+}
+
 }  // namespace
 
 KeyFault FaultOf(const CAnimLineSRT& key) {
@@ -90,16 +161,7 @@ void ObjectMotion::AppendVector(std::span<const VectorKeyTangents> keys, const C
   const std::size_t start = out.size();
   out.resize(start + (linear ? plan.Frames.size() : keys.size() * 3) * 3);
   float* next = out.data() + start;
-  auto put = [&](const Vec3d& v) {
-    const Vec3d mapped = kIsScale ? MapScale(v) : MapPoint(v);
-    for (int a = 0; a < 3; ++a) next[a] = static_cast<float>(mapped[a]);
-    next += 3;
-  };
-  if (linear) {
-    ForEachSample(keys, std::span<const int>(plan.Frames),
-                  [&](const Vec3d& v) { put({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}); });
-    return;
-  }
+  if (linear) return SampleVectors<kIsScale>(keys, plan.Frames, offset, next);
   // glTF tangents are per second: the per-segment tangent divided by the
   // segment's length in seconds. The first in- and last out-tangent are 0.
   for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -113,9 +175,10 @@ void ObjectMotion::AppendVector(std::span<const VectorKeyTangents> keys, const C
       const double seconds = (keys[i + 1].Frame - keys[i].Frame) / fps;
       for (int a = 0; a < 3; ++a) out_tangent[a] = keys[i].Outgoing[a] / seconds;
     }
-    put(in);
-    put({keys[i].Value[0] + offset[0], keys[i].Value[1] + offset[1], keys[i].Value[2] + offset[2]});
-    put(out_tangent);
+    PutMapped<kIsScale>(in, next);
+    PutVector<kIsScale>(keys[i].Value, offset, next + 3);
+    PutMapped<kIsScale>(out_tangent, next + 6);
+    next += 9;
   }
 }
 

@@ -45,9 +45,8 @@ void PlanOrientationCurve(std::span<const OrientationKey> keys, CurvePlan& plan)
 
 inline const Vec3d& KeyValue(const VectorKeyTangents& key) { return key.Value; }
 inline const Quaternion& KeyValue(const OrientationKey& key) { return key.Q; }
-// Always inlined: it is the body of the export's hottest loop (a sample
-// per frame of every moving piece), where a call keeps the loop's state in
-// memory.
+// Always inlined: it is in the per-frame sampling loop, where a call keeps
+// the loop's state in memory.
 [[gnu::always_inline]] inline Vec3d EvaluateSegment(std::span<const VectorKeyTangents> keys, std::size_t i,
                                                      double frame) {
   return EvaluateVectorSegment(keys, i, frame);

@@ -11,6 +11,7 @@
 #include "cob/exploded_file.h"
 #include "engine/keyframes.h"
 #include "gltf/gltf_export.h"
+#include "gltf/gltf_motion.h"
 #include "gltf_reader_support.h"
 #include "gltf_test_support.h"
 
@@ -145,6 +146,34 @@ TEST(GltfMotion, StraightSegmentsKeepOnlyTheirKeys) {
   const std::vector<float> times = testing::Floats(m, bent->input);
   EXPECT_EQ(times.size(), 41u + 1u) << "every frame to 40, then only frame 70";
   EXPECT_FLOAT_EQ(times.back(), 70.0f / 30);
+}
+
+// Per-frame samples are worked out two frames at a time; each must still be
+// the evaluator's value to the last bit, before the first key, on both
+// sides of every key, in segments of odd and even length and after the last.
+TEST(GltfMotion, PerFrameSamplesAreTheEvaluatorsOwnValues) {
+  CAnimChunkEx channel;
+  channel.PositionKeys = {{3, -4, {0.2f, 0.1f, 0.4f}, {1, 2, 3}}, {3, 3, {0, 0, 0}, {4, -1, 2}},
+                          {3, 10, {-0.3f, 0.5f, 0}, {0, 7, 1}}, {3, 11, {0, 0, 0}, {2, 2, 2}},
+                          {3, 24, {0, 0, 0.8f}, {-5, 3, 0.5f}}};
+  channel.SizeKeys = {{4, 2, {0, 0, 0}, {1, 1, 1}}, {4, 9, {0.5f, 0, 0}, {2, 0.5f, 1}}, {4, 17, {0, 0, 0}, {1, 3, 1}}};
+  ObjectMotion motion;
+  motion.Prepare(&channel, GltfSampling::Frames);
+  const Vec3d center{0.25, -1.5, 3.0};
+  for (const MotionPath path : {kTranslation, kScale}) {
+    const auto& keys = path == kTranslation ? channel.PositionKeys : channel.SizeKeys;
+    const std::vector<VectorKeyTangents> prepared = PrepareVectorKeys(keys);
+    std::vector<float> out;
+    motion.AppendOutputs(path, center, 30.0, out);
+    const std::vector<int>& frames = motion.Plan(path).Frames;
+    ASSERT_EQ(out.size(), frames.size() * 3);
+    for (std::size_t j = 0; j < frames.size(); ++j) {
+      const Vec3d v = EvaluatePreparedVector(prepared, frames[j]);
+      const Vec3d at = path == kTranslation ? MapPoint({v[0] + center[0], v[1] + center[1], v[2] + center[2]})
+                                            : MapScale({v[0] + 0.0, v[1] + 0.0, v[2] + 0.0});
+      for (int a = 0; a < 3; ++a) EXPECT_EQ(out[3 * j + a], static_cast<float>(at[a])) << "frame " << frames[j];
+    }
+  }
 }
 
 // Runs tools/node-transforms.mjs; empty when node or its package is absent.
