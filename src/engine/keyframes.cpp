@@ -201,6 +201,9 @@ void PrepareOrientationKeys(std::span<const CAnimLineSRT> keys, std::vector<Orie
     out[i].Frame = key.Frame;
     out[i].Q = q;
   }
+  // The turn from one key to the next is both the outgoing difference of
+  // the first and the incoming one of the second: worked out once.
+  Quaternion qp{0, 0, 0, 0};
   for (std::size_t i = 0; i < n; ++i) {
     const double t = ordered[i].Shape.x;
     const double c = ordered[i].Shape.y;
@@ -208,8 +211,8 @@ void PrepareOrientationKeys(std::span<const CAnimLineSRT> keys, std::vector<Orie
     const bool has_before = i > 0;
     const bool has_after = i + 1 < n;
     const Quaternion& q = out[i].Q;
-    const Quaternion qm = has_before ? Log(Multiply(Conjugate(out[i - 1].Q), q)) : Quaternion{0, 0, 0, 0};
-    const Quaternion qp = has_after ? Log(Multiply(Conjugate(q), out[i + 1].Q)) : Quaternion{0, 0, 0, 0};
+    const Quaternion qm = qp;
+    qp = has_after ? Log(Multiply(Conjugate(q), out[i + 1].Q)) : Quaternion{0, 0, 0, 0};
     double fp = 1.0;
     double fn = 1.0;
     SpacingFactors(has_before ? out[i - 1].Frame : 0, out[i].Frame,
