@@ -6,7 +6,13 @@ namespace bk {
 
 std::vector<float> MotionPieces::Hand(Piece piece) {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return waiting_.size() < maxWaiting_ || stopped_; });
+  if (waiting_.size() >= maxWaiting_) {
+    // Once full, the maker waits for half the queue to go, so that it is
+    // woken once for several pieces rather than for each.
+    makerWaiting_ = true;
+    changed_.wait(lock, [this] { return waiting_.size() <= maxWaiting_ / 2 || stopped_; });
+    makerWaiting_ = false;
+  }
   if (stopped_) throw Stopped{};
   waiting_.push_back(std::move(piece));
   std::vector<float> next;
@@ -28,26 +34,26 @@ void MotionPieces::Close() {
 }
 
 bool MotionPieces::TryTake(Piece& piece) {
-  {
-    std::lock_guard lock(mutex_);
-    if (waiting_.empty()) return false;
-    piece = std::move(waiting_.front());
-    waiting_.pop_front();
-  }
-  changed_.notify_all();
+  std::unique_lock lock(mutex_);
+  if (waiting_.empty()) return false;
+  TakeFront(piece, lock);
   return true;
 }
 
 bool MotionPieces::Take(Piece& piece) {
-  {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !waiting_.empty() || closed_; });
-    if (waiting_.empty()) return false;
-    piece = std::move(waiting_.front());
-    waiting_.pop_front();
-  }
-  changed_.notify_all();
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return !waiting_.empty() || closed_; });
+  if (waiting_.empty()) return false;
+  TakeFront(piece, lock);
   return true;
+}
+
+void MotionPieces::TakeFront(Piece& piece, std::unique_lock<std::mutex>& lock) {
+  piece = std::move(waiting_.front());
+  waiting_.pop_front();
+  const bool wake_maker = makerWaiting_ && waiting_.size() <= maxWaiting_ / 2;
+  lock.unlock();
+  if (wake_maker) changed_.notify_all();
 }
 
 void MotionPieces::GiveBack(std::vector<float> buffer) {

@@ -40,6 +40,8 @@ class MotionPieces {
   void Stop();
 
  private:
+  void TakeFront(Piece& piece, std::unique_lock<std::mutex>& lock);
+
   std::size_t maxWaiting_;
   std::mutex mutex_;
   std::condition_variable changed_;
@@ -47,6 +49,7 @@ class MotionPieces {
   std::vector<std::vector<float>> free_;
   bool closed_ = false;
   bool stopped_ = false;
+  bool makerWaiting_ = false;
 };
 
 }  // namespace bk

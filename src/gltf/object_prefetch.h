@@ -50,7 +50,7 @@ class ObjectPrefetch {
   static constexpr std::size_t kSlots = 512;
   // Objects are handed over in batches: one wake-up for several, rather
   // than the two threads taking turns object by object.
-  static constexpr std::size_t kBatch = 32;
+  static constexpr std::size_t kBatch = 128;
   // Larger meshes are made by the caller, so that the slots stay small.
   static constexpr std::size_t kMaxFaces = 256;
 
