@@ -304,7 +304,7 @@ class Builder {
   GltfMeshData meshData_;
   std::vector<GltfLook> slotLooks_;
   std::vector<int> slotMaterial_;
-  std::vector<float> output_;
+  FloatBuffer output_;
 };
 
 int Builder::View(ViewKind kind) {
@@ -338,24 +338,30 @@ int Builder::AddAccessor(ViewKind kind, std::size_t offset, int component, std::
   return static_cast<int>(accessors_.count) - 1;
 }
 
+void CheckFloat(float value) {
+  if (!std::isfinite(value)) throw Failure{"a value is too large for a 32-bit float"};
+}
+
 void CheckFloats(std::span<const float> values) {
-  for (float v : values) {
-    if (!std::isfinite(v)) throw Failure{"a value is too large for a 32-bit float"};
-  }
+  for (float v : values) CheckFloat(v);
 }
 
 // The accessor of float data about to be added at the end of its view, with
 // min and max per component (as the 32-bit values stored) when asked for.
 int Builder::FloatAccessor(ViewKind kind, std::span<const float> values, int components, bool bounds) {
-  CheckFloats(values);
   const std::size_t offset = ViewBytes(kind);
   const char* type = components == 1 ? "SCALAR" : components == 2 ? "VEC2" : components == 3 ? "VEC3" : "VEC4";
   const auto width = static_cast<std::size_t>(components);
   const std::size_t count = values.size() / width;
-  if (!bounds || count == 0) return AddAccessor(kind, offset, kFloat, type, count);
+  if (!bounds || count == 0) {
+    // Normals are unit vectors (or one fixed unit vector) as they are made.
+    if (kind != kNormals) CheckFloats(values);
+    return AddAccessor(kind, offset, kFloat, type, count);
+  }
   Bounds range{width, {INFINITY, INFINITY, INFINITY, INFINITY}, {-INFINITY, -INFINITY, -INFINITY, -INFINITY}};
   for (std::size_t i = 0; i < values.size(); i += width) {
     for (std::size_t c = 0; c < width; ++c) {
+      CheckFloat(values[i + c]);
       range.Low[c] = std::min(range.Low[c], static_cast<double>(values[i + c]));
       range.High[c] = std::max(range.High[c], static_cast<double>(values[i + c]));
     }
@@ -777,7 +783,7 @@ void Builder::ForEachMotionPiece(std::size_t mark, Piece piece) const {
   const MotionMark& from = marks_[mark];
   const std::size_t end = mark + 1 < marks_.size() ? marks_[mark + 1].first : newTimes_.size();
   ObjectMotion motion;
-  std::vector<float> values;
+  FloatBuffer values;
   std::size_t g = from.group;
   std::size_t k = from.object;
   for (std::size_t i = from.first; i < end; ++i, ++k) {
@@ -805,7 +811,7 @@ void Builder::ForEachBinaryPart(Spilled spilled, Bytes bytes) const {
   static constexpr char kZeros[4] = {0, 0, 0, 0};
   for (const ViewSource& view : views_) {
     if (view.kind == kAnimation) {
-      const auto piece = [&bytes](std::vector<float>& values) {
+      const auto piece = [&bytes](FloatBuffer& values) {
         bytes(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(float));
         values.clear();
       };
@@ -839,7 +845,7 @@ void Builder::MakeMotionPieces(std::int64_t at, std::atomic<std::size_t>& next, 
   try {
     for (std::size_t m = next++; m < marks_.size(); m = next++) {
       std::int64_t to = at + static_cast<std::int64_t>(marks_[m].offset);
-      ForEachMotionPiece(m, [&](std::vector<float>& values) {
+      ForEachMotionPiece(m, [&](FloatBuffer& values) {
         const auto size = static_cast<std::int64_t>(values.size() * sizeof(float));
         values = pieces.Hand({to, std::move(values)});
         to += size;
@@ -1032,7 +1038,7 @@ void Builder::WriteMotionRuns(std::int64_t at, std::atomic<std::size_t>& next, P
                               const std::function<void()>& between) const {
   for (std::size_t m = next++; m < marks_.size(); m = next++) {
     std::int64_t to = at + static_cast<std::int64_t>(marks_[m].offset);
-    ForEachMotionPiece(m, [&](std::vector<float>& values) {
+    ForEachMotionPiece(m, [&](FloatBuffer& values) {
       to = writer.Write(to, values);
       values.clear();
       between();

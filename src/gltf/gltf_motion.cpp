@@ -138,7 +138,7 @@ Quaternion ObjectMotion::OrientationAtStart() const {
 }
 
 void ObjectMotion::AppendOutputs(MotionPath path, const Vec3d& center, double fps,
-                                 std::vector<float>& out) const {
+                                 FloatBuffer& out) const {
   switch (path) {
     case kTranslation:
       AppendVector<false>(position_, plans_[kTranslation], center, fps, out);
@@ -155,7 +155,7 @@ void ObjectMotion::AppendOutputs(MotionPath path, const Vec3d& center, double fp
 // Translation (offset by the centre) or scale, as its plan says.
 template <bool kIsScale>
 void ObjectMotion::AppendVector(std::span<const VectorKeyTangents> keys, const CurvePlan& plan, const Vec3d& offset,
-                                double fps, std::vector<float>& out) const {
+                                double fps, FloatBuffer& out) const {
   if (plan.Form == CurveForm::Static) return;
   const bool linear = plan.Form == CurveForm::Linear;
   const std::size_t start = out.size();
@@ -185,7 +185,7 @@ void ObjectMotion::AppendVector(std::span<const VectorKeyTangents> keys, const C
 // Orientation: glTF's LINEAR rotation is a slerp, which is exactly squad on
 // straight segments; elsewhere one sample per frame, each in the hemisphere
 // of the one before so that no reader turns the long way round.
-void ObjectMotion::AppendRotation(std::vector<float>& out) const {
+void ObjectMotion::AppendRotation(FloatBuffer& out) const {
   const CurvePlan& plan = plans_[kRotation];
   if (plan.Form == CurveForm::Static) return;
   const std::size_t start = out.size();
@@ -220,7 +220,7 @@ bool ObjectMotion::MayOverflow(MotionPath path, const Vec3d& center) const {
   return false;
 }
 
-void AppendSeconds(std::span<const int> frames, double fps, std::vector<float>& out) {
+void AppendSeconds(std::span<const int> frames, double fps, FloatBuffer& out) {
   for (const int f : frames) out.push_back(static_cast<float>(f / fps));
 }
 

@@ -6,6 +6,7 @@
 
 #include "cob/anim_chunk.h"
 #include "engine/keyframes.h"
+#include "gltf/float_buffer.h"
 #include "gltf/gltf_sampling.h"
 
 namespace bk {
@@ -50,7 +51,7 @@ class ObjectMotion {
 
   // Appends the path's output values, in glTF's axes, as 32-bit floats. A
   // translation is offset by `center`; spline tangents are per second.
-  void AppendOutputs(MotionPath path, const Vec3d& center, double fps, std::vector<float>& out) const;
+  void AppendOutputs(MotionPath path, const Vec3d& center, double fps, FloatBuffer& out) const;
   // False when every output value of a straight-sampled translation or
   // scale is sure to fit a 32-bit float, which a bound on the segments
   // shows without evaluating them; true means "evaluate and look".
@@ -60,8 +61,8 @@ class ObjectMotion {
   // (A template, so that the per-sample loop is made once for each mapping.)
   template <bool kIsScale>
   void AppendVector(std::span<const VectorKeyTangents> keys, const CurvePlan& plan, const Vec3d& offset,
-                    double fps, std::vector<float>& out) const;
-  void AppendRotation(std::vector<float>& out) const;
+                    double fps, FloatBuffer& out) const;
+  void AppendRotation(FloatBuffer& out) const;
 
   std::vector<VectorKeyTangents> position_;
   std::vector<VectorKeyTangents> size_;
@@ -70,6 +71,6 @@ class ObjectMotion {
 };
 
 // Appends the frames as seconds, the input of a sampler.
-void AppendSeconds(std::span<const int> frames, double fps, std::vector<float>& out);
+void AppendSeconds(std::span<const int> frames, double fps, FloatBuffer& out);
 
 }  // namespace bk

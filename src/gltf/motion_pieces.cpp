@@ -4,7 +4,7 @@
 
 namespace bk {
 
-std::vector<float> MotionPieces::Hand(Piece piece) {
+FloatBuffer MotionPieces::Hand(Piece piece) {
   std::unique_lock lock(mutex_);
   if (waiting_.size() >= maxWaiting_) {
     // Once full, the maker waits for half the queue to go, so that it is
@@ -15,7 +15,7 @@ std::vector<float> MotionPieces::Hand(Piece piece) {
   }
   if (stopped_) throw Stopped{};
   waiting_.push_back(std::move(piece));
-  std::vector<float> next;
+  FloatBuffer next;
   if (!free_.empty()) {
     next = std::move(free_.back());
     free_.pop_back();
@@ -56,7 +56,7 @@ void MotionPieces::TakeFront(Piece& piece, std::unique_lock<std::mutex>& lock) {
   if (wake_maker) changed_.notify_all();
 }
 
-void MotionPieces::GiveBack(std::vector<float> buffer) {
+void MotionPieces::GiveBack(FloatBuffer buffer) {
   buffer.clear();
   std::lock_guard lock(mutex_);
   if (free_.size() < maxWaiting_) free_.push_back(std::move(buffer));

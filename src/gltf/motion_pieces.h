@@ -7,6 +7,8 @@
 #include <mutex>
 #include <vector>
 
+#include "gltf/float_buffer.h"
+
 namespace bk {
 
 // Pieces of a file's data made on one thread and written by another, so
@@ -17,7 +19,7 @@ class MotionPieces {
  public:
   struct Piece {
     std::int64_t At = 0;  // where in the file
-    std::vector<float> Values;
+    FloatBuffer Values;
   };
   // What Hand throws once the writer has given up.
   struct Stopped {};
@@ -26,7 +28,7 @@ class MotionPieces {
 
   // Maker: queues a piece (waiting while the queue is full) and gives back
   // an empty buffer to fill next.
-  std::vector<float> Hand(Piece piece);
+  FloatBuffer Hand(Piece piece);
   // Maker: there will be no more pieces.
   void Close();
   // Writer: the next piece, if one is waiting.
@@ -35,7 +37,7 @@ class MotionPieces {
   // and every piece was taken.
   bool Take(Piece& piece);
   // Writer: a written piece's buffer, for the maker to fill again.
-  void GiveBack(std::vector<float> buffer);
+  void GiveBack(FloatBuffer buffer);
   // Writer: gives up; a waiting or later Hand throws Stopped.
   void Stop();
 
@@ -46,7 +48,7 @@ class MotionPieces {
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Piece> waiting_;
-  std::vector<std::vector<float>> free_;
+  std::vector<FloatBuffer> free_;
   bool closed_ = false;
   bool stopped_ = false;
   bool makerWaiting_ = false;

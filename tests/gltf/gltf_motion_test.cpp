@@ -163,7 +163,7 @@ TEST(GltfMotion, PerFrameSamplesAreTheEvaluatorsOwnValues) {
   for (const MotionPath path : {kTranslation, kScale}) {
     const auto& keys = path == kTranslation ? channel.PositionKeys : channel.SizeKeys;
     const std::vector<VectorKeyTangents> prepared = PrepareVectorKeys(keys);
-    std::vector<float> out;
+    FloatBuffer out;
     motion.AppendOutputs(path, center, 30.0, out);
     const std::vector<int>& frames = motion.Plan(path).Frames;
     ASSERT_EQ(out.size(), frames.size() * 3);

@@ -12,7 +12,7 @@ namespace {
 TEST(MotionPieces, HandsOverInOrderAndStopsAWaitingMaker) {
   MotionPieces pieces(2);
   std::thread maker([&] {
-    std::vector<float> buffer;
+    FloatBuffer buffer;
     for (int i = 0; i < 1000; ++i) {
       buffer.assign(3, static_cast<float>(i));
       buffer = pieces.Hand({i * 12, std::move(buffer)});
@@ -24,7 +24,7 @@ TEST(MotionPieces, HandsOverInOrderAndStopsAWaitingMaker) {
   int expected = 0;
   while (pieces.Take(piece)) {
     ASSERT_EQ(piece.At, expected * 12);
-    ASSERT_EQ(piece.Values, std::vector<float>(3, static_cast<float>(expected)));
+    ASSERT_EQ(piece.Values, FloatBuffer(3, static_cast<float>(expected)));
     pieces.GiveBack(std::move(piece.Values));
     ++expected;
   }
