@@ -33,24 +33,32 @@ template <bool kIsScale>
   PutMapped<kIsScale>({v[0] + offset[0], v[1] + offset[1], v[2] + offset[2]}, out);
 }
 
-// Frames `pair` (two frames of segment `i`) evaluated and put at `out`,
-// both at once: every operation is the evaluator's own, in its order, on
-// each frame alone, so the values are the same to the bit.
-template <bool kIsScale>
-[[gnu::always_inline]] inline void PutSegmentPair(std::span<const VectorKeyTangents> keys, std::size_t i,
-                                                  FramePair frame, const Vec3d& offset, float* out) {
-  const VectorKeyTangents& k0 = keys[i];
-  const VectorKeyTangents& k1 = keys[i + 1];
-  const FramePair u = (frame - static_cast<double>(k0.Frame)) / (static_cast<double>(k1.Frame) - k0.Frame);
+// The evaluator's Hermite weights of a pair of frames.
+struct PairWeights {
+  FramePair h00, h10, h01, h11;
+};
+
+// The weights at `frame` in segment `i`, worked out as the evaluator does.
+[[gnu::always_inline]] inline PairWeights WeightsAt(std::span<const VectorKeyTangents> keys, std::size_t i,
+                                                    FramePair frame) {
+  const FramePair u =
+      (frame - static_cast<double>(keys[i].Frame)) / (static_cast<double>(keys[i + 1].Frame) - keys[i].Frame);
   const FramePair u2 = u * u;
   const FramePair u3 = u2 * u;
-  const FramePair h00 = 2.0 * u3 - 3.0 * u2 + 1.0;
-  const FramePair h10 = u3 - 2.0 * u2 + u;
-  const FramePair h01 = -2.0 * u3 + 3.0 * u2;
-  const FramePair h11 = u3 - u2;
+  return {2.0 * u3 - 3.0 * u2 + 1.0, u3 - 2.0 * u2 + u, -2.0 * u3 + 3.0 * u2, u3 - u2};
+}
+
+// Two frames of segment `i` with weights `h`, put at `out`, both at once:
+// every operation is the evaluator's own, in its order, on each frame
+// alone, so the values are the same to the bit.
+template <bool kIsScale>
+[[gnu::always_inline]] inline void PutSegmentPair(std::span<const VectorKeyTangents> keys, std::size_t i,
+                                                  const PairWeights& h, const Vec3d& offset, float* out) {
+  const VectorKeyTangents& k0 = keys[i];
+  const VectorKeyTangents& k1 = keys[i + 1];
   // Each component written out: a loop over them kept the values in memory.
   auto at = [&](int a) {
-    return h00 * k0.Value[a] + h10 * k0.Outgoing[a] + h01 * k1.Value[a] + h11 * k1.Incoming[a] + offset[a];
+    return h.h00 * k0.Value[a] + h.h10 * k0.Outgoing[a] + h.h01 * k1.Value[a] + h.h11 * k1.Incoming[a] + offset[a];
   };
   // glTF's axes: (x, y, z) -> (x, z, -y) for a point, (x, z, y) for a scale.
   using FloatPair = float __attribute__((vector_size(8)));
@@ -64,6 +72,73 @@ template <bool kIsScale>
   }
 }
 
+// The weights at every whole frame of segments of one length. Frames are
+// whole numbers, so u (the frame's place in its segment over the segment's
+// length) and with it the weights depend on those two numbers alone, and
+// the same lengths recur across thousands of pieces: each is worked out
+// once, from the same division the evaluator makes.
+class SegmentWeights {
+ public:
+  static constexpr int kLongest = 128;
+
+  // Rows h00, h10, h01, h11 of `length` + 1 weights each, by place; null
+  // for a segment longer than kLongest.
+  const double* For(int length) {
+    if (length > kLongest) return nullptr;
+    std::vector<double>& table = tables_[static_cast<std::size_t>(length)];
+    if (table.empty()) Fill(table, length);
+    return table.data();
+  }
+
+ private:
+  static void Fill(std::vector<double>& table, int length) {
+    const auto row = static_cast<std::size_t>(length) + 1;
+    table.resize(4 * row);
+    for (std::size_t m = 0; m < row; ++m) {
+      const double u = static_cast<double>(m) / static_cast<double>(length);
+      const double u2 = u * u;
+      const double u3 = u2 * u;
+      table[m] = 2 * u3 - 3 * u2 + 1;
+      table[row + m] = u3 - 2 * u2 + u;
+      table[2 * row + m] = -2 * u3 + 3 * u2;
+      table[3 * row + m] = u3 - u2;
+    }
+  }
+
+  // By length; at most about a quarter of a megabyte when all are made.
+  std::array<std::vector<double>, kLongest + 1> tables_;
+};
+
+// Every sampling thread keeps its own.
+thread_local SegmentWeights segment_weights;
+
+// The frames of segment `i` from frames[j] on, two at a time while both
+// lie before its end; returns where it stopped.
+template <bool kIsScale>
+std::size_t SampleSegmentPairs(std::span<const VectorKeyTangents> keys, std::size_t i, std::span<const int> frames,
+                               std::size_t j, const Vec3d& offset, float*& out) {
+  const int start = keys[i].Frame;
+  const int end = keys[i + 1].Frame;
+  auto inside = [&] { return j + 1 < frames.size() && frames[j + 1] < end; };
+  if (!inside()) return j;
+  if (const double* w = segment_weights.For(end - start)) {
+    const std::size_t row = static_cast<std::size_t>(end - start) + 1;
+    for (; inside(); j += 2, out += 6) {
+      const auto m0 = static_cast<std::size_t>(frames[j] - start);
+      const auto m1 = static_cast<std::size_t>(frames[j + 1] - start);
+      const PairWeights h{{w[m0], w[m1]}, {w[row + m0], w[row + m1]}, {w[2 * row + m0], w[2 * row + m1]},
+                          {w[3 * row + m0], w[3 * row + m1]}};
+      PutSegmentPair<kIsScale>(keys, i, h, offset, out);
+    }
+    return j;
+  }
+  for (; inside(); j += 2, out += 6) {
+    PutSegmentPair<kIsScale>(keys, i, WeightsAt(keys, i, FramePair{double(frames[j]), double(frames[j + 1])}),
+                             offset, out);
+  }
+  return j;
+}
+
 // The evaluator's values at ascending `frames`, put three floats a frame
 // from `out` on. Inside a segment, frames go two at a time.
 template <bool kIsScale>
@@ -73,11 +148,8 @@ void SampleVectors(std::span<const VectorKeyTangents> keys, std::span<const int>
   const std::size_t n = frames.size();
   for (; j < n && !(frames[j] > keys.front().Frame); ++j, out += 3) PutVector<kIsScale>(keys.front().Value, offset, out);
   for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
-    const int end = keys[i + 1].Frame;
-    for (; j + 1 < n && frames[j + 1] < end; j += 2, out += 6) {
-      PutSegmentPair<kIsScale>(keys, i, FramePair{double(frames[j]), double(frames[j + 1])}, offset, out);
-    }
-    if (j < n && frames[j] < end) {
+    j = SampleSegmentPairs<kIsScale>(keys, i, frames, j, offset, out);
+    if (j < n && frames[j] < keys[i + 1].Frame) {
       PutVector<kIsScale>(EvaluateSegment(keys, i, frames[j]), offset, out);
       ++j;
       out += 3;

@@ -148,14 +148,15 @@ TEST(GltfMotion, StraightSegmentsKeepOnlyTheirKeys) {
   EXPECT_FLOAT_EQ(times.back(), 70.0f / 30);
 }
 
-// Per-frame samples are worked out two frames at a time; each must still be
-// the evaluator's value to the last bit, before the first key, on both
-// sides of every key, in segments of odd and even length and after the last.
+// Per-frame samples are worked out two frames at a time, with weights kept
+// per segment length; each must still be the evaluator's value to the last
+// bit, before the first key, on both sides of every key, in short and long
+// segments of odd and even length and after the last.
 TEST(GltfMotion, PerFrameSamplesAreTheEvaluatorsOwnValues) {
   CAnimChunkEx channel;
   channel.PositionKeys = {{3, -4, {0.2f, 0.1f, 0.4f}, {1, 2, 3}}, {3, 3, {0, 0, 0}, {4, -1, 2}},
                           {3, 10, {-0.3f, 0.5f, 0}, {0, 7, 1}}, {3, 11, {0, 0, 0}, {2, 2, 2}},
-                          {3, 24, {0, 0, 0.8f}, {-5, 3, 0.5f}}};
+                          {3, 24, {0, 0, 0.8f}, {-5, 3, 0.5f}}, {3, 190, {0.1f, 0, 0}, {7, 1, -2}}};
   channel.SizeKeys = {{4, 2, {0, 0, 0}, {1, 1, 1}}, {4, 9, {0.5f, 0, 0}, {2, 0.5f, 1}}, {4, 17, {0, 0, 0}, {1, 3, 1}}};
   ObjectMotion motion;
   motion.Prepare(&channel, GltfSampling::Frames);
