@@ -9,12 +9,15 @@
 // .cob back, then write the .glb). Prints seconds and sizes; the .glb time
 // is also split into making meshes, curves and JSON sections ("build s") and
 // assembling the file from them ("assemble s"), and "glb/cob" is the ratio
-// of the two write times. "cob +MB" and "glb +MB" are the peak memory each
+// of the two write times. The writes are timed in five pairs (.cob, then
+// .glb): each time is the median over the pairs, and "glb/cob" the median
+// of the pairs' own ratios. "cob +MB" and "glb +MB" are the peak memory each
 // write adds to the explosion already in memory, measured by running it once
 // more in a child process. "cob cpu" and "glb cpu" are the processor seconds
 // (user and system, all threads) each write took: on a machine with two
 // cores, half of that is the least wall time a write can take.
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -27,6 +30,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 #include "bench_objects.h"
 #include "cob/cob_file.h"
@@ -49,6 +53,13 @@ double SecondsSince(Clock::time_point start) {
 
 double Megabytes(const std::filesystem::path& path) {
   return static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
+}
+
+constexpr int kPairs = 5;
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
 }
 
 double CpuSeconds() {
@@ -161,21 +172,28 @@ int main(int argc, char** argv) {
     };
     const double cob_extra = PeakExtraMegabytes(write_cob);
     const double glb_extra = PeakExtraMegabytes(write_glb);
-    double cpu = CpuSeconds();
-    auto start = Clock::now();
-    if (!write_cob()) return 1;
-    const double cob_seconds = SecondsSince(start);
-    const double cob_cpu = CpuSeconds() - cpu;
-    cpu = CpuSeconds();
-    start = Clock::now();
-    if (!write_glb()) return 1;
-    const double glb_seconds = SecondsSince(start);
-    const double glb_cpu = CpuSeconds() - cpu;
+    // Pairs of writes, .cob then .glb, each figure the median over the
+    // pairs and the ratio the median of the pairs' own ratios, so that a
+    // moment when the machine is busy elsewhere moves neither far.
+    std::vector<double> cob_times, glb_times, ratios, cob_cpus, glb_cpus, builds, assembles;
+    for (int pair = 0; pair < kPairs; ++pair) {
+      double cpu = CpuSeconds();
+      auto start = Clock::now();
+      if (!write_cob()) return 1;
+      cob_times.push_back(SecondsSince(start));
+      cob_cpus.push_back(CpuSeconds() - cpu);
+      cpu = CpuSeconds();
+      start = Clock::now();
+      if (!write_glb()) return 1;
+      glb_times.push_back(SecondsSince(start));
+      glb_cpus.push_back(CpuSeconds() - cpu);
+      ratios.push_back(glb_times.back() / cob_times.back());
+      builds.push_back(glb.build_seconds);
+      assembles.push_back(glb.write_seconds);
+    }
     const double glb_mb = Megabytes(glb_path);
-    const double build_seconds = glb.build_seconds;
-    const double assemble_seconds = glb.write_seconds;
 
-    start = Clock::now();
+    const auto start = Clock::now();
     const bk::ExplodedReadResult read = bk::ReadExplodedFileAt(cob_path.string());
     if (!read.ok()) {
       std::printf("reading the .cob back failed: %s\n", read.error.c_str());
@@ -188,9 +206,9 @@ int main(int argc, char** argv) {
       return 1;
     }
     std::printf("%9d %9d %7zu %7.3f %7.1f %7.3f %7.3f %10.3f %7.1f %7.2f %8.1f %8.1f %10.3f %7.3f %7.3f\n", faces,
-                min_pieces, result.group.Objects.size(), cob_seconds, Megabytes(cob_path), glb_seconds,
-                build_seconds, assemble_seconds, glb_mb, glb_seconds / cob_seconds, cob_extra, glb_extra,
-                round_seconds, cob_cpu, glb_cpu);
+                min_pieces, result.group.Objects.size(), Median(cob_times), Megabytes(cob_path), Median(glb_times),
+                Median(builds), Median(assembles), glb_mb, Median(ratios), cob_extra, glb_extra, round_seconds,
+                Median(cob_cpus), Median(glb_cpus));
   }
   std::error_code ignored;
   std::filesystem::remove(cob_path, ignored);
