@@ -64,49 +64,56 @@ SpillWriter::~SpillWriter() {
     std::lock_guard lock(mutex_);
     stop_ = true;
   }
-  changed_.notify_all();
+  work_.notify_one();
   thread_.join();
 }
 
 SpillWriter::Block SpillWriter::Hand(std::FILE* file, Block block, std::size_t size) {
   const std::size_t capacity = block.size();
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return jobs_.size() < kMaxWaiting || failed_; });
+  done_.wait(lock, [this] { return jobs_.size() < kMaxWaiting || failed_; });
   if (failed_) throw std::runtime_error("could not write a temporary file (is the disk full?)");
   jobs_.push_back({file, std::move(block), size});
+  // The thread sleeps until this many blocks wait: one wake-up for several.
+  const bool wake = jobs_.size() == kWakeAt;
   Block empty;
   if (!free_.empty() && free_.back().size() == capacity) {
     empty = std::move(free_.back());
     free_.pop_back();
   }
   lock.unlock();
-  changed_.notify_all();
+  if (wake) work_.notify_one();
   if (empty.size() != capacity) empty.resize(capacity);
   return empty;
 }
 
 void SpillWriter::Wait() {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return (jobs_.empty() && !busy_) || failed_; });
+  ++draining_;
+  work_.notify_one();
+  done_.wait(lock, [this] { return (jobs_.empty() && !busy_) || failed_; });
+  --draining_;
   if (failed_) throw std::runtime_error("could not write a temporary file (is the disk full?)");
 }
 
 void SpillWriter::Run() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    changed_.wait(lock, [this] { return !jobs_.empty() || stop_; });
+    work_.wait(lock, [this] { return jobs_.size() >= kWakeAt || (draining_ > 0 && !jobs_.empty()) || stop_; });
     if (jobs_.empty()) return;
-    Job job = std::move(jobs_.front());
-    jobs_.pop_front();
-    busy_ = true;
-    const bool skip = failed_;
-    lock.unlock();
-    const bool written = skip || std::fwrite(job.block.data(), 1, job.size, job.file) == job.size;
-    lock.lock();
-    busy_ = false;
-    failed_ = failed_ || !written;
-    if (free_.size() < kMaxWaiting) free_.push_back(std::move(job.block));
-    changed_.notify_all();
+    while (!jobs_.empty()) {
+      Job job = std::move(jobs_.front());
+      jobs_.pop_front();
+      busy_ = true;
+      const bool skip = failed_;
+      lock.unlock();
+      const bool written = skip || std::fwrite(job.block.data(), 1, job.size, job.file) == job.size;
+      lock.lock();
+      busy_ = false;
+      failed_ = failed_ || !written;
+      if (free_.size() < kMaxWaiting) free_.push_back(std::move(job.block));
+      done_.notify_all();
+    }
   }
 }
 

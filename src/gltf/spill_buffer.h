@@ -47,12 +47,18 @@ class SpillWriter {
     std::size_t size;
   };
   static constexpr std::size_t kMaxWaiting = 8;
+  // Blocks that wait before the thread is woken to write them (unless
+  // someone waits for everything to be written): each wake-up of another
+  // thread costs the waker far more than queueing a block.
+  static constexpr std::size_t kWakeAt = 4;
   void Run();
 
   std::mutex mutex_;
-  std::condition_variable changed_;
+  std::condition_variable work_;  // the thread waits here for blocks
+  std::condition_variable done_;  // and those who hand or wait for blocks here
   std::deque<Job> jobs_;
   std::vector<Block> free_;
+  int draining_ = 0;  // callers of Wait
   bool busy_ = false;
   bool stop_ = false;
   bool failed_ = false;
