@@ -137,6 +137,11 @@ struct Section {
 
 std::size_t Aligned(std::size_t n) { return (n + 3) / 4 * 4; }
 
+// The file header and the JSON chunk's header of a .glb, and how its JSON
+// begins when there are accessors.
+constexpr std::size_t kGlbHeaders = 12 + 8;
+constexpr std::string_view kAccessorsKey = R"({"accessors":)";
+
 // FNV-1a over the frames: per-frame lists share long runs, so ordering them
 // in a tree would compare most of each list at every step.
 struct FrameListHash {
@@ -207,6 +212,13 @@ class Builder {
   void WriteJsonChunk(OutputSink& sink, std::size_t binary);
   void WriteGlbFile(OutputSink& sink, std::size_t binary_at);
   void WriteEmbedded(OutputSink& sink);
+  // A .glb written to the open file `fd` (from its start) begins with the
+  // accessors, the largest part of the JSON: those that do not fit in
+  // memory go straight to their place there rather than to a temporary
+  // file, and are not copied once more.
+  void KeepAccessorsInPlace(int fd) {
+    accessors_.bytes.KeepInPlace(fd, static_cast<std::int64_t>(kGlbHeaders + kAccessorsKey.size()));
+  }
 
  private:
   struct ViewSource {
@@ -892,6 +904,8 @@ void Builder::WriteJson(Sink& sink, bool embedded) {
     sink.Splice(section.bytes);
   };
   w.StartObject();
+  // First, so that in a .glb file its place is known from the start.
+  if (accessors_.count > 0) splice("accessors", accessors_);
   w.Key("asset");
   w.StartObject();
   w.Key("generator");
@@ -922,7 +936,6 @@ void Builder::WriteJson(Sink& sink, bool embedded) {
   w.EndArray();
   if (nodes_.count > 0) splice("nodes", nodes_);
   if (meshes_.count > 0) splice("meshes", meshes_);
-  if (accessors_.count > 0) splice("accessors", accessors_);
   if (!looks_.empty()) WriteMaterials(w);
   if (!images_.empty()) WriteTextures(w);
   if (channels_.count > 0) {
@@ -1097,6 +1110,7 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
     Builder builder(options, result);
+    if (binary && out.File() >= 0) builder.KeepAccessorsInPlace(out.File());
     builder.Build(groups);
     const Clock::time_point built = Clock::now();
     if (binary) {

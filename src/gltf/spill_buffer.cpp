@@ -10,7 +10,7 @@ namespace {
 
 void WriteBlock(std::FILE* file, const char* bytes, std::size_t size) {
   if (std::fwrite(bytes, 1, size, file) != size) {
-    throw std::runtime_error("could not write a temporary file (is the disk full?)");
+    throw std::runtime_error("could not write the file or its temporary data (is the disk full?)");
   }
 }
 
@@ -69,11 +69,29 @@ SpillWriter::~SpillWriter() {
 }
 
 SpillWriter::Block SpillWriter::Hand(std::FILE* file, Block block, std::size_t size) {
-  const std::size_t capacity = block.size();
+  return Queue({file, -1, 0, std::move(block), size});
+}
+
+SpillWriter::Block SpillWriter::HandAt(int fd, std::int64_t at, Block block, std::size_t size) {
+  return Queue({nullptr, fd, at, std::move(block), size});
+}
+
+bool SpillWriter::Write(Job& job) {
+  if (job.file != nullptr) return std::fwrite(job.block.data(), 1, job.size, job.file) == job.size;
+  try {
+    WriteAll(job.fd, job.block.data(), job.size, &job.at);
+  } catch (const std::runtime_error&) {
+    return false;
+  }
+  return true;
+}
+
+SpillWriter::Block SpillWriter::Queue(Job job) {
+  const std::size_t capacity = job.block.size();
   std::unique_lock lock(mutex_);
   done_.wait(lock, [this] { return jobs_.size() < kMaxWaiting || failed_; });
-  if (failed_) throw std::runtime_error("could not write a temporary file (is the disk full?)");
-  jobs_.push_back({file, std::move(block), size});
+  if (failed_) throw std::runtime_error("could not write the file or its temporary data (is the disk full?)");
+  jobs_.push_back(std::move(job));
   // The thread sleeps until this many blocks wait: one wake-up for several.
   const bool wake = jobs_.size() == kWakeAt;
   Block empty;
@@ -93,7 +111,7 @@ void SpillWriter::Wait() {
   work_.notify_one();
   done_.wait(lock, [this] { return (jobs_.empty() && !busy_) || failed_; });
   --draining_;
-  if (failed_) throw std::runtime_error("could not write a temporary file (is the disk full?)");
+  if (failed_) throw std::runtime_error("could not write the file or its temporary data (is the disk full?)");
 }
 
 void SpillWriter::Run() {
@@ -107,7 +125,7 @@ void SpillWriter::Run() {
       busy_ = true;
       const bool skip = failed_;
       lock.unlock();
-      const bool written = skip || std::fwrite(job.block.data(), 1, job.size, job.file) == job.size;
+      const bool written = skip || Write(job);
       lock.lock();
       busy_ = false;
       failed_ = failed_ || !written;
@@ -122,7 +140,7 @@ SpillBuffer::SpillBuffer(std::size_t memory_limit, SpillWriter* writer)
 
 SpillBuffer::~SpillBuffer() {
   // The writer's thread may still hold blocks for this file.
-  if (writer_ != nullptr && file_) {
+  if (writer_ != nullptr && (file_ || (placeFd_ >= 0 && spilled_ > 0))) {
     try {
       writer_->Wait();
     } catch (const std::runtime_error&) {
@@ -142,7 +160,24 @@ void SpillBuffer::AppendInPieces(const char* bytes, std::size_t size) {
   }
 }
 
+void SpillBuffer::KeepInPlace(int fd, std::int64_t at) {
+  if (spilled_ > 0 || file_) throw std::runtime_error("bytes already spilled cannot be kept in place");
+  placeFd_ = fd;
+  placeAt_ = at;
+}
+
 void SpillBuffer::Spill() {
+  if (placeFd_ >= 0) {
+    std::int64_t at = placeAt_ + static_cast<std::int64_t>(spilled_);
+    if (writer_ != nullptr) {
+      memory_ = writer_->HandAt(placeFd_, at, std::move(memory_), used_);
+    } else {
+      WriteAll(placeFd_, memory_.data(), used_, &at);
+    }
+    spilled_ += used_;
+    used_ = 0;
+    return;
+  }
   if (!file_) {
     file_.reset(std::tmpfile());
     if (!file_) throw std::runtime_error("could not make a temporary file");
@@ -165,6 +200,17 @@ void SpillBuffer::MakeRoom(std::size_t size) {
 }
 
 void SpillBuffer::ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const {
+  if (placeFd_ >= 0 && spilled_ > 0) {
+    if (writer_ != nullptr) writer_->Wait();
+    std::vector<char> piece(std::min<std::size_t>(spilled_, std::size_t{1} << 20));
+    for (std::size_t done = 0; done < spilled_;) {
+      const ssize_t n = ::pread(placeFd_, piece.data(), std::min(spilled_ - done, piece.size()),
+                                placeAt_ + static_cast<std::int64_t>(done));
+      if (n <= 0) throw std::runtime_error("could not read a file back");
+      sink(piece.data(), static_cast<std::size_t>(n));
+      done += static_cast<std::size_t>(n);
+    }
+  }
   if (file_) {
     if (writer_ != nullptr) writer_->Wait();
     // The file is only ever appended to; reading it from the start leaves
@@ -187,10 +233,26 @@ void SpillBuffer::ForEachPiece(const std::function<void(const char*, std::size_t
 }
 
 void SpillBuffer::CopyTo(int fd, std::int64_t* at, const std::function<void()>& between) const {
+  if (placeFd_ >= 0) return FinishInPlace(fd, at);
   if (file_) {
     if (writer_ != nullptr) writer_->Wait();
     if (std::fflush(file_.get()) != 0) throw std::runtime_error("could not read a temporary file back");
     CopyFile(fileno(file_.get()), spilled_, fd, at, between);
+  }
+  if (used_ > 0) WriteAll(fd, memory_.data(), used_, at);
+}
+
+// The spilled bytes are already in `fd` where they belong: what was asked
+// for must be that place; then only the bytes still in memory are written.
+void SpillBuffer::FinishInPlace(int fd, std::int64_t* at) const {
+  if (writer_ != nullptr && spilled_ > 0) writer_->Wait();
+  const std::int64_t where = at != nullptr ? *at : ::lseek(fd, 0, SEEK_CUR);
+  if (fd != placeFd_ || where != placeAt_) throw std::runtime_error("bytes kept in place were asked for elsewhere");
+  const std::int64_t after = placeAt_ + static_cast<std::int64_t>(spilled_);
+  if (at != nullptr) {
+    *at = after;
+  } else if (::lseek(fd, after, SEEK_SET) != after) {
+    throw std::runtime_error("could not write the file");
   }
   if (used_ > 0) WriteAll(fd, memory_.data(), used_, at);
 }

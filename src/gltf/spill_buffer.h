@@ -36,16 +36,22 @@ class SpillWriter {
   // Queues the first `size` bytes of `block` for the end of `file`, and
   // gives back an empty block of the same capacity to fill next.
   Block Hand(std::FILE* file, Block block, std::size_t size);
+  // The same for the open file `fd`, at `at`.
+  Block HandAt(int fd, std::int64_t at, Block block, std::size_t size);
   // Waits until everything handed over is written; throws
   // std::runtime_error when a write failed.
   void Wait();
 
  private:
   struct Job {
-    std::FILE* file;
+    std::FILE* file;  // when null, `fd` at `at`
+    int fd;
+    std::int64_t at;
     Block block;
     std::size_t size;
   };
+  Block Queue(Job job);
+  static bool Write(Job& job);
   static constexpr std::size_t kMaxWaiting = 8;
   // Blocks that wait before the thread is woken to write them (unless
   // someone waits for everything to be written): each wake-up of another
@@ -108,12 +114,20 @@ class SpillBuffer {
   // the spilled part is copied inside the kernel where it can be, and with
   // `between` in steps, calling it after each (to let other writes of the
   // same thread in). Throws std::runtime_error when reading or writing fails.
+  // Bytes kept in place (KeepInPlace) are already there: only the rest is
+  // written, and the place they are copied to must be where they stand.
   void CopyTo(int fd, std::int64_t* at = nullptr, const std::function<void()>& between = {}) const;
+  // From now on, bytes beyond the memory limit go straight into the open
+  // file `fd` from `at` on, where they are to stay, instead of into a
+  // temporary file: for a part of a file whose place is known before its
+  // length. Must be called before anything spills.
+  void KeepInPlace(int fd, std::int64_t at);
 
  private:
   void Spill();
   void MakeRoom(std::size_t size);
   void AppendInPieces(const char* bytes, std::size_t size);
+  void FinishInPlace(int fd, std::int64_t* at) const;
 
   struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -124,6 +138,8 @@ class SpillBuffer {
   std::size_t used_ = 0;
   std::size_t spilled_ = 0;
   std::unique_ptr<std::FILE, FileCloser> file_;
+  int placeFd_ = -1;  // with KeepInPlace: the file, and where the bytes start
+  std::int64_t placeAt_ = 0;
   SpillWriter* writer_;
 };
 

@@ -204,6 +204,35 @@ TEST(SpillBuffer, CopiesEveryByteIntoAFileOrAPipe) {
   EXPECT_EQ(piped, want);
 }
 
+// Bytes kept in place go straight to their spot in the file as they spill,
+// with or without the writer's thread; finishing writes only the rest, and
+// only where they stand. Read back, they are all there in order.
+TEST(SpillBuffer, BytesKeptInPlaceAreWrittenWhereTheyBelong) {
+  SpillWriter writer;
+  for (SpillWriter* thread : {static_cast<SpillWriter*>(nullptr), &writer}) {
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    const int fd = fileno(file);
+    SpillBuffer buffer(64, thread);
+    buffer.KeepInPlace(fd, 3);
+    std::string want;
+    for (int i = 0; i < 1000; ++i) want += std::to_string(i) + ",";
+    buffer.Append(want.data(), want.size());
+    std::string back;
+    buffer.ForEachPiece([&](const char* data, std::size_t size) { back.append(data, size); });
+    EXPECT_EQ(back, want);
+    std::int64_t elsewhere = 4;
+    EXPECT_THROW(buffer.CopyTo(fd, &elsewhere), std::runtime_error);
+    WriteAll(fd, "<<<", 3);
+    buffer.CopyTo(fd);
+    WriteAll(fd, ">", 1);
+    std::string got(want.size() + 4, '\0');
+    EXPECT_EQ(::pread(fd, got.data(), got.size() + 1, 0), static_cast<ssize_t>(got.size()));
+    EXPECT_EQ(got, "<<<" + want + ">");
+    std::fclose(file);
+  }
+}
+
 // The JSON writer puts whole tokens into its buffer's memory; through a
 // buffer smaller than some of them it must still write what rapidjson does.
 TEST(JsonTextWriter, WritesWhatRapidJsonWritesThroughASmallBuffer) {
