@@ -189,9 +189,10 @@ void PrepareVectorKeys(std::span<const CAnimLineSRT> keys, std::vector<VectorKey
   }
 }
 
-void PrepareOrientationKeys(std::span<const CAnimLineSRT> keys, std::vector<OrientationKey>& out) {
-  std::vector<CAnimLineSRT> scratch;
-  const std::span<const CAnimLineSRT> ordered = InEvaluationOrder(keys, scratch);
+namespace {
+
+// The keys' unit quaternions, each in the hemisphere of the one before.
+void PutOrientationValues(std::span<const CAnimLineSRT> ordered, std::vector<OrientationKey>& out) {
   const std::size_t n = ordered.size();
   out.assign(n, OrientationKey{});
   for (std::size_t i = 0; i < n; ++i) {
@@ -201,6 +202,20 @@ void PrepareOrientationKeys(std::span<const CAnimLineSRT> keys, std::vector<Orie
     out[i].Frame = key.Frame;
     out[i].Q = q;
   }
+}
+
+}  // namespace
+
+void PrepareOrientationValues(std::span<const CAnimLineSRT> keys, std::vector<OrientationKey>& out) {
+  std::vector<CAnimLineSRT> scratch;
+  PutOrientationValues(InEvaluationOrder(keys, scratch), out);
+}
+
+void PrepareOrientationKeys(std::span<const CAnimLineSRT> keys, std::vector<OrientationKey>& out) {
+  std::vector<CAnimLineSRT> scratch;
+  const std::span<const CAnimLineSRT> ordered = InEvaluationOrder(keys, scratch);
+  const std::size_t n = ordered.size();
+  PutOrientationValues(ordered, out);
   // The turn from one key to the next is both the outgoing difference of
   // the first and the incoming one of the second: worked out once.
   Quaternion qp{0, 0, 0, 0};

@@ -79,6 +79,9 @@ std::vector<OrientationKey> PrepareOrientationKeys(std::span<const CAnimLineSRT>
 // channel after channel).
 void PrepareVectorKeys(std::span<const CAnimLineSRT> keys, std::vector<VectorKeyTangents>& out);
 void PrepareOrientationKeys(std::span<const CAnimLineSRT> keys, std::vector<OrientationKey>& out);
+// Only the keys' unit quaternions (A and B left as identity), for a caller
+// that will read nothing but the key values themselves.
+void PrepareOrientationValues(std::span<const CAnimLineSRT> keys, std::vector<OrientationKey>& out);
 // Evaluation of prepared channels (non-empty) at a frame.
 Vec3d EvaluatePreparedVector(std::span<const VectorKeyTangents> keys, double frame);
 Quaternion EvaluatePreparedOrientation(std::span<const OrientationKey> keys, double frame);

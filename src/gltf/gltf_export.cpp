@@ -140,6 +140,10 @@ std::size_t Aligned(std::size_t n) { return (n + 3) / 4 * 4; }
 // The file header and the JSON chunk's header of a .glb, and how its JSON
 // begins when there are accessors.
 constexpr std::size_t kGlbHeaders = 12 + 8;
+
+// Marks an object whose rotation turns between two keys (beside the bits
+// of its motion paths).
+constexpr std::uint8_t kTwoKeyTurn = 1u << kMotionPaths;
 constexpr std::string_view kAccessorsKey = R"({"accessors":)";
 
 // FNV-1a over the frames: per-frame lists share long runs, so ordering them
@@ -297,7 +301,9 @@ class Builder {
   std::size_t animationBytes_ = 0;
   std::span<const GltfGroup> groups_;
   std::vector<MotionMark> marks_;
-  std::vector<std::uint8_t> newTimes_;  // per object: a bit per MotionPath whose time list it writes
+  // Per object: a bit per MotionPath whose time list it writes, and
+  // kTwoKeyTurn when its rotation turns between two keys.
+  std::vector<std::uint8_t> newTimes_;
   int viewOf_[kViewKinds] = {-1, -1, -1, -1, -1};
   std::vector<ViewSource> views_;
   Section nodes_, meshes_, accessors_, samplers_, channels_;
@@ -606,6 +612,7 @@ void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work
   for (const MotionPath path : {kTranslation, kScale, kRotation}) {
     if (AddMotionChannel(node, path, center, work.Motion)) written |= static_cast<std::uint8_t>(1u << path);
   }
+  if (work.Motion.TurnsBetweenTwoKeys()) written |= kTwoKeyTurn;
   newTimes_.push_back(written);
 }
 
@@ -804,7 +811,11 @@ void Builder::ForEachMotionPiece(std::size_t mark, Piece piece) const {
       k = 0;
     }
     const GltfObject object = groups_[g].Object(k);
-    motion.Prepare(object.Channel, options_.Sampling);
+    if ((newTimes_[i] & kTwoKeyTurn) != 0) {
+      motion.PrepareTwoKeyTurn(object.Channel, options_.Sampling);
+    } else {
+      motion.Prepare(object.Channel, options_.Sampling);
+    }
     const Vec3d center = CenterOf(*object.Mesh);
     for (const MotionPath path : {kTranslation, kScale, kRotation}) {
       if (motion.Plan(path).Form == CurveForm::Static) continue;

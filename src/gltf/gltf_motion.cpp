@@ -177,17 +177,36 @@ bool KeysAreSound(const CAnimChunkEx* channel) {
 }
 
 void ObjectMotion::Prepare(const CAnimChunkEx* channel, GltfSampling sampling) {
+  PrepareVectors(channel, sampling);
+  orientation_.clear();
+  if (channel != nullptr) PrepareOrientationKeys(channel->Keys, orientation_);
+  PlanOrientationCurve(orientation_, plans_[kRotation]);
+}
+
+void ObjectMotion::PrepareVectors(const CAnimChunkEx* channel, GltfSampling sampling) {
   position_.clear();
   size_.clear();
-  orientation_.clear();
   if (channel != nullptr) {
     PrepareVectorKeys(channel->PositionKeys, position_);
     PrepareVectorKeys(channel->SizeKeys, size_);
-    PrepareOrientationKeys(channel->Keys, orientation_);
   }
   PlanVectorCurve(position_, sampling, plans_[kTranslation]);
   PlanVectorCurve(size_, sampling, plans_[kScale]);
-  PlanOrientationCurve(orientation_, plans_[kRotation]);
+}
+
+bool ObjectMotion::TurnsBetweenTwoKeys() const {
+  const CurvePlan& plan = plans_[kRotation];
+  return plan.Form == CurveForm::Linear && orientation_.size() == 2 && plan.Frames.size() == 2 &&
+         plan.Frames[0] == orientation_[0].Frame && plan.Frames[1] == orientation_[1].Frame;
+}
+
+void ObjectMotion::PrepareTwoKeyTurn(const CAnimChunkEx* channel, GltfSampling sampling) {
+  if (channel != nullptr) PrepareOrientationValues(channel->Keys, orientation_);
+  if (channel == nullptr || orientation_.size() != 2) return Prepare(channel, sampling);
+  PrepareVectors(channel, sampling);
+  CurvePlan& plan = plans_[kRotation];
+  plan.Form = CurveForm::Linear;
+  plan.Frames.assign({orientation_[0].Frame, orientation_[1].Frame});
 }
 
 std::size_t ObjectMotion::OutputCount(MotionPath path) const {

@@ -39,6 +39,13 @@ class ObjectMotion {
  public:
   // A null channel (or an empty key list) plans a path that stands still.
   void Prepare(const CAnimChunkEx* channel, GltfSampling sampling);
+  // True when the rotation is sampled at its two keys alone (one straight
+  // turn from frame 0 or later): its samples are then the key values.
+  bool TurnsBetweenTwoKeys() const;
+  // Prepare again for writing the outputs, for a channel whose rotation was
+  // found to turn between two keys when it was first prepared: the turn's
+  // tangents are then not needed, and not worked out.
+  void PrepareTwoKeyTurn(const CAnimChunkEx* channel, GltfSampling sampling);
 
   const CurvePlan& Plan(MotionPath path) const { return plans_[path]; }
   int Components(MotionPath path) const { return path == kRotation ? 4 : 3; }
@@ -63,6 +70,7 @@ class ObjectMotion {
   void AppendVector(std::span<const VectorKeyTangents> keys, const CurvePlan& plan, const Vec3d& offset,
                     double fps, FloatBuffer& out) const;
   void AppendRotation(FloatBuffer& out) const;
+  void PrepareVectors(const CAnimChunkEx* channel, GltfSampling sampling);
 
   std::vector<VectorKeyTangents> position_;
   std::vector<VectorKeyTangents> size_;

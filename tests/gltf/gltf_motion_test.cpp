@@ -177,6 +177,32 @@ TEST(GltfMotion, PerFrameSamplesAreTheEvaluatorsOwnValues) {
   }
 }
 
+// A turn between two keys is written again without its tangents; its
+// samples must be those of the full preparation. A turn whose first key
+// lies before frame 0 is sampled at frame 0 too, between the keys, and is
+// not such a turn.
+TEST(GltfMotion, ATwoKeyTurnIsWrittenAgainWithoutItsTangents) {
+  CAnimChunkEx channel;
+  channel.PositionKeys = {{3, 0, {0, 0, 0}, {0, 0, 0}}, {3, 12, {0.3f, 0, 0}, {1, 2, 3}}};
+  channel.Keys = {{2, 2, {0, -1, 0}, {0, 0, 0}, 1.0f}, {2, 20, {0, -1, 0}, {0.3f, 0.1f, -0.2f}, 0.9f}};
+  ObjectMotion full;
+  full.Prepare(&channel, GltfSampling::Frames);
+  ASSERT_TRUE(full.TurnsBetweenTwoKeys());
+  ObjectMotion again;
+  again.PrepareTwoKeyTurn(&channel, GltfSampling::Frames);
+  for (const MotionPath path : {kTranslation, kScale, kRotation}) {
+    FloatBuffer want;
+    FloatBuffer got;
+    full.AppendOutputs(path, {1, 2, 3}, 30.0, want);
+    again.AppendOutputs(path, {1, 2, 3}, 30.0, got);
+    EXPECT_EQ(got, want) << path;
+    EXPECT_EQ(again.Plan(path).Frames, full.Plan(path).Frames) << path;
+  }
+  channel.Keys.front().Frame = -5;
+  full.Prepare(&channel, GltfSampling::Frames);
+  EXPECT_FALSE(full.TurnsBetweenTwoKeys());
+}
+
 // Runs tools/node-transforms.mjs; empty when node or its package is absent.
 std::string IndependentReading(const fs::path& file, const std::string& times) {
   const fs::path root = testing::SourceDir();
