@@ -141,9 +141,10 @@ std::size_t Aligned(std::size_t n) { return (n + 3) / 4 * 4; }
 // begins when there are accessors.
 constexpr std::size_t kGlbHeaders = 12 + 8;
 
-// Marks an object whose rotation turns between two keys (beside the bits
-// of its motion paths).
+// Beside the bits of an object's motion paths: what its first preparation
+// found that spares work when it is prepared again (ObjectMotion::Shortcuts).
 constexpr std::uint8_t kTwoKeyTurn = 1u << kMotionPaths;
+constexpr std::uint8_t kEveryFrameMove = 1u << (kMotionPaths + 1);
 constexpr std::string_view kAccessorsKey = R"({"accessors":)";
 
 // FNV-1a over the frames: per-frame lists share long runs, so ordering them
@@ -301,8 +302,8 @@ class Builder {
   std::size_t animationBytes_ = 0;
   std::span<const GltfGroup> groups_;
   std::vector<MotionMark> marks_;
-  // Per object: a bit per MotionPath whose time list it writes, and
-  // kTwoKeyTurn when its rotation turns between two keys.
+  // Per object: a bit per MotionPath whose time list it writes, and the
+  // shortcuts its motion allows (kTwoKeyTurn, kEveryFrameMove).
   std::vector<std::uint8_t> newTimes_;
   int viewOf_[kViewKinds] = {-1, -1, -1, -1, -1};
   std::vector<ViewSource> views_;
@@ -612,7 +613,9 @@ void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work
   for (const MotionPath path : {kTranslation, kScale, kRotation}) {
     if (AddMotionChannel(node, path, center, work.Motion)) written |= static_cast<std::uint8_t>(1u << path);
   }
-  if (work.Motion.TurnsBetweenTwoKeys()) written |= kTwoKeyTurn;
+  const ObjectMotion::Shortcuts shortcuts = work.Motion.FoundShortcuts();
+  if (shortcuts.TwoKeyTurn) written |= kTwoKeyTurn;
+  if (shortcuts.EveryFrameMove) written |= kEveryFrameMove;
   newTimes_.push_back(written);
 }
 
@@ -811,11 +814,8 @@ void Builder::ForEachMotionPiece(std::size_t mark, Piece piece) const {
       k = 0;
     }
     const GltfObject object = groups_[g].Object(k);
-    if ((newTimes_[i] & kTwoKeyTurn) != 0) {
-      motion.PrepareTwoKeyTurn(object.Channel, options_.Sampling);
-    } else {
-      motion.Prepare(object.Channel, options_.Sampling);
-    }
+    motion.PrepareAgain(object.Channel, options_.Sampling,
+                        {(newTimes_[i] & kTwoKeyTurn) != 0, (newTimes_[i] & kEveryFrameMove) != 0});
     const Vec3d center = CenterOf(*object.Mesh);
     for (const MotionPath path : {kTranslation, kScale, kRotation}) {
       if (motion.Plan(path).Form == CurveForm::Static) continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace bk {
 namespace {
@@ -177,36 +178,54 @@ bool KeysAreSound(const CAnimChunkEx* channel) {
 }
 
 void ObjectMotion::Prepare(const CAnimChunkEx* channel, GltfSampling sampling) {
-  PrepareVectors(channel, sampling);
-  orientation_.clear();
-  if (channel != nullptr) PrepareOrientationKeys(channel->Keys, orientation_);
-  PlanOrientationCurve(orientation_, plans_[kRotation]);
+  PrepareAgain(channel, sampling, {});
 }
 
-void ObjectMotion::PrepareVectors(const CAnimChunkEx* channel, GltfSampling sampling) {
+void ObjectMotion::PrepareVectors(const CAnimChunkEx* channel, GltfSampling sampling, bool every_frame_move) {
   position_.clear();
   size_.clear();
   if (channel != nullptr) {
     PrepareVectorKeys(channel->PositionKeys, position_);
     PrepareVectorKeys(channel->SizeKeys, size_);
   }
-  PlanVectorCurve(position_, sampling, plans_[kTranslation]);
+  CurvePlan& move = plans_[kTranslation];
+  if (every_frame_move && !position_.empty()) {
+    const int first = std::max(position_.front().Frame, 0);
+    move.Form = CurveForm::Linear;
+    move.Frames.resize(static_cast<std::size_t>(position_.back().Frame - first) + 1);
+    std::iota(move.Frames.begin(), move.Frames.end(), first);
+  } else {
+    PlanVectorCurve(position_, sampling, move);
+  }
   PlanVectorCurve(size_, sampling, plans_[kScale]);
 }
 
-bool ObjectMotion::TurnsBetweenTwoKeys() const {
-  const CurvePlan& plan = plans_[kRotation];
-  return plan.Form == CurveForm::Linear && orientation_.size() == 2 && plan.Frames.size() == 2 &&
-         plan.Frames[0] == orientation_[0].Frame && plan.Frames[1] == orientation_[1].Frame;
+ObjectMotion::Shortcuts ObjectMotion::FoundShortcuts() const {
+  const CurvePlan& turn = plans_[kRotation];
+  const CurvePlan& move = plans_[kTranslation];
+  Shortcuts found;
+  found.TwoKeyTurn = turn.Form == CurveForm::Linear && orientation_.size() == 2 && turn.Frames.size() == 2 &&
+                     turn.Frames[0] == orientation_[0].Frame && turn.Frames[1] == orientation_[1].Frame;
+  found.EveryFrameMove = move.Form == CurveForm::Linear && !position_.empty() &&
+                         move.Frames.front() == std::max(position_.front().Frame, 0) &&
+                         move.Frames.back() == position_.back().Frame &&
+                         move.Frames.size() == static_cast<std::size_t>(move.Frames.back() - move.Frames.front()) + 1;
+  return found;
 }
 
-void ObjectMotion::PrepareTwoKeyTurn(const CAnimChunkEx* channel, GltfSampling sampling) {
-  if (channel != nullptr) PrepareOrientationValues(channel->Keys, orientation_);
-  if (channel == nullptr || orientation_.size() != 2) return Prepare(channel, sampling);
-  PrepareVectors(channel, sampling);
-  CurvePlan& plan = plans_[kRotation];
-  plan.Form = CurveForm::Linear;
-  plan.Frames.assign({orientation_[0].Frame, orientation_[1].Frame});
+void ObjectMotion::PrepareAgain(const CAnimChunkEx* channel, GltfSampling sampling, Shortcuts shortcuts) {
+  PrepareVectors(channel, sampling, shortcuts.EveryFrameMove);
+  orientation_.clear();
+  if (channel != nullptr && shortcuts.TwoKeyTurn) {
+    PrepareOrientationValues(channel->Keys, orientation_);
+    if (orientation_.size() == 2) {
+      plans_[kRotation].Form = CurveForm::Linear;
+      plans_[kRotation].Frames.assign({orientation_[0].Frame, orientation_[1].Frame});
+      return;
+    }
+  }
+  if (channel != nullptr) PrepareOrientationKeys(channel->Keys, orientation_);
+  PlanOrientationCurve(orientation_, plans_[kRotation]);
 }
 
 std::size_t ObjectMotion::OutputCount(MotionPath path) const {

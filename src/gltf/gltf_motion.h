@@ -39,13 +39,21 @@ class ObjectMotion {
  public:
   // A null channel (or an empty key list) plans a path that stands still.
   void Prepare(const CAnimChunkEx* channel, GltfSampling sampling);
-  // True when the rotation is sampled at its two keys alone (one straight
-  // turn from frame 0 or later): its samples are then the key values.
-  bool TurnsBetweenTwoKeys() const;
-  // Prepare again for writing the outputs, for a channel whose rotation was
-  // found to turn between two keys when it was first prepared: the turn's
-  // tangents are then not needed, and not worked out.
-  void PrepareTwoKeyTurn(const CAnimChunkEx* channel, GltfSampling sampling);
+  // What a preparation found that spares work when the same channel is
+  // prepared again to write its outputs (PrepareAgain).
+  struct Shortcuts {
+    // The rotation is sampled at its two keys alone (one straight turn from
+    // frame 0 or later): its samples are the key values, and its tangents
+    // are not needed.
+    bool TwoKeyTurn = false;
+    // The translation is sampled at every frame from its first key (or
+    // frame 0) to its last: its plan need not be worked out again.
+    bool EveryFrameMove = false;
+  };
+  Shortcuts FoundShortcuts() const;
+  // The same as Prepare for a channel whose earlier preparation found
+  // `shortcuts`.
+  void PrepareAgain(const CAnimChunkEx* channel, GltfSampling sampling, Shortcuts shortcuts);
 
   const CurvePlan& Plan(MotionPath path) const { return plans_[path]; }
   int Components(MotionPath path) const { return path == kRotation ? 4 : 3; }
@@ -70,7 +78,7 @@ class ObjectMotion {
   void AppendVector(std::span<const VectorKeyTangents> keys, const CurvePlan& plan, const Vec3d& offset,
                     double fps, FloatBuffer& out) const;
   void AppendRotation(FloatBuffer& out) const;
-  void PrepareVectors(const CAnimChunkEx* channel, GltfSampling sampling);
+  void PrepareVectors(const CAnimChunkEx* channel, GltfSampling sampling, bool every_frame_move);
 
   std::vector<VectorKeyTangents> position_;
   std::vector<VectorKeyTangents> size_;

@@ -177,19 +177,21 @@ TEST(GltfMotion, PerFrameSamplesAreTheEvaluatorsOwnValues) {
   }
 }
 
-// A turn between two keys is written again without its tangents; its
-// samples must be those of the full preparation. A turn whose first key
-// lies before frame 0 is sampled at frame 0 too, between the keys, and is
-// not such a turn.
-TEST(GltfMotion, ATwoKeyTurnIsWrittenAgainWithoutItsTangents) {
+// Prepared again to be written, a channel skips what its first preparation
+// showed it can (a turn's tangents, a per-frame move's plan); its samples
+// must be those of the full preparation. A turn whose first key lies before
+// frame 0 is sampled at frame 0 too, between the keys, and is no such turn.
+TEST(GltfMotion, PreparedAgainAChannelWritesTheSameSamples) {
   CAnimChunkEx channel;
-  channel.PositionKeys = {{3, 0, {0, 0, 0}, {0, 0, 0}}, {3, 12, {0.3f, 0, 0}, {1, 2, 3}}};
+  channel.PositionKeys = {{3, -3, {0, 0, 0}, {0, 0, 0}}, {3, 12, {0.3f, 0, 0}, {1, 2, 3}}, {3, 19, {0, 0, 0}, {4, 0, 1}}};
   channel.Keys = {{2, 2, {0, -1, 0}, {0, 0, 0}, 1.0f}, {2, 20, {0, -1, 0}, {0.3f, 0.1f, -0.2f}, 0.9f}};
   ObjectMotion full;
   full.Prepare(&channel, GltfSampling::Frames);
-  ASSERT_TRUE(full.TurnsBetweenTwoKeys());
+  const ObjectMotion::Shortcuts found = full.FoundShortcuts();
+  ASSERT_TRUE(found.TwoKeyTurn);
+  ASSERT_TRUE(found.EveryFrameMove);
   ObjectMotion again;
-  again.PrepareTwoKeyTurn(&channel, GltfSampling::Frames);
+  again.PrepareAgain(&channel, GltfSampling::Frames, found);
   for (const MotionPath path : {kTranslation, kScale, kRotation}) {
     FloatBuffer want;
     FloatBuffer got;
@@ -200,7 +202,10 @@ TEST(GltfMotion, ATwoKeyTurnIsWrittenAgainWithoutItsTangents) {
   }
   channel.Keys.front().Frame = -5;
   full.Prepare(&channel, GltfSampling::Frames);
-  EXPECT_FALSE(full.TurnsBetweenTwoKeys());
+  EXPECT_FALSE(full.FoundShortcuts().TwoKeyTurn);
+  channel.PositionKeys.front().Frame = 0;
+  full.Prepare(&channel, GltfSampling::Keys);
+  EXPECT_FALSE(full.FoundShortcuts().EveryFrameMove) << "a spline on its keys";
 }
 
 // Runs tools/node-transforms.mjs; empty when node or its package is absent.
