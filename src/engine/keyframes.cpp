@@ -236,8 +236,8 @@ void PrepareOrientationKeys(std::span<const CAnimLineSRT> keys, std::vector<Orie
     const double ksp = 0.5 * (1 - t) * (1 + c) * (1 - b) * fp;
     const double kdm = 0.5 * (1 - t) * (1 + c) * (1 + b) * fn;
     const double kdp = 0.5 * (1 - t) * (1 - c) * (1 - b) * fn;
-    out[i].A = Multiply(q, Exp(Scale(Plus(Scale(qm, kdm), Scale(qp, kdp - 1.0)), 0.5)));
-    out[i].B = Multiply(q, Exp(Scale(Plus(Scale(qm, 1.0 - ksm), Scale(qp, -ksp)), 0.5)));
+    if (has_after) out[i].A = Multiply(q, Exp(Scale(Plus(Scale(qm, kdm), Scale(qp, kdp - 1.0)), 0.5)));
+    if (has_before) out[i].B = Multiply(q, Exp(Scale(Plus(Scale(qm, 1.0 - ksm), Scale(qp, -ksp)), 0.5)));
   }
 }
 

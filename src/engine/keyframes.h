@@ -63,7 +63,9 @@ struct VectorKeyTangents {
 
 // One key of an orientation channel in evaluation order: the unit quaternion
 // (in the hemisphere of the key before) and its squad control points; A is
-// used by the segment that starts here, B by the one that ends here.
+// used by the segment that starts here, B by the one that ends here (so the
+// first key's B and the last key's A, which no segment uses, are left as
+// the identity).
 struct OrientationKey {
   int Frame = 0;
   Quaternion Q;
