@@ -78,14 +78,6 @@ std::string GltfMeshBuilder::Build(const CPolyChunk& mesh, bool with_texcoords, 
   nextOut_.clear();
   outUv_.clear();
   for (std::size_t f = 0; f < faces_.size(); ++f) EmitFace(mesh, f, out);
-  for (int a = 0; a < 3; ++a) {
-    out.Min[a] = std::numeric_limits<float>::infinity();
-    out.Max[a] = -std::numeric_limits<float>::infinity();
-  }
-  for (std::size_t i = 0; i < out.Positions.size(); ++i) {
-    out.Min[i % 3] = std::min(out.Min[i % 3], out.Positions[i]);
-    out.Max[i % 3] = std::max(out.Max[i % 3], out.Positions[i]);
-  }
   return {};
 }
 

@@ -20,8 +20,6 @@ struct GltfMeshData {
   std::vector<float> Positions;  // x y z per vertex
   std::vector<float> Normals;    // unit x y z per vertex
   std::vector<float> TexCoords;  // u v per vertex (glTF's v down), only when asked for
-  std::array<float, 3> Min{};    // bounds of the stored positions
-  std::array<float, 3> Max{};
   std::vector<Part> Parts;       // the first PartCount hold this mesh's triangles
   std::size_t PartCount = 0;
 };
