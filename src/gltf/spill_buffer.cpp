@@ -16,6 +16,20 @@ void WriteBlock(std::FILE* file, const char* bytes, std::size_t size) {
 
 constexpr std::size_t kCopyStep = std::size_t{1} << 20;
 
+// Hands bytes [from, from + size) of the open file `fd` to `sink`, in pieces
+// of at most kCopyStep, without moving the file's own position.
+void ReadBack(int fd, std::int64_t from, std::size_t size,
+              const std::function<void(const char*, std::size_t)>& sink) {
+  std::vector<char> piece(std::min(size, kCopyStep));
+  for (std::size_t done = 0; done < size;) {
+    const ssize_t n = ::pread(fd, piece.data(), std::min(size - done, piece.size()),
+                              from + static_cast<std::int64_t>(done));
+    if (n <= 0) throw std::runtime_error("could not read spilled data back");
+    sink(piece.data(), static_cast<std::size_t>(n));
+    done += static_cast<std::size_t>(n);
+  }
+}
+
 // Appends the first `size` bytes of file `in` to `out`: inside the kernel,
 // or through memory where the kernel or the file systems cannot. With
 // `between`, in steps of kCopyStep bytes, calling it after each.
@@ -33,14 +47,11 @@ void CopyFile(int in, std::size_t size, int out, std::int64_t* at, const std::fu
     if (n == 0 || (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)) {
       throw std::runtime_error("could not write the file (is the disk full?)");
     }
-    std::vector<char> piece(kCopyStep);
-    while (from < end) {
-      const ssize_t got = ::pread(in, piece.data(), std::min<std::size_t>(piece.size(), end - from), from);
-      if (got <= 0) throw std::runtime_error("could not read a temporary file back");
-      WriteAll(out, piece.data(), static_cast<std::size_t>(got), at);
-      from += got;
+    ReadBack(in, from, static_cast<std::size_t>(end - from), [&](const char* bytes, std::size_t count) {
+      WriteAll(out, bytes, count, at);
       if (between) between();
-    }
+    });
+    return;
   }
 }
 
@@ -202,32 +213,12 @@ void SpillBuffer::MakeRoom(std::size_t size) {
 void SpillBuffer::ForEachPiece(const std::function<void(const char*, std::size_t)>& sink) const {
   if (placeFd_ >= 0 && spilled_ > 0) {
     if (writer_ != nullptr) writer_->Wait();
-    std::vector<char> piece(std::min<std::size_t>(spilled_, std::size_t{1} << 20));
-    for (std::size_t done = 0; done < spilled_;) {
-      const ssize_t n = ::pread(placeFd_, piece.data(), std::min(spilled_ - done, piece.size()),
-                                placeAt_ + static_cast<std::int64_t>(done));
-      if (n <= 0) throw std::runtime_error("could not read a file back");
-      sink(piece.data(), static_cast<std::size_t>(n));
-      done += static_cast<std::size_t>(n);
-    }
+    ReadBack(placeFd_, placeAt_, spilled_, sink);
   }
   if (file_) {
     if (writer_ != nullptr) writer_->Wait();
-    // The file is only ever appended to; reading it from the start leaves
-    // the next append (if any) at its end again.
-    std::FILE* f = file_.get();
-    if (std::fflush(f) != 0 || std::fseek(f, 0, SEEK_SET) != 0) {
-      throw std::runtime_error("could not read a temporary file back");
-    }
-    std::vector<char> piece(std::min<std::size_t>(spilled_, std::size_t{1} << 20));
-    std::size_t left = spilled_;
-    while (left > 0) {
-      const std::size_t n = std::fread(piece.data(), 1, std::min(left, piece.size()), f);
-      if (n == 0) throw std::runtime_error("could not read a temporary file back");
-      sink(piece.data(), n);
-      left -= n;
-    }
-    std::fseek(f, 0, SEEK_END);
+    if (std::fflush(file_.get()) != 0) throw std::runtime_error("could not read spilled data back");
+    ReadBack(fileno(file_.get()), 0, spilled_, sink);
   }
   if (used_ > 0) sink(memory_.data(), used_);
 }
