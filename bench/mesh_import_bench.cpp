@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
   bk::NoProgress progress;
   const bk::CCobBase* objects[] = {object.get()};
   if (!bk::ExportObjects(cob, objects, progress).ok()) return 1;
-  const std::vector<bk::GltfGroup> groups = {bk::GltfGroup{nullptr, {{object.get(), nullptr}}, {}}};
+  const std::vector<bk::GltfGroup> groups = {bk::GltfGroup{nullptr, {{object.get(), nullptr, {}}}, {}}};
   if (!bk::WriteGltf(groups, glb, {}).ok()) return 1;
   WriteObj(*object, obj);
 

@@ -179,9 +179,8 @@ bool RunPhases(const std::string& input, const std::string& output, Figures& f) 
   bk::CRandom random(1);
   bk::NoProgress progress;
   start = Clock::now();
-  // As the programs explode for an export: pieces are cut again as they are written.
-  bk::GroupResult result = bk::ExplodeObject(*imported.object, bk::MotionInputs{motion, options, random}, 0, progress,
-                                             bk::PieceLists::kCutWhenWritten);
+  // Pieces keep their runs of faces and are cut again as they are written.
+  bk::GroupResult result = bk::ExplodeObject(*imported.object, bk::MotionInputs{motion, options, random}, 0, progress);
   f.explode = SecondsSince(start);
   if (result.outcome() != bk::RunOutcome::Done) return false;
   f.pieces = result.group.Objects.size();

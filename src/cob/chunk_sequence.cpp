@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <map>
+#include <array>
+#include <optional>
 #include <memory>
 #include <mutex>
 #include <stop_token>
@@ -45,10 +46,10 @@ struct FormattedBatch {
 
 class SequenceWriter {
  public:
-  SequenceWriter(CobWriter& out, std::span<const CCobBase* const> chunks, ProgressSink& progress,
+  SequenceWriter(CobWriter& out, std::size_t items, const ChunkWriter& write, ProgressSink& progress,
                  ProgressCount count)
-      : out_(out), chunks_(chunks), progress_(progress), count_(count), latest_(out.GetFormat()) {
-    batches_ = chunks.size() <= kFirstBatch ? 1 : 1 + (chunks.size() - kFirstBatch + kBatch - 1) / kBatch;
+      : out_(out), items_(items), write_(write), progress_(progress), count_(count), latest_(out.GetFormat()) {
+    batches_ = items <= kFirstBatch ? 1 : 1 + (items - kFirstBatch + kBatch - 1) / kBatch;
   }
 
   std::size_t Run() {
@@ -64,10 +65,11 @@ class SequenceWriter {
   }
 
  private:
-  std::span<const CCobBase* const> BatchChunks(std::size_t b) const {
+  // The items of batch b: [first, last).
+  std::pair<std::size_t, std::size_t> BatchItems(std::size_t b) const {
     const std::size_t first = b == 0 ? 0 : kFirstBatch + (b - 1) * kBatch;
     const std::size_t last = b == 0 ? kFirstBatch : first + kBatch;
-    return chunks_.subspan(first, std::min(last, chunks_.size()) - first);
+    return {first, std::min(last, items_)};
   }
 
   // Gets batch b written: takes it formatted when it is, writes it directly
@@ -76,9 +78,9 @@ class SequenceWriter {
   bool WriteBatch(std::size_t b) {
     std::unique_lock lock(mutex_);
     while (true) {
-      if (auto found = ready_.find(b); found != ready_.end()) {
-        FormattedBatch batch = std::move(found->second);
-        ready_.erase(found);
+      if (std::optional<FormattedBatch>& found = Ready(b); found) {
+        FormattedBatch batch = std::move(*found);
+        found.reset();
         lock.unlock();
         // A batch formatted from another format than the file has now is
         // formatted again, directly.
@@ -130,7 +132,7 @@ class SequenceWriter {
     lock.unlock();
     FormattedBatch batch = Format(b, start);
     lock.lock();
-    ready_.emplace(b, std::move(batch));
+    Ready(b).emplace(std::move(batch));
     changed_.notify_all();
   }
 
@@ -160,8 +162,9 @@ class SequenceWriter {
     batch.start = start;
     try {
       std::unique_ptr<CobWriter> text = MemoryWriter(start);
-      for (const CCobBase* chunk : BatchChunks(b)) {
-        chunk->Write(*text);
+      const auto [first, last] = BatchItems(b);
+      for (std::size_t i = first; i < last; ++i) {
+        write_(i, *text);
         batch.ends.push_back({text->Text().size(), text->FreshIdOffsets().size(), text->GetFormat()});
       }
       batch.text = std::move(text);
@@ -190,9 +193,10 @@ class SequenceWriter {
   }
 
   bool WriteDirect(std::size_t b) {
-    for (const CCobBase* chunk : BatchChunks(b)) {
+    const auto [first, last] = BatchItems(b);
+    for (std::size_t i = first; i < last; ++i) {
       if (progress_.CancelRequested()) return false;
-      chunk->Write(out_);
+      write_(i, out_);
       Written();
     }
     return true;
@@ -204,7 +208,8 @@ class SequenceWriter {
   }
 
   CobWriter& out_;
-  const std::span<const CCobBase* const> chunks_;
+  const std::size_t items_;
+  const ChunkWriter& write_;
   ProgressSink& progress_;
   const ProgressCount count_;
   std::size_t batches_ = 1;
@@ -216,15 +221,19 @@ class SequenceWriter {
   std::size_t nextClaim_ = 0;  // the first batch nobody has taken up
   std::size_t nextWrite_ = 0;  // the first batch not yet written
   CobWriter::Format latest_;   // the format after the last batch written
-  std::map<std::size_t, FormattedBatch> ready_;
+  // Batch b's place is b % size: no more than kAhead are claimed beyond the
+  // one being written, so places never clash, and keeping a batch needs no
+  // memory that could run out on the helper thread.
+  std::array<std::optional<FormattedBatch>, kAhead + 2> ready_;
+  std::optional<FormattedBatch>& Ready(std::size_t b) { return ready_[b % ready_.size()]; }
   std::vector<std::unique_ptr<CobWriter>> spare_;
 };
 
 }  // namespace
 
-std::size_t WriteChunks(CobWriter& out, std::span<const CCobBase* const> chunks, ProgressSink& progress,
+std::size_t WriteChunks(CobWriter& out, std::size_t items, const ChunkWriter& write, ProgressSink& progress,
                         ProgressCount count) {
-  SequenceWriter writer(out, chunks, progress, count);
+  SequenceWriter writer(out, items, write, progress, count);
   return writer.Run();
 }
 

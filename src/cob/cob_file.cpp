@@ -213,21 +213,32 @@ ExportResult WriteGroups(CobWriter& out, std::span<const ExplodedGroup* const> g
   out << kOutputSignature;
   out.EndLine();
   int done = 0;
-  std::vector<const CCobBase*> chunks;
+  // A piece and its channel are two items: a cancel may fall between them.
+  struct Item {
+    const ExplodedObject* object;
+    bool channel;
+  };
+  std::vector<Item> items;
+  const ChunkWriter write = [&items](std::size_t i, CobWriter& to) {
+    const Item& item = items[i];
+    if (item.channel) return item.object->Channel->Write(to);
+    // Items may be written on more than one thread at once.
+    thread_local CPolyChunk work{WorkingCopy{}};
+    item.object->Mesh->Write(to, ListsOf(*item.object, work));
+  };
   for (const ExplodedGroup* group : groups) {
     // The group's own chunk is written also after a cancel, so every group
     // that was asked for stands in the file; only its objects are cut short.
     group->Group->WriteGroup(out, false);
     if (result.cancelled) continue;
-    // A piece and its channel are two steps: a cancel may fall between them.
-    chunks.clear();
+    items.clear();
     for (const ExplodedObject& object : group->Objects) {
-      chunks.push_back(object.Mesh.get());
-      if (object.Channel) chunks.push_back(object.Channel.get());
+      items.push_back({&object, false});
+      if (object.Channel) items.push_back({&object, true});
     }
-    const std::size_t written = WriteChunks(out, chunks, progress, ProgressCount{done, total});
+    const std::size_t written = WriteChunks(out, items.size(), write, progress, ProgressCount{done, total});
     done += static_cast<int>(written);
-    result.cancelled = written < chunks.size();
+    result.cancelled = written < items.size();
   }
   return Finish(out, result);
 }

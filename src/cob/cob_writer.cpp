@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "cob/scan.h"
 #include "model/chunk_id.h"
 
 namespace bk {
@@ -58,17 +59,25 @@ constexpr auto kDigitPairs = [] {
 // nearest integer (ties to even, as the C library rounds exact decimals) gives
 // the same digits. Returns the end of the text, or nullptr when the value is
 // outside the fast range.
-char* FastFixed(char* out, float value, int precision) {
-  if (precision < 0 || precision > kMaxFastPrecision || !std::isfinite(value)) return nullptr;
+// |value| * 10^precision rounded to a whole number, for the precisions and
+// magnitudes where that is exact; false outside them.
+bool ScaledWhole(float value, int precision, std::uint64_t& whole) {
+  if (precision < 0 || precision > kMaxFastPrecision || !std::isfinite(value)) return false;
   const double magnitude = std::fabs(static_cast<double>(value));
-  if (magnitude >= 1e6) return nullptr;  // keeps the scaled value far below 2^63
+  if (magnitude >= 1e6) return false;  // keeps the scaled value far below 2^63
   double scaled = magnitude * kPowersOfTen[precision];
   // Rounds as nearbyint does, without a call: below 2^52, adding 2^52 leaves
   // no bits after the point and taking it away again gives the rounded
   // value; from 2^52 on every double is whole already.
   constexpr double kTwoTo52 = 4503599627370496.0;
   if (scaled < kTwoTo52) scaled = (scaled + kTwoTo52) - kTwoTo52;
-  const auto whole = static_cast<std::uint64_t>(scaled);
+  whole = static_cast<std::uint64_t>(scaled);
+  return true;
+}
+
+char* FastFixed(char* out, float value, int precision) {
+  std::uint64_t whole = 0;
+  if (!ScaledWhole(value, precision, whole)) return nullptr;
   const bool negative = std::signbit(value);
   switch (precision) {
     case 6: return FixedText(out, whole, negative, 6);
@@ -111,23 +120,42 @@ void CobWriter::SetFixed(int precision) { format_ = Format{Notation::Fixed, prec
 
 void CobWriter::SetPrecision(int precision) { format_.precision = precision; }
 
-CobWriter& CobWriter::operator<<(float value) {
-  Room(kMaxFloatText);
-  const int precision = format_.precision;
-  if (format_.notation == Notation::Fixed) {
-    char* end = FastFixed(pos_, value, precision);
+char* CobWriter::FormatFloat(char* out, Format format, float value) {
+  const int precision = format.precision;
+  if (format.notation == Notation::Fixed) {
+    char* end = FastFixed(out, value, precision);
     if (end == nullptr) {
-      end = std::to_chars(pos_, pos_ + kMaxFloatText, value, std::chars_format::fixed, precision).ptr;
+      end = std::to_chars(out, out + kMaxFloatText, value, std::chars_format::fixed, precision).ptr;
       // The decimal point is always shown, also with no decimals.
       if (precision == 0 && std::isfinite(value)) *end++ = '.';
     }
-    pos_ = end;
-  } else {
-    pos_ = std::to_chars(pos_, pos_ + kMaxFloatText, value, std::chars_format::general,
-                         precision == 0 ? 1 : precision)
-               .ptr;
+    return end;
   }
+  return std::to_chars(out, out + kMaxFloatText, value, std::chars_format::general, precision == 0 ? 1 : precision)
+      .ptr;
+}
+
+CobWriter& CobWriter::operator<<(float value) {
+  Room(kMaxFloatText);
+  pos_ = FormatFloat(pos_, format_, value);
   return *this;
+}
+
+float AsWritten(CobWriter::Format format, float value) {
+  // Up to six decimals, whole / 10^precision divided in double and narrowed
+  // is the float nearest the decimal: the decimal lies too far from any
+  // midpoint between two floats for the double's rounding to matter.
+  std::uint64_t whole = 0;
+  if (format.notation == CobWriter::Notation::Fixed && format.precision <= 6 &&
+      ScaledWhole(value, format.precision, whole)) {
+    const double magnitude = static_cast<double>(whole) / kPowersOfTen[format.precision];
+    return static_cast<float>(std::signbit(value) ? -magnitude : magnitude);
+  }
+  char text[kMaxFloatText];
+  const char* end = CobWriter::FormatFloat(text, format, value);
+  float read = 0.0f;
+  Scanner(std::string_view(text, static_cast<std::size_t>(end - text))).Float(read);
+  return read;
 }
 
 void CobWriter::WriteFreshId() {

@@ -63,6 +63,9 @@ class CobWriter {
     return *this;
   }
   CobWriter& operator<<(float value);
+  // Writes `value` at `out` as a writer in `format` does (room for 400
+  // characters); returns the end of the text.
+  static char* FormatFloat(char* out, Format format, float value);
   CobWriter& operator<<(double value) = delete;  // file values are 32-bit floats
   CobWriter& operator<<(bool value) = delete;
   template <std::integral T>
@@ -120,5 +123,10 @@ class CobWriter {
   std::vector<std::size_t> gaps_;
   Format format_;
 };
+
+// The value a reader finds where `value` was written in `format`: what a
+// .cob file holds of it. Exports made from an explosion in memory go through
+// this so that they carry exactly the values the .cob beside them carries.
+float AsWritten(CobWriter::Format format, float value);
 
 }  // namespace bk

@@ -131,7 +131,7 @@ class Parser {
     ReadMaterials(*mesh);
     ReadUnit(*mesh);
     auto channel = ReadChannels(*mesh);
-    file_.Groups[group->second].Objects.push_back(ExplodedObject{std::move(mesh), std::move(channel)});
+    file_.Groups[group->second].Objects.push_back(ExplodedObject{std::move(mesh), std::move(channel), {}});
   }
 
   void ReadMaterials(CPolyChunk& mesh) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cob/anim_chunk.h"
+#include "cob/face_run.h"
 #include "cob/group.h"
 #include "cob/poly_chunk.h"
 
@@ -11,10 +12,35 @@ namespace bk {
 
 // One animated object of an explosion: a piece or a particle and the channel
 // that moves it (the channel's ParentId is the mesh's Id).
+//
+// A piece is one of two shapes: a run of the source's faces (Run.Source set;
+// Mesh then holds the chunk's name, frame, totals, materials and unit but no
+// lists, so that a big explosion holds a fraction of the memory), or a mesh
+// of its own (Run.Source null; Mesh holds its lists too). Whoever reads a
+// piece's geometry goes through ListsOf, so no reader can miss a kind.
 struct ExplodedObject {
   std::unique_ptr<CPolyChunk> Mesh;
   std::unique_ptr<CAnimChunkEx> Channel;
+  FaceRun Run;
 };
+
+// How ListsOf hands over the vertex and texture-vertex values.
+enum class ListValues {
+  kAsHeld,     // the values themselves (shared with the source where they are)
+  kAsWritten,  // copies, each as a .cob file holds it (see AsWrittenInLists)
+};
+
+// The mesh whose vertex, texture-vertex and face lists are the object's: Mesh
+// itself, or `work` with the lists cut from the run (and with kAsWritten,
+// `work` with copies of the values as a file holds them). `work`'s axis is
+// made Mesh's, so its TransformPoint places the piece. Throws BadObjectData
+// when the run names faces or corners the source does not have.
+const CPolyChunk& ListsOf(const CPolyChunk& mesh, const FaceRun& run, CPolyChunk& work,
+                          ListValues values = ListValues::kAsHeld);
+inline const CPolyChunk& ListsOf(const ExplodedObject& object, CPolyChunk& work,
+                                 ListValues values = ListValues::kAsHeld) {
+  return ListsOf(*object.Mesh, object.Run, work, values);
+}
 
 // One group of an explosion ("Burstkin" or "BurstkinParticles") with its
 // objects in order. The group chunk carries its own lines only; the objects

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "cob/cob_writer.h"
+#include "cob/exploded_group.h"
 #include "cob/poly_chunk.h"
 
 namespace bk {
@@ -158,6 +160,49 @@ void CutFaces(const FaceRun& run, CPolyChunk& piece) {
     }
     piece.AddOwnedFace(std::move(face));
   }
+}
+
+namespace {
+
+// Points `work`'s lists at `mesh`'s elements.
+void ShareLists(const CPolyChunk& mesh, CPolyChunk& work) {
+  work.ClearGeometry();
+  work.Vertices = mesh.Vertices;
+  work.UvPoints = mesh.UvPoints;
+  work.Faces = mesh.Faces;
+}
+
+// Gives `work` copies of its vertex and texture-vertex values, each as the
+// element lists of a .cob file hold it (fixed notation, six decimals).
+void OwnValuesAsWritten(CPolyChunk& work) {
+  constexpr CobWriter::Format kListFormat{CobWriter::Notation::Fixed, 6};
+  auto written = [](float v) { return AsWritten(kListFormat, v); };
+  std::vector<CVector*> vertices;
+  std::vector<CUvPoint*> uv_points;
+  vertices.swap(work.Vertices);
+  uv_points.swap(work.UvPoints);
+  for (const CVector* v : vertices) {
+    if (v == nullptr) work.Vertices.push_back(nullptr);
+    else work.AddOwnedVertex({written(v->x), written(v->y), written(v->z)});
+  }
+  for (const CUvPoint* t : uv_points) {
+    if (t == nullptr) work.UvPoints.push_back(nullptr);
+    else work.AddOwnedUvPoint({written(t->u), written(t->v)});
+  }
+}
+
+}  // namespace
+
+const CPolyChunk& ListsOf(const CPolyChunk& mesh, const FaceRun& run, CPolyChunk& work, ListValues values) {
+  if (run.Source == nullptr && values == ListValues::kAsHeld) return mesh;
+  if (run.Source != nullptr) {
+    CutFaces(run, work);
+  } else {
+    ShareLists(mesh, work);
+  }
+  work.Axis = mesh.Axis;
+  if (values == ListValues::kAsWritten) OwnValuesAsWritten(work);
+  return work;
 }
 
 }  // namespace bk

@@ -220,6 +220,20 @@ void CPolyChunk::ClearGeometry() {
   faceStore_.Clear();
 }
 
+void CPolyChunk::TakeGeometry(CPolyChunk& other) {
+  ClearGeometry();
+  Vertices = std::move(other.Vertices);
+  UvPoints = std::move(other.UvPoints);
+  Faces = std::move(other.Faces);
+  vertexStore_ = std::move(other.vertexStore_);
+  uvStore_ = std::move(other.uvStore_);
+  faceStore_ = std::move(other.faceStore_);
+  other.ClearGeometry();
+  OwnsVertices = other.OwnsVertices;
+  OwnsUvPoints = other.OwnsUvPoints;
+  OwnsFaces = other.OwnsFaces;
+}
+
 void CPolyChunk::ReserveOwnedFaces(std::size_t count) {
   faceStore_.Reserve(count);
   Faces.reserve(Faces.size() + count);
@@ -322,29 +336,17 @@ void CPolyChunk::DeleteContents() {
   Unit.reset();
 }
 
-void CPolyChunk::Write(CobWriter& out) const {
-  WriteBody(out);
+void CPolyChunk::Write(CobWriter& out, const CPolyChunk& lists) const {
+  WriteBody(out, lists);
   for (const auto& material : Materials) material->Write(out);
   if (Unit) Unit->Write(out);
 }
 
-void CPolyChunk::WriteBody(CobWriter& out) const {
+void CPolyChunk::WriteBody(CobWriter& out, const CPolyChunk& lists) const {
   out << "PolH V0.02 Id " << Id << " Parent " << ParentId << " Size -1";
   out.EndLine();
   WriteNameAndAxis(out, Name, Axis);
-  if (CutFrom.Source == nullptr) {
-    WriteElementLists(out, *this);
-    return;
-  }
-  // Chunks may be written on more than one thread at once.
-  thread_local CPolyChunk cut{WorkingCopy{}};
-  try {
-    CutFaces(CutFrom, cut);
-  } catch (const BadObjectData&) {
-    // Only a source changed since the explosion cut it can fail here.
-    cut.ClearGeometry();
-  }
-  WriteElementLists(out, cut);
+  WriteElementLists(out, lists);
 }
 
 void CPolyChunk::WriteElementLists(CobWriter& out, const CPolyChunk& lists) const {
@@ -392,7 +394,6 @@ void CPolyChunk::CopyFrom(const CPolyChunk& source) {
   Vertices = source.Vertices;
   UvPoints = source.UvPoints;
   Faces = source.Faces;
-  CutFrom = source.CutFrom;
   OwnsVertices = 0;
   OwnsUvPoints = 0;
   OwnsFaces = 0;

@@ -51,15 +51,17 @@ class CPolyChunk : public CCobBase {
   bool ReadBody(LineReader& in, std::string_view header);
   void DeleteContents() override;
   // The chunk, then its materials and its unit.
-  void Write(CobWriter& out) const override;
-  // The PolH chunk alone, as ReadBody reads it. A chunk cut from a run of
-  // faces (CutFrom) is cut again here, into memory of the writing thread's
-  // own, and written from that.
-  void WriteBody(CobWriter& out) const;
+  void Write(CobWriter& out) const override { Write(out, *this); }
+  // The same with the vertex, texture-vertex and face lists of `lists` (a
+  // piece's lists, see ListsOf) under this chunk's counts.
+  void Write(CobWriter& out, const CPolyChunk& lists) const;
+  // The PolH chunk alone, as ReadBody reads it.
+  void WriteBody(CobWriter& out, const CPolyChunk& lists) const;
+  void WriteBody(CobWriter& out) const { WriteBody(out, *this); }
 
   // On a newly made chunk: copies the axis, the totals, HoleCount and Centroid;
-  // shares source's vertices, texture vertices and faces, or its run of
-  // faces (Owns flags become 0); makes its own copies of the materials and
+  // shares source's vertices, texture vertices and faces (Owns flags become
+  // 0); makes its own copies of the materials and
   // of the unit (whose ParentId becomes this chunk's Id). Id, ParentId and
   // Name are not copied.
   void CopyFrom(const CPolyChunk& source);
@@ -71,6 +73,9 @@ class CPolyChunk : public CCobBase {
   // Empties the vertex, texture-vertex and face lists and frees the elements
   // this chunk owns; the lists keep their room.
   void ClearGeometry();
+  // Takes over other's lists with the elements it owns (other is left with
+  // none); the Owns flags become other's.
+  void TakeGeometry(CPolyChunk& other);
   // Room for `count` more owned faces with nothing to spare, for a chunk
   // whose face count is known before its faces are added.
   void ReserveOwnedFaces(std::size_t count);
@@ -99,11 +104,6 @@ class CPolyChunk : public CCobBase {
   int OwnsUvPoints = 1;
   int OwnsFaces = 1;
   int OwnsMaterials = 1;  // always 1: materials are never shared
-  // Set on a piece of an explosion that holds no lists of its own while it
-  // waits to be written: its three lists are empty, its totals, centre and
-  // centroid are those of the run, and the run's source must stay unchanged
-  // until the piece is written.
-  FaceRun CutFrom;
 
  private:
   bool ReadVertices(LineReader& in);

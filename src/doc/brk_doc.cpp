@@ -253,7 +253,7 @@ ExportOutcome CBrkDoc::ExportCommand() {
 CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
   Explosion result;
   // The explosion is only written: its pieces are cut again as they are.
-  result.exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this, PieceLists::kCutWhenWritten);
+  result.exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
   if (result.exploded.kind == FailureKind::kCancelled) {
     result.outcome = ExportOutcome::CancelledExplosion;
     return result;

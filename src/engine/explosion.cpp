@@ -11,6 +11,7 @@
 #include "cob/face_run.h"
 #include "cob/poly_chunk.h"
 #include "cob/unit.h"
+#include "engine/piece_maker.h"
 #include "model/progress.h"
 #include "model/random.h"
 #include "model/saturate.h"
@@ -21,7 +22,8 @@ namespace {
 
 // Piece k's chunk with its name, axis, unit and materials, which take their
 // ids in that order, but no faces yet.
-std::unique_ptr<CPolyChunk> NewPiece(const CPolyChunk& source, const CGroup& group, std::int32_t k) {
+std::unique_ptr<CPolyChunk> NewPiece(const CPolyChunk& source, const CGroup& group, std::int32_t k,
+                                     std::span<const std::unique_ptr<CMaterial>> extra_materials) {
   auto piece = std::make_unique<CPolyChunk>();
   piece->ParentId = group.Id;
   piece->Name = "Bk," + std::to_string(static_cast<std::int64_t>(k) + 1);
@@ -38,39 +40,56 @@ std::unique_ptr<CPolyChunk> NewPiece(const CPolyChunk& source, const CGroup& gro
   }
 
   // Every piece gets every material, so material indices keep their meaning.
-  piece->Materials.reserve(source.Materials.size());
-  for (const auto& material : source.Materials) {
-    if (!material) throw BadObjectData("missing material");
-    auto copy = material->MakeCopy();
-    copy->ParentId = piece->Id;
-    piece->Materials.push_back(std::move(copy));
-  }
+  piece->Materials.reserve(source.Materials.size() + extra_materials.size());
+  auto add_copies = [&](std::span<const std::unique_ptr<CMaterial>> materials) {
+    for (const auto& material : materials) {
+      if (!material) throw BadObjectData("missing material");
+      auto copy = material->MakeCopy();
+      copy->ParentId = piece->Id;
+      piece->Materials.push_back(std::move(copy));
+    }
+  };
+  add_copies(source.Materials);
+  add_copies(extra_materials);
   return piece;
 }
 
-// Cuts the run's faces into the piece, or into `work` when the piece is to be
-// cut again as it is written, and gives the piece the run's centre (each
-// shared position counted once) and totals; its axes and transform stay those
-// of the source. Returns the mesh that holds the lists.
-const CPolyChunk& CutPiece(const FaceRun& run, PieceLists lists, CPolyChunk& piece, CPolyChunk& work) {
-  CPolyChunk& cut = lists == PieceLists::kHeld ? piece : work;
-  CutFaces(run, cut);
-  piece.Axis.Center = cut.ComputeCentroid();
-  piece.Centroid = cut.Centroid;
-  piece.VertexTotal = static_cast<std::int32_t>(cut.Vertices.size());
-  piece.UvTotal = static_cast<std::int32_t>(cut.UvPoints.size());
-  piece.FaceTotal = static_cast<std::int32_t>(cut.Faces.size());
-  if (lists == PieceLists::kHeld) {
-    // An explosion holds a quarter of a million pieces at once: no slack.
-    piece.Faces.shrink_to_fit();
-    piece.Vertices.shrink_to_fit();
-    piece.UvPoints.shrink_to_fit();
-  } else {
-    piece.CutFrom = run;
+// Gives the piece its shape: a run's lists are cut into `work` (the piece
+// keeps only the run), a mesh of its own moves into the piece. The piece
+// takes the shape's totals and centre (for a run: its vertices' mean, each
+// shared position counted once); its axes and transform stay the source's.
+// Returns the mesh that holds the lists, which the motion reads.
+const CPolyChunk& ShapePiece(MadePiece& made, CPolyChunk& piece, CPolyChunk& work) {
+  const CPolyChunk* lists = &piece;
+  if (made.Own == nullptr) {
+    CutFaces(made.Run, work);
+    work.Axis = piece.Axis;
+    piece.Axis.Center = work.ComputeCentroid();
+    piece.Centroid = work.Centroid;
     // The motion reads the piece's frame and centre from its shape.
     work.Axis = piece.Axis;
+    lists = &work;
+  } else {
+    piece.TakeGeometry(*made.Own);
+    piece.Axis.Center = made.Own->Axis.Center;
+    piece.Centroid = piece.Axis.Center;
   }
-  return cut;
+  piece.VertexTotal = static_cast<std::int32_t>(lists->Vertices.size());
+  piece.UvTotal = static_cast<std::int32_t>(lists->UvPoints.size());
+  piece.FaceTotal = static_cast<std::int32_t>(lists->Faces.size());
+  return *lists;
+}
+
+// `shape`: the mesh that holds the piece's lists (the piece itself or the
+// working copy its run was cut into).
+ExplodedObject AnimatePiece(MotionInputs in, const CPolyChunk& shape, std::unique_ptr<CPolyChunk> piece,
+                            std::int32_t stagger_ordinal) {
+  PieceMotion motion = SetUpMotion(in, shape, 0);
+  motion.StaggerOrdinal = stagger_ordinal;
+  auto channel = std::make_unique<CAnimChunkEx>();
+  channel->ParentId = piece->Id;
+  BuildKeys(in, motion, *channel);
+  return {std::move(piece), std::move(channel), {}};
 }
 
 }  // namespace
@@ -87,98 +106,18 @@ std::int32_t StaggerOrdinalFor(std::int32_t k, std::int32_t base_size) {
   return static_cast<std::int32_t>(ordinal);
 }
 
-namespace {
-
-// The face count of each piece in turn. The draws for a piece's size happen
-// right before it is made, so the sizes cannot be worked out ahead.
-class PieceSizer {
- public:
-  PieceSizer(const CPolyChunk& source, std::int32_t face_count, std::int32_t base)
-      : source_(source), faceCount_(face_count), base_(base), size_(base) {}
-
-  std::int32_t Next(std::int32_t k, CRandom& random) {
-    if (base_ >= 2 && source_.HoleCount == 0) return Drawn(k, random);
-    if (source_.HoleCount >= 1) return UpToHoles();
-    return 1;
-  }
-
- private:
-  // Odd pieces are shortened by the reduction that the even piece before
-  // drew; the draw shifts all later random choices, so it is kept even
-  // though it is nearly always 1.
-  std::int32_t Drawn(std::int32_t k, CRandom& random) {
-    if (k % 2 == 1) {
-      size_ = base_ - reduction_;
-    } else {
-      const std::int32_t x = faceCount_ / 100;
-      const int r1 = random.Next();
-      if ((r1 / 32767) * x < 1) {
-        reduction_ = 1;
-      } else {
-        const int r2 = random.Next();
-        reduction_ = (r2 / 32767) * x;
-      }
-    }
-    if (size_ < 1) size_ = 1;
-    return size_;
-  }
-
-  // A piece never ends between a face and the holes that follow it.
-  std::int32_t UpToHoles() {
-    std::int32_t count = 0;
-    std::size_t i = nextHoleScan_;
-    while (i < source_.Faces.size()) {
-      const CFace* face = source_.Faces[i];
-      const bool hole = face != nullptr && face->IsHole();
-      if (!(hole || count == 0 || count < size_)) break;
-      ++count;
-      ++i;
-    }
-    nextHoleScan_ = i;
-    size_ = count;
-    return size_;
-  }
-
-  const CPolyChunk& source_;
-  std::int32_t faceCount_;
-  std::int32_t base_;
-  std::int32_t size_;
-  std::int32_t reduction_ = 0;
-  std::size_t nextHoleScan_ = 0;
-};
-
-// FaceTotal is trusted only as far as the face list reaches.
-std::int32_t UsableFaceCount(const CPolyChunk& source) {
-  return std::clamp<std::int32_t>(
-      source.FaceTotal, 0, static_cast<std::int32_t>(std::min<std::size_t>(source.Faces.size(), INT32_MAX)));
-}
-
-// The base piece size: the faces over the piece count, the count held to the
-// faces there are and at least one (a count below one is only possible when
-// the options were never clamped against a real object).
-std::int32_t BasePieceSize(std::int32_t min_pieces, std::int32_t face_count) {
-  std::int32_t pieces = min_pieces;
-  if (static_cast<double>(pieces) > static_cast<double>(face_count)) pieces = face_count;
-  pieces = std::max(pieces, 1);
-  return static_cast<std::int32_t>(static_cast<double>(face_count) / pieces);
-}
-
-// `shape`: the mesh that holds the piece's lists (the piece itself or the
-// working copy it was cut into).
-ExplodedObject AnimatePiece(MotionInputs in, const CPolyChunk& shape, std::unique_ptr<CPolyChunk> piece,
-                            std::int32_t stagger_ordinal) {
-  PieceMotion motion = SetUpMotion(in, shape, 0);
-  motion.StaggerOrdinal = stagger_ordinal;
-  auto channel = std::make_unique<CAnimChunkEx>();
-  channel->ParentId = piece->Id;
-  BuildKeys(in, motion, *channel);
-  return {std::move(piece), std::move(channel)};
-}
-
-}  // namespace
-
 GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_t active_output_mode,
-                          ProgressSink& progress, PieceLists lists) {
+                          ProgressSink& progress) {
+  try {
+    std::unique_ptr<PieceMaker> maker = MakeFaceRunMaker(source, in.Options.MinPieces);
+    return ExplodeObject(source, *maker, in, active_output_mode, progress);
+  } catch (const std::bad_alloc&) {
+    return GroupResult::Stopped(FailureKind::kOutOfMemory, kCouldNotExplode);
+  }
+}
+
+GroupResult ExplodeObject(const CPolyChunk& source, PieceMaker& maker, MotionInputs in,
+                          std::int32_t active_output_mode, ProgressSink& progress) {
   // One guard for the whole run: bad object data or a failed allocation
   // releases everything made so far and gives no group.
   try {
@@ -189,25 +128,18 @@ GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_
     exploded.Group->Axis = source.Axis;
     LoadMotionSettings(in.Motion, in.Options, source);
 
-    const std::int32_t face_count = UsableFaceCount(source);
-    const std::int32_t base = BasePieceSize(in.Options.MinPieces, face_count);
-    const int total = ClampToCount(active_output_mode == 0
-                                     ? static_cast<std::int64_t>(face_count)
-                                     : static_cast<std::int64_t>(face_count) +
-                                           static_cast<std::int64_t>(source.Vertices.size()));
-    PieceSizer sizer(source, face_count, base);
-    std::int32_t faces_used = 0;
+    const std::int64_t total = maker.ProgressTotal() +
+                               (active_output_mode == 0 ? 0 : static_cast<std::int64_t>(source.Vertices.size()));
     CPolyChunk work{WorkingCopy{}};
+    MadePiece made;
     progress.ShowProgress(0, 1, "Calculating; press Esc to cancel");
-    for (std::int32_t k = 1; faces_used < face_count && !progress.CancelRequested(); ++k) {
-      const std::int32_t size = sizer.Next(k, in.Random);
-      const FaceRun run{&source, static_cast<std::uint32_t>(faces_used),
-                        static_cast<std::uint32_t>(std::clamp(size, 0, face_count - faces_used))};
-      auto piece = NewPiece(source, *exploded.Group, k);
-      const CPolyChunk& shape = CutPiece(run, lists, *piece, work);
-      faces_used += static_cast<std::int32_t>(run.Count);
-      exploded.Objects.push_back(AnimatePiece(in, shape, std::move(piece), StaggerOrdinalFor(k, base)));
-      progress.ShowProgress(faces_used, total, "");
+    for (std::int32_t k = 1; !progress.CancelRequested() && maker.Next(k, in.Random, made); ++k) {
+      auto piece = NewPiece(source, *exploded.Group, k, maker.ExtraMaterials());
+      const CPolyChunk& shape = ShapePiece(made, *piece, work);
+      ExplodedObject object = AnimatePiece(in, shape, std::move(piece), maker.StaggerOrdinal(k));
+      object.Run = made.Run;
+      exploded.Objects.push_back(std::move(object));
+      progress.ShowProgress(ClampToCount(maker.ProgressDone()), ClampToCount(total), "");
     }
     if (progress.CancelRequested()) return GroupResult::Stopped(FailureKind::kCancelled, {});
     return GroupResult::Made(std::move(exploded));

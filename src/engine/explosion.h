@@ -41,24 +41,20 @@ struct GroupResult : Status {
 inline constexpr const char* kCouldNotExplode = "Could not explode object.";
 inline constexpr const char* kCouldNotExplodeParticles = "Could not explode Particle object.";
 
-// Where the pieces of an explosion keep their vertex, texture-vertex and face
-// lists until they are written.
-enum class PieceLists {
-  kHeld,            // in each piece, for callers that look into the pieces
-  kCutWhenWritten,  // nowhere: each piece keeps its run of faces (CutFrom)
-                    // and is cut again as the .cob writer writes it, so that
-                    // a big explosion holds a fraction of the memory; for a
-                    // group that is only written
-};
+class PieceMaker;
 
-// Cuts `source` into pieces of consecutive faces under a new "Burstkin" group,
-// each piece with its copied materials and unit and an animation channel.
-// Reports progress (total: faces, plus vertices when active_output_mode > 0)
-// and stops when progress.CancelRequested(). Pieces share source's vertices
-// and texture vertices (and with kCutWhenWritten their faces): source must
-// outlive the group and stay unchanged until it is written.
+// Cuts `source` into pieces under a new "Burstkin" group, each piece with its
+// copied materials (and the maker's extra ones) and unit and an animation
+// channel. Pieces are pulled from `maker` one at a time (the default: runs of
+// consecutive faces, about in.Options.MinPieces of them). Reports progress
+// (total: the maker's, plus vertices when active_output_mode > 0) and stops
+// when progress.CancelRequested(). A piece made of a run of faces keeps only
+// the run (see ListsOf): source must outlive the group and stay unchanged
+// until it is written.
 GroupResult ExplodeObject(const CPolyChunk& source, MotionInputs in, std::int32_t active_output_mode,
-                          ProgressSink& progress, PieceLists lists = PieceLists::kHeld);
+                          ProgressSink& progress);
+GroupResult ExplodeObject(const CPolyChunk& source, PieceMaker& maker, MotionInputs in,
+                          std::int32_t active_output_mode, ProgressSink& progress);
 
 // Piece k's place in the stagger order: k times 1.3f (1.0 when the base piece
 // size is 1), the product formed in double, truncated.

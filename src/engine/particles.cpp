@@ -142,7 +142,7 @@ GroupResult ExplodeParticles(const ParticleInputs& particles, const CGroup& expl
       auto channel = std::make_unique<CAnimChunkEx>();
       channel->ParentId = particle->Id;
       BuildKeys(in, motion, *channel);
-      made.Objects.push_back({std::move(particle), std::move(channel)});
+      made.Objects.push_back({std::move(particle), std::move(channel), {}});
       progress.ShowProgress(ClampToCount(faceTotal + static_cast<long long>(vi)), total, "");
     }
     if (progress.CancelRequested()) return GroupResult::Stopped(FailureKind::kCancelled, {});

@@ -267,7 +267,7 @@ class Builder {
   int Texture(const std::string& name);
   int Material(GltfLook look);
   bool PrepareLooks(const CPolyChunk& mesh);
-  int AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work);
+  int AddMesh(const GltfObject& object, ObjectPrefetch::Work& work);
   void AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center, const ObjectMotion& motion);
   void AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work);
   void AddGroupNode(const GltfGroup& group, int node, const std::vector<int>& child_groups);
@@ -320,6 +320,7 @@ class Builder {
   std::vector<int> imageViews_;
   // Scratch storage reused from object to object.
   GltfMeshBuilder meshBuilder_;
+  CPolyChunk lists_{WorkingCopy{}};  // a piece's lists, as ListsOf gives them
   GltfMeshData meshData_;
   std::vector<GltfLook> slotLooks_;
   std::vector<int> slotMaterial_;
@@ -516,9 +517,13 @@ bool Builder::PrepareLooks(const CPolyChunk& mesh) {
 
 // The mesh of an object, or -1 when it draws nothing.
 // (A mesh made ahead cannot show a texture map, so `textured` is false for it.)
-int Builder::AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work) {
+int Builder::AddMesh(const GltfObject& object, ObjectPrefetch::Work& work) {
+  const CPolyChunk& mesh = *object.Mesh;
   const bool textured = PrepareLooks(mesh);
-  const std::string error = work.MeshBuilt ? work.MeshError : meshBuilder_.Build(mesh, textured, meshData_);
+  const std::string error =
+      work.MeshBuilt ? work.MeshError
+                     : meshBuilder_.Build(mesh, ListsOf(mesh, object.Run, lists_, ListValues::kAsWritten), textured,
+                                          meshData_);
   if (!error.empty()) Fail(mesh, error);
   const GltfMeshData& data = work.MeshBuilt ? work.Mesh : meshData_;
   if (data.PartCount == 0) return -1;
@@ -534,10 +539,10 @@ int Builder::AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work) {
   }
   const std::string name = mesh.Name.empty() ? std::string() : QuotedName(mesh.Name);
   meshes_.Next().Composed(name.size() + kMaxRecordText * (data.PartCount + 1), [&](char* at) {
-    ComposedObject object(at);
-    if (!name.empty()) object.Member("name", name);
-    object.Member("primitives");
-    char*& next = object.At();
+    ComposedObject record(at);
+    if (!name.empty()) record.Member("name", name);
+    record.Member("primitives");
+    char*& next = record.At();
     *next++ = '[';
     for (std::size_t p = 0; p < data.PartCount; ++p) {
       if (p > 0) *next++ = ',';
@@ -550,7 +555,7 @@ int Builder::AddMesh(const CPolyChunk& mesh, ObjectPrefetch::Work& work) {
       next = primitive.Close();
     }
     *next++ = ']';
-    return object.Close();
+    return record.Close();
   });
   return static_cast<int>(meshes_.count) - 1;
 }
@@ -598,7 +603,7 @@ void Builder::AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& cente
 void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work) {
   if (object.Mesh == nullptr) throw Failure{"an object has no mesh"};
   const CPolyChunk& mesh = *object.Mesh;
-  const int mesh_index = AddMesh(mesh, work);
+  const int mesh_index = AddMesh(object, work);
   const Vec3d center = CenterOf(mesh);
   if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
   // Motion prepared ahead was prepared only from sound keys.

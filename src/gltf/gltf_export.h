@@ -23,6 +23,7 @@ struct GltfOptions {
 struct GltfObject {
   const CPolyChunk* Mesh = nullptr;
   const CAnimChunkEx* Channel = nullptr;
+  FaceRun Run;  // a piece's run of faces, read through ListsOf
 };
 
 // One group node and the objects under it: those listed in Objects, then
@@ -38,7 +39,7 @@ struct GltfGroup {
   GltfObject Object(std::size_t k) const {
     if (k < Objects.size()) return Objects[k];
     const ExplodedObject& object = Exploded[k - Objects.size()];
-    return {object.Mesh.get(), object.Channel.get()};
+    return {object.Mesh.get(), object.Channel.get(), object.Run};
   }
 };
 

@@ -38,8 +38,8 @@ Vec FaceNormal(std::span<const CVector> points, std::span<const std::uint32_t> r
 }
 
 // The facet mode and the cosine of the facet angle of the material in `slot`.
-std::pair<char, double> Smoothing(const CPolyChunk& mesh, std::size_t slot) {
-  const CMaterial* material = slot > 0 ? mesh.Materials[slot - 1].get() : nullptr;
+std::pair<char, double> Smoothing(const std::vector<std::unique_ptr<CMaterial>>& materials, std::size_t slot) {
+  const CMaterial* material = slot > 0 ? materials[slot - 1].get() : nullptr;
   if (material == nullptr) return {'a', std::cos(40.0 * M_PI / 180.0)};
   const double angle = std::clamp(static_cast<double>(material->FacetAngle), 0.0, 180.0);
   return {material->Facet, std::cos(angle * M_PI / 180.0)};
@@ -55,7 +55,9 @@ void PutMapped(std::vector<float>& out, const Vec& v) {
 
 }  // namespace
 
-std::string GltfMeshBuilder::Build(const CPolyChunk& mesh, bool with_texcoords, GltfMeshData& out) {
+std::string GltfMeshBuilder::Build(const CPolyChunk& chunk, const CPolyChunk& mesh, bool with_texcoords,
+                                   GltfMeshData& out) {
+  materials_ = &chunk.Materials;
   out.Positions.clear();
   out.Normals.clear();
   out.TexCoords.clear();
@@ -86,7 +88,7 @@ std::string GltfMeshBuilder::Build(const CPolyChunk& mesh, bool with_texcoords, 
 std::string GltfMeshBuilder::CollectFaces(const CPolyChunk& mesh) {
   faces_.clear();
   triangles_.clear();
-  slotSmoothing_.assign(mesh.Materials.size() + 1, {0, 0.0});
+  slotSmoothing_.assign(materials_->size() + 1, {0, 0.0});
   const std::size_t face_count = mesh.Faces.size();
   auto check = [&](const CFace& face) -> std::string {
     for (std::uint32_t v : face.VertexIndices) {
@@ -118,13 +120,13 @@ std::string GltfMeshBuilder::CollectFaces(const CPolyChunk& mesh) {
     TriangulateFace(world_, face->VertexIndices, holes_, triangles_);
     record.TriangleCount = triangles_.size() - record.FirstTriangle;
     if (record.TriangleCount == 0) continue;
-    record.Slot = face->MaterialIndex >= 0 && static_cast<std::size_t>(face->MaterialIndex) < mesh.Materials.size()
+    record.Slot = face->MaterialIndex >= 0 && static_cast<std::size_t>(face->MaterialIndex) < materials_->size()
                       ? static_cast<std::size_t>(face->MaterialIndex) + 1
                       : 0;
     record.Normal = FaceNormal(world_, face->VertexIndices);
     record.Unit = Unit(record.Normal);
     std::pair<char, double>& smoothing = slotSmoothing_[record.Slot];
-    if (smoothing.first == 0) smoothing = Smoothing(mesh, record.Slot);  // a cosine per material, not per face
+    if (smoothing.first == 0) smoothing = Smoothing(*materials_, record.Slot);  // a cosine per material, not per face
     std::tie(record.Facet, record.MinCosine) = smoothing;
     faces_.push_back(record);
   }

@@ -30,9 +30,11 @@ struct GltfMeshData {
 // the corner that meet this one below the material's facet angle.
 class GltfMeshBuilder {
  public:
-  // Fills `out`; returns a message (empty on success) for a mesh that names
-  // vertices or texture vertices it does not have or is not finite.
-  std::string Build(const CPolyChunk& mesh, bool with_texcoords, GltfMeshData& out);
+  // Fills `out` from the lists of `mesh` (placed by its axis) under the
+  // materials of `chunk` (the object's chunk, or the same mesh); returns a
+  // message (empty on success) for a mesh that names vertices or texture
+  // vertices it does not have or is not finite.
+  std::string Build(const CPolyChunk& chunk, const CPolyChunk& mesh, bool with_texcoords, GltfMeshData& out);
 
  private:
   struct FaceRecord {
@@ -55,6 +57,7 @@ class GltfMeshBuilder {
   void EmitFace(const CPolyChunk& mesh, std::size_t face, GltfMeshData& out);
 
   bool withTexcoords_ = false;
+  const std::vector<std::unique_ptr<CMaterial>>* materials_ = nullptr;
   std::vector<CVector> world_;
   std::vector<FaceRecord> faces_;
   std::vector<std::uint32_t> triangles_;

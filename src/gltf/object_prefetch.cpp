@@ -88,8 +88,10 @@ void ObjectPrefetch::Make(const GltfObject& object, Work& work) {
   work.MotionPrepared = false;
   if (object.Mesh == nullptr) return;
   const CPolyChunk& mesh = *object.Mesh;
-  if (mesh.Faces.size() <= kMaxFaces && !MayShowTexture(mesh)) {
-    work.MeshError = meshBuilder_.Build(mesh, false, work.Mesh);
+  const std::size_t faces = object.Run.Source != nullptr ? object.Run.Count : mesh.Faces.size();
+  if (faces <= kMaxFaces && !MayShowTexture(mesh)) {
+    work.MeshError = meshBuilder_.Build(mesh, ListsOf(mesh, object.Run, lists_, ListValues::kAsWritten), false,
+                                        work.Mesh);
     work.MeshBuilt = true;
   }
   if (KeysAreSound(object.Channel)) {

@@ -62,6 +62,7 @@ class ObjectPrefetch {
   std::span<const GltfGroup> groups_;
   GltfSampling sampling_;
   GltfMeshBuilder meshBuilder_;
+  CPolyChunk lists_{WorkingCopy{}};  // a piece's lists, as ListsOf gives them
   std::vector<Work> slots_;
   std::vector<std::exception_ptr> errors_;  // per slot
   std::size_t total_ = 0;

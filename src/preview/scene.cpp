@@ -147,9 +147,10 @@ void PreviewScene::AddObject(const CPolyChunk& mesh, std::unique_ptr<CAnimChunkE
 
 std::unique_ptr<PreviewScene> PreviewScene::FromExplodedFile(ExplodedFile file) {
   auto scene = std::make_unique<PreviewScene>();
+  CPolyChunk work{WorkingCopy{}};
   for (ExplodedGroup& group : file.Groups) {
     for (ExplodedObject& object : group.Objects) {
-      if (object.Mesh) scene->AddObject(*object.Mesh, std::move(object.Channel));
+      if (object.Mesh) scene->AddObject(ListsOf(object, work), std::move(object.Channel));
     }
   }
   return scene;
@@ -157,6 +158,7 @@ std::unique_ptr<PreviewScene> PreviewScene::FromExplodedFile(ExplodedFile file) 
 
 std::unique_ptr<PreviewScene> PreviewScene::FromGroup(const ExplodedGroup& group) {
   auto scene = std::make_unique<PreviewScene>();
+  CPolyChunk work{WorkingCopy{}};
   for (const ExplodedObject& object : group.Objects) {
     std::unique_ptr<CAnimChunkEx> channel;
     if (object.Channel) {
@@ -165,7 +167,7 @@ std::unique_ptr<PreviewScene> PreviewScene::FromGroup(const ExplodedGroup& group
       channel->PositionKeys = object.Channel->PositionKeys;
       channel->SizeKeys = object.Channel->SizeKeys;
     }
-    scene->AddObject(*object.Mesh, std::move(channel));
+    scene->AddObject(ListsOf(object, work), std::move(channel));
   }
   return scene;
 }

@@ -92,7 +92,8 @@ Written InSequence(std::span<const CCobBase* const> chunks, ProgressSink& progre
   Written written;
   {
     CobWriter out(os);
-    written.count = WriteChunks(out, chunks, progress, ProgressCount{10, 99999});
+    const ChunkWriter write = [chunks](std::size_t i, CobWriter& to) { chunks[i]->Write(to); };
+    written.count = WriteChunks(out, chunks.size(), write, progress, ProgressCount{10, 99999});
     written.format = out.GetFormat();
   }
   written.text = os.str();

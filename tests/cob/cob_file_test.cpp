@@ -95,7 +95,7 @@ std::unique_ptr<ExplodedGroup> GroupOfMeshes(int id, int objects) {
     mesh->ParentId = id;
     auto channel = std::make_unique<CAnimChunkEx>();
     channel->ParentId = mesh->Id;
-    group->Objects.push_back({std::move(mesh), std::move(channel)});
+    group->Objects.push_back({std::move(mesh), std::move(channel), {}});
   }
   return group;
 }

@@ -250,7 +250,7 @@ TEST(GltfImport, RealFilesExportedToGltfReadBackTheSame) {
     BK_REQUIRE_REAL_FILE(path, name);
     const ImportResult source = ImportObject(path.string());
     ASSERT_TRUE(source.object) << source.error;
-    ExpectReadsBackAsExported(*source.object, {GltfGroup{nullptr, {{source.object.get(), nullptr}}, {}}});
+    ExpectReadsBackAsExported(*source.object, {GltfGroup{nullptr, {{source.object.get(), nullptr, {}}}, {}}});
   }
 }
 

@@ -44,7 +44,7 @@ std::unique_ptr<ExplodedGroup> Fold(double degrees, char facet) {
   auto material = std::make_unique<CMaterial>();
   material->Facet = facet;
   piece->Materials.push_back(std::move(material));
-  group->Objects.push_back({std::move(piece), nullptr});
+  group->Objects.push_back({std::move(piece), nullptr, {}});
   return group;
 }
 

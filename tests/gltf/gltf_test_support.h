@@ -88,7 +88,7 @@ inline std::unique_ptr<ExplodedGroup> MakeGroup(int count) {
   for (int k = 0; k < count; ++k) {
     auto piece = MakePiece("Bk," + std::to_string(k + 2), group->Group->Id, {float(k) * 3, 1, 2});
     auto channel = MakeChannel(*piece);
-    group->Objects.push_back({std::move(piece), std::move(channel)});
+    group->Objects.push_back({std::move(piece), std::move(channel), {}});
   }
   return group;
 }
