@@ -92,6 +92,8 @@ int RunExplode(const ExplodeSettings& settings) {
   // The document is large (it carries the motion context); keep it off the stack.
   auto doc = std::make_unique<CBrkDoc>(platform, seed);
   doc->ImportSettings = settings.import;
+  doc->GltfAlsoPath = settings.gltf;
+  doc->GltfSettings = settings.gltf_options;
 
   if (!doc->ImportCommand()) return kExitFailed;
   if (!settings.particles.empty()) doc->LoadParticleFiles(settings.particles, 1);
@@ -139,12 +141,12 @@ int RunExplode(const ExplodeSettings& settings) {
     case ExportOutcome::CancelledExplosion:
       Say("Interrupted; nothing written.");
       return kExitInterrupted;
+    case ExportOutcome::CancelledGltf:
+      Say("Interrupted; " + settings.gltf + " was not written.");
+      return kExitInterrupted;
     case ExportOutcome::NotRun:
     case ExportOutcome::Failed:
       return kExitFailed;
-  }
-  if (settings.after_write) {
-    if (const int status = settings.after_write(*doc, settings); status != 0) return status;
   }
   return kExitWritten;
 }

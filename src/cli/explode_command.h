@@ -8,6 +8,7 @@
 
 #include "doc/options_sheet.h"
 #include "formats/mesh_import.h"
+#include "gltf/gltf_export.h"
 
 namespace CLI {
 class App;
@@ -41,10 +42,10 @@ struct ExplodeSettings {
   std::vector<std::string> particles;
   std::vector<FaceOrderStep> face_order;
   MeshImportSettings import;
-  // Runs after a successful write with the document as it then is (for
-  // further outputs made from the same run); its result becomes the exit
-  // status when not 0.
-  std::function<int(CBrkDoc&, const ExplodeSettings&)> after_write;
+  // --gltf FILE (empty: none) and the glTF options: written by the same
+  // export, from the explosion in memory.
+  std::string gltf;
+  GltfOptions gltf_options;
 };
 
 // Runs the window program's steps on the document: import, particles, the

@@ -93,18 +93,12 @@ CLI::App* AddGltfCommand(CLI::App& app, GltfCommandSettings& settings, std::func
   return gltf;
 }
 
-void AddGltfExplodeOptions(CLI::App& explode, ExplodeSettings& settings, GltfExplodeSettings& gltf) {
+void AddGltfExplodeOptions(CLI::App& explode, ExplodeSettings& settings) {
   explode
-      .add_option("--gltf", gltf.path,
+      .add_option("--gltf", settings.gltf,
                   "also write the explosion as glTF 2.0 to this .glb or .gltf file")
       ->check(CheckGltfName);
-  AddSharedOptions(explode, gltf.options);
-  settings.after_write = [&gltf](CBrkDoc&, const ExplodeSettings& done) {
-    if (gltf.path.empty()) return kExitWritten;
-    // Reading back what was just written keeps the two files in step by
-    // construction: the glTF carries exactly the keys of the .cob.
-    return Convert(done.output, gltf.path, gltf.options, done.input);
-  };
+  AddSharedOptions(explode, settings.gltf_options);
 }
 
 }  // namespace bk::cli

@@ -27,13 +27,8 @@ int RunGltfCommand(const GltfCommandSettings& settings);
 CLI::App* AddGltfCommand(CLI::App& app, GltfCommandSettings& settings, std::function<int()>& run);
 
 // The `--gltf FILE`, `--fps N`, `--gltf-sampling frames|keys` and
-// `--texture-dir DIR` options of `explode`. With --gltf, the explosion just written to OUTPUT is read back
-// and written again as glTF (through settings.after_write), so both files
-// hold the same keys.
-struct GltfExplodeSettings {
-  std::string path;  // empty: no glTF
-  GltfOptions options;
-};
-void AddGltfExplodeOptions(CLI::App& explode, ExplodeSettings& settings, GltfExplodeSettings& gltf);
+// `--texture-dir DIR` options of `explode`: the same export writes the glTF
+// from the explosion in memory, with exactly the values the .cob holds.
+void AddGltfExplodeOptions(CLI::App& explode, ExplodeSettings& settings);
 
 }  // namespace bk::cli

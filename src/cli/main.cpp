@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
   bk::cli::AddInfoCommand(app, info, run);
   bk::cli::ExplodeSettings explode;
   CLI::App* explode_command = bk::cli::AddExplodeCommand(app, explode, run);
-  bk::cli::GltfExplodeSettings explode_gltf;
-  bk::cli::AddGltfExplodeOptions(*explode_command, explode, explode_gltf);
+  bk::cli::AddGltfExplodeOptions(*explode_command, explode);
   bk::cli::GltfCommandSettings gltf;
   bk::cli::AddGltfCommand(app, gltf, run);
 

@@ -1,5 +1,6 @@
 #include "doc/brk_doc.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
@@ -8,6 +9,7 @@
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
 #include "cob/group.h"
+#include "cob/as_written.h"
 #include "doc/platform.h"
 #include "engine/explosion.h"
 #include "model/chunk_id.h"
@@ -164,6 +166,7 @@ bool CBrkDoc::ImportFile(const std::string& path) {
   if (ok) {
     ImportedObject = std::move(result.object);
     ObjectImages = std::move(result.images);
+    importedFrom_ = path;
     CanReorderFaces = ImportedObject->HoleCount <= 0 ? 1 : 0;
     platform_.SetTitle(TitleFor(ImportPath));
   } else {
@@ -243,6 +246,7 @@ ExportOutcome CBrkDoc::ExportCommand() {
   const ExportOutcome outcome = ExplodeAndWrite();
   if (outcome == ExportOutcome::CancelledWhileWriting) statusNote_ = kExportCutShort;
   if (outcome == ExportOutcome::CancelledExplosion) statusNote_ = kExportNothingWritten;
+  if (outcome == ExportOutcome::CancelledGltf) statusNote_ = kGltfNotWritten;
   platform_.Beep();
   SetBusy(0, status::kReady);
   ClearCancel();
@@ -297,10 +301,11 @@ CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
 }
 
 ExportOutcome CBrkDoc::ExplodeAndWrite() {
-  const Explosion explosion = Explode(MotionInputs{Motion, Options, Random});
+  Explosion explosion = Explode(MotionInputs{Motion, Options, Random});
   if (explosion.outcome != ExportOutcome::Written) return explosion.outcome;
 
   SetBusy(1, status::kWriting);
+  if (IsGltfName(ExportPath)) return WriteGltfFile(explosion, ExportPath);
   // A file that could not be written whole is removed by the export.
   const ExportResult written = ExportGroups(ExportPath, explosion.groups, *this);
   if (!written.ok()) {
@@ -308,7 +313,37 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
     return ExportOutcome::Failed;
   }
   if (!WriteTextureImages()) return ExportOutcome::Failed;
-  return written.cancelled ? ExportOutcome::CancelledWhileWriting : ExportOutcome::Written;
+  if (written.cancelled) return ExportOutcome::CancelledWhileWriting;
+  if (GltfAlsoPath.empty()) return ExportOutcome::Written;
+  SetBusy(1, status::kWriting);  // a stage of its own: the bar starts again
+  return WriteGltfFile(explosion, GltfAlsoPath);
+}
+
+ExportOutcome CBrkDoc::WriteGltfFile(Explosion& explosion, const std::string& path) {
+  // The glTF carries exactly the values of the .cob (and of a glTF made
+  // later from that .cob): both are made from the explosion as written.
+  std::vector<ExplodedGroup*> rounded;
+  for (ExplodedGroup* group : {&explosion.exploded.group, &explosion.particles.group}) {
+    if (std::find(explosion.groups.begin(), explosion.groups.end(), group) != explosion.groups.end()) {
+      rounded.push_back(group);
+    }
+  }
+  RoundAsWritten(rounded);
+  GltfOptions options = GltfSettings;
+  auto folder_of = [](const std::string& file) {
+    const std::string parent = std::filesystem::path(file).parent_path().string();
+    return parent.empty() ? std::string(".") : parent;
+  };
+  options.TextureFolders.insert(options.TextureFolders.begin(), folder_of(importedFrom_));
+  options.TextureFolders.push_back(folder_of(ExportPath));
+  const GltfResult written = WriteGltf(GltfGroupsOf(explosion.groups), path, options, *this);
+  if (written.kind == FailureKind::kCancelled) return ExportOutcome::CancelledGltf;
+  if (!written.ok()) {
+    platform_.ShowMessage(path + ": " + written.error + "; nothing written");
+    return ExportOutcome::Failed;
+  }
+  for (const std::string& warning : written.warnings) platform_.ShowWarning(path + ": " + warning);
+  return ExportOutcome::Written;
 }
 
 bool CBrkDoc::WriteTextureImages() {

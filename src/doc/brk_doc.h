@@ -12,6 +12,7 @@
 #include "engine/explosion_options.h"
 #include "engine/motion.h"
 #include "formats/mesh_import.h"
+#include "gltf/gltf_export.h"
 #include "model/progress.h"
 #include "model/random.h"
 
@@ -29,6 +30,7 @@ inline constexpr std::string_view kNoParticlesToWrite =
 inline constexpr std::string_view kExportCutShort = "Export cancelled: the file was cut short.";
 inline constexpr std::string_view kExportNothingWritten = "Export cancelled: nothing was written.";
 inline constexpr std::string_view kPreviewCancelled = "Preview cancelled.";
+inline constexpr std::string_view kGltfNotWritten = "Export cancelled: the glTF file was not written.";
 
 // Command ids, as the menu and toolbar use them.
 namespace cmd {
@@ -89,6 +91,7 @@ enum class ExportOutcome {
   Written,             // the whole file was written
   CancelledWhileWriting,  // the file was ended early with its END line
   CancelledExplosion,  // nothing written
+  CancelledGltf,       // the glTF file was not written (a .cob before it was)
   Failed,              // a message was shown; nothing (valid) written
 };
 
@@ -170,6 +173,15 @@ class CBrkDoc : public ProgressSink {
   // the materials name them.
   std::vector<EmbeddedImage> ObjectImages;
   std::vector<EmbeddedImage> ParticleImages;
+  // The glTF an Export writes, from the explosion in memory: the export's
+  // own file when its name ends in .glb or .gltf (then there is no .cob),
+  // and besides a .cob the file GltfAlsoPath names (none when empty). Its
+  // texture images are looked for beside the imported file, then in
+  // GltfSettings.TextureFolders, then beside the export.
+  GltfOptions GltfSettings;
+  std::string GltfAlsoPath;
+  // The file the object was imported from (empty before an import).
+  const std::string& ImportedFrom() const { return importedFrom_; }
 
  private:
   // The groups an export writes, exploded with `in`. Unless `outcome` is
@@ -184,6 +196,9 @@ class CBrkDoc : public ProgressSink {
   // The export once the file is chosen and the run is busy: explodes,
   // writes, and writes the texture images beside the file.
   ExportOutcome ExplodeAndWrite();
+  // Writes the explosion (rounded to what the .cob holds) as glTF to `path`;
+  // shows a failure's message.
+  ExportOutcome WriteGltfFile(Explosion& explosion, const std::string& path);
   // Writes the embedded texture images of what was exported beside it; on a
   // failure shows its message and returns false.
   bool WriteTextureImages();
@@ -191,6 +206,7 @@ class CBrkDoc : public ProgressSink {
   Platform& platform_;
   int cancelRequested_ = 0;
   std::string_view statusNote_;
+  std::string importedFrom_;
 };
 
 }  // namespace bk

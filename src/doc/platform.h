@@ -18,6 +18,9 @@ class Platform {
 
   // A warning message box with an OK button, captioned "Burstkin".
   virtual void ShowMessage(std::string_view text) = 0;
+  // Something left out that did not stop the work (a texture image not
+  // found, say); shown as a message unless the platform has a quieter way.
+  virtual void ShowWarning(std::string_view text) { ShowMessage(text); }
   // A Yes/No question with a question icon; true for Yes.
   virtual bool AskYesNo(std::string_view text) = 0;
 

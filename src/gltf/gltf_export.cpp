@@ -20,9 +20,11 @@
 #include <unordered_map>
 #include <sstream>
 #include <stdexcept>
+#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "cob/face_run.h"
 #include "cob/material.h"
 #include "engine/keyframes.h"
 #include "gltf/early_writeback.h"
@@ -35,6 +37,9 @@
 #include "gltf/motion_pieces.h"
 #include "gltf/object_prefetch.h"
 #include "gltf/spill_buffer.h"
+#include "model/progress.h"
+#include "model/replacing_file.h"
+#include "model/saturate.h"
 
 namespace bk {
 namespace {
@@ -49,6 +54,9 @@ constexpr int kUnsignedInt = 5125;
 struct Failure {
   std::string message;
 };
+
+// Thrown when the user asks to stop: the export ends with nothing written.
+struct Cancelled {};
 
 using JsonWriter = JsonTextWriter;
 
@@ -203,9 +211,10 @@ class PieceWriter {
 // pieces there are.
 class Builder {
  public:
-  Builder(const GltfOptions& options, GltfResult& result)
+  Builder(const GltfOptions& options, GltfResult& result, ProgressSink& progress)
       : options_(options),
         result_(result),
+        progress_(progress),
         nodes_(spill_),
         meshes_(spill_),
         accessors_(spill_),
@@ -293,6 +302,17 @@ class Builder {
 
   const GltfOptions& options_;
   GltfResult& result_;
+  ProgressSink& progress_;
+  std::size_t progressTotal_ = 1;
+
+  void ReportProgress(std::size_t done) {
+    progress_.ShowProgress(ClampToCount(static_cast<std::int64_t>(done)),
+                           ClampToCount(static_cast<std::int64_t>(progressTotal_)), "");
+    StopIfAsked();
+  }
+  void StopIfAsked() const {
+    if (progress_.CancelRequested()) throw Cancelled{};
+  }
   // Declared before every buffer that spills through it, so it outlives them.
   SpillWriter spill_;
   // The mesh views; the animation view is only counted here and made while
@@ -665,13 +685,20 @@ void Builder::Build(std::span<const GltfGroup> groups) {
   }
   groups_ = groups;
   ObjectPrefetch prefetch(groups, options_.Sampling);
+  // Making the objects is most of the work: they count for the bar, and the
+  // writing that follows is its last step.
+  progressTotal_ = 1;
+  for (const GltfGroup& group : groups) progressTotal_ += group.ObjectCount();
+  std::size_t made = 0;
   for (std::size_t g = 0; g < groups.size(); ++g) {
     AddGroupNode(groups[g], first[g], child_groups[g]);
     for (std::size_t k = 0; k < groups[g].ObjectCount(); ++k) {
       if (newTimes_.size() % kMotionStride == 0) marks_.push_back({g, k, newTimes_.size(), animationBytes_});
       AddObject(groups[g].Object(k), first[g] + 1 + static_cast<int>(k), prefetch.Next());
+      if (++made % 64 == 0) ReportProgress(made);
     }
   }
+  ReportProgress(made);
   for (Section* section : {&nodes_, &meshes_, &accessors_, &samplers_, &channels_}) section->writer.EndArray();
 }
 
@@ -976,7 +1003,10 @@ void Builder::WriteJson(Sink& sink, bool embedded) {
       static constexpr char kPrefix[] = "\"data:application/octet-stream;base64,";
       w.Key("uri");
       w.RawValue(kPrefix, sizeof(kPrefix) - 1, rapidjson::kStringType);
-      const auto base64 = [&sink](const char* bytes, std::size_t size) { sink.Base64(bytes, size); };
+      const auto base64 = [&](const char* bytes, std::size_t size) {
+        StopIfAsked();
+        sink.Base64(bytes, size);
+      };
       ForEachBinaryPart([&](const SpillBuffer& data) { data.ForEachPiece(base64); }, base64);
       sink.Base64End();
       sink.Put('"');
@@ -1044,6 +1074,7 @@ void Builder::WriteGlbFile(OutputSink& sink, std::size_t binary_at) {
   } stop{pieces, sink};
   PieceWriter writer(fd, writeback);
   const std::function<void()> between = [&] {
+    StopIfAsked();
     MotionPieces::Piece piece;
     while (pieces.TryTake(piece)) writer.Write(piece, pieces);
   };
@@ -1078,7 +1109,7 @@ void Builder::WriteMotionRuns(std::int64_t at, std::atomic<std::size_t>& next, P
 void Builder::WriteEmbedded(OutputSink& sink) { WriteJson(sink, true); }
 
 
-bool EndsWith(const std::string& text, std::string_view suffix) {
+bool EndsWith(std::string_view text, std::string_view suffix) {
   if (text.size() < suffix.size()) return false;
   return std::equal(suffix.rbegin(), suffix.rend(), text.rbegin(),
                     [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
@@ -1114,9 +1145,10 @@ std::vector<GltfGroup> GltfGroupsOf(std::span<const ExplodedGroup* const> groups
 namespace {
 
 // Builds the document and writes it to `out` (the temporary file itself, so
-// nothing is copied once more through a string).
+// nothing is copied once more through a string). Every failure, a thread
+// that cannot start included, comes back as the result.
 GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& options, bool binary,
-                     OutputSink& out) {
+                     OutputSink& out, ProgressSink& progress) {
   GltfResult result;
   if (std::string fps = CheckFps(options.Fps); !fps.empty()) {
     result.Fail(FailureKind::kBadArgument, fps);
@@ -1125,7 +1157,7 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
   try {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    Builder builder(options, result);
+    Builder builder(options, result, progress);
     if (binary && out.File() >= 0) builder.KeepAccessorsInPlace(out.File());
     builder.Build(groups);
     const Clock::time_point built = Clock::now();
@@ -1140,11 +1172,19 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
     }
     result.build_seconds = std::chrono::duration<double>(built - start).count();
     result.write_seconds = std::chrono::duration<double>(Clock::now() - built).count();
+  } catch (const Cancelled&) {
+    result.Fail(FailureKind::kCancelled, {});
   } catch (const Failure& failure) {
     result.Fail(FailureKind::kBadData, failure.message);
+  } catch (const BadObjectData& error) {
+    result.Fail(FailureKind::kBadData, std::string("an object's faces are damaged (") + error.what() + ")");
   } catch (const std::bad_alloc&) {
     result.Fail(FailureKind::kOutOfMemory, "out of memory while building the glTF document");
-  } catch (const std::runtime_error& error) {
+  } catch (const std::length_error&) {
+    result.Fail(FailureKind::kOutOfMemory, "out of memory while building the glTF document");
+  } catch (const std::system_error& error) {
+    result.Fail(FailureKind::kCannotWrite, std::string("the system refused: ") + error.what());
+  } catch (const std::exception& error) {
     result.Fail(FailureKind::kCannotWrite, error.what());
   }
   return result;
@@ -1156,16 +1196,24 @@ GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& optio
                      std::string& bytes) {
   std::ostringstream out;
   OutputSink sink(&out);
-  GltfResult result = Serialize(groups, options, binary, sink);
+  NoProgress quiet;
+  GltfResult result = Serialize(groups, options, binary, sink, quiet);
   if (result.ok()) bytes = std::move(out).str();
   return result;
 }
 
-GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
-                     const GltfOptions& options) {
+bool IsGltfName(std::string_view path) { return EndsWith(path, ".glb") || EndsWith(path, ".gltf"); }
+
+GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path, const GltfOptions& options) {
+  NoProgress quiet;
+  return WriteGltf(groups, path, options, quiet);
+}
+
+GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path, const GltfOptions& options,
+                     ProgressSink& progress) {
   GltfResult result;
   const bool binary = EndsWith(path, ".glb");
-  if (!binary && !EndsWith(path, ".gltf")) {
+  if (!IsGltfName(path)) {
     result.Fail(FailureKind::kBadArgument, "the glTF file name must end in .glb or .gltf: \"" + path + "\"");
     return result;
   }
@@ -1178,38 +1226,19 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
   // that a failed or interrupted export never leaves a half-written file at
   // `path` (no fsync: like the .cob export, durability against a power cut
   // is left to the file system).
-  namespace fs = std::filesystem;
-  const fs::path target(path);
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = mkstemp(temporary.data());
-  if (fd < 0) {
-    result.Fail(FailureKind::kCannotWrite,
-                "could not create a file in \"" + folder.string() + "\": " + std::strerror(errno));
+  ReplacingFile file(path);
+  if (std::string error = file.Open(); !error.empty()) {
+    result.Fail(FailureKind::kCannotWrite, error);
     return result;
   }
   {
-    // Written through the descriptor mkstemp opened: spilled data is then
-    // copied into it inside the kernel.
-    OutputSink out(fd);
-    result = Serialize(groups, options, binary, out);
-    if (::close(fd) != 0 && result.ok()) {
-      result.Fail(FailureKind::kCannotWrite, "could not write \"" + path + "\" (is the disk full?)");
-    }
+    // Written through the descriptor itself: spilled data is then copied
+    // into it inside the kernel.
+    OutputSink out(file.Descriptor());
+    result = Serialize(groups, options, binary, out, progress);
   }
-  if (!result.ok()) {
-    ::unlink(temporary.c_str());
-    return result;
-  }
-  // mkstemp makes the file private; give it the usual permissions.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::chmod(temporary.c_str(), 0666 & ~mask);
-  if (RenameOver(temporary, path) != 0) {
-    const int rename_errno = errno;
-    ::unlink(temporary.c_str());
-    result.Fail(FailureKind::kCannotWrite, "could not write \"" + path + "\": " + std::strerror(rename_errno));
-  }
+  if (!result.ok()) return result;
+  if (std::string error = file.Commit(RenameOver); !error.empty()) result.Fail(FailureKind::kCannotWrite, error);
   return result;
 }
 

@@ -7,6 +7,7 @@
 #include "cob/exploded_file.h"
 #include "cob/group.h"
 #include "gltf/gltf_sampling.h"
+#include "model/progress.h"
 
 namespace bk {
 
@@ -68,8 +69,15 @@ GltfResult BuildGltf(std::span<const GltfGroup> groups, const GltfOptions& optio
 // extension is refused). The file is written under a temporary name in the
 // same folder and renamed into place, so a failure never leaves a partial
 // file at `path`.
+// Reports progress and stops when progress.CancelRequested() (a result of
+// kind kCancelled; nothing is written then).
+GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
+                     const GltfOptions& options, ProgressSink& progress);
 GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
                      const GltfOptions& options);
+
+// Whether a file name ends in .glb or .gltf (in any case).
+bool IsGltfName(std::string_view path);
 
 // Checks an fps value (finite, above 0, at most kMaxFps); the message or empty.
 inline constexpr double kMaxFps = 1000.0;

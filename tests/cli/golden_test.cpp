@@ -54,6 +54,21 @@ std::string WhereTheyPart(const std::string& got, const std::string& want) {
          got.substr(from, at - from) + "\"";
 }
 
+// The glTF options among a case's options, for the converter.
+std::string ConverterOptions(const std::string& options) {
+  std::istringstream words(options);
+  std::string word;
+  std::string kept;
+  while (words >> word) {
+    if (word == "--fps" || word == "--gltf-sampling") {
+      std::string value;
+      words >> value;
+      kept += word + " " + value + " ";
+    }
+  }
+  return kept;
+}
+
 TEST(GoldenExports, TheCommandLineWritesTheGoldenBytes) {
   const std::vector<GoldenCase> cases = GoldenCases();
   ASSERT_GE(cases.size(), 5u) << "tests/golden/cases.txt is missing or cut short";
@@ -74,9 +89,18 @@ TEST(GoldenExports, TheCommandLineWritesTheGoldenBytes) {
       EXPECT_TRUE(got == want) << golden << " differs from what the command writes now: "
                                << WhereTheyPart(got, want);
     }
-    // The golden files are exports like any other: they open again.
+    // The golden files are exports like any other: they open again, and the
+    // glTF converted from the .cob is the one written with it.
     const ExplodedReadResult read = ReadExplodedFileAt(cob.string());
     EXPECT_TRUE(read.ok()) << c.name << ": " << read.error;
+    const fs::path converted = out.path() / (c.name + "-converted.glb");
+    const std::string convert = "'" + std::string(BURSTKIN_CLI_PATH) + "' gltf '" + cob.string() + "' '" +
+                                converted.string() + "' --texture-dir '" + (SourceDir() / "examples").string() +
+                                "' " + ConverterOptions(c.options) + " >/dev/null 2>&1 </dev/null";
+    const int converted_raw = std::system(convert.c_str());
+    ASSERT_TRUE(WIFEXITED(converted_raw) && WEXITSTATUS(converted_raw) == 0) << c.name << ": " << convert;
+    EXPECT_TRUE(testing::ReadFileBytes(converted) == testing::ReadFileBytes(glb))
+        << c.name << ": the converted .glb differs from the one the export wrote";
   }
 }
 

@@ -59,6 +59,20 @@ TEST(CobWriter, FixedNotationMatchesPrintfWithSixAndTwoDecimals) {
   }
 }
 
+TEST(CobWriter, AsWrittenIsWhatAReaderFindsInTheText) {
+  for (float value : InterestingValues()) {
+    for (const CobWriter::Format format : {CobWriter::Format{CobWriter::Notation::Fixed, 6},
+                                           CobWriter::Format{CobWriter::Notation::Fixed, 2},
+                                           CobWriter::Format{CobWriter::Notation::General, 6}}) {
+      const std::string text = Written(value, format.notation == CobWriter::Notation::Fixed, format.precision);
+      const float read = std::strtof(text.c_str(), nullptr);
+      const float rounded = AsWritten(format, value);
+      ASSERT_EQ(std::signbit(rounded), std::signbit(read)) << text;
+      ASSERT_EQ(rounded, read) << text;
+    }
+  }
+}
+
 TEST(CobWriter, GeneralNotationMatchesPrintfG) {
   for (float value : InterestingValues()) {
     ASSERT_EQ(Written(value, false, 6), Printf("%g", value)) << value;

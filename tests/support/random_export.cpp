@@ -278,7 +278,7 @@ std::string Describe(const Settings& s) {
 
 }  // namespace
 
-RandomExport RunRandomExport(std::uint32_t seed, const std::filesystem::path& folder) {
+RandomExport RunRandomExport(std::uint32_t seed, const std::filesystem::path& folder, const GltfOptions* gltf) {
   RandomExport result;
   result.seed = seed;
   Dice dice(seed);
@@ -334,12 +334,18 @@ RandomExport RunRandomExport(std::uint32_t seed, const std::filesystem::path& fo
   result.imported_vertices = doc->ImportedObject->VertexTotal;
   result.output_mode = doc->ActiveOutputMode;
   result.with_particles = doc->ActiveOutputMode > 0 && doc->CurrentParticle != nullptr;
+  const auto gltf_output = folder / "exploded.glb";
+  if (gltf != nullptr) {
+    doc->GltfSettings = *gltf;
+    doc->GltfAlsoPath = gltf_output.string();
+  }
   const ExportOutcome outcome = doc->ExportCommand();
   if (outcome != ExportOutcome::Written) {
     result.error = "export failed: " + (platform.messages.empty() ? "" : platform.messages.back());
     return result;
   }
   result.text = ReadFileBytes(output);
+  if (gltf != nullptr) result.gltf = ReadFileBytes(gltf_output);
   return result;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cob/exploded_file.h"
+#include "gltf/gltf_export.h"
 
 namespace bk::testing {
 
@@ -18,6 +19,7 @@ struct RandomExport {
   std::string description;  // the options and steps, for a failure message
   std::string error;        // why the export did not happen; empty when it did
   std::string text;         // the exported file
+  std::string gltf;         // the .glb the same export wrote, when asked for
   std::int32_t imported_faces = 0;
   std::int32_t imported_vertices = 0;
   std::int32_t output_mode = 0;
@@ -25,8 +27,10 @@ struct RandomExport {
 };
 
 // Runs one random export in `folder` (which must exist); the same seed gives
-// the same files and the same export.
-RandomExport RunRandomExport(std::uint32_t seed, const std::filesystem::path& folder);
+// the same files and the same export. With `gltf`, the export also writes a
+// .glb with those options, from the explosion in memory.
+RandomExport RunRandomExport(std::uint32_t seed, const std::filesystem::path& folder,
+                             const GltfOptions* gltf = nullptr);
 
 // The text the writers make of a file read back: its groups and objects in
 // file order. Channel block ids other than the first are drawn from the id
