@@ -16,7 +16,7 @@ blender -b --factory-startup --python-expr \
   "import bpy; bpy.ops.wm.save_as_mainfile(filepath='$home/start.blend')" >/dev/null
 BLENDER_USER_SCRIPTS="$home/scripts" BLENDER_USER_CONFIG="$home/config" \
 PATH="$(pwd)/$build_dir/src/cli:$PATH" \
-  xvfb-run -a -s "-screen 0 1280x800x24" \
+  xvfb-run -a -s "-screen 0 1024x640x24" \
   blender --factory-startup "$home/start.blend" --python scripts/blender_pictures.py -- \
   "$build_dir/integrations/blender/burstkin-blender.zip" \
   "$(pwd)/docs/screenshots/blender_panel.png" "$(pwd)/docs/blender_frame.png"

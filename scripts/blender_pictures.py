@@ -57,7 +57,8 @@ def render_frame(scene):
     scene.display.shading.light = 'STUDIO'
     scene.display.shading.color_type = 'MATERIAL'
     scene.display.shading.show_shadows = True
-    scene.render.resolution_x, scene.render.resolution_y = 960, 540
+    scene.render.resolution_x, scene.render.resolution_y = 720, 405
+    scene.render.image_settings.compression = 100
     scene.render.resolution_percentage = 100
     scene.render.filepath = FRAME_PNG
     bpy.ops.render.render(write_still=True)
