@@ -24,6 +24,8 @@ class ExplodeRun:
             paths = [os.path.join(self.folder, name) for name in ("in.glb", "out.cob", "out.glb")]
             self.input, self.cob, self.glb = paths
             scene_io.export_glb(context, self.sources, self.input)
+            # The importer turns seconds into frames with render.fps (not
+            # fps_base), so this rate puts explosion frame k on scene frame k.
             command = [program, "explode", self.input, self.cob, "--gltf", self.glb,
                        "--seed", str(self.seed), "--fps", str(context.scene.render.fps),
                        "--progress-lines"]
