@@ -46,8 +46,11 @@ class CliJob:
         for line in self._process.stderr:
             parts = line.rstrip("\n").split(" ", 2)
             if len(parts) >= 2 and parts[0] == "progress" and parts[1].isdigit():
-                self.percent = int(parts[1])
-                self.stage = parts[2] if len(parts) == 3 else ""
+                # "Ready" comes between stages and before the glTF is written,
+                # which has no progress of its own: the last stage stays shown.
+                if parts[2:] != ["Ready"]:
+                    self.percent = int(parts[1])
+                    self.stage = parts[2] if len(parts) == 3 else ""
             elif line.strip():
                 self._messages.append(line.strip().removeprefix(PROGRAM + ": "))
 
