@@ -18,6 +18,7 @@ if ! command -v xvfb-run >/dev/null 2>&1; then
   echo "note: xvfb-run is not installed; the modal run is not tested"
   exit 0
 fi
-xvfb-run -a -s "-screen 0 1280x800x24" \
+# TMPDIR: Blender with a window leaves its session (quit.blend) there on quitting.
+TMPDIR="$home" xvfb-run -a -s "-screen 0 1280x800x24" \
   blender --factory-startup --python "$here/modal_test.py" -- "$1" | tee "$home/modal.log"
 grep -q "^modal run: OK" "$home/modal.log"
