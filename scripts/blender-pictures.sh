@@ -14,7 +14,7 @@ trap 'rm -rf "$home"' EXIT
 # A file on the command line keeps the splash screen away.
 blender -b --factory-startup --python-expr \
   "import bpy; bpy.ops.wm.save_as_mainfile(filepath='$home/start.blend')" >/dev/null
-BLENDER_USER_SCRIPTS="$home/scripts" BLENDER_USER_CONFIG="$home/config" \
+BLENDER_USER_SCRIPTS="$home/scripts" BLENDER_USER_CONFIG="$home/config" TMPDIR="$home" \
 PATH="$(pwd)/$build_dir/src/cli:$PATH" \
   xvfb-run -a -s "-screen 0 1024x640x24" \
   blender --factory-startup "$home/start.blend" --python scripts/blender_pictures.py -- \
