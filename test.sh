@@ -5,7 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
-burstkin_ensure_packages
+if [ "${BURSTKIN_SKIP_BLENDER:-0}" = 1 ]; then
+  burstkin_ensure_packages
+else
+  burstkin_ensure_packages "${BURSTKIN_PACKAGES[@]}" "${BURSTKIN_BLENDER_PACKAGES[@]}"
+fi
 
 # A local copy of the glTF validator for the glTF tests (skipped when npm
 # cannot reach its registry).

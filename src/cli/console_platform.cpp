@@ -23,8 +23,10 @@ extern "C" void OnInterrupt(int) {
 
 }  // namespace
 
-ConsolePlatform::ConsolePlatform(Files files, bool quiet)
-    : files_(std::move(files)), showProgress_(!quiet && isatty(fileno(stderr)) != 0) {}
+ConsolePlatform::ConsolePlatform(Files files, bool quiet, bool progress_lines)
+    : files_(std::move(files)),
+      showProgress_(!quiet && !progress_lines && isatty(fileno(stderr)) != 0),
+      progressLines_(!quiet && progress_lines) {}
 
 ConsolePlatform::~ConsolePlatform() { ClearProgressLine(); }
 
@@ -67,6 +69,15 @@ std::optional<std::string> ConsolePlatform::ChooseSaveFile(std::string_view, std
 }
 
 void ConsolePlatform::SetStatusText(std::string_view text) {
+  if (progressLines_) {
+    // The program reading the lines has keys of its own; the hint is left to
+    // it. A new stage starts from nothing, as the bar does.
+    const std::string stage(text.substr(0, text.find("; ")));
+    if (stage != lineStage_) {
+      lineStage_ = stage;
+      WriteProgressLine(0);
+    }
+  }
   status_ = text;
   constexpr std::string_view kWindowKey = "press Esc";
   if (const std::size_t at = status_.find(kWindowKey); at != std::string::npos) {
@@ -81,6 +92,9 @@ void ConsolePlatform::ShowProgressBar(int done, int total) {
   const int cells = static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * kBarCells);
   filled_ = std::clamp(std::max(filled_, cells), 0, kBarCells);
   if (showProgress_) Draw();
+  if (progressLines_) {
+    WriteProgressLine(static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * 100.0));
+  }
 }
 
 void ConsolePlatform::RepaintStatusBar() {
@@ -92,6 +106,15 @@ bool ConsolePlatform::PumpOneMessage() {
   if (g_escape_pending == 0) return false;
   g_escape_pending = 0;
   return true;
+}
+
+// Only changes are written: the document reports progress per face.
+void ConsolePlatform::WriteProgressLine(int percent) {
+  percent = std::clamp(percent, 0, 100);
+  if (percent == linePercent_ && lineStage_ == linesStageWritten_) return;
+  linePercent_ = percent;
+  linesStageWritten_ = lineStage_;
+  std::cerr << "progress " << percent << ' ' << lineStage_ << '\n' << std::flush;
 }
 
 void ConsolePlatform::Draw() {

@@ -10,8 +10,9 @@ namespace bk::cli {
 
 // The document's user interface on a console: messages on standard error,
 // file choices answered from the command line, the stage message and a
-// progress bar on standard error when it is a terminal (and not quiet), and
-// Ctrl+C reported as Escape by the next pump.
+// progress bar on standard error when it is a terminal (and not quiet), or
+// progress as lines for a program that runs this one, and Ctrl+C (or a
+// SIGINT from that program) reported as Escape by the next pump.
 class ConsolePlatform : public Platform {
  public:
   struct Files {
@@ -20,7 +21,10 @@ class ConsolePlatform : public Platform {
     std::vector<std::string> particles;  // the particle dialog's answer
   };
 
-  ConsolePlatform(Files files, bool quiet);
+  // progress_lines: instead of the bar, write "progress PERCENT STAGE" on
+  // standard error whenever the percentage or the stage changes (STAGE is the
+  // status text without its "; press ..." hint), terminal or not.
+  ConsolePlatform(Files files, bool quiet, bool progress_lines = false);
   ~ConsolePlatform() override;
 
   // Installs the Ctrl+C handler (once per process).
@@ -48,7 +52,7 @@ class ConsolePlatform : public Platform {
   // Names Ctrl+C where the document's message names Escape, the key of the
   // window program, which a terminal never delivers.
   void SetStatusText(std::string_view text) override;
-  bool StatusBarVisible() const override { return showProgress_; }
+  bool StatusBarVisible() const override { return showProgress_ || progressLines_; }
   void ShowProgressBar(int done, int total) override;
   void RepaintStatusBar() override;
   bool PumpOneMessage() override;
@@ -58,9 +62,14 @@ class ConsolePlatform : public Platform {
 
  private:
   void Draw();
+  void WriteProgressLine(int percent);
 
   Files files_;
   bool showProgress_;
+  bool progressLines_;
+  int linePercent_ = -1;
+  std::string lineStage_;
+  std::string linesStageWritten_;
   std::string status_;
   int filled_ = 0;
   int drawnFilled_ = -1;

@@ -86,7 +86,8 @@ std::string OptionTable() {
 
 int RunExplode(const ExplodeSettings& settings) {
   ConsolePlatform::CatchInterrupts();
-  ConsolePlatform platform({settings.input, settings.output, settings.particles}, settings.quiet);
+  ConsolePlatform platform({settings.input, settings.output, settings.particles}, settings.quiet,
+                           settings.progress_lines);
   const std::uint32_t seed =
       settings.seed ? *settings.seed : static_cast<std::uint32_t>(std::time(nullptr));
   // The document is large (it carries the motion context); keep it off the stack.
@@ -188,6 +189,10 @@ CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::funct
       },
       "NAME=VALUE");
   explode->add_flag("--quiet", settings.quiet, "no progress bar");
+  explode->add_flag("--progress-lines", settings.progress_lines,
+                    "instead of the bar, write progress as lines \"progress PERCENT STAGE\" on "
+                    "standard error, for a program that runs this one (a SIGINT cancels as Ctrl+C "
+                    "does)");
   AddUpOption(*explode, settings.import);
   explode
       ->add_option("--particle", settings.particles,

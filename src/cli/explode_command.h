@@ -39,6 +39,7 @@ struct ExplodeSettings {
   std::optional<std::uint32_t> seed;  // none: the current time in seconds
   std::vector<OptionSetting> sets;
   bool quiet = false;
+  bool progress_lines = false;
   std::vector<std::string> particles;
   std::vector<FaceOrderStep> face_order;
   MeshImportSettings import;

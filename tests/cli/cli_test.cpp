@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -297,6 +299,40 @@ TEST_F(CliTest, HelpListsEveryOptionField) {
   }
   EXPECT_NE(r.out.find("0.1 to 10000.0; default 2.5"), std::string::npos);
   EXPECT_NE(r.out.find("--seed"), std::string::npos);
+}
+
+// A program that runs the command line (the Blender add-on) follows its
+// progress from these lines; without the flag a pipe gets no progress at all.
+TEST_F(CliTest, ProgressLinesReportEachStageUpToItsEnd) {
+  const std::string input = Strip(400);
+  const RunResult plain = Run({"explode", input, Out(), "--seed", "3"});
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.err, "");
+
+  const RunResult r = Run({"explode", input, Out(), "--seed", "3", "--progress-lines"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::istringstream lines(r.err);
+  std::string line;
+  std::string stage;
+  int last = -1;
+  std::set<std::string> finished;
+  while (std::getline(lines, line)) {
+    int percent = -1;
+    char name[64] = {};
+    ASSERT_EQ(std::sscanf(line.c_str(), "progress %d %63[^\n]", &percent, name), 2) << line;
+    if (name != stage) {
+      EXPECT_EQ(percent, 0) << line;
+      stage = name;
+    } else {
+      EXPECT_GT(percent, last) << line;
+    }
+    EXPECT_LE(percent, 100) << line;
+    EXPECT_EQ(line.find("press"), std::string::npos) << line;
+    if (percent == 100) finished.insert(stage);
+    last = percent;
+  }
+  EXPECT_EQ(finished, (std::set<std::string>{"Calculating", "Writing to disk"}));
+  EXPECT_EQ(stage, "Ready");
 }
 
 // Escape never reaches a program on a terminal; the progress line must name

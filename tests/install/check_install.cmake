@@ -1,6 +1,6 @@
 # Installs the build into a fresh prefix and checks what a desktop needs:
 # the programs, the manual, the man page, the icon, the file type and valid
-# desktop entries.
+# desktop entries, and the Blender add-on.
 #   cmake -DBUILD_DIR=<build> -DPREFIX=<tmp> -DGUI=ON|OFF -P check_install.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -9,7 +9,8 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
 
-set(expected bin/burstkin-cli share/man/man1/burstkin-cli.1 share/doc/burstkin/help/burstkin.html)
+set(expected bin/burstkin-cli share/man/man1/burstkin-cli.1 share/doc/burstkin/help/burstkin.html
+    share/burstkin/blender/burstkin-blender.zip)
 if(GUI)
   list(APPEND expected bin/burstkin bin/burstkin-preview
        share/applications/burstkin.desktop share/applications/burstkin-preview.desktop
