@@ -1,7 +1,9 @@
 // burstkin-cli: the window program's commands, run from the command line.
 #include <CLI/CLI.hpp>
 
+#include <exception>
 #include <functional>
+#include <iostream>
 
 #include "cli/explode_command.h"
 #include "cli/info_command.h"
@@ -27,5 +29,15 @@ int main(int argc, char** argv) {
     const int status = app.exit(error);
     return status == 0 ? 0 : bk::cli::kExitBadArguments;
   }
-  return run ? run() : bk::cli::kExitBadArguments;
+  if (!run) return bk::cli::kExitBadArguments;
+  // The last guard: every operation turns its own failures into messages,
+  // so what arrives here is a fault of ours, said rather than aborted on.
+  try {
+    return run();
+  } catch (const std::exception& error) {
+    std::cerr << "burstkin-cli: internal error: " << error.what() << '\n';
+  } catch (...) {
+    std::cerr << "burstkin-cli: internal error\n";
+  }
+  return bk::cli::kExitFailed;
 }

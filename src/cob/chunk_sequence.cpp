@@ -1,3 +1,4 @@
+#include "model/threads.h"
 #include "cob/chunk_sequence.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ class SequenceWriter {
       return written_;
     }
     // Stopped and joined on the way out, also when a chunk's Write throws.
-    std::jthread helper([this](std::stop_token stop) { FormatAhead(stop); });
+    std::jthread helper = StartThread([this](std::stop_token stop) { FormatAhead(stop); });
     for (std::size_t b = 0; b < batches_ && WriteBatch(b); ++b) {
     }
     return written_;

@@ -13,6 +13,7 @@
 #include "cob/group.h"
 #include "cob/line_reader.h"
 #include "model/progress.h"
+#include "model/replacing_file.h"
 
 namespace bk {
 
@@ -165,30 +166,38 @@ ExportResult Finish(CobWriter& out, ExportResult result) {
   return result;
 }
 
-// Opens `path`, lets `write` fill it, and never leaves a half-written file
-// behind as if it were an export. Only a regular file is removed: a device
-// such as /dev/full stays.
+// Lets `write` fill a new file beside `path` and puts it in `path`'s place
+// once it is whole, or ended early by a cancel (with its END line), so that a
+// failure never touches the file that was there. Every failure (a thread that
+// cannot start, damaged object data) comes back as the result.
 template <class WriteFn>
 ExportResult ExportTo(const std::string& path, WriteFn write) {
   ExportResult result;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) {
+  ReplacingFile file(path);
+  if (!file.Open().empty()) {
     result.Fail(FailureKind::kCannotWrite, messages::kCouldNotOpenOutput);
     return result;
   }
   try {
-    CobWriter out(file);
-    result = write(out);
+    std::ofstream stream(file.TemporaryPath(), std::ios::binary | std::ios::trunc);
+    if (!stream) {
+      result.Fail(FailureKind::kCannotWrite, messages::kCouldNotOpenOutput);
+      return result;
+    }
+    {
+      CobWriter out(stream);
+      result = write(out);
+    }
+    stream.close();
+    if (result.ok() && !stream) result.Fail(FailureKind::kCannotWrite, messages::kCouldNotWrite);
   } catch (const std::bad_alloc&) {
     result = ExportResult{};
     result.Fail(FailureKind::kOutOfMemory, messages::kOutOfMemory);
+  } catch (const std::exception&) {
+    result = ExportResult{};
+    result.Fail(FailureKind::kCannotWrite, messages::kCouldNotWrite);
   }
-  file.close();
-  if (result.ok() && !file) result.Fail(FailureKind::kCannotWrite, messages::kCouldNotWrite);
-  if (!result.ok()) {
-    std::error_code ignored;
-    if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
-  }
+  if (result.ok() && !file.Commit().empty()) result.Fail(FailureKind::kCannotWrite, messages::kCouldNotWrite);
   return result;
 }
 

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "model/threads.h"
 #include "cob/line_reader.h"
 
 namespace bk {
@@ -114,7 +115,7 @@ bool ReadElementLines(LineReader& in, std::size_t count, std::size_t lines, cons
     // The helper also keeps the second half, once the first is kept, while
     // this thread waits: the memory its list gives back as it is emptied is
     // then where the kept elements go (a thread's heap is its own).
-    std::jthread helper([&](std::stop_token stop) {
+    std::jthread helper = StartThread([&](std::stop_token stop) {
       try {
         ElementBlocks<T> tail;
         second_ok = second.SkipLines(half * lines) &&

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <new>
 #include <stdexcept>
+#include <system_error>
 
 #include "cob/cob_file.h"
 #include "formats/foreign_support.h"
@@ -99,20 +100,34 @@ MeshImportResult ImportAnyObjectFromBytes(std::string_view bytes, const std::str
   return FromCob(ImportObjectFromText(bytes));
 }
 
-MeshImportResult ImportAnyObject(const std::string& path, const MeshImportSettings& settings) {
+namespace {
+
+MeshImportResult ImportUnguarded(const std::string& path, const MeshImportSettings& settings) {
   std::string bytes;
+  if (!ReadStart(path, bytes)) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
+  // A .cob goes through the .cob import whole, which reads the file itself.
+  if (bytes.starts_with(kCobStart)) return FromCob(ImportObject(path));
+  bytes.clear();
+  if (!ReadAll(path, bytes)) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
+  return ImportAnyObjectFromBytes(bytes, path, settings);
+}
+
+}  // namespace
+
+MeshImportResult ImportAnyObject(const std::string& path, const MeshImportSettings& settings) {
+  // One guard for the whole import: what runs out (memory, threads) comes
+  // back as a failure with its message, whichever reader ran.
   try {
-    if (!ReadStart(path, bytes)) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
-    // A .cob goes through the .cob import whole, which reads the file itself.
-    if (bytes.starts_with(kCobStart)) return FromCob(ImportObject(path));
-    bytes.clear();
-    if (!ReadAll(path, bytes)) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
+    return ImportUnguarded(path, settings);
   } catch (const std::bad_alloc&) {
     return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
   } catch (const std::length_error&) {
     return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
+  } catch (const std::system_error&) {
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
+  } catch (const std::exception&) {
+    return Failure(FailureKind::kBadData, messages::kNotRecognized);
   }
-  return ImportAnyObjectFromBytes(bytes, path, settings);
 }
 
 std::string WriteEmbeddedImages(const std::vector<EmbeddedImage>& images, const std::string& folder) {

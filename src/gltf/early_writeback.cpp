@@ -1,3 +1,4 @@
+#include "model/threads.h"
 #include "gltf/early_writeback.h"
 
 #include <fcntl.h>
@@ -9,7 +10,7 @@
 
 namespace bk {
 
-EarlyWriteback::EarlyWriteback(int fd) : fd_(fd), thread_([this] { Run(); }) {}
+EarlyWriteback::EarlyWriteback(int fd) : fd_(fd), thread_(StartThread<std::thread>([this] { Run(); })) {}
 
 EarlyWriteback::~EarlyWriteback() {
   {

@@ -1,3 +1,4 @@
+#include "model/threads.h"
 #include "gltf/gltf_export.h"
 
 #include <rapidjson/encodedstream.h>
@@ -1062,6 +1063,7 @@ void Builder::WriteGlbFile(OutputSink& sink, std::size_t binary_at) {
   MotionPieces pieces(kWaitingPieces);
   const auto animation_at = static_cast<std::int64_t>(binary_at + AnimationStart());
   std::atomic<std::size_t> next_run{0};
+  ThrowIfThreadsMayNotStart();
   std::future<void> maker = std::async(std::launch::async, [&] { MakeMotionPieces(animation_at, next_run, pieces); });
   // Should anything here fail, the maker stops before the pieces go away.
   struct StopOnExit {

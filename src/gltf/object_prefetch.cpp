@@ -1,3 +1,4 @@
+#include "model/threads.h"
 #include "gltf/object_prefetch.h"
 
 #include <limits>
@@ -19,7 +20,7 @@ bool MayShowTexture(const CPolyChunk& mesh) {
 ObjectPrefetch::ObjectPrefetch(std::span<const GltfGroup> groups, GltfSampling sampling)
     : groups_(groups), sampling_(sampling), slots_(kSlots), errors_(kSlots) {
   for (const GltfGroup& group : groups) total_ += group.ObjectCount();
-  thread_ = std::thread([this] { Run(); });
+  thread_ = StartThread<std::thread>([this] { Run(); });
 }
 
 ObjectPrefetch::~ObjectPrefetch() {

@@ -1,3 +1,4 @@
+#include "model/threads.h"
 #include "gltf/spill_buffer.h"
 
 #include <algorithm>
@@ -68,7 +69,7 @@ void WriteAll(int fd, const char* bytes, std::size_t size, std::int64_t* at) {
   }
 }
 
-SpillWriter::SpillWriter() : thread_([this] { Run(); }) {}
+SpillWriter::SpillWriter() : thread_(StartThread<std::thread>([this] { Run(); })) {}
 
 SpillWriter::~SpillWriter() {
   {

@@ -9,7 +9,8 @@ namespace bk {
 // target's place only by Commit, so that a failed or interrupted write never
 // touches the file that was there. The temporary is created new (O_EXCL) with
 // the usual permissions (0666 less the umask); it is removed when the object
-// goes away uncommitted.
+// goes away uncommitted. A target that is a link is followed; a device is
+// written to directly.
 class ReplacingFile {
  public:
   explicit ReplacingFile(std::string target);
@@ -34,6 +35,7 @@ class ReplacingFile {
   std::string temporary_;
   int fd_ = -1;
   bool committed_ = false;
+  bool direct_ = false;
 };
 
 }  // namespace bk
