@@ -314,6 +314,9 @@ class Builder {
   void StopIfAsked() const {
     if (progress_.CancelRequested()) throw Cancelled{};
   }
+  // A step of the writing that follows the making: the bar stays at its
+  // last step, and the report is what lets a front end see a cancel.
+  void WritingStep() { ReportProgress(progressTotal_ - 1); }
   // Declared before every buffer that spills through it, so it outlives them.
   SpillWriter spill_;
   // The mesh views; the animation view is only counted here and made while
@@ -1005,7 +1008,7 @@ void Builder::WriteJson(Sink& sink, bool embedded) {
       w.Key("uri");
       w.RawValue(kPrefix, sizeof(kPrefix) - 1, rapidjson::kStringType);
       const auto base64 = [&](const char* bytes, std::size_t size) {
-        StopIfAsked();
+        WritingStep();
         sink.Base64(bytes, size);
       };
       ForEachBinaryPart([&](const SpillBuffer& data) { data.ForEachPiece(base64); }, base64);
@@ -1076,7 +1079,7 @@ void Builder::WriteGlbFile(OutputSink& sink, std::size_t binary_at) {
   } stop{pieces, sink};
   PieceWriter writer(fd, writeback);
   const std::function<void()> between = [&] {
-    StopIfAsked();
+    WritingStep();
     MotionPieces::Piece piece;
     while (pieces.TryTake(piece)) writer.Write(piece, pieces);
   };
