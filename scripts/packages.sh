@@ -4,7 +4,7 @@
 BURSTKIN_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libtinygltf-dev
-  libtinyobjloader-dev rapidjson-dev libstb-dev
+  libtinyobjloader-dev rapidjson-dev libstb-dev voro++-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   clang libclang-rt-14-dev
   xvfb xauth
