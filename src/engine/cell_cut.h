@@ -35,6 +35,19 @@ class CellPlanes {
   Point3 Corner(std::array<std::int32_t, 4> ids) const;
   Point3 Clamp(Point3 p) const;
 
+  // The plane between `cell` and `neighbour`, kept by a cell that tests
+  // many points against it; Owns(cell, neighbour, x) == side.Owns(x).
+  struct Halfspace {
+    Point3 normal;
+    double offset;
+    bool lower;  // cell is the lower-numbered site
+    bool Owns(const Point3& x) const {
+      const double d = normal[0] * x[0] + normal[1] * x[1] + normal[2] * x[2] - offset;
+      return lower ? d <= 0.0 : d > 0.0;
+    }
+  };
+  Halfspace SideOf(std::int32_t cell, std::int32_t neighbour) const;
+
  private:
   struct Plane {
     Point3 normal;

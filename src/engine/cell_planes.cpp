@@ -42,6 +42,11 @@ double CellPlanes::Side(std::int32_t p, std::int32_t q, const Point3& x) const {
   return Dot(plane.normal, x) - plane.offset;
 }
 
+CellPlanes::Halfspace CellPlanes::SideOf(std::int32_t cell, std::int32_t neighbour) const {
+  const Plane plane = SitePlane(std::min(cell, neighbour), std::max(cell, neighbour));
+  return {plane.normal, plane.offset, cell < neighbour};
+}
+
 bool CellPlanes::Owns(std::int32_t cell, std::int32_t neighbour, const Point3& x) const {
   const std::int32_t p = std::min(cell, neighbour);
   const double d = Side(p, std::max(cell, neighbour), x);

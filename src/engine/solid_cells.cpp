@@ -65,7 +65,7 @@ class CellCutter {
   int Classify(const std::vector<Point3>& points) const;
   void ClipTriangle(const CutTriangle& triangle, const std::array<CornerRef, 3>& corners, const CFace& face,
                     CellPieceBuilder& builder);
-  void ClipBy(const CutTriangle& triangle, std::int32_t neighbour, ClipPolygon& polygon) const;
+  void ClipBy(const CutTriangle& triangle, std::size_t side, ClipPolygon& polygon) const;
   CutPoint CutAt(const CutTriangle& triangle, const Support& support, std::int32_t neighbour,
                  const CutPoint& in, const CutPoint& out) const;
   void AddCaps(CellPieceBuilder& builder);
@@ -77,6 +77,8 @@ class CellCutter {
   std::int32_t inner_material_;
   const VoronoiCell* cell_ = nullptr;
   std::vector<std::size_t> site_facets_;
+  std::vector<CellPlanes::Halfspace> sides_;  // per entry of site_facets_
+  mutable std::vector<char> inside_;      // ClipBy's scratch
   std::vector<std::vector<CapEdge>> cap_edges_;  // per facet
   std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> triangles_;
   std::vector<CornerRef> corners_;
@@ -122,10 +124,9 @@ const std::vector<std::uint32_t>& CellCutter::Triangles(std::uint32_t unit) {
 
 int CellCutter::Classify(const std::vector<Point3>& points) const {
   bool all_inside = true;
-  for (std::size_t f : site_facets_) {
-    const std::int32_t n = cell_->facets[f].neighbour;
+  for (const CellPlanes::Halfspace& side : sides_) {
     std::size_t inside = 0;
-    for (const Point3& p : points) inside += planes_.Owns(cell_->site, n, p) ? 1 : 0;
+    for (const Point3& p : points) inside += side.Owns(p) ? 1 : 0;
     if (inside == 0) return -1;
     all_inside = all_inside && inside == points.size();
   }
@@ -174,11 +175,13 @@ CutPoint CellCutter::CutAt(const CutTriangle& triangle, const Support& support, 
   return cut;
 }
 
-void CellCutter::ClipBy(const CutTriangle& triangle, std::int32_t neighbour, ClipPolygon& polygon) const {
+void CellCutter::ClipBy(const CutTriangle& triangle, std::size_t side, ClipPolygon& polygon) const {
+  const std::int32_t neighbour = cell_->facets[site_facets_[side]].neighbour;
   ClipPolygon clipped;
   const std::size_t n = polygon.size();
-  std::vector<char> inside(n);
-  for (std::size_t k = 0; k < n; ++k) inside[k] = planes_.Owns(cell_->site, neighbour, polygon[k].point.p);
+  std::vector<char>& inside = inside_;
+  inside.resize(n);
+  for (std::size_t k = 0; k < n; ++k) inside[k] = sides_[side].Owns(polygon[k].point.p);
   for (std::size_t k = 0; k < n; ++k) {
     const ClipCorner& a = polygon[k];
     const ClipCorner& b = polygon[(k + 1) % n];
@@ -215,8 +218,8 @@ void CellCutter::ClipTriangle(const CutTriangle& triangle, const std::array<Corn
     edge.vb = uvb[1];
     polygon.push_back({{triangle.p[k], triangle.uv[k][0], triangle.uv[k][1]}, edge});
   }
-  for (std::size_t f : site_facets_) {
-    ClipBy(triangle, cell_->facets[f].neighbour, polygon);
+  for (std::size_t side = 0; side < sides_.size(); ++side) {
+    ClipBy(triangle, side, polygon);
     if (polygon.empty()) return;
   }
   std::vector<CutPoint> loop;
@@ -315,9 +318,12 @@ void CellCutter::AddWholeCell(CellPieceBuilder& builder) {
 std::optional<CellPiece> CellCutter::Cut(const VoronoiCell& cell) {
   cell_ = &cell;
   site_facets_.clear();
+  sides_.clear();
   cap_edges_.assign(cell.facets.size(), {});
   for (std::size_t f = 0; f < cell.facets.size(); ++f) {
-    if (cell.facets[f].neighbour >= 0) site_facets_.push_back(f);
+    if (cell.facets[f].neighbour < 0) continue;
+    site_facets_.push_back(f);
+    sides_.push_back(planes_.SideOf(cell.site, cell.facets[f].neighbour));
   }
   CellPieceBuilder builder(planes_, surface_.Orientation());
   surface_.UnitsNear(cell.lower, cell.upper, near_);
