@@ -63,7 +63,7 @@ std::string FieldRange(const OptionField& field) {
 std::string OptionTable() {
   std::ostringstream out;
   out << "Option fields for --set NAME=VALUE (range; default):\n";
-  const char* pages[] = {"General", "Advanced", "Gravity/Particles"};
+  const char* pages[] = {"General", "Advanced", "Gravity/Particles", "Pieces"};
   int page = -1;
   for (const OptionField& field : OptionFields()) {
     if (static_cast<int>(field.page) != page) {
@@ -74,9 +74,9 @@ std::string OptionTable() {
         << FieldRange(field) << "; default " << FieldDefault(field) << '\n';
   }
   out << "A MinPieces of exactly 20 becomes a fifth of the object's faces; a ScaleEndFrame or\n"
-         "ParticleScaleEndFrame of -1 becomes the animation's length. A choice takes its index or\n"
-         "its label (any case); a flag 0 or 1; Particles=1 selects OutputMode 1 unless OutputMode\n"
-         "is set.\n"
+         "ParticleScaleEndFrame of -1 becomes the animation's length. A choice takes its index,\n"
+         "its label or the start of one label (any case: PieceShape=solid); a flag 0 or 1;\n"
+         "Particles=1 selects OutputMode 1 unless OutputMode is set.\n"
          "Exit status: 0 written, 1 import/explosion/write failure, 2 bad arguments or option\n"
          "values, 130 interrupted (Ctrl+C).\n";
   return out.str();

@@ -120,6 +120,9 @@ constexpr std::array<std::string_view, 3> kPathLabels = {"Linear", "Accelerate",
 constexpr std::array<std::string_view, 3> kOutputLabels = {
     "Imported object only", "Imported object and particles", "Particles only"};
 constexpr std::array<std::string_view, 2> kOriginLabels = {"Object center", "Object surface"};
+constexpr std::array<std::string_view, 2> kPieceShapeLabels = {"Runs of faces", "Solid cells"};
+constexpr std::array<std::string_view, 2> kSiteLayoutLabels = {"Uniform", "Impact"};
+constexpr std::array<std::string_view, 3> kShaderLabels = {"Phong", "Flat", "Metal"};
 
 #define BK_INT(member) [](ExplosionOptions& o) -> std::int32_t* { return &o.member; }, nullptr
 #define BK_REAL(member) nullptr, [](ExplosionOptions& o) -> float* { return &o.member; }
@@ -181,6 +184,19 @@ const OptionField kFields[] = {
     {"InheritTexture", K::Flag, P::GravityParticles, 0, 1, {}, BK_INT(InheritTexture)},
     {"ParticleOrigin", K::Choice, P::GravityParticles, 0, 1, kOriginLabels, BK_INT(ParticleOrigin)},
     {"AutoScale", K::Flag, P::GravityParticles, 0, 1, {}, BK_INT(AutoScale)},
+    // Pieces
+    {"PieceShape", K::Choice, P::Pieces, 0, 1, kPieceShapeLabels, BK_INT(PieceShape)},
+    {"Cells", K::Integer, P::Pieces, 1, 100000, {}, BK_INT(Cells)},
+    {"SiteLayout", K::Choice, P::Pieces, 0, 1, kSiteLayoutLabels, BK_INT(SiteLayout)},
+    {"ImpactPoint.x", K::Real, P::Pieces, -100000.0f, 100000.0f, {}, BK_REAL(ImpactPoint.x)},
+    {"ImpactPoint.y", K::Real, P::Pieces, -100000.0f, 100000.0f, {}, BK_REAL(ImpactPoint.y)},
+    {"ImpactPoint.z", K::Real, P::Pieces, -100000.0f, 100000.0f, {}, BK_REAL(ImpactPoint.z)},
+    {"ImpactSpread", K::Real, P::Pieces, 0.0001f, 100000.0f, {}, BK_REAL(ImpactSpread)},
+    {"InnerColour.r", K::Real, P::Pieces, 0.0f, 1.0f, {}, BK_REAL(InnerColour.r)},
+    {"InnerColour.g", K::Real, P::Pieces, 0.0f, 1.0f, {}, BK_REAL(InnerColour.g)},
+    {"InnerColour.b", K::Real, P::Pieces, 0.0f, 1.0f, {}, BK_REAL(InnerColour.b)},
+    {"InnerShader", K::Choice, P::Pieces, 0, 2, kShaderLabels, BK_INT(InnerShader)},
+    {"InnerTextureScale", K::Real, P::Pieces, 0.0001f, 10000.0f, {}, BK_REAL(InnerTextureScale)},
 };
 
 #undef BK_INT
@@ -221,6 +237,19 @@ TakeError SetOptionFromText(ExplosionOptions& options, const OptionField& field,
           *field.integer(options) = static_cast<std::int32_t>(i);
           return std::nullopt;
         }
+      }
+      // The start of exactly one label, so the command line can say "solid".
+      std::size_t starts = 0;
+      std::size_t started = 0;
+      for (std::size_t i = 0; i < field.labels.size() && !wanted.empty(); ++i) {
+        if (Lower(field.labels[i]).starts_with(wanted)) {
+          ++starts;
+          started = i;
+        }
+      }
+      if (starts == 1) {
+        *field.integer(options) = static_cast<std::int32_t>(started);
+        return std::nullopt;
       }
       std::int32_t value = 0;
       if (!TakeInteger(text, static_cast<std::int32_t>(field.minimum),

@@ -37,7 +37,7 @@ TakeError TakeInteger(std::string_view text, std::int32_t minimum, std::int32_t 
 TakeError TakeReal(std::string_view text, float minimum, float maximum, float& field);
 
 enum class FieldKind { Integer, Real, Flag, Choice };
-enum class SheetPage { General = 0, Advanced = 1, GravityParticles = 2 };
+enum class SheetPage { General = 0, Advanced = 1, GravityParticles = 2, Pieces = 3 };
 
 // One user-settable option: its name (the record's field name, "PositionAxes.x"
 // for a flag of a group), kind, page, range and, for a choice, its labels.
@@ -57,7 +57,8 @@ std::span<const OptionField> OptionFields();
 const OptionField* FindOptionField(std::string_view name);
 
 // Sets one field from text as its page would take it: integers and reals as
-// above; a flag takes 0 or 1; a choice its index or its label, ignoring case.
+// above; a flag takes 0 or 1; a choice its index or its label, ignoring case,
+// or the start of exactly one label ("solid" for "Solid cells").
 TakeError SetOptionFromText(ExplosionOptions& options, const OptionField& field,
                             std::string_view text);
 

@@ -24,6 +24,17 @@ struct ExplosionOptions {
     std::int32_t minus = 1;
   };
 
+  struct Point {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+  };
+  struct Colour {
+    float r = 0.8f;
+    float g = 0.76f;
+    float b = 0.7f;
+  };
+
   struct Axes {
     std::int32_t x = 1;
     std::int32_t y = 1;
@@ -74,6 +85,16 @@ struct ExplosionOptions {
   std::int32_t InheritTexture = 0;
   std::int32_t ParticleOrigin = 1;  // 0 object centre, 1 object surface
   std::int32_t AutoScale = 1;
+
+  // Pieces: what a piece is, and for solid cells how the object is cut.
+  std::int32_t PieceShape = 0;   // 0 runs of faces, 1 solid cells
+  std::int32_t Cells = 32;
+  std::int32_t SiteLayout = 0;   // 0 uniform in the object, 1 gathered around ImpactPoint
+  Point ImpactPoint;             // object coordinates
+  float ImpactSpread = 1.0f;     // object units
+  Colour InnerColour;            // of the caps' material
+  std::int32_t InnerShader = 1;  // 0 phong, 1 flat, 2 metal
+  float InnerTextureScale = 1.0f;  // texture repeats per object unit on the caps
 
   // Clamps MinPieces to ObjectFaces and computes ChunkCount and FrameTotal.
   void UpdateDerivedValues();

@@ -7,6 +7,7 @@
 
 #include <voro++/voro++.hh>
 
+#include "cob/material.h"
 #include "cob/poly_chunk.h"
 #include "engine/cell_cut.h"
 #include "engine/cell_piece_builder.h"
@@ -466,6 +467,26 @@ Status CutAll(const CellSurface& surface, const CellPlanes& planes, const SolidC
 }
 
 }  // namespace
+
+SolidCellOptions SolidCellOptionsFrom(const ExplosionOptions& options) {
+  SolidCellOptions cells;
+  cells.cells = options.Cells;
+  cells.layout = options.SiteLayout == 1 ? SolidCellOptions::Layout::kImpact : SolidCellOptions::Layout::kUniform;
+  cells.impact = CVector(options.ImpactPoint.x, options.ImpactPoint.y, options.ImpactPoint.z);
+  cells.spread = options.ImpactSpread;
+  cells.inner_uv_scale = options.InnerTextureScale;
+  return cells;
+}
+
+std::unique_ptr<CMaterial> MakeInnerMaterial(const ExplosionOptions& options) {
+  auto material = std::make_unique<CMaterial>();
+  material->Name = "Inner";
+  material->Colour = CVector(options.InnerColour.r, options.InnerColour.g, options.InnerColour.b);
+  constexpr char kShaders[] = {'p', 'f', 'm'};
+  material->Shader = kShaders[std::clamp(options.InnerShader, 0, 2)];
+  material->Facet = 'f';
+  return material;
+}
 
 SolidCellsResult CutIntoCells(const CPolyChunk& source, const SolidCellOptions& options, CRandom& random,
                               ProgressSink& progress, std::int32_t inner_material_index) {

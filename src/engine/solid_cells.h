@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "engine/explosion_options.h"
 
 #include "model/face.h"
 #include "model/status.h"
@@ -10,6 +13,7 @@
 
 namespace bk {
 
+class CMaterial;
 class CPolyChunk;
 class CRandom;
 class ProgressSink;
@@ -25,6 +29,12 @@ struct SolidCellOptions {
   float inner_uv_scale = 1.0f;  // texture repeats per object unit on the caps
 };
 
+// The cutter's options as the options record holds them.
+SolidCellOptions SolidCellOptionsFrom(const ExplosionOptions& options);
+// The material of the caps: named "Inner", the record's colour and shader,
+// faceted (caps are flat, so shading across their edges would be wrong).
+std::unique_ptr<CMaterial> MakeInnerMaterial(const ExplosionOptions& options);
+
 // One solid piece: the part of the object's surface inside one cell, and the
 // caps where the cell cuts the object. Faces are as in a CPolyChunk: indices
 // into Vertices and UvPoints, holes right after the face they cut. Every
@@ -36,7 +46,7 @@ struct CellPiece {
   std::vector<CUvPoint> UvPoints;
   std::vector<CFace> Faces;
   CVector VolumeCentroid;  // the centroid of the enclosed volume; the surface centre for open pieces
-  double Volume = 0.0;     // signed by the object's turning sense; 0 for pieces of open shells only
+  double Volume = 0.0;     // positive for a closed piece; 0 for pieces of open shells only
 };
 
 struct SolidCellsResult {

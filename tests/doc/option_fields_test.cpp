@@ -96,10 +96,16 @@ TEST(SetOptionFromText, TakesChoicesByIndexOrLabelIgnoringCase) {
   EXPECT_TRUE(SetOptionFromText(o, *FindOptionField("OutputMode"), "3").has_value());
   EXPECT_TRUE(SetOptionFromText(o, *FindOptionField("ParticleOrigin"), "middle").has_value());
   EXPECT_EQ(o.OutputMode, 0);
+  // The start of one label will do; the start of two will not.
+  EXPECT_EQ(SetOptionFromText(o, *FindOptionField("PieceShape"), "solid"), std::nullopt);
+  EXPECT_EQ(o.PieceShape, 1);
+  EXPECT_TRUE(SetOptionFromText(o, *FindOptionField("OutputMode"), "imported").has_value());
+  EXPECT_EQ(SetOptionFromText(o, *FindOptionField("Cells"), "100001"),
+            "Please enter an integer between 1 and 100000.");
 }
 
 TEST(OptionFields, NamesEverySettableFieldButNotTheDerivedOnes) {
-  EXPECT_EQ(OptionFields().size(), 43u);
+  EXPECT_EQ(OptionFields().size(), 55u);
   for (const char* derived : {"ObjectFaces", "ChunkCount", "FrameTotal", "BounceFrameFactor"}) {
     EXPECT_EQ(FindOptionField(derived), nullptr) << derived;
   }
