@@ -488,6 +488,29 @@ std::unique_ptr<CMaterial> MakeInnerMaterial(const ExplosionOptions& options) {
   return material;
 }
 
+void FillPieceChunk(const CellPiece& piece, CPolyChunk& chunk) {
+  chunk.ClearGeometry();
+  chunk.Vertices.reserve(piece.Vertices.size());
+  chunk.UvPoints.reserve(piece.UvPoints.size());
+  chunk.ReserveOwnedFaces(piece.Faces.size());
+  for (const CVector& v : piece.Vertices) chunk.AddOwnedVertex(v);
+  for (const CUvPoint& t : piece.UvPoints) chunk.AddOwnedUvPoint(t);
+  std::int32_t holes = 0;
+  for (const CFace& face : piece.Faces) {
+    CFace copy;
+    copy.CopyFrom(face);
+    holes += face.IsHole() ? 1 : 0;
+    chunk.AddOwnedFace(std::move(copy));
+  }
+  chunk.VertexTotal = static_cast<std::int32_t>(piece.Vertices.size());
+  chunk.UvTotal = static_cast<std::int32_t>(piece.UvPoints.size());
+  chunk.FaceTotal = static_cast<std::int32_t>(piece.Faces.size());
+  chunk.HoleCount = holes;
+  chunk.OwnsVertices = chunk.OwnsUvPoints = chunk.OwnsFaces = 1;
+  chunk.Centroid = piece.VolumeCentroid;
+  chunk.Axis.Center = piece.VolumeCentroid;
+}
+
 SolidCellsResult CutIntoCells(const CPolyChunk& source, const SolidCellOptions& options, CRandom& random,
                               ProgressSink& progress, std::int32_t inner_material_index) {
   SolidCellsResult result;

@@ -49,6 +49,11 @@ struct CellPiece {
   double Volume = 0.0;     // positive for a closed piece; 0 for pieces of open shells only
 };
 
+// Gives `chunk` (a new piece with its frame and materials already set) the
+// piece's lists as its own, its totals and hole count, and the volume
+// centroid as its centre.
+void FillPieceChunk(const CellPiece& piece, CPolyChunk& chunk);
+
 struct SolidCellsResult {
   Status status;
   std::vector<CellPiece> pieces;  // in the order of the sites that gave them

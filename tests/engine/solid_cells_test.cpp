@@ -8,7 +8,11 @@
 #include <map>
 #include <numbers>
 
+#include <sstream>
+
 #include "cob/cob_file.h"
+#include "cob/cob_writer.h"
+#include "cob/material.h"
 #include "cob/poly_chunk.h"
 #include "engine/solid_cells.h"
 #include "model/progress.h"
@@ -86,6 +90,17 @@ Mesh Icosphere(int subdivisions) {
     tris = std::move(next);
   }
   for (auto [a, b, c] : tris) AddFace(m, {a, b, c});
+  return m;
+}
+
+// A ball with a hollow inside: its inner shell turns the other way, so every
+// cut through the hollow leaves a cap with a hole.
+Mesh HollowBall() {
+  Mesh m = Icosphere(2);
+  const Mesh inner = Icosphere(1);
+  const auto base = static_cast<std::uint32_t>(m.vertices.size());
+  for (const CVector& v : inner.vertices) m.vertices.push_back({v.x * 0.5f, v.y * 0.5f, v.z * 0.5f});
+  for (const auto& face : inner.faces) AddFace(m, {face[2] + base, face[1] + base, face[0] + base});
   return m;
 }
 
@@ -277,9 +292,9 @@ void ExpectSolidPieces(const CPolyChunk& chunk, const SolidCellsResult& result, 
 }
 
 TEST(SolidCells, ClosedShapesGiveClosedPiecesThatAddUp) {
-  const Mesh meshes[] = {Icosphere(2), Torus(24, 12), LSolid()};
-  const char* names[] = {"icosphere", "torus", "L solid"};
-  for (std::size_t s = 0; s < 3; ++s) {
+  const Mesh meshes[] = {Icosphere(2), Torus(24, 12), LSolid(), HollowBall()};
+  const char* names[] = {"icosphere", "torus", "L solid", "hollow ball"};
+  for (std::size_t s = 0; s < 4; ++s) {
     const auto chunk = Chunk(meshes[s]);
     for (std::uint32_t seed : {1u, 2u, 3u}) {
       ExpectSolidPieces(*chunk, Cut(*chunk, 5 + static_cast<std::int32_t>(seed) * 9, seed),
@@ -371,6 +386,45 @@ TEST(SolidCells, RefusesFlatObjectsAndBadOptions) {
   CRandom random(1);
   NoProgress progress;
   EXPECT_EQ(CutIntoCells(*sphere, outside, random, progress, kInner).status.kind, FailureKind::kBadArgument);
+}
+
+// A piece goes into the .cob as a mesh of its own and must read back closed,
+// its caps' holes still holes.
+TEST(SolidCells, PiecesSurviveTheCobWriterClosed) {
+  std::vector<CellPiece> pieces;
+  for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+    SolidCellsResult result = Cut(*Chunk(HollowBall()), 2, seed);
+    ASSERT_TRUE(result.status.ok());
+    for (CellPiece& piece : result.pieces) pieces.push_back(std::move(piece));
+  }
+  int holes = 0;
+  for (const CellPiece& piece : pieces) {
+    CPolyChunk chunk;
+    chunk.Name = "Piece";
+    chunk.Axis.Row0 = {1, 0, 0};
+    chunk.Axis.Row1 = {0, 1, 0};
+    chunk.Axis.Row2 = {0, 0, 1};
+    chunk.Materials.push_back(std::make_unique<CMaterial>());
+    FillPieceChunk(piece, chunk);
+    std::ostringstream text;
+    text << "Caligari V00.01ALH             \n";
+    {
+      CobWriter out(text);
+      chunk.Write(out);
+    }
+    text << "END  V1.00 Id 0 Parent 0 Size        0\n";
+    ImportResult back = ImportObjectFromText(text.str());
+    ASSERT_TRUE(back.object) << back.error;
+    CellPiece read;
+    for (const CVector* v : back.object->Vertices) read.Vertices.push_back(*v);
+    for (const CFace* f : back.object->Faces) {
+      read.Faces.push_back(*f);
+      holes += f->IsHole() ? 1 : 0;
+    }
+    EXPECT_EQ(read.Faces.size(), piece.Faces.size());
+    EXPECT_TRUE(Closed(read));
+  }
+  EXPECT_GT(holes, 0);
 }
 
 // Real models are not all closed: each part of their surface must still land
