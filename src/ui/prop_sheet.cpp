@@ -9,6 +9,7 @@
 #include "ui/adv_page.h"
 #include "ui/bounce_page.h"
 #include "ui/gen_page.h"
+#include "ui/pieces_page.h"
 
 namespace bk {
 
@@ -23,7 +24,8 @@ CBrkPropSheet::CBrkPropSheet(QWidget* parent, ExplosionOptions& options, Warning
   general_ = new CBrkGenPage(options, warn, tabs_);
   advanced_ = new CBrkAdvPage(options, warn, tabs_);
   bounce_ = new CBrkBouncePage(options, warn, tabs_);
-  pages_ = {general_, advanced_, bounce_};
+  pieces_ = new CBrkPiecesPage(options, warn, tabs_);
+  pages_ = {general_, advanced_, bounce_, pieces_};
   for (CBrkPage* page : pages_) tabs_->addTab(page, page->Title());
   // A click on a tab takes the focus first, so the field being left runs its
   // rule before the page is left, as with the buttons.

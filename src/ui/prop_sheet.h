@@ -15,8 +15,9 @@ namespace bk {
 class CBrkGenPage;
 class CBrkAdvPage;
 class CBrkBouncePage;
+class CBrkPiecesPage;
 
-// "Burstkin Options": the General, Advanced and Gravity/Particles pages over
+// "Burstkin Options": the General, Advanced, Gravity/Particles and Pieces pages over
 // one options record, with OK, Cancel and Help. OK takes the page in front
 // and closes only when that succeeds; Cancel closes without taking (values
 // taken earlier stay in the record). Help calls `help` with the key
@@ -35,6 +36,7 @@ class CBrkPropSheet : public QDialog {
   CBrkGenPage* GeneralPage() const { return general_; }
   CBrkAdvPage* AdvancedPage() const { return advanced_; }
   CBrkBouncePage* BouncePage() const { return bounce_; }
+  CBrkPiecesPage* PiecesPage() const { return pieces_; }
   CBrkPage* Page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
   int CurrentIndex() const;
   // Brings a page to the front as a click on its tab would (leaving the
@@ -57,7 +59,8 @@ class CBrkPropSheet : public QDialog {
   CBrkGenPage* general_ = nullptr;
   CBrkAdvPage* advanced_ = nullptr;
   CBrkBouncePage* bounce_ = nullptr;
-  std::array<CBrkPage*, 3> pages_{};
+  CBrkPiecesPage* pieces_ = nullptr;
+  std::array<CBrkPage*, 4> pages_{};
   QTabWidget* tabs_ = nullptr;
   QDialogButtonBox* buttons_ = nullptr;
   HelpSink help_;

@@ -123,14 +123,14 @@ class OptionsSheetTest : public QObject {
     ShownSheet s(299925);
     s.options.ExplosionDistance = 1000.0f;
     s.options.GroundZ = -10000.0f;
-    for (int page = 0; page < 3; ++page) s.sheet.Page(page)->Show();
+    for (int page = 0; page < 4; ++page) s.sheet.Page(page)->Show();
     for (int point_size : {7, 15}) {
       QFont font = s.sheet.font();
       font.setPointSize(point_size);
       s.sheet.setFont(font);
       uitest::Flush();
       QCOMPARE(s.Text(0, 1001), QStringLiteral("299925"));
-      for (int page = 0; page < 3; ++page) CheckPageFits(s.sheet.Page(page));
+      for (int page = 0; page < 4; ++page) CheckPageFits(s.sheet.Page(page));
     }
   }
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/brk_page.h"
+
+namespace bk {
+
+// The Pieces page: runs of faces or solid cells, and for solid cells how
+// many, where their sites lie and what the cut faces look like.
+class CBrkPiecesPage : public CBrkPage {
+  Q_OBJECT
+
+ public:
+  CBrkPiecesPage(ExplosionOptions& options, WarningSink warn, QWidget* parent = nullptr);
+
+  QString Title() const override { return QStringLiteral("Pieces"); }
+  void OnFirstDisplay() override { Show(); }
+  void OnSetActive() override { Show(); }
+};
+
+}  // namespace bk
