@@ -62,11 +62,11 @@ int TakeScreenshots(CMainFrame& frame) {
   ok = Save(frame, dir, "main_window.png") && ok;
 
   static const char* const kPageFiles[] = {"options_general.png", "options_advanced.png",
-                                           "options_gravity_particles.png"};
+                                           "options_gravity_particles.png", "options_pieces.png"};
   hooks.options_sheet = [&](CBrkPropSheet& sheet) {
     sheet.show();
     Settle(300);
-    for (int page = 0; page < 3; ++page) {
+    for (int page = 0; page < 4; ++page) {
       sheet.SelectPage(page);
       Settle(300);
       ok = Save(sheet, dir, kPageFiles[page]) && ok;
