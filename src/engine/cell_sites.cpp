@@ -4,6 +4,7 @@
 #include <numbers>
 #include <set>
 
+#include "model/progress.h"
 #include "model/random.h"
 
 namespace bk {
@@ -53,11 +54,12 @@ class SiteDraw {
     return any_open_ ? surface_.InsideAny(p) : surface_.InsideClosed(p);
   }
 
-  std::vector<Point3> Draw() {
+  std::vector<Point3> Draw(const ProgressSink& progress) {
     std::vector<Point3> sites;
     const std::size_t wanted = static_cast<std::size_t>(options_.cells);
     std::size_t budget = wanted * 200 + 1000;
     while (sites.size() < wanted) {
+      if (sites.size() % 256 == 0 && progress.CancelRequested()) break;
       Point3 p{};
       bool found = false;
       for (int attempt = 0; attempt < 64 && budget > 0 && !found; ++attempt, --budget) {
@@ -88,8 +90,8 @@ class SiteDraw {
 }  // namespace
 
 std::vector<Point3> DrawCellSites(const CellSurface& surface, const SolidCellOptions& options,
-                                  CRandom& random) {
-  return SiteDraw(surface, options, random).Draw();
+                                  CRandom& random, const ProgressSink& progress) {
+  return SiteDraw(surface, options, random).Draw(progress);
 }
 
 }  // namespace bk

@@ -526,7 +526,12 @@ SolidCellsResult CutIntoCells(const CPolyChunk& source, const SolidCellOptions& 
   }
   result.status = CheckOptions(options, surface);
   if (!result.status.ok()) return result;
-  const CellPlanes planes(DrawCellSites(surface, options, random), surface.Lower(), surface.Upper());
+  std::vector<Point3> sites = DrawCellSites(surface, options, random, progress);
+  if (progress.CancelRequested()) {
+    result.status.Fail(FailureKind::kCancelled, "Cancelled.");
+    return result;
+  }
+  const CellPlanes planes(std::move(sites), surface.Lower(), surface.Upper());
   result.status = CutAll(surface, planes, options, inner_material_index, progress, result.pieces);
   if (!result.status.ok()) result.pieces.clear();
   return result;

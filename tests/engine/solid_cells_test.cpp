@@ -262,6 +262,24 @@ double CapFlatness(const CellPiece& piece) {
   return worst;
 }
 
+// The texture area per unit of surface over a piece's caps (at scale 1 it
+// must be 1 on every cap, whichever way the cap faces).
+double CapTextureDensity(const CellPiece& piece) {
+  double surface = 0, texture = 0;
+  for (const CFace& face : piece.Faces) {
+    if (face.IsHole() || face.MaterialIndex != kInner) continue;
+    surface += Length(Newell(piece.Vertices, face.VertexIndices));
+    double twice = 0;
+    for (std::size_t i = 0; i < face.UvIndices.size(); ++i) {
+      const CUvPoint a = piece.UvPoints[face.UvIndices[i]];
+      const CUvPoint b = piece.UvPoints[face.UvIndices[(i + 1) % face.UvIndices.size()]];
+      twice += static_cast<double>(a.u) * b.v - static_cast<double>(b.u) * a.v;
+    }
+    texture += std::fabs(twice) / 2;
+  }
+  return surface > 0 ? texture / surface : 1.0;
+}
+
 SolidCellsResult Cut(const CPolyChunk& chunk, std::int32_t cells, std::uint32_t seed,
                      SolidCellOptions::Layout layout = SolidCellOptions::Layout::kUniform) {
   SolidCellOptions options;
@@ -284,6 +302,7 @@ void ExpectSolidPieces(const CPolyChunk& chunk, const SolidCellsResult& result, 
     const CellPiece& piece = result.pieces[p];
     EXPECT_TRUE(Closed(piece)) << "piece " << p;
     EXPECT_LT(CapFlatness(piece), 1e-5) << "piece " << p;
+    EXPECT_NEAR(CapTextureDensity(piece), 1.0, 0.01) << "piece " << p;
     volume += piece.Volume;
     outer_area += OuterArea(piece);
   }
@@ -386,6 +405,13 @@ TEST(SolidCells, RefusesFlatObjectsAndBadOptions) {
   CRandom random(1);
   NoProgress progress;
   EXPECT_EQ(CutIntoCells(*sphere, outside, random, progress, kInner).status.kind, FailureKind::kBadArgument);
+  struct Cancelling final : ProgressSink {
+    void ShowProgress(int, int, std::string_view) override {}
+    bool CancelRequested() const override { return true; }
+  } cancelling;
+  const SolidCellsResult cancelled = CutIntoCells(*sphere, SolidCellOptions{}, random, cancelling, kInner);
+  EXPECT_EQ(cancelled.status.kind, FailureKind::kCancelled);
+  EXPECT_TRUE(cancelled.pieces.empty());
 }
 
 // A piece goes into the .cob as a mesh of its own and must read back closed,
