@@ -135,6 +135,7 @@ int RunExplode(const ExplodeSettings& settings) {
   platform.ClearProgressLine();
   switch (outcome) {
     case ExportOutcome::Written:
+      if (!doc->ShellNote().empty()) Say(doc->ShellNote());
       break;
     case ExportOutcome::CancelledWhileWriting:
       Say("Interrupted; " + settings.output + " was ended early and holds only part of the pieces.");

@@ -15,6 +15,7 @@
 #include "model/chunk_id.h"
 #include "engine/face_order.h"
 #include "engine/particles.h"
+#include "engine/piece_maker.h"
 
 namespace bk {
 
@@ -247,6 +248,7 @@ ExportOutcome CBrkDoc::ExportCommand() {
   if (outcome == ExportOutcome::CancelledWhileWriting) statusNote_ = kExportCutShort;
   if (outcome == ExportOutcome::CancelledExplosion) statusNote_ = kExportNothingWritten;
   if (outcome == ExportOutcome::CancelledGltf) statusNote_ = kGltfNotWritten;
+  if (outcome == ExportOutcome::Written && !shellNote_.empty()) statusNote_ = shellNote_;
   platform_.Beep();
   SetBusy(0, status::kReady);
   ClearCancel();
@@ -254,10 +256,23 @@ ExportOutcome CBrkDoc::ExportCommand() {
   return outcome;
 }
 
+GroupResult CBrkDoc::ExplodeImported(const MotionInputs& in) {
+  if (statusNote_.data() == shellNote_.data()) statusNote_ = {};
+  shellNote_.clear();
+  if (in.Options.PieceShape != 1) return ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
+  SolidMakerResult solid = MakeSolidCellMaker(*ImportedObject, in.Options, in.Random, *this);
+  if (!solid.status.ok()) return GroupResult::Stopped(solid.status.kind, solid.status.error);
+  if (solid.open_shells > 0) {
+    shellNote_ = std::to_string(solid.open_shells) + " of the object's " + std::to_string(solid.shells) +
+                 " shells are open: they were cut along the cells without inner faces.";
+  }
+  return ExplodeObject(*ImportedObject, *solid.maker, in, ActiveOutputMode, *this);
+}
+
 CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
   Explosion result;
   // The explosion is only written: its pieces are cut again as they are.
-  result.exploded = ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
+  result.exploded = ExplodeImported(in);
   if (result.exploded.kind == FailureKind::kCancelled) {
     result.outcome = ExportOutcome::CancelledExplosion;
     return result;

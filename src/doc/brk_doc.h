@@ -183,6 +183,11 @@ class CBrkDoc : public ProgressSink {
   // The file the object was imported from (empty before an import).
   const std::string& ImportedFrom() const { return importedFrom_; }
 
+  // After an explosion into solid cells: which shells of the object were
+  // open and so cut without caps ("" when all were closed, or for runs of
+  // faces).
+  const std::string& ShellNote() const { return shellNote_; }
+
  private:
   // The groups an export writes, exploded with `in`. Unless `outcome` is
   // Written, nothing is to be written (a failure's message is shown).
@@ -193,6 +198,8 @@ class CBrkDoc : public ProgressSink {
     std::vector<const ExplodedGroup*> groups;  // what is written, in order
   };
   Explosion Explode(const MotionInputs& in);
+  // The imported object's pieces, made as the options' PieceShape says.
+  GroupResult ExplodeImported(const MotionInputs& in);
   // The export once the file is chosen and the run is busy: explodes,
   // writes, and writes the texture images beside the file.
   ExportOutcome ExplodeAndWrite();
@@ -207,6 +214,7 @@ class CBrkDoc : public ProgressSink {
   int cancelRequested_ = 0;
   std::string_view statusNote_;
   std::string importedFrom_;
+  std::string shellNote_;
 };
 
 }  // namespace bk

@@ -71,6 +71,7 @@ const CPolyChunk& ShapePiece(MadePiece& made, CPolyChunk& piece, CPolyChunk& wor
     lists = &work;
   } else {
     piece.TakeGeometry(*made.Own);
+    piece.HoleCount = made.Own->HoleCount;
     piece.Axis.Center = made.Own->Axis.Center;
     piece.Centroid = piece.Axis.Center;
   }

@@ -7,10 +7,13 @@
 #include "cob/face_run.h"
 #include "cob/material.h"
 #include "cob/poly_chunk.h"
+#include "model/status.h"
 
 namespace bk {
 
 class CRandom;
+class ProgressSink;
+struct ExplosionOptions;
 
 // A piece as a maker hands it over: a run of the source's faces, or (Run.Source
 // null) a mesh of its own, whose lists it owns and whose Axis.Center is the
@@ -44,5 +47,23 @@ class PieceMaker {
 // MinPieces of them, the sizes drawn as the pieces are made; an object with
 // holes ends a piece only after a face's holes.
 std::unique_ptr<PieceMaker> MakeFaceRunMaker(const CPolyChunk& source, std::int32_t min_pieces);
+
+// A solid-cell maker, or why there is none, and how many of the object's
+// shells were open (cut without caps).
+struct SolidMakerResult {
+  Status status;
+  std::unique_ptr<PieceMaker> maker;
+  std::int32_t shells = 0;
+  std::int32_t open_shells = 0;
+};
+
+// Cuts the source into the options' solid cells at once, drawing the sites
+// from `random` (so they come before every motion draw) and reporting to
+// `progress`. The maker then hands the cells over as meshes of their own,
+// centred on their volume centroids, each carrying the inner material after
+// the source's. Fails with the cut's message (a flat object, options out of
+// range) or kCancelled.
+SolidMakerResult MakeSolidCellMaker(const CPolyChunk& source, const ExplosionOptions& options, CRandom& random,
+                                    ProgressSink& progress);
 
 }  // namespace bk

@@ -466,6 +466,32 @@ Status CutAll(const CellSurface& surface, const CellPlanes& planes, const SolidC
   return status;
 }
 
+SolidCellsResult CutWhole(const CPolyChunk& source, const SolidCellOptions& options, CRandom& random,
+                          ProgressSink& progress, std::int32_t inner_material_index) {
+  SolidCellsResult result;
+  result.status = CheckObject(source);
+  if (!result.status.ok()) return result;
+  const CellSurface surface(source);
+  result.shells = surface.ShellCount();
+  result.open_shells = surface.OpenShellCount();
+  if (!HasVolume(surface)) {
+    result.status.Fail(FailureKind::kBadData,
+                       "The object has no volume (it is flat), so it cannot be cut into solid cells.");
+    return result;
+  }
+  result.status = CheckOptions(options, surface);
+  if (!result.status.ok()) return result;
+  std::vector<Point3> sites = DrawCellSites(surface, options, random, progress);
+  if (progress.CancelRequested()) {
+    result.status.Fail(FailureKind::kCancelled, "Cancelled.");
+    return result;
+  }
+  const CellPlanes planes(std::move(sites), surface.Lower(), surface.Upper());
+  result.status = CutAll(surface, planes, options, inner_material_index, progress, result.pieces);
+  if (!result.status.ok()) result.pieces.clear();
+  return result;
+}
+
 }  // namespace
 
 SolidCellOptions SolidCellOptionsFrom(const ExplosionOptions& options) {
@@ -513,27 +539,13 @@ void FillPieceChunk(const CellPiece& piece, CPolyChunk& chunk) {
 
 SolidCellsResult CutIntoCells(const CPolyChunk& source, const SolidCellOptions& options, CRandom& random,
                               ProgressSink& progress, std::int32_t inner_material_index) {
+  try {
+    return CutWhole(source, options, random, progress, inner_material_index);
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
   SolidCellsResult result;
-  result.status = CheckObject(source);
-  if (!result.status.ok()) return result;
-  const CellSurface surface(source);
-  result.shells = surface.ShellCount();
-  result.open_shells = surface.OpenShellCount();
-  if (!HasVolume(surface)) {
-    result.status.Fail(FailureKind::kBadData,
-                       "The object has no volume (it is flat), so it cannot be cut into solid cells.");
-    return result;
-  }
-  result.status = CheckOptions(options, surface);
-  if (!result.status.ok()) return result;
-  std::vector<Point3> sites = DrawCellSites(surface, options, random, progress);
-  if (progress.CancelRequested()) {
-    result.status.Fail(FailureKind::kCancelled, "Cancelled.");
-    return result;
-  }
-  const CellPlanes planes(std::move(sites), surface.Lower(), surface.Upper());
-  result.status = CutAll(surface, planes, options, inner_material_index, progress, result.pieces);
-  if (!result.status.ok()) result.pieces.clear();
+  result.status.Fail(FailureKind::kOutOfMemory, "There is not enough memory to cut the object into cells.");
   return result;
 }
 

@@ -14,6 +14,8 @@
 #include "cob/cob_writer.h"
 #include "cob/material.h"
 #include "cob/poly_chunk.h"
+#include "engine/explosion.h"
+#include "engine/piece_maker.h"
 #include "engine/solid_cells.h"
 #include "model/progress.h"
 #include "model/random.h"
@@ -451,6 +453,34 @@ TEST(SolidCells, PiecesSurviveTheCobWriterClosed) {
     EXPECT_TRUE(Closed(read));
   }
   EXPECT_GT(holes, 0);
+}
+
+// Through the piece seam: one piece per cell, each with the source's
+// materials and then the inner one, centred on its volume centroid.
+TEST(SolidCells, TheSolidMakerExplodesIntoClosedPieces) {
+  const auto ring = Example("ring.cob");
+  ASSERT_TRUE(ring);
+  ExplosionOptions options;
+  options.PieceShape = 1;
+  options.Cells = 9;
+  CRandom random(4);
+  NoProgress progress;
+  SolidMakerResult solid = MakeSolidCellMaker(*ring, options, random, progress);
+  ASSERT_TRUE(solid.status.ok()) << solid.status.error;
+  EXPECT_EQ(solid.open_shells, 0);
+  MotionContext motion;
+  GroupResult result = ExplodeObject(*ring, *solid.maker, MotionInputs{motion, options, random}, 0, progress);
+  ASSERT_EQ(result.outcome(), RunOutcome::Done);
+  ASSERT_EQ(result.group.Objects.size(), 9u);
+  for (const ExplodedObject& object : result.group.Objects) {
+    ASSERT_EQ(object.Mesh->Materials.size(), ring->Materials.size() + 1);
+    CPolyChunk work{WorkingCopy{}};
+    const CPolyChunk& lists = ListsOf(object, work);
+    CellPiece piece;
+    for (const CVector* v : lists.Vertices) piece.Vertices.push_back(*v);
+    for (const CFace* f : lists.Faces) piece.Faces.push_back(*f);
+    EXPECT_TRUE(Closed(piece));
+  }
 }
 
 // Real models are not all closed: each part of their surface must still land
