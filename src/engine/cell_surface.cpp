@@ -152,7 +152,8 @@ std::array<int, 3> CellSurface::CellOf(const Point3& p) const {
   const double lo[3] = {lower_.x, lower_.y, lower_.z};
   std::array<int, 3> cell{};
   for (int k = 0; k < 3; ++k) {
-    const double t = std::floor((p[static_cast<std::size_t>(k)] - lo[k]) / cell_size_[static_cast<std::size_t>(k)]);
+    double t = std::floor((p[static_cast<std::size_t>(k)] - lo[k]) / cell_size_[static_cast<std::size_t>(k)]);
+    if (!(t >= 0.0)) t = 0.0;  // NaN too
     cell[static_cast<std::size_t>(k)] =
         static_cast<int>(std::clamp(t, 0.0, static_cast<double>(dims_[static_cast<std::size_t>(k)] - 1)));
   }
@@ -174,7 +175,7 @@ void CellSurface::BuildGrid() {
   }
   const double edge = spans > 0 ? std::pow(volume / target, 1.0 / spans) : 1.0;
   for (std::size_t k = 0; k < 3; ++k) {
-    dims_[k] = extent[k] > 0 ? std::clamp(static_cast<int>(extent[k] / edge), 1, 1024) : 1;
+    dims_[k] = extent[k] > 0 ? static_cast<int>(std::clamp(extent[k] / edge, 1.0, 1024.0)) : 1;
     cell_size_[k] = extent[k] > 0 ? extent[k] / dims_[k] : 1.0;
   }
   const std::size_t cells = static_cast<std::size_t>(dims_[0]) * dims_[1] * dims_[2];

@@ -382,7 +382,7 @@ std::array<int, 3> BlockCounts(const Point3& lower, const Point3& upper, std::si
   const double edge = std::cbrt(volume * 5.0 / static_cast<double>(sites));
   std::array<int, 3> counts{};
   for (std::size_t k = 0; k < 3; ++k) {
-    counts[k] = std::clamp(static_cast<int>((upper[k] - lower[k]) / edge), 1, 200);
+    counts[k] = static_cast<int>(std::clamp((upper[k] - lower[k]) / edge, 1.0, 200.0));
   }
   return counts;
 }
