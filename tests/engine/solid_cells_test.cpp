@@ -416,6 +416,23 @@ TEST(SolidCells, RefusesFlatObjectsAndBadOptions) {
   EXPECT_TRUE(cancelled.pieces.empty());
 }
 
+// Untidy input (faces of fewer than three corners, repeated corners, a face
+// used twice, a stray hole) is cut without failing.
+TEST(SolidCells, UntidyMeshesAreCutWithoutFailing) {
+  Mesh m = LSolid();
+  AddFace(m, {0, 0, 0});
+  AddFace(m, {1, 2});
+  AddFace(m, {3, 4, 4, 5});
+  AddFace(m, {6, 7, 8, 9, 10, 11});
+  AddFace(m, {0, 1, 2}, true);
+  const auto chunk = Chunk(m);
+  for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+    const SolidCellsResult result = Cut(*chunk, 20, seed);
+    ASSERT_TRUE(result.status.ok()) << result.status.error;
+    EXPECT_FALSE(result.pieces.empty());
+  }
+}
+
 // A piece goes into the .cob as a mesh of its own and must read back closed,
 // its caps' holes still holes.
 TEST(SolidCells, PiecesSurviveTheCobWriterClosed) {
