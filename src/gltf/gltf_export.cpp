@@ -85,11 +85,12 @@ std::string Utf8(const std::string& text) {
   return out;
 }
 
-void WriteName(JsonWriter& w, const std::string& name) {
+template <typename Writer>
+void WriteName(Writer& w, const std::string& name) {
   if (name.empty()) return;
   const std::string text = Utf8(name);
   w.Key("name");
-  w.String(text.c_str(), text.size());
+  w.String(text.c_str(), static_cast<rapidjson::SizeType>(text.size()));
 }
 
 // A name as WriteName writes its value: a JSON string, quotes included.
@@ -713,8 +714,7 @@ void Builder::WriteMaterials(Writer& w) {
   for (std::size_t i = 0; i < looks_.size(); ++i) {
     const GltfLook& look = looks_[i];
     w.StartObject();
-    w.Key("name");
-    w.String(("Material " + std::to_string(i + 1)).c_str());
+    WriteName(w, look.Name.empty() ? "Material " + std::to_string(i + 1) : look.Name);
     w.Key("pbrMetallicRoughness");
     w.StartObject();
     WriteNumbers(w, "baseColorFactor", look.BaseColour);

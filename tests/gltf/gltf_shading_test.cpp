@@ -95,6 +95,17 @@ TEST(GltfShading, MaterialsCarryMetalRoughnessAlphaAndProceduralColours) {
   EXPECT_FLOAT_EQ(RoughnessOf(0.0f, 1000.0f), 1.0f);
   EXPECT_GE(RoughnessOf(1.0f, 1e30f), 0.05f);
   EXPECT_FLOAT_EQ(RoughnessOf(NAN, NAN), 1.0f);
+  // glTF import takes roughness back through the exact inverse.
+  for (float r : {0.05f, 0.3f, 0.5f, 0.9f, 1.0f}) EXPECT_NEAR(RoughnessOf(1.0f, ExponentForRoughness(r)), r, 1e-5);
+  // Colours are display values in the modeller and linear in glTF: the
+  // crate's wood as the modeller shows it, and back.
+  CMaterial wood_colour;
+  wood_colour.Colour = {0.65f, 0.45f, 0.275f};
+  const GltfLook wood_look = LookOf(&wood_colour);
+  EXPECT_NEAR(wood_look.BaseColour[0], 0.3801, 1e-4);
+  EXPECT_NEAR(wood_look.BaseColour[1], 0.1706, 1e-4);
+  EXPECT_NEAR(wood_look.BaseColour[2], 0.0615, 1e-4);
+  for (int i = 0; i <= 255; ++i) EXPECT_NEAR(LinearToSrgb(SrgbToLinear(i / 255.0f)), i / 255.0f, 1e-5);
 
   CPrMaterial granite;
   GraniteParams stones;
@@ -102,13 +113,13 @@ TEST(GltfShading, MaterialsCarryMetalRoughnessAlphaAndProceduralColours) {
   stones.Amount1 = 1;
   stones.Amount2 = 3;
   granite.TextureParams = stones;
-  EXPECT_FLOAT_EQ(LookOf(&granite).BaseColour[0], 0.75f) << "weighted by the amounts";
+  EXPECT_FLOAT_EQ(LookOf(&granite).BaseColour[0], SrgbToLinear(0.75f)) << "weighted by the amounts";
   CPrMaterial wood;
   WoodParams rings;
   rings.SpringColour = {1, 0, 0};
   rings.SummerColour = {0, 0, 1};
   wood.TextureParams = rings;
-  EXPECT_EQ(LookOf(&wood).BaseColour, (std::array<float, 4>{0.5f, 0, 0.5f, 1}));
+  EXPECT_EQ(LookOf(&wood).BaseColour, (std::array<float, 4>{SrgbToLinear(0.5f), 0, SrgbToLinear(0.5f), 1}));
 }
 
 TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
@@ -143,7 +154,7 @@ TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
   const tinygltf::Model plain = Export(*group, &result, options);
   EXPECT_TRUE(plain.images.empty());
   EXPECT_EQ(result.warnings.size(), 1u) << "a missing image is said once";
-  EXPECT_EQ(plain.materials.at(0).pbrMetallicRoughness.baseColorFactor[0], static_cast<double>(0.9f));
+  EXPECT_EQ(plain.materials.at(0).pbrMetallicRoughness.baseColorFactor[0], static_cast<double>(SrgbToLinear(0.9f)));
 }
 
 TEST(SpillBuffer, GivesBackEveryByteInOrderPastItsMemory) {
