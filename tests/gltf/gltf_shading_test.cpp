@@ -2,6 +2,7 @@
 // mapped to metallic-roughness, texture maps embedded with their placement.
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -77,6 +78,111 @@ TEST(GltfShading, NormalsFollowTheFacetModeAndAngle) {
     // seen from +z, faces -z, which is -y in glTF.
     EXPECT_NEAR(normals[i + 1], -1.0, 1e-6);
     EXPECT_NEAR(std::hypot(normals[i], normals[i + 1], normals[i + 2]), 1.0, 1e-6);
+  }
+}
+
+// A UV sphere of radius 10 (poles as quads with two corners in one point),
+// one material of the given facet mode and angle.
+std::unique_ptr<CPolyChunk> Sphere(char facet, std::int32_t angle) {
+  constexpr int kRings = 12;
+  constexpr int kSegments = 16;
+  auto sphere = std::make_unique<CPolyChunk>();
+  sphere->Name = "Ball";
+  sphere->Axis.Row0 = {1, 0, 0};
+  sphere->Axis.Row1 = {0, 1, 0};
+  sphere->Axis.Row2 = {0, 0, 1};
+  for (int j = 0; j <= kRings; ++j) {
+    for (int i = 0; i < kSegments; ++i) {
+      const double theta = M_PI * j / kRings;
+      const double phi = 2 * M_PI * i / kSegments;
+      const double r = j == 0 || j == kRings ? 0.0 : 10 * std::sin(theta);  // poles in one point exactly
+      sphere->AddOwnedVertex({static_cast<float>(r * std::cos(phi)), static_cast<float>(r * std::sin(phi)),
+                              static_cast<float>(10 * std::cos(theta))});
+    }
+  }
+  sphere->AddOwnedUvPoint({0, 0});
+  for (std::uint32_t j = 0; j < kRings; ++j) {
+    for (std::uint32_t i = 0; i < kSegments; ++i) {
+      const std::uint32_t a = j * kSegments + i;
+      const std::uint32_t b = j * kSegments + (i + 1) % kSegments;
+      CFace face;
+      face.VertexCount = 4;
+      face.VertexIndices = {a, a + kSegments, b + kSegments, b};
+      face.UvIndices = {0, 0, 0, 0};
+      sphere->AddOwnedFace(face);
+    }
+  }
+  sphere->VertexTotal = static_cast<std::int32_t>(sphere->Vertices.size());
+  sphere->UvTotal = 1;
+  sphere->FaceTotal = static_cast<std::int32_t>(sphere->Faces.size());
+  auto material = std::make_unique<CMaterial>();
+  material->Facet = facet;
+  material->FacetAngle = angle;
+  material->ParentId = sphere->Id;
+  sphere->Materials.push_back(std::move(material));
+  return sphere;
+}
+
+// Every drawn corner at rest: its position in glTF's world (rounded, as a
+// key) and its normal.
+std::multimap<std::array<long, 3>, std::array<double, 3>> CornersAtRest(const tinygltf::Model& m) {
+  std::multimap<std::array<long, 3>, std::array<double, 3>> corners;
+  for (const tinygltf::Node& node : m.nodes) {
+    if (node.mesh < 0) continue;
+    EXPECT_TRUE(node.rotation.empty() && node.scale.empty()) << "pieces at rest are only moved";
+    std::array<double, 3> offset{0, 0, 0};
+    if (!node.translation.empty()) offset = {node.translation[0], node.translation[1], node.translation[2]};
+    for (const tinygltf::Primitive& primitive : m.meshes[node.mesh].primitives) {
+      const auto points = testing::Floats(m, primitive.attributes.at("POSITION"));
+      const auto normals = testing::Floats(m, primitive.attributes.at("NORMAL"));
+      for (std::size_t i = 0; i < points.size(); i += 3) {
+        std::array<long, 3> key;
+        for (int a = 0; a < 3; ++a) key[a] = std::lround((points[i + a] + offset[a]) * 1e3);
+        corners.emplace(key, std::array<double, 3>{normals[i], normals[i + 1], normals[i + 2]});
+      }
+    }
+  }
+  return corners;
+}
+
+// At rest, wherever pieces meet, each carries a normal the unexploded object
+// has at that point (within 0.5 degrees): smooth stays smooth across the
+// cuts, and auto keeps its facet angle over the whole object. Both from the
+// explosion in memory and from its .cob read back.
+TEST(GltfShading, PiecesAtRestCarryTheNormalsOfTheWholeObject) {
+  for (const auto& [facet, angle] : {std::pair{'s', 40}, std::pair{'a', 20}, std::pair{'f', 40}}) {
+    SCOPED_TRACE(std::string(1, facet) + std::to_string(angle));
+    const auto sphere = Sphere(facet, angle);
+    ExplosionOptions options;
+    options.MinPieces = 40;
+    MotionContext motion;
+    CRandom random(7);
+    NoProgress progress;
+    GroupResult exploded = ExplodeObject(*sphere, MotionInputs{motion, options, random}, 0, progress);
+    ASSERT_EQ(exploded.outcome(), RunOutcome::Done);
+    ASSERT_GE(exploded.group.Objects.size(), 20u);
+    std::string bytes;
+    const GltfGroup whole{nullptr, {{sphere.get(), nullptr}}, {}};
+    ASSERT_TRUE(BuildGltf({&whole, 1}, {}, true, bytes).ok());
+    const auto reference = CornersAtRest(testing::Load(bytes, true));
+    const ExplodedGroup* groups[] = {&exploded.group};
+    const ExplodedReadResult read = ReadExplodedFile(testing::WriteCob(groups));
+    ASSERT_TRUE(read.ok()) << read.error;
+    for (const std::vector<GltfGroup>& route : {GltfGroupsOf(groups), GltfGroupsOf(read.File)}) {
+      ASSERT_TRUE(BuildGltf(route, {}, true, bytes).ok());
+      std::size_t corners = 0;
+      for (const auto& [at, normal] : CornersAtRest(testing::Load(bytes, true))) {
+        double best = -1;
+        for (auto [it, end] = reference.equal_range(at); it != end; ++it) {
+          const auto& n = it->second;
+          best = std::max(best, n[0] * normal[0] + n[1] * normal[1] + n[2] * normal[2]);
+        }
+        ASSERT_GE(best, std::cos(0.5 * M_PI / 180)) << "a corner at (" << at[0] << ", " << at[1] << ", " << at[2]
+                                                     << ") turns away from the object's normals there";
+        ++corners;
+      }
+      EXPECT_GT(corners, reference.size() / 2);
+    }
   }
 }
 
