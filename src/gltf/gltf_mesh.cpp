@@ -305,9 +305,12 @@ std::array<double, 3> GltfMeshBuilder::SharedCornerNormal(std::size_t face, std:
       if (other == self || other == previous) continue;
       previous = other;
       const Vec& n = corners_->Normal(other);
-      if (own.Facet == 'a' && !(Dot3(n, own.Unit) * corners_->InverseLength(other) >= own.MinCosine - 1e-12)) {
-        continue;
-      }
+      const double cosine = Dot3(n, own.Unit) * corners_->InverseLength(other);
+      if (own.Facet == 'a' && !(cosine >= own.MinCosine - 1e-12)) continue;
+      // Another piece's face that looks the other way is no neighbour on
+      // the surface: the far side of a thin shell, or a solid cell's cap
+      // lying against this one's.
+      if (!(cosine > 0.0) && !corners_->Owns(object_, other)) continue;
       for (int a = 0; a < 3; ++a) sum[a] += n[a];
     }
   }

@@ -58,6 +58,12 @@ class GltfCornerTable {
   std::uint32_t FaceId(std::size_t object, std::size_t face) const {
     return faceBase_[object] + static_cast<std::uint32_t>(face);
   }
+  // Whether face `face` (numbered as FaceId) belongs to object `object`.
+  bool Owns(std::size_t object, std::uint32_t face) const {
+    const std::uint32_t end =
+        object + 1 < faceBase_.size() ? faceBase_[object + 1] : static_cast<std::uint32_t>(normals_.size());
+    return face >= faceBase_[object] && face < end;
+  }
   // The faces (numbered as FaceId) with a corner at `position`, in object
   // and face order; a face with several corners there is listed as often.
   std::span<const std::uint32_t> FacesAt(std::uint32_t position) const {

@@ -186,6 +186,32 @@ TEST(GltfShading, PiecesAtRestCarryTheNormalsOfTheWholeObject) {
   }
 }
 
+// A face of another piece lying against one of this piece's faces but
+// looking the other way (a solid cell's cap against its neighbour's, the far
+// side of a thin shell) is not smoothed into it: the fold keeps the normals
+// it has alone.
+TEST(GltfShading, PiecesFacingAwayAreNotSmoothedTogether) {
+  auto alone = Fold(90, 's');
+  auto together = Fold(90, 's');
+  auto cap = std::make_unique<CPolyChunk>();
+  cap->Axis = together->Objects[0].Mesh->Axis;
+  for (CVector v : {CVector{0, 0, 0}, CVector{0, 1, 0}, CVector{-1, 1, 0}, CVector{-1, 0, 0}}) cap->AddOwnedVertex(v);
+  cap->AddOwnedUvPoint({0, 0});
+  CFace face;
+  face.VertexCount = 4;
+  face.VertexIndices = {3, 2, 1, 0};  // the first square, turned round
+  face.UvIndices = {0, 0, 0, 0};
+  cap->AddOwnedFace(face);
+  auto material = std::make_unique<CMaterial>();
+  material->Facet = 's';
+  cap->Materials.push_back(std::move(material));
+  together->Objects.push_back({std::move(cap), nullptr});
+  const tinygltf::Model a = Export(*alone);
+  const tinygltf::Model b = Export(*together);
+  EXPECT_EQ(testing::Floats(b, b.meshes[0].primitives[0].attributes.at("NORMAL")),
+            testing::Floats(a, a.meshes[0].primitives[0].attributes.at("NORMAL")));
+}
+
 TEST(GltfShading, MaterialsCarryMetalRoughnessAlphaAndProceduralColours) {
   CMaterial metal;
   metal.Shader = 'm';
