@@ -21,21 +21,21 @@ Texture Vertices 1
 0.500000 0.500000
 Faces 8
 Face verts 3 flags 0 mat 0
-<0,0> <2,0> <4,0> 
+<0,0> <4,0> <2,0> 
 Face verts 3 flags 0 mat 0
-<2,0> <1,0> <4,0> 
+<2,0> <4,0> <1,0> 
 Face verts 3 flags 0 mat 0
-<1,0> <3,0> <4,0> 
+<1,0> <4,0> <3,0> 
 Face verts 3 flags 0 mat 0
-<3,0> <0,0> <4,0> 
+<3,0> <4,0> <0,0> 
 Face verts 3 flags 0 mat 0
-<2,0> <0,0> <5,0> 
+<2,0> <5,0> <0,0> 
 Face verts 3 flags 0 mat 0
-<1,0> <2,0> <5,0> 
+<1,0> <5,0> <2,0> 
 Face verts 3 flags 0 mat 0
-<3,0> <1,0> <5,0> 
+<3,0> <5,0> <1,0> 
 Face verts 3 flags 0 mat 0
-<0,0> <3,0> <5,0> 
+<0,0> <5,0> <3,0> 
 Mat1 V0.06 Id 50002 Parent 50001 Size 00000125
 mat# 0
 shader: metal  facet: faceted

@@ -20,6 +20,17 @@ namespace {
 constexpr std::size_t kEnvironmentPrefix = 13;  // "environment: "
 constexpr std::size_t kTexturePrefix = 9;       // "texture: "
 constexpr std::size_t kBumpPrefix = 6;          // "bump: "
+constexpr std::size_t kNamePrefix = 6;          // "name: "
+
+// A name as one line can carry it: control characters (line ends above
+// all) become '_'.
+std::string OneLine(const std::string& name) {
+  std::string line = name;
+  for (char& c : line) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '_';
+  }
+  return line;
+}
 
 std::string_view ShaderName(char shader) {
   switch (shader) {
@@ -68,6 +79,8 @@ bool CMaterial::Read(LineReader& in, std::string_view header) {
       TextureFlags = cut.RestAsInt();
     } else if (tag == "bump") {
       ReadBumpMap(in);
+    } else if (tag == "name") {
+      Name = std::string(DropPrefix(line, kNamePrefix));
     }
     // A map whose second line was missing stopped at the next chunk's header.
     if (IsChunkHeader(in.Line())) break;
@@ -171,6 +184,12 @@ void CMaterial::Write(CobWriter& out) const {
     out.EndLine();
   }
   WriteBumpMap(out);
+  // Names come only from files that give them (glTF, OBJ); a material without
+  // one is written as it always was.
+  if (!Name.empty()) {
+    out << "name: " << OneLine(Name);
+    out.EndLine();
+  }
   out.SetPrecision(6);
 }
 
@@ -253,6 +272,7 @@ void CMaterial::CopyFrom(const CMaterial& source) {
 std::unique_ptr<CMaterial> CMaterial::MakeCopy() const {
   auto copy = std::make_unique<CMaterial>();
   copy->CopyFrom(*this);
+  copy->Name = Name;  // a piece's material is still the one the user named
   return copy;
 }
 

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "cob/cob_file.h"
+#include "cob/material_pbr.h"
 #include "formats/foreign_support.h"
 #include "formats/mesh_builder.h"
 
@@ -87,7 +88,9 @@ tinygltf::Model Parse(std::string_view bytes, FolderAccess& access) {
 void CheckRequiredExtensions(const tinygltf::Model& model) {
   for (const std::string& name : model.extensionsRequired) {
     // Material extensions only refine what this reader does not take over.
-    if (name == "KHR_mesh_quantization" || name.starts_with("KHR_materials_")) continue;
+    if (name == "KHR_mesh_quantization" || name == "KHR_texture_transform" || name.starts_with("KHR_materials_")) {
+      continue;
+    }
     Refuse("Burstkin could not recognize file: it needs the glTF extension " + name + ".");
   }
 }
@@ -370,8 +373,13 @@ class GltfReader {
 
   std::string ObjectName() const { return name_.empty() ? stem_ : name_; }
   std::vector<std::string> Notes() const {
-    if (skipped_ == 0) return {};
-    return {"left out " + std::to_string(skipped_) + " glTF primitive(s) of points or lines"};
+    std::vector<std::string> notes;
+    if (skipped_ > 0) notes.push_back("left out " + std::to_string(skipped_) + " glTF primitive(s) of points or lines");
+    if (unturned_ > 0) {
+      notes.push_back("the rotation of " + std::to_string(unturned_) +
+                      " texture transform(s) was left out: a texture map has offset and repeats only");
+    }
+    return notes;
   }
   std::vector<EmbeddedImage>& Images() { return images_; }
 
@@ -465,12 +473,45 @@ class GltfReader {
     const tinygltf::PbrMetallicRoughness& pbr = source.pbrMetallicRoughness;
     std::array<double, 4> factor{1, 1, 1, 1};
     if (pbr.baseColorFactor.size() == 4) std::copy(pbr.baseColorFactor.begin(), pbr.baseColorFactor.end(), factor.begin());
+    // glTF's factors are linear light, the modeller's colours display values.
+    for (int c = 0; c < 3; ++c) factor[c] = LinearToSrgb(static_cast<float>(factor[c]));
     auto material = MaterialFromColour(factor, pbr.metallicFactor >= 0.5);
     material->Name = source.name;
+    // A full highlight whose exponent gives the roughness back on export.
+    material->Ks = 1.0f;
+    material->Exponent = ExponentForRoughness(static_cast<float>(pbr.roughnessFactor));
     SetTextureMap(*material, TextureName(pbr.baseColorTexture.index));
+    if (material->TextureFlags != CMaterial::kNoMap) PlaceTexture(*material, pbr.baseColorTexture.extensions);
     const std::int32_t made = builder_.AddMaterial(std::move(material));
     materials_.emplace(index, made);
     return made;
+  }
+
+  // KHR_texture_transform's offset t and scale s in glTF's texture space,
+  // where v runs down, as the map's repeats r = s and offset
+  // (t_u, 1 - t_v - s_v): the exact inverse of the export's placement.
+  void PlaceTexture(CMaterial& material, const tinygltf::ExtensionMap& extensions) {
+    const auto found = extensions.find("KHR_texture_transform");
+    if (found == extensions.end() || !found->second.IsObject()) return;
+    const tinygltf::Value& transform = found->second;
+    auto pair = [&](const char* key, std::array<double, 2> fallback) {
+      const tinygltf::Value& value = transform.Get(key);
+      if (!value.IsArray() || value.ArrayLen() != 2) return fallback;
+      for (int i = 0; i < 2; ++i) {
+        const tinygltf::Value& number = value.Get(i);
+        const double v = number.IsNumber() ? number.GetNumberAsDouble() : fallback[i];
+        fallback[i] = std::isfinite(v) ? v : fallback[i];
+      }
+      return fallback;
+    };
+    const std::array<double, 2> offset = pair("offset", {0.0, 0.0});
+    const std::array<double, 2> scale = pair("scale", {1.0, 1.0});
+    material.TextureRepeats[0] = static_cast<float>(scale[0]);
+    material.TextureRepeats[1] = static_cast<float>(scale[1]);
+    material.TextureOffset[0] = static_cast<float>(offset[0]);
+    material.TextureOffset[1] = static_cast<float>(1.0 - offset[1] - scale[1]);
+    const tinygltf::Value& rotation = transform.Get("rotation");
+    if (rotation.IsNumber() && rotation.GetNumberAsDouble() != 0.0) ++unturned_;
   }
 
   // The name the material's texture map gets (empty: no usable image).
@@ -504,6 +545,7 @@ class GltfReader {
   std::string stem_;
   std::string name_;
   int skipped_ = 0;
+  int unturned_ = 0;  // texture transforms whose rotation was dropped
   std::map<std::tuple<int, int, int>, VertexRun> runs_;
   std::map<int, std::int32_t> materials_;
   std::map<int, std::string> imageNames_;

@@ -85,11 +85,12 @@ std::string Utf8(const std::string& text) {
   return out;
 }
 
-void WriteName(JsonWriter& w, const std::string& name) {
+template <typename Writer>
+void WriteName(Writer& w, const std::string& name) {
   if (name.empty()) return;
   const std::string text = Utf8(name);
   w.Key("name");
-  w.String(text.c_str(), text.size());
+  w.String(text.c_str(), static_cast<rapidjson::SizeType>(text.size()));
 }
 
 // A name as WriteName writes its value: a JSON string, quotes included.
@@ -277,9 +278,11 @@ class Builder {
   int Texture(const std::string& name);
   int Material(GltfLook look);
   bool PrepareLooks(const CPolyChunk& mesh);
-  int AddMesh(const GltfObject& object, ObjectPrefetch::Work& work);
+  int AddMesh(const GltfObject& object, ObjectPrefetch::Work& work, const GltfCornerTable& corners,
+              std::size_t index);
   void AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center, const ObjectMotion& motion);
-  void AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work);
+  void AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work, const GltfCornerTable& corners,
+                 std::size_t index);
   void AddGroupNode(const GltfGroup& group, int node, const std::vector<int>& child_groups);
 
   template <typename Sink>
@@ -541,13 +544,14 @@ bool Builder::PrepareLooks(const CPolyChunk& mesh) {
 
 // The mesh of an object, or -1 when it draws nothing.
 // (A mesh made ahead cannot show a texture map, so `textured` is false for it.)
-int Builder::AddMesh(const GltfObject& object, ObjectPrefetch::Work& work) {
+int Builder::AddMesh(const GltfObject& object, ObjectPrefetch::Work& work, const GltfCornerTable& corners,
+                     std::size_t index) {
   const CPolyChunk& mesh = *object.Mesh;
   const bool textured = PrepareLooks(mesh);
   const std::string error =
       work.MeshBuilt ? work.MeshError
                      : meshBuilder_.Build(mesh, ListsOf(mesh, object.Run, lists_, ListValues::kAsWritten), textured,
-                                          meshData_);
+                                          meshData_, &corners, index);
   if (!error.empty()) Fail(mesh, error);
   const GltfMeshData& data = work.MeshBuilt ? work.Mesh : meshData_;
   if (data.PartCount == 0) return -1;
@@ -624,10 +628,11 @@ void Builder::AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& cente
   });
 }
 
-void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work) {
+void Builder::AddObject(const GltfObject& object, int node, ObjectPrefetch::Work& work,
+                        const GltfCornerTable& corners, std::size_t index) {
   if (object.Mesh == nullptr) throw Failure{"an object has no mesh"};
   const CPolyChunk& mesh = *object.Mesh;
-  const int mesh_index = AddMesh(object, work);
+  const int mesh_index = AddMesh(object, work, corners, index);
   const Vec3d center = CenterOf(mesh);
   if (!Finite(center)) Fail(mesh, "its centre is not a finite number");
   // Motion prepared ahead was prepared only from sound keys.
@@ -688,7 +693,20 @@ void Builder::Build(std::span<const GltfGroup> groups) {
     if (group != nullptr) group_of_id.emplace(group->Id, g);
   }
   groups_ = groups;
-  ObjectPrefetch prefetch(groups, options_.Sampling);
+  // Normals are worked out over each group as a whole, so that where pieces
+  // meet at rest they carry the normals of the object they were cut from.
+  std::vector<GltfCornerTable> corners(groups.size());
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    const GltfGroup& group = groups[g];
+    corners[g].Build(
+        group.ObjectCount(), [&](std::size_t k) { return group.Object(k).Mesh; },
+        [&](std::size_t k, CPolyChunk& work) -> const CPolyChunk* {
+          const GltfObject object = group.Object(k);
+          if (object.Mesh == nullptr) return nullptr;
+          return &ListsOf(*object.Mesh, object.Run, work, ListValues::kAsWritten);
+        });
+  }
+  ObjectPrefetch prefetch(groups, options_.Sampling, corners);
   // Making the objects is most of the work: they count for the bar, and the
   // writing that follows is its last step.
   progressTotal_ = 1;
@@ -698,7 +716,7 @@ void Builder::Build(std::span<const GltfGroup> groups) {
     AddGroupNode(groups[g], first[g], child_groups[g]);
     for (std::size_t k = 0; k < groups[g].ObjectCount(); ++k) {
       if (newTimes_.size() % kMotionStride == 0) marks_.push_back({g, k, newTimes_.size(), animationBytes_});
-      AddObject(groups[g].Object(k), first[g] + 1 + static_cast<int>(k), prefetch.Next());
+      AddObject(groups[g].Object(k), first[g] + 1 + static_cast<int>(k), prefetch.Next(), corners[g], k);
       if (++made % 64 == 0) ReportProgress(made);
     }
   }
@@ -713,8 +731,7 @@ void Builder::WriteMaterials(Writer& w) {
   for (std::size_t i = 0; i < looks_.size(); ++i) {
     const GltfLook& look = looks_[i];
     w.StartObject();
-    w.Key("name");
-    w.String(("Material " + std::to_string(i + 1)).c_str());
+    WriteName(w, look.Name.empty() ? "Material " + std::to_string(i + 1) : look.Name);
     w.Key("pbrMetallicRoughness");
     w.StartObject();
     WriteNumbers(w, "baseColorFactor", look.BaseColour);

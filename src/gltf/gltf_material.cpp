@@ -44,14 +44,6 @@ float Offset(float o) { return std::isfinite(o) ? o : 0.0f; }
 
 }  // namespace
 
-float RoughnessOf(float ks, float exponent) {
-  const double n = std::isfinite(exponent) ? std::max(exponent, 0.0f) : 0.0;
-  const double from_exponent = std::sqrt(std::sqrt(2.0 / (n + 2.0)));
-  const double strength = std::isfinite(ks) ? std::clamp(ks, 0.0f, 1.0f) : 0.0;
-  const double roughness = from_exponent + (1.0 - from_exponent) * (1.0 - strength);
-  return static_cast<float>(std::clamp(roughness, 0.05, 1.0));
-}
-
 bool NamesTextureMap(const CMaterial* material) {
   return material != nullptr && dynamic_cast<const CPrMaterial*>(material) == nullptr &&
          material->TextureFlags != CMaterial::kNoMap && material->TextureName && !material->TextureName->empty();
@@ -59,10 +51,18 @@ bool NamesTextureMap(const CMaterial* material) {
 
 GltfLook LookOf(const CMaterial* material) {
   GltfLook look;
-  if (material == nullptr) return look;
+  if (material == nullptr) {
+    // The modeller's default grey.
+    look.BaseColour = {SrgbToLinear(0.9f), SrgbToLinear(0.9f), SrgbToLinear(0.91f), 1.0f};
+    return look;
+  }
+  look.Name = material->Name;
   const auto* procedural = dynamic_cast<const CPrMaterial*>(material);
   const CVector c = procedural != nullptr ? RepresentativeColour(*procedural) : material->Colour;
-  look.BaseColour = {Channel(c.x), Channel(c.y), Channel(c.z), Channel(material->Alpha)};
+  // The modeller's colours are display values, glTF's factors linear light:
+  // decoded, a colour looks in a glTF viewer as it looked in the modeller.
+  look.BaseColour = {SrgbToLinear(Channel(c.x)), SrgbToLinear(Channel(c.y)), SrgbToLinear(Channel(c.z)),
+                     Channel(material->Alpha)};
   look.Blend = look.BaseColour[3] < 1.0f;
   look.Metallic = material->Shader == 'm' ? 1.0f : 0.0f;
   look.Roughness = RoughnessOf(material->Ks, material->Exponent);

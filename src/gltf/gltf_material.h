@@ -5,13 +5,15 @@
 #include <string>
 
 #include "cob/material.h"
+#include "cob/material_pbr.h"
 
 namespace bk {
 
 // What a glTF reader is told about one material: the modeller's shading
 // carried over to metallic-roughness.
 struct GltfLook {
-  std::array<float, 4> BaseColour{0.9f, 0.9f, 0.91f, 1.0f};  // alpha last
+  std::string Name;  // as the input file named the material; empty: none
+  std::array<float, 4> BaseColour{1.0f, 1.0f, 1.0f, 1.0f};  // linear light, alpha last
   float Metallic = 0.0f;   // metal shader 1, phong and flat 0
   float Roughness = 1.0f;  // see RoughnessOf
   bool Blend = false;      // alpha below 1
@@ -31,11 +33,5 @@ GltfLook LookOf(const CMaterial* material);
 // Whether the material's look names an image file to show (it may not be
 // found; then the colour stands in).
 bool NamesTextureMap(const CMaterial* material);
-
-// Roughness from the specular exponent and strength: a Phong exponent n is a
-// microfacet width alpha = sqrt(2 / (n + 2)), and glTF's roughness is
-// sqrt(alpha); a weaker highlight (Ks below 1) moves it towards fully rough
-// in proportion. Kept within 0.05 to 1.
-float RoughnessOf(float ks, float exponent);
 
 }  // namespace bk

@@ -1,10 +1,14 @@
 #include "gltf/gltf_mesh.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
+#include <exception>
 #include <limits>
 #include <tuple>
 
+#include "cob/material.h"
 #include "model/triangulate.h"
 
 namespace bk {
@@ -53,16 +57,153 @@ void PutMapped(std::vector<float>& out, const Vec& v) {
   out.push_back(static_cast<float>(-v[1]));
 }
 
+bool IsFinite(const CVector& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
+
+std::uint64_t Bits(float f) {
+  std::uint32_t bits = 0;
+  std::memcpy(&bits, &f, sizeof bits);
+  return bits;
+}
+
+std::size_t PositionHash(const CVector& p) {
+  std::uint64_t h = Bits(p.x) * 0x9E3779B97F4A7C15ull ^ Bits(p.y) * 0xC2B2AE3D27D4EB4Full ^
+                    Bits(p.z) * 0x165667B19E3779F9ull;
+  h ^= h >> 29;
+  h *= 0xBF58476D1CE4E5B9ull;
+  return static_cast<std::size_t>(h ^ (h >> 32));
+}
+
+bool SharesNormals(const CPolyChunk& chunk) {
+  if (chunk.Materials.empty()) return true;  // the default material is auto
+  return std::any_of(chunk.Materials.begin(), chunk.Materials.end(),
+                     [](const auto& material) { return material && material->Facet != 'f'; });
+}
+
 }  // namespace
 
+void GltfCornerTable::Build(std::size_t count, const ChunkOf& chunk_of, const ListsOf& lists_of) {
+  *this = GltfCornerTable();
+  bool shares = false;
+  std::size_t vertex_total = 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    const CPolyChunk* chunk = chunk_of(k);
+    if (chunk == nullptr) continue;
+    shares = shares || SharesNormals(*chunk);
+    vertex_total += static_cast<std::size_t>(std::max(chunk->VertexTotal, 0));
+  }
+  if (!shares) return;
+  // Pieces share most of their positions, so a slot per vertex seldom
+  // fills to half and needs no rehashing on the way.
+  positionOf_.reserve(vertex_total);
+  points_.reserve(vertex_total);
+  slots_.assign(std::bit_ceil(std::max<std::size_t>(vertex_total, 1024)), kNone);
+  std::vector<std::uint32_t> corners;
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> owners;
+  CPolyChunk work{WorkingCopy{}};
+  for (std::size_t k = 0; k < count; ++k) {
+    vertexBase_.push_back(static_cast<std::uint32_t>(positionOf_.size()));
+    faceBase_.push_back(static_cast<std::uint32_t>(normals_.size()));
+    const CPolyChunk* lists = nullptr;
+    try {
+      lists = lists_of(k, work);
+    } catch (const std::exception&) {
+      lists = nullptr;  // the mesh builder meets the same fault and reports it
+    }
+    if (lists != nullptr) AddObject(*lists, corners, owners);
+    if (positionOf_.size() >= kNone || normals_.size() >= kNone || corners.size() >= kNone) {
+      *this = GltfCornerTable();
+      return;
+    }
+  }
+  vertexBase_.push_back(static_cast<std::uint32_t>(positionOf_.size()));
+  // Counted, then listed, per position in the order met.
+  facesAtStart_.assign(points_.size() + 1, 0);
+  for (const std::uint32_t position : corners) ++facesAtStart_[position + 1];
+  for (std::size_t p = 0; p < points_.size(); ++p) facesAtStart_[p + 1] += facesAtStart_[p];
+  facesAt_.resize(corners.size());
+  std::vector<CVector>().swap(points_);
+  slots_.assign(facesAtStart_.begin(), facesAtStart_.end() - 1);
+  std::uint32_t begin = 0;
+  for (const auto& [face, end] : owners) {
+    for (std::uint32_t c = begin; c < end; ++c) facesAt_[slots_[corners[c]]++] = face;
+    begin = end;
+  }
+  std::vector<std::uint32_t>().swap(slots_);
+}
+
+void GltfCornerTable::AddObject(const CPolyChunk& lists, std::vector<std::uint32_t>& corners,
+                                std::vector<std::pair<std::uint32_t, std::uint32_t>>& owners) {
+  const std::size_t first = positionOf_.size();
+  world_.assign(lists.Vertices.size(), CVector{0, 0, 0});
+  for (std::size_t i = 0; i < lists.Vertices.size(); ++i) {
+    if (lists.Vertices[i] != nullptr) world_[i] = lists.TransformPoint(*lists.Vertices[i]);
+    const bool usable = lists.Vertices[i] != nullptr && IsFinite(world_[i]);
+    positionOf_.push_back(usable ? PositionId(world_[i]) : kNone);
+  }
+  const auto face_base = static_cast<std::uint32_t>(normals_.size());
+  normals_.resize(normals_.size() + lists.Faces.size(), {0, 0, 0});
+  inverseLengths_.resize(normals_.size(), 0.0);
+  bool owned = false;  // whether a hole here cuts a face (one before it, with no gap)
+  for (std::size_t i = 0; i < lists.Faces.size(); ++i) {
+    const CFace* face = lists.Faces[i];
+    if (face == nullptr || (face->IsHole() && !owned)) {
+      owned = false;
+      continue;
+    }
+    const auto& ring = face->VertexIndices;
+    const bool sound = std::all_of(ring.begin(), ring.end(), [&](std::uint32_t v) { return v < world_.size(); });
+    if (!face->IsHole()) {
+      owned = true;
+      owners.push_back({face_base + static_cast<std::uint32_t>(i), 0});
+      if (sound) {
+        const Vec n = FaceNormal(world_, ring);
+        const double length = std::sqrt(Dot3(n, n));
+        normals_[face_base + i] = n;
+        inverseLengths_[face_base + i] = length > 1e-300 && std::isfinite(length) ? 1.0 / length : 0.0;
+      }
+    }
+    for (const std::uint32_t v : ring) {
+      if (v < world_.size() && positionOf_[first + v] != kNone) corners.push_back(positionOf_[first + v]);
+    }
+    owners.back().second = static_cast<std::uint32_t>(corners.size());
+  }
+}
+
+std::uint32_t GltfCornerTable::PositionId(const CVector& p) {
+  if (2 * points_.size() >= slots_.size()) Grow();
+  const CVector key(p.x + 0.0f, p.y + 0.0f, p.z + 0.0f);  // -0 is 0
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = PositionHash(key) & mask;; i = (i + 1) & mask) {
+    std::uint32_t& slot = slots_[i];
+    if (slot == kNone) {
+      slot = static_cast<std::uint32_t>(points_.size());
+      points_.push_back(key);
+      return slot;
+    }
+    if (points_[slot] == key) return slot;
+  }
+}
+
+void GltfCornerTable::Grow() {
+  slots_.assign(std::max<std::size_t>(1024, 2 * slots_.size()), kNone);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::uint32_t id = 0; id < points_.size(); ++id) {
+    std::size_t i = PositionHash(points_[id]) & mask;
+    while (slots_[i] != kNone) i = (i + 1) & mask;
+    slots_[i] = id;
+  }
+}
+
 std::string GltfMeshBuilder::Build(const CPolyChunk& chunk, const CPolyChunk& mesh, bool with_texcoords,
-                                   GltfMeshData& out) {
+                                   GltfMeshData& out, const GltfCornerTable* corners, std::size_t object) {
   materials_ = &chunk.Materials;
   out.Positions.clear();
   out.Normals.clear();
   out.TexCoords.clear();
   out.PartCount = 0;
   withTexcoords_ = with_texcoords;
+  corners_ = corners != nullptr && !corners->Empty() ? corners : nullptr;
+  object_ = object;
   const std::size_t vertex_count = mesh.Vertices.size();
   world_.resize(vertex_count);
   for (std::size_t i = 0; i < vertex_count; ++i) {
@@ -74,7 +215,7 @@ std::string GltfMeshBuilder::Build(const CPolyChunk& chunk, const CPolyChunk& me
   }
   if (std::string error = CollectFaces(mesh); !error.empty()) return error;
   if (faces_.empty()) return {};
-  LinkCornersToFaces(mesh);
+  if (corners_ == nullptr) LinkCornersToFaces(mesh);
   firstOut_.assign(vertex_count, kNone);
   cornerOut_.assign(vertex_count, kNone);
   nextOut_.clear();
@@ -150,7 +291,37 @@ void GltfMeshBuilder::LinkCornersToFaces(const CPolyChunk& mesh) {
   for_each_corner([&](std::size_t f, std::uint32_t v) { facesAt_[scratch_[v]++] = static_cast<std::uint32_t>(f); });
 }
 
+// The same rules as CornerNormal, over the faces of the whole group that
+// meet at the corner's position.
+std::array<double, 3> GltfMeshBuilder::SharedCornerNormal(std::size_t face, std::uint32_t vertex) const {
+  const FaceRecord& own = faces_[face];
+  Vec sum = own.Normal;
+  const std::span<const std::uint32_t> positions = corners_->PositionsOf(object_);
+  const std::uint32_t position = vertex < positions.size() ? positions[vertex] : GltfCornerTable::kNone;
+  if ((own.Facet == 's' || own.Facet == 'a') && position != GltfCornerTable::kNone) {
+    const std::uint32_t self = corners_->FaceId(object_, own.FirstFace);
+    std::uint32_t previous = kNone;  // a face with several corners here counts once
+    for (const std::uint32_t other : corners_->FacesAt(position)) {
+      if (other == self || other == previous) continue;
+      previous = other;
+      const Vec& n = corners_->Normal(other);
+      const double cosine = Dot3(n, own.Unit) * corners_->InverseLength(other);
+      if (own.Facet == 'a' && !(cosine >= own.MinCosine - 1e-12)) continue;
+      // Another piece's face that looks the other way is no neighbour on
+      // the surface: the far side of a thin shell, or a solid cell's cap
+      // lying against this one's.
+      if (!(cosine > 0.0) && !corners_->Owns(object_, other)) continue;
+      for (int a = 0; a < 3; ++a) sum[a] += n[a];
+    }
+  }
+  Vec unit = Unit(sum);
+  if (unit == Vec{0, 0, 0}) unit = own.Unit;
+  if (unit == Vec{0, 0, 0}) unit = {0, 0, 1};
+  return unit;
+}
+
 std::array<double, 3> GltfMeshBuilder::CornerNormal(std::size_t face, std::uint32_t vertex) const {
+  if (corners_ != nullptr) return SharedCornerNormal(face, vertex);
   const FaceRecord& own = faces_[face];
   const Vec& flat = own.Unit;
   Vec sum = own.Normal;

@@ -17,8 +17,9 @@ bool MayShowTexture(const CPolyChunk& mesh) {
 
 }  // namespace
 
-ObjectPrefetch::ObjectPrefetch(std::span<const GltfGroup> groups, GltfSampling sampling)
-    : groups_(groups), sampling_(sampling), slots_(kSlots), errors_(kSlots) {
+ObjectPrefetch::ObjectPrefetch(std::span<const GltfGroup> groups, GltfSampling sampling,
+                               std::span<const GltfCornerTable> corners)
+    : groups_(groups), corners_(corners), sampling_(sampling), slots_(kSlots), errors_(kSlots) {
   for (const GltfGroup& group : groups) total_ += group.ObjectCount();
   thread_ = StartThread<std::thread>([this] { Run(); });
 }
@@ -61,7 +62,8 @@ ObjectPrefetch::Work& ObjectPrefetch::Next() {
 void ObjectPrefetch::Run() {
   std::size_t index = 0;
   std::size_t released = 0;
-  for (const GltfGroup& group : groups_) {
+  for (std::size_t g = 0; g < groups_.size(); ++g) {
+    const GltfGroup& group = groups_[g];
     for (std::size_t k = 0; k < group.ObjectCount(); ++k) {
       const GltfObject object = group.Object(k);
       if (index >= released + kSlots) {
@@ -71,7 +73,7 @@ void ObjectPrefetch::Run() {
       if (stop_) return;
       const std::size_t slot = index % kSlots;
       try {
-        Make(object, slots_[slot]);
+        Make(object, corners_[g], k, slots_[slot]);
       } catch (...) {
         errors_[slot] = std::current_exception();
       }
@@ -84,7 +86,8 @@ void ObjectPrefetch::Run() {
   }
 }
 
-void ObjectPrefetch::Make(const GltfObject& object, Work& work) {
+void ObjectPrefetch::Make(const GltfObject& object, const GltfCornerTable& corners, std::size_t index,
+                          Work& work) {
   work.MeshBuilt = false;
   work.MotionPrepared = false;
   if (object.Mesh == nullptr) return;
@@ -92,7 +95,7 @@ void ObjectPrefetch::Make(const GltfObject& object, Work& work) {
   const std::size_t faces = object.Run.Source != nullptr ? object.Run.Count : mesh.Faces.size();
   if (faces <= kMaxFaces && !MayShowTexture(mesh)) {
     work.MeshError = meshBuilder_.Build(mesh, ListsOf(mesh, object.Run, lists_, ListValues::kAsWritten), false,
-                                        work.Mesh);
+                                        work.Mesh, &corners, index);
     work.MeshBuilt = true;
   }
   if (KeysAreSound(object.Channel)) {

@@ -32,7 +32,9 @@ class ObjectPrefetch {
     ObjectMotion Motion;
   };
 
-  ObjectPrefetch(std::span<const GltfGroup> groups, GltfSampling sampling);
+  // `corners` holds a table per group (borrowed; it outlives the prefetch).
+  ObjectPrefetch(std::span<const GltfGroup> groups, GltfSampling sampling,
+                 std::span<const GltfCornerTable> corners);
   ~ObjectPrefetch();
   ObjectPrefetch(const ObjectPrefetch&) = delete;
   ObjectPrefetch& operator=(const ObjectPrefetch&) = delete;
@@ -55,11 +57,12 @@ class ObjectPrefetch {
   static constexpr std::size_t kMaxFaces = 256;
 
   void Run();
-  void Make(const GltfObject& object, Work& work);
+  void Make(const GltfObject& object, const GltfCornerTable& corners, std::size_t index, Work& work);
   static void Publish(std::atomic<std::size_t>& count, std::size_t value);
   static std::size_t AwaitAtLeast(std::atomic<std::size_t>& count, std::size_t value, const std::atomic<bool>& stop);
 
   std::span<const GltfGroup> groups_;
+  std::span<const GltfCornerTable> corners_;
   GltfSampling sampling_;
   GltfMeshBuilder meshBuilder_;
   CPolyChunk lists_{WorkingCopy{}};  // a piece's lists, as ListsOf gives them

@@ -2,12 +2,15 @@
 // its unit and every material, and survive a write and read back.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
 #include <sstream>
 #include <string>
 
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
 #include "cob/pr_material.h"
+#include "formats/mesh_import.h"
 #include "support/chunk_text.h"
 #include "support/test_data.h"
 
@@ -92,6 +95,55 @@ TEST(Examples, EveryExampleWritesAndReadsBackItsMaterialsExactly) {
       EXPECT_EQ(testing::WrittenText(*again->Materials[i], true),
                 testing::WrittenText(*object->Materials[i], true));
     }
+  }
+}
+
+// The volume an object's faces enclose, positive when they all look
+// outwards: the modeller's front faces turn clockwise seen from outside, the
+// other way round from the usual right-hand rule. `closed` says whether every
+// edge is met once in each direction (holes included), without which a
+// volume means nothing.
+double OutwardVolume(const CPolyChunk& object, bool& closed) {
+  std::map<std::pair<std::uint32_t, std::uint32_t>, int> edges;
+  double volume = 0;
+  for (const CFace* face : object.Faces) {
+    const IndexList& ring = face->VertexIndices;
+    for (std::size_t i = 0; i < ring.size(); ++i) ++edges[{ring[i], ring[(i + 1) % ring.size()]}];
+    const CVector p = object.TransformPoint(*object.Vertices[ring[0]]);
+    for (std::size_t i = 1; i + 1 < ring.size(); ++i) {
+      const CVector a = object.TransformPoint(*object.Vertices[ring[i]]);
+      const CVector b = object.TransformPoint(*object.Vertices[ring[i + 1]]);
+      volume -= (p.x * (a.y * b.z - a.z * b.y) - p.y * (a.x * b.z - a.z * b.x) + p.z * (a.x * b.y - a.y * b.x)) / 6;
+    }
+  }
+  closed = true;
+  for (const auto& [edge, count] : edges) {
+    const auto back = edges.find({edge.second, edge.first});
+    closed = closed && back != edges.end() && back->second == count;
+  }
+  return volume;
+}
+
+// With back faces culled, as game engines draw by default, an object that
+// faces inwards shows its inside. The modeller's own files face outwards
+// (the molecule: 224 triangles of 224), and so must every closed example.
+TEST(Examples, EveryClosedExampleFacesOutwards) {
+  int closed_count = 0;
+  for (const char* name : {"crate.cob", "spark.cob", "ring.cob", "plate_binary.cob", "prism.obj"}) {
+    SCOPED_TRACE(name);
+    const MeshImportResult result = ImportAnyObject(std::string(BURSTKIN_EXAMPLES_DIR) + "/" + name);
+    ASSERT_TRUE(result.object) << result.error;
+    bool closed = false;
+    const double volume = OutwardVolume(*result.object, closed);
+    if (!closed) continue;
+    ++closed_count;
+    EXPECT_GT(volume, 0.0);
+  }
+  EXPECT_EQ(closed_count, 4) << "the crate, the spark, the ring and the prism are closed";
+  const std::filesystem::path molecule = testing::RealFile("molecule_ascii.cob");
+  if (std::filesystem::exists(molecule)) {
+    bool closed = false;
+    EXPECT_GT(OutwardVolume(*ImportAnyObject(molecule.string()).object, closed), 0.0) << "the modeller's own";
   }
 }
 

@@ -274,5 +274,16 @@ TEST(MaterialCopy, AbsentMapsAreNotCopiedAndTheCopyKeepsItsIdAndName) {
   EXPECT_EQ(copy.BumpAmp, 0.75f);
 }
 
+// Names from glTF and OBJ files travel on a line of their own, which only a
+// named material writes; copies for pieces keep the name.
+TEST(MaterialName, IsWrittenOnlyWhenGivenAndReadBack) {
+  const ReadResult plain = ReadMat1(kPlainHead);
+  EXPECT_EQ(Written(*plain.material).find("name:"), std::string::npos);
+  const ReadResult named = ReadMat1(kPlainHead + "name: Brushed\tSteel 2\n");
+  EXPECT_EQ(named.material->Name, "Brushed\tSteel 2");
+  const std::string text = Written(*named.material->MakeCopy());
+  EXPECT_NE(text.find(Crlf("name: Brushed_Steel 2\n")), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace bk

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cob/cob_file.h"
+#include "cob/material_pbr.h"
 #include "formats/mesh_import.h"
 #include "gltf/gltf_export.h"
 #include "gltf/gltf_test_support.h"
@@ -107,7 +108,8 @@ TEST(GltfImport, BakesTheNodeHierarchyAndTurnsYUpIntoZUp) {
 
   ASSERT_EQ(object.Materials.size(), 1u);
   const CMaterial& material = *object.Materials[0];
-  EXPECT_EQ(material.Colour, CVector(0.5f, 0.25f, 1.0f));
+  // Linear factors become display values.
+  EXPECT_EQ(material.Colour, CVector(LinearToSrgb(0.5f), LinearToSrgb(0.25f), 1.0f));
   EXPECT_FLOAT_EQ(material.Alpha, 0.5f);
   EXPECT_EQ(material.Shader, 'm');
   EXPECT_EQ(material.Facet, 'f');  // the normals are the face's own

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gltf_reader_support.h"
 #include "gltf_test_support.h"
 
 namespace {
@@ -61,6 +62,75 @@ TEST(GltfCommandLine, RefusesAFileItDidNotWriteWithStatusOne) {
   EXPECT_FALSE(fs::exists(dir / "x.glb"));
   EXPECT_EQ(Cli("gltf " + Quoted(input) + " " + Quoted(dir / "x.obj"), dir).status, 2);
   EXPECT_EQ(Cli("gltf " + Quoted(input) + " " + Quoted(dir / "x.glb") + " --fps -1", dir).status, 2);
+  fs::remove_all(dir);
+}
+
+// A square of two triangles: "Steel", a glossy blue metal, and "Planks", an
+// embedded PNG placed by a texture transform, half rough.
+constexpr const char* kTile =
+    R"({"asset":{"version":"2.0"},"extensionsUsed":["KHR_texture_transform"],"scene":0,"scenes":[{"nodes":[0]}],)"
+    R"("nodes":[{"name":"Tile","mesh":0}],"meshes":[{"primitives":[)"
+    R"({"attributes":{"POSITION":0,"NORMAL":1,"TEXCOORD_0":2},"indices":3,"material":0},)"
+    R"({"attributes":{"POSITION":0,"NORMAL":1,"TEXCOORD_0":2},"indices":4,"material":1}]}],)"
+    R"("materials":[{"name":"Steel","pbrMetallicRoughness":{"baseColorFactor":[0.2,0.5,0.8,1],)"
+    R"("metallicFactor":1,"roughnessFactor":0.3}},{"name":"Planks","pbrMetallicRoughness":{"baseColorTexture":)"
+    R"({"index":0,"extensions":{"KHR_texture_transform":{"offset":[0.25,0.5],"scale":[2,3]}}},)"
+    R"("metallicFactor":0,"roughnessFactor":0.5}}],"textures":[{"source":0}],)"
+    R"("images":[{"uri":"data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAIAAACQd1PeAAAADElEQVR4nGM4MS0FAAPsAcMKNRFCAAAAAElFTkSuQmCC"}],)"
+    R"("buffers":[{"byteLength":140,"uri":"data:application/octet-stream;base64,)"
+    R"(AAAAAAAAAAAAAAAAAACAPwAAAAAAAAAAAACAPwAAgD8AAAAAAAAAAAAAgD8AAAAAAAAAAAAAAAAAAIA/AAAAAAAAAAAAAIA/)"
+    R"(AAAAAAAAAAAAAIA/AAAAAAAAAAAAAIA/AAAAAAAAAAAAAIA/AAAAAAAAgD8AAIA/AAAAAAAAgD8AAAEAAgAAAAIAAwA="}],)"
+    R"("bufferViews":[{"buffer":0,"byteOffset":0,"byteLength":48},{"buffer":0,"byteOffset":48,"byteLength":48},)"
+    R"({"buffer":0,"byteOffset":96,"byteLength":32},{"buffer":0,"byteOffset":128,"byteLength":12}],)"
+    R"("accessors":[{"bufferView":0,"componentType":5126,"count":4,"type":"VEC3","min":[0,0,0],"max":[1,1,0]},)"
+    R"({"bufferView":1,"componentType":5126,"count":4,"type":"VEC3"},)"
+    R"({"bufferView":2,"componentType":5126,"count":4,"type":"VEC2"},)"
+    R"({"bufferView":3,"byteOffset":0,"componentType":5123,"count":3,"type":"SCALAR"},)"
+    R"({"bufferView":3,"byteOffset":6,"componentType":5123,"count":3,"type":"SCALAR"}]})";
+
+// What a glTF says of its materials survives the trip through the .cob on
+// both routes: names, colours (linear factors within 1/255), gloss (within
+// 0.05), the texture transform and the embedded image, even when the output
+// goes to another folder than the input's.
+TEST(GltfCommandLine, AGltfInputKeepsItsMaterialsOnBothRoutes) {
+  const fs::path dir = bk::testing::TestFolder("cli-materials");
+  std::ofstream(dir / "tile.gltf") << kTile;
+  fs::create_directories(dir / "out");
+  CliRun run = Cli("explode " + Quoted(dir / "tile.gltf") + " " + Quoted(dir / "out/t.cob") +
+                       " --seed 7 --quiet --gltf " + Quoted(dir / "out/t.glb"),
+                   dir);
+  ASSERT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.errors, "");
+  run = Cli("gltf " + Quoted(dir / "out/t.cob") + " " + Quoted(dir / "out/u.glb"), dir);
+  ASSERT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.errors, "");
+  for (const char* name : {"out/t.glb", "out/u.glb"}) {
+    SCOPED_TRACE(name);
+    std::ifstream in(dir / name, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const tinygltf::Model m = bk::testing::Load(bytes, true);
+    ASSERT_EQ(m.materials.size(), 2u);
+    const tinygltf::Material& steel = m.materials[0];
+    const tinygltf::Material& planks = m.materials[1];
+    EXPECT_EQ(steel.name, "Steel");
+    EXPECT_EQ(planks.name, "Planks");
+    const std::vector<double> colour = {0.2, 0.5, 0.8, 1.0};
+    for (int c = 0; c < 4; ++c) {
+      EXPECT_NEAR(steel.pbrMetallicRoughness.baseColorFactor.at(c), colour[c], 1.0 / 255);
+    }
+    EXPECT_NEAR(steel.pbrMetallicRoughness.roughnessFactor, 0.3, 0.05);
+    EXPECT_EQ(steel.pbrMetallicRoughness.metallicFactor, 1.0);
+    EXPECT_NEAR(planks.pbrMetallicRoughness.roughnessFactor, 0.5, 0.05);
+    EXPECT_EQ(m.images.size(), 1u) << "the embedded image found beside the written .cob";
+    const tinygltf::TextureInfo& texture = planks.pbrMetallicRoughness.baseColorTexture;
+    ASSERT_EQ(texture.index, 0);
+    const tinygltf::Value& placement = texture.extensions.at("KHR_texture_transform");
+    EXPECT_NEAR(placement.Get("offset").Get(0).GetNumberAsDouble(), 0.25, 1e-6);
+    EXPECT_NEAR(placement.Get("offset").Get(1).GetNumberAsDouble(), 0.5, 1e-6);
+    EXPECT_NEAR(placement.Get("scale").Get(0).GetNumberAsDouble(), 2.0, 1e-6);
+    EXPECT_NEAR(placement.Get("scale").Get(1).GetNumberAsDouble(), 3.0, 1e-6);
+  }
+  BK_EXPECT_VALID_GLTF(dir / "out/t.glb");
   fs::remove_all(dir);
 }
 

@@ -2,6 +2,7 @@
 // mapped to metallic-roughness, texture maps embedded with their placement.
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -80,6 +81,137 @@ TEST(GltfShading, NormalsFollowTheFacetModeAndAngle) {
   }
 }
 
+// A UV sphere of radius 10 (poles as quads with two corners in one point),
+// one material of the given facet mode and angle.
+std::unique_ptr<CPolyChunk> Sphere(char facet, std::int32_t angle) {
+  constexpr int kRings = 12;
+  constexpr int kSegments = 16;
+  auto sphere = std::make_unique<CPolyChunk>();
+  sphere->Name = "Ball";
+  sphere->Axis.Row0 = {1, 0, 0};
+  sphere->Axis.Row1 = {0, 1, 0};
+  sphere->Axis.Row2 = {0, 0, 1};
+  for (int j = 0; j <= kRings; ++j) {
+    for (int i = 0; i < kSegments; ++i) {
+      const double theta = M_PI * j / kRings;
+      const double phi = 2 * M_PI * i / kSegments;
+      const double r = j == 0 || j == kRings ? 0.0 : 10 * std::sin(theta);  // poles in one point exactly
+      sphere->AddOwnedVertex({static_cast<float>(r * std::cos(phi)), static_cast<float>(r * std::sin(phi)),
+                              static_cast<float>(10 * std::cos(theta))});
+    }
+  }
+  sphere->AddOwnedUvPoint({0, 0});
+  for (std::uint32_t j = 0; j < kRings; ++j) {
+    for (std::uint32_t i = 0; i < kSegments; ++i) {
+      const std::uint32_t a = j * kSegments + i;
+      const std::uint32_t b = j * kSegments + (i + 1) % kSegments;
+      CFace face;
+      face.VertexCount = 4;
+      face.VertexIndices = {a, a + kSegments, b + kSegments, b};
+      face.UvIndices = {0, 0, 0, 0};
+      sphere->AddOwnedFace(face);
+    }
+  }
+  sphere->VertexTotal = static_cast<std::int32_t>(sphere->Vertices.size());
+  sphere->UvTotal = 1;
+  sphere->FaceTotal = static_cast<std::int32_t>(sphere->Faces.size());
+  auto material = std::make_unique<CMaterial>();
+  material->Facet = facet;
+  material->FacetAngle = angle;
+  material->ParentId = sphere->Id;
+  sphere->Materials.push_back(std::move(material));
+  return sphere;
+}
+
+// Every drawn corner at rest: its position in glTF's world (rounded, as a
+// key) and its normal.
+std::multimap<std::array<long, 3>, std::array<double, 3>> CornersAtRest(const tinygltf::Model& m) {
+  std::multimap<std::array<long, 3>, std::array<double, 3>> corners;
+  for (const tinygltf::Node& node : m.nodes) {
+    if (node.mesh < 0) continue;
+    EXPECT_TRUE(node.rotation.empty() && node.scale.empty()) << "pieces at rest are only moved";
+    std::array<double, 3> offset{0, 0, 0};
+    if (!node.translation.empty()) offset = {node.translation[0], node.translation[1], node.translation[2]};
+    for (const tinygltf::Primitive& primitive : m.meshes[node.mesh].primitives) {
+      const auto points = testing::Floats(m, primitive.attributes.at("POSITION"));
+      const auto normals = testing::Floats(m, primitive.attributes.at("NORMAL"));
+      for (std::size_t i = 0; i < points.size(); i += 3) {
+        std::array<long, 3> key;
+        for (int a = 0; a < 3; ++a) key[a] = std::lround((points[i + a] + offset[a]) * 1e3);
+        corners.emplace(key, std::array<double, 3>{normals[i], normals[i + 1], normals[i + 2]});
+      }
+    }
+  }
+  return corners;
+}
+
+// At rest, wherever pieces meet, each carries a normal the unexploded object
+// has at that point (within 0.5 degrees): smooth stays smooth across the
+// cuts, and auto keeps its facet angle over the whole object. Both from the
+// explosion in memory and from its .cob read back.
+TEST(GltfShading, PiecesAtRestCarryTheNormalsOfTheWholeObject) {
+  for (const auto& [facet, angle] : {std::pair{'s', 40}, std::pair{'a', 20}, std::pair{'f', 40}}) {
+    SCOPED_TRACE(std::string(1, facet) + std::to_string(angle));
+    const auto sphere = Sphere(facet, angle);
+    ExplosionOptions options;
+    options.MinPieces = 40;
+    MotionContext motion;
+    CRandom random(7);
+    NoProgress progress;
+    GroupResult exploded = ExplodeObject(*sphere, MotionInputs{motion, options, random}, 0, progress);
+    ASSERT_EQ(exploded.outcome(), RunOutcome::Done);
+    ASSERT_GE(exploded.group.Objects.size(), 20u);
+    std::string bytes;
+    const GltfGroup whole{nullptr, {{sphere.get(), nullptr}}, {}};
+    ASSERT_TRUE(BuildGltf({&whole, 1}, {}, true, bytes).ok());
+    const auto reference = CornersAtRest(testing::Load(bytes, true));
+    const ExplodedGroup* groups[] = {&exploded.group};
+    const ExplodedReadResult read = ReadExplodedFile(testing::WriteCob(groups));
+    ASSERT_TRUE(read.ok()) << read.error;
+    for (const std::vector<GltfGroup>& route : {GltfGroupsOf(groups), GltfGroupsOf(read.File)}) {
+      ASSERT_TRUE(BuildGltf(route, {}, true, bytes).ok());
+      std::size_t corners = 0;
+      for (const auto& [at, normal] : CornersAtRest(testing::Load(bytes, true))) {
+        double best = -1;
+        for (auto [it, end] = reference.equal_range(at); it != end; ++it) {
+          const auto& n = it->second;
+          best = std::max(best, n[0] * normal[0] + n[1] * normal[1] + n[2] * normal[2]);
+        }
+        ASSERT_GE(best, std::cos(0.5 * M_PI / 180)) << "a corner at (" << at[0] << ", " << at[1] << ", " << at[2]
+                                                     << ") turns away from the object's normals there";
+        ++corners;
+      }
+      EXPECT_GT(corners, reference.size() / 2);
+    }
+  }
+}
+
+// A face of another piece lying against one of this piece's faces but
+// looking the other way (a solid cell's cap against its neighbour's, the far
+// side of a thin shell) is not smoothed into it: the fold keeps the normals
+// it has alone.
+TEST(GltfShading, PiecesFacingAwayAreNotSmoothedTogether) {
+  auto alone = Fold(90, 's');
+  auto together = Fold(90, 's');
+  auto cap = std::make_unique<CPolyChunk>();
+  cap->Axis = together->Objects[0].Mesh->Axis;
+  for (CVector v : {CVector{0, 0, 0}, CVector{0, 1, 0}, CVector{-1, 1, 0}, CVector{-1, 0, 0}}) cap->AddOwnedVertex(v);
+  cap->AddOwnedUvPoint({0, 0});
+  CFace face;
+  face.VertexCount = 4;
+  face.VertexIndices = {3, 2, 1, 0};  // the first square, turned round
+  face.UvIndices = {0, 0, 0, 0};
+  cap->AddOwnedFace(face);
+  auto material = std::make_unique<CMaterial>();
+  material->Facet = 's';
+  cap->Materials.push_back(std::move(material));
+  together->Objects.push_back({std::move(cap), nullptr});
+  const tinygltf::Model a = Export(*alone);
+  const tinygltf::Model b = Export(*together);
+  EXPECT_EQ(testing::Floats(b, b.meshes[0].primitives[0].attributes.at("NORMAL")),
+            testing::Floats(a, a.meshes[0].primitives[0].attributes.at("NORMAL")));
+}
+
 TEST(GltfShading, MaterialsCarryMetalRoughnessAlphaAndProceduralColours) {
   CMaterial metal;
   metal.Shader = 'm';
@@ -95,6 +227,17 @@ TEST(GltfShading, MaterialsCarryMetalRoughnessAlphaAndProceduralColours) {
   EXPECT_FLOAT_EQ(RoughnessOf(0.0f, 1000.0f), 1.0f);
   EXPECT_GE(RoughnessOf(1.0f, 1e30f), 0.05f);
   EXPECT_FLOAT_EQ(RoughnessOf(NAN, NAN), 1.0f);
+  // glTF import takes roughness back through the exact inverse.
+  for (float r : {0.05f, 0.3f, 0.5f, 0.9f, 1.0f}) EXPECT_NEAR(RoughnessOf(1.0f, ExponentForRoughness(r)), r, 1e-5);
+  // Colours are display values in the modeller and linear in glTF: the
+  // crate's wood as the modeller shows it, and back.
+  CMaterial wood_colour;
+  wood_colour.Colour = {0.65f, 0.45f, 0.275f};
+  const GltfLook wood_look = LookOf(&wood_colour);
+  EXPECT_NEAR(wood_look.BaseColour[0], 0.3801, 1e-4);
+  EXPECT_NEAR(wood_look.BaseColour[1], 0.1706, 1e-4);
+  EXPECT_NEAR(wood_look.BaseColour[2], 0.0615, 1e-4);
+  for (int i = 0; i <= 255; ++i) EXPECT_NEAR(LinearToSrgb(SrgbToLinear(i / 255.0f)), i / 255.0f, 1e-5);
 
   CPrMaterial granite;
   GraniteParams stones;
@@ -102,13 +245,13 @@ TEST(GltfShading, MaterialsCarryMetalRoughnessAlphaAndProceduralColours) {
   stones.Amount1 = 1;
   stones.Amount2 = 3;
   granite.TextureParams = stones;
-  EXPECT_FLOAT_EQ(LookOf(&granite).BaseColour[0], 0.75f) << "weighted by the amounts";
+  EXPECT_FLOAT_EQ(LookOf(&granite).BaseColour[0], SrgbToLinear(0.75f)) << "weighted by the amounts";
   CPrMaterial wood;
   WoodParams rings;
   rings.SpringColour = {1, 0, 0};
   rings.SummerColour = {0, 0, 1};
   wood.TextureParams = rings;
-  EXPECT_EQ(LookOf(&wood).BaseColour, (std::array<float, 4>{0.5f, 0, 0.5f, 1}));
+  EXPECT_EQ(LookOf(&wood).BaseColour, (std::array<float, 4>{SrgbToLinear(0.5f), 0, SrgbToLinear(0.5f), 1}));
 }
 
 TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
@@ -143,7 +286,7 @@ TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
   const tinygltf::Model plain = Export(*group, &result, options);
   EXPECT_TRUE(plain.images.empty());
   EXPECT_EQ(result.warnings.size(), 1u) << "a missing image is said once";
-  EXPECT_EQ(plain.materials.at(0).pbrMetallicRoughness.baseColorFactor[0], static_cast<double>(0.9f));
+  EXPECT_EQ(plain.materials.at(0).pbrMetallicRoughness.baseColorFactor[0], static_cast<double>(SrgbToLinear(0.9f)));
 }
 
 TEST(SpillBuffer, GivesBackEveryByteInOrderPastItsMemory) {
