@@ -128,8 +128,12 @@ void CMainFrame::createActions() {
   NewAction(cmd::kImport, "&Import\tCtrl+I", "Import a Caligari *.cob object", "Ctrl+I");
   NewAction(cmd::kExport, "&Export\tCtrl+E", "Export exploded Caligari *.cob object", "Ctrl+E");
   NewAction(cmd::kExit, "E&xit\tCtrl+X", "Quit the application", "Ctrl+X");
-  // The desktop's own Quit key as well.
-  Action(cmd::kExit)->setShortcuts({QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QKeySequence::Quit)});
+  // Ctrl+Q and the desktop's own Quit keys as well.
+  QList<QKeySequence> exit_keys = {QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Ctrl+Q"))};
+  for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Quit)) {
+    if (!exit_keys.contains(key)) exit_keys << key;
+  }
+  Action(cmd::kExit)->setShortcuts(exit_keys);
   NewAction(shellcmd::kObjYUp, "&Y Up (most programs)", "Read OBJ files with Y as the up axis")
       ->setCheckable(true);
   NewAction(shellcmd::kObjZUp, "&Z Up", "Read OBJ files with Z as the up axis")->setCheckable(true);

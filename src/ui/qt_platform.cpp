@@ -132,11 +132,10 @@ void QtPlatform::TakeFocusBack() {
   // the long operation that often follows, and the shortcuts after it.
   // Another modal dialog still open keeps it.
   if (!window_->isVisible() || QApplication::activeModalWidget() != nullptr) return;
+  // The activation lands with the long operation's first pump of events,
+  // before any key pressed from then on.
   window_->activateWindow();
   window_->raise();
-  // Activation is carried out by the event loop; the work that follows may
-  // hold the thread before it turns again.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtPlatform::ShowMessage(std::string_view text) {

@@ -170,7 +170,7 @@ TEST_F(CliTest, RefusesAnOutputThatIsAnInputUnderAnySpelling) {
   const std::vector<std::vector<std::string>> cases = {
       {"explode", input, respelled},
       {"explode", input, linked.string()},
-      {"explode", input, Out(), "--particle", respelled},
+      {"explode", input, dir.Write("p.cob", StripObjectText(2)).string(), "--particle", Out("p.cob")},
       {"explode", input, Out(), "--gltf", dir.Write("x.glb", "old").string(), "--particle",
        Out("x.glb")},
       {"gltf", input, linked_gltf.string()},

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include "cob/cob_file.h"
@@ -76,8 +77,29 @@ class ExportRunTest : public QObject {
     QVERIFY(!frame.Doc().Busy);
     QVERIFY(frame.ToolBar()->isEnabled());
     QVERIFY(frame.Action(cmd::kExport)->isEnabled());
-    QTest::qWait(50);  // the repaint after the run shows the idle message
-    QCOMPARE(frame.MessagePane()->text(), QStringLiteral("Ready"));
+    // The status bar says what was written for a while, then "Ready".
+    QVERIFY(frame.MessagePane()->text().startsWith(QStringLiteral("Wrote exploded.cob: ")));
+    QVERIFY(frame.MessagePane()->text().endsWith(QStringLiteral(" pieces.")));
+    QVERIFY(frame.NoteTimer()->isActive());
+    frame.NoteTimer()->setInterval(1);
+    frame.NoteTimer()->start();
+    QTRY_COMPARE(frame.MessagePane()->text(), QStringLiteral("Ready"));
+  }
+
+  // Regression: Export replaced the file the object was imported from.
+  void ExportRefusesTheImportedFile() {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("crate.cob"));
+    QVERIFY(QFile::copy(uitest::ExampleFile("crate.cob"), source));
+    const QByteArray before = ReadAll(source);
+    CMainFrame frame(3);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.ImportPath(source);
+    dialogs.save_answer = (dir.path() + QStringLiteral("/./crate.cob")).toStdString();
+    frame.Action(cmd::kExport)->trigger();
+    QCOMPARE(dialogs.messages, std::vector<std::string>{std::string(kExportWouldReplaceSource)});
+    QCOMPARE(ReadAll(source), before);
   }
 
   void ParticlesChosenInTheSheetAreLoadedAndWritten() {

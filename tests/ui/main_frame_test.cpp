@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QImage>
+#include <QTimer>
 #include <QToolBar>
 
 #include "cob/cob_file.h"
@@ -312,8 +313,9 @@ class MainFrameTest : public QObject {
       QTest::keySequence(help->windowHandle(), QKeySequence(QString::fromLatin1(key)));
       QVERIFY2(!help->isVisible(), key);
     }
-    QVERIFY(frame.Action(57665)->shortcuts().contains(QKeySequence(QKeySequence::Quit)));
-    QTest::keySequence(frame.windowHandle(), QKeySequence(QKeySequence::Quit));
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(frame.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
     uitest::Flush();
     QVERIFY(!frame.isVisible());
   }

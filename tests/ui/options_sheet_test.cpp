@@ -214,7 +214,11 @@ class OptionsSheetTest : public QObject {
     uitest::Flush();
     QCOMPARE(s.options.StaggerPieces, 32);
 
-    s.TypeAndLeave(1, 1002, "");
+    stagger->setFocus();
+    stagger->selectAll();
+    QTest::keyClick(stagger, Qt::Key_Backspace);
+    QTest::keyClick(stagger, Qt::Key_Tab);
+    uitest::Flush();
     QCOMPARE(s.messages, std::vector<std::string>{"Please enter an integer."});
     s.messages.clear();
     s.TypeAndLeave(1, 1002, "0");
