@@ -302,7 +302,9 @@ ExportOutcome CBrkDoc::ExportCommand() {
 }
 
 void CBrkDoc::NoteWritten() {
-  std::string note = "Wrote " + std::string(FileNameOf(ExportPath)) + ": ";
+  std::string note = "Wrote " + std::string(FileNameOf(ExportPath));
+  if (const std::string also = AlsoGltfPath(); !also.empty()) note += " and " + std::string(FileNameOf(also));
+  note += ": ";
   if (ActiveOutputMode != 2) note += CountOf(writtenPieces_, "piece", "pieces");
   if (ActiveOutputMode == 1 && CurrentParticle != nullptr) note += " and ";
   if (ActiveOutputMode > 0 && CurrentParticle != nullptr) {
@@ -379,9 +381,16 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
   }
   if (!WriteTextureImages()) return ExportOutcome::Failed;
   if (written.cancelled) return ExportOutcome::CancelledWhileWriting;
-  if (GltfAlsoPath.empty()) return ExportOutcome::Written;
+  const std::string also = AlsoGltfPath();
+  if (also.empty()) return ExportOutcome::Written;
   SetBusy(1, status::kWriting);  // a stage of its own: the bar starts again
-  return WriteGltfFile(explosion, GltfAlsoPath);
+  return WriteGltfFile(explosion, also);
+}
+
+std::string CBrkDoc::AlsoGltfPath() const {
+  if (IsGltfName(ExportPath)) return {};
+  if (!GltfAlsoPath.empty() || !GlbBesideCob) return GltfAlsoPath;
+  return std::filesystem::path(ExportPath).replace_extension(".glb").string();
 }
 
 ExportOutcome CBrkDoc::WriteGltfFile(Explosion& explosion, const std::string& path) {

@@ -195,6 +195,9 @@ class CBrkDoc : public ProgressSink {
   // GltfSettings.TextureFolders, then beside the export.
   GltfOptions GltfSettings;
   std::string GltfAlsoPath;
+  // The window's choice: with GltfAlsoPath empty, a .cob export also writes
+  // the same explosion beside it as .glb.
+  bool GlbBesideCob = false;
   // The file the object was imported from (empty when none is loaded):
   // Export refuses to replace it.
   const std::string& ImportedFrom() const { return importedFrom_; }
@@ -220,6 +223,8 @@ class CBrkDoc : public ProgressSink {
   bool WriteTextureImages();
   // The note saying what the Export just written holds.
   void NoteWritten();
+  // The glTF file a .cob export also writes (empty: none).
+  std::string AlsoGltfPath() const;
 
   Platform& platform_;
   int cancelRequested_ = 0;

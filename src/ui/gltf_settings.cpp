@@ -14,8 +14,9 @@ namespace bk {
 
 namespace {
 
+// The command line takes any fps above 0 up to kMaxFps; the field shows
+// hundredths.
 constexpr double kMinFps = 0.01;
-constexpr double kMaxFps = 1000.0;  // as the command line allows
 
 }  // namespace
 
@@ -37,6 +38,15 @@ void GltfChoices::Save() const {
   settings.setValue(QStringLiteral("gltf/sampling"), key_sampling ? QStringLiteral("keys") : QStringLiteral("frames"));
   settings.setValue(QStringLiteral("gltf/alsoGlb"), also_glb);
   settings.setValue(QStringLiteral("gltf/textureFolders"), texture_folders);
+}
+
+void GltfChoices::ApplyTo(CBrkDoc& doc) const {
+  GltfOptions options;
+  options.Fps = fps;
+  options.Sampling = key_sampling ? GltfSampling::Keys : GltfSampling::Frames;
+  for (const QString& folder : texture_folders) options.TextureFolders.push_back(folder.toStdString());
+  doc.GltfSettings = std::move(options);
+  doc.GlbBesideCob = also_glb;
 }
 
 GltfSettingsDialog::GltfSettingsDialog(QWidget* parent, const GltfChoices& choices) : QDialog(parent) {

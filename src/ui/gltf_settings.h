@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "doc/brk_doc.h"
+
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -22,6 +24,8 @@ struct GltfChoices {
 
   static GltfChoices Load();
   void Save() const;
+  // Hands these choices to the document for its next Export.
+  void ApplyTo(CBrkDoc& doc) const;
 };
 
 // File > glTF Export Settings: edits a GltfChoices.

@@ -369,7 +369,10 @@ void CMainFrame::Dispatch(int command_id) {
   }
   switch (command_id) {
     case cmd::kImport: doc_->ImportCommand(); break;
-    case cmd::kExport: doc_->ExportCommand(); break;
+    case cmd::kExport:
+      GltfChoices::Load().ApplyTo(*doc_);
+      doc_->ExportCommand();
+      break;
     case cmd::kExit: closePending_ = true; break;
     case cmd::kExplosionOptions: doc_->EditOptions(); break;
     case cmd::kPreview: RunPreview(); break;

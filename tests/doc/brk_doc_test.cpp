@@ -420,6 +420,31 @@ TEST_F(ExportTest, WritingNamesItsStageAtOnceAndACutShortFileIsSaidSo) {
   EXPECT_EQ(platform.status_texts.back(), "Ready");
 }
 
+// Regression: an Export named out.glb wrote .cob text into it.
+TEST_F(ExportTest, WritesTheFormTheExtensionNamesAndLeavesNoFileOnAFailure) {
+  out = dir.path() / "out.glb";
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  EXPECT_EQ(ReadFileBytes(out).substr(0, 4), "glTF");
+  EXPECT_EQ(platform.status_texts.back(), "Wrote out.glb: 10 pieces.");
+  out = dir.path() / "out.GLTF";
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  EXPECT_EQ(ReadFileBytes(out).substr(0, 1), "{");
+
+  // Both at once, as explode --gltf writes them.
+  doc.GlbBesideCob = true;
+  out = dir.path() / "both.cob";
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  EXPECT_EQ(ReadFileBytes(out).substr(0, 9), "Caligari ");
+  EXPECT_EQ(ReadFileBytes(dir.path() / "both.glb").substr(0, 4), "glTF");
+  EXPECT_EQ(platform.status_texts.back(), "Wrote both.cob and both.glb: 10 pieces.");
+
+  doc.GltfSettings.Fps = 0;  // refused by the glTF writer
+  out = dir.path() / "refused.glb";
+  EXPECT_EQ(Export(), ExportOutcome::Failed);
+  EXPECT_FALSE(std::filesystem::exists(out));
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
 // Regression: with Particles on and no particle object, the export went
 // ahead without a word that the particles were missing.
 TEST_F(ExportTest, ParticlesOnWithoutAParticleObjectSaysSoAndWritesThePieces) {

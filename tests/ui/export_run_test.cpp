@@ -1,6 +1,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include "cob/cob_file.h"
 #include "doc/brk_doc.h"
 #include "preview/preview_window.h"
+#include "ui/gltf_settings.h"
 #include "ui/main_frame.h"
 #include "ui/prop_sheet.h"
 #include "ui/qt_platform.h"
@@ -34,6 +37,9 @@ class ExportRunTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Remembered choices go to a test folder, never the user's.
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
   void ImportOptionsAndExportARealObject() {
     const QString source = uitest::RealFile("molecule_ascii.cob");
     if (source.isEmpty()) QSKIP("real test file molecule_ascii.cob not found");
@@ -84,6 +90,40 @@ class ExportRunTest : public QObject {
     frame.NoteTimer()->setInterval(1);
     frame.NoteTimer()->start();
     QTRY_COMPARE(frame.MessagePane()->text(), QStringLiteral("Ready"));
+  }
+
+  // Regression: the Export dialog offered only .cob, and out.glb got .cob text.
+  void ExportOffersGltfAndWritesItWithTheRememberedSettings() {
+    QFileDialog dialog;
+    QtPlatform::SetUpExportTypes(dialog, "last.glb");
+    QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("glTF binary (*.glb)"));
+    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("glb"));
+    QtPlatform::SetUpExportTypes(dialog, "*.cob");
+    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("cob"));
+    QVERIFY(QtPlatform::FileFilter().contains(QStringLiteral("glTF (*.gltf)")));
+
+    GltfChoices choices;
+    choices.fps = 24;
+    choices.key_sampling = true;
+    choices.texture_folders = {QStringLiteral("/tmp/textures")};
+    GltfSettingsDialog settings(nullptr, choices);
+    settings.Choices().Save();
+    const GltfChoices kept = GltfChoices::Load();
+    QCOMPARE(kept.fps, 24.0);
+    QVERIFY(kept.key_sampling);
+    QCOMPARE(kept.texture_folders, choices.texture_folders);
+
+    QTemporaryDir dir;
+    CMainFrame frame(3);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.ImportPath(uitest::ExampleFile("crate.cob"));
+    dialogs.save_answer = dir.filePath(QStringLiteral("crate.glb")).toStdString();
+    frame.Action(cmd::kExport)->trigger();
+    QVERIFY(dialogs.messages.empty());
+    QVERIFY(ReadAll(dir.filePath(QStringLiteral("crate.glb"))).startsWith("glTF"));
+    QCOMPARE(frame.Doc().GltfSettings.Fps, 24.0);
+    QVERIFY(frame.MessagePane()->text().startsWith(QStringLiteral("Wrote crate.glb: ")));
   }
 
   // Regression: Export replaced the file the object was imported from.
