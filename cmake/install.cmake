@@ -12,6 +12,8 @@ if(TARGET burstkin AND TARGET burstkin-preview)
   install(FILES ${PROJECT_SOURCE_DIR}/data/burstkin.desktop
                 ${PROJECT_SOURCE_DIR}/data/burstkin-preview.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/man/burstkin.1 ${PROJECT_SOURCE_DIR}/data/man/burstkin-preview.1
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${PROJECT_SOURCE_DIR}/data/burstkin.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   install(FILES ${PROJECT_SOURCE_DIR}/data/burstkin-mime.xml

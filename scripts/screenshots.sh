@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's pictures again: runs the window program under Xvfb and
-# saves PNGs of the main window and of the three pages of the options sheet
+# saves PNGs of the main window, of the three pages of the options sheet and
+# of the glTF export settings
 # (with examples/crate.cob imported) into docs/screenshots/, and the contact
 # sheet docs/preview_crate.png with the README's own commands.
 #   scripts/screenshots.sh [BUILD_DIR]     (default: build)

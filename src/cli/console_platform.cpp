@@ -1,5 +1,7 @@
 #include "cli/console_platform.h"
 
+#include "doc/brk_doc.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -68,11 +70,27 @@ std::optional<std::string> ConsolePlatform::ChooseSaveFile(std::string_view, std
   return files_.output;
 }
 
+namespace {
+
+// The stages of a run and "Ready", as against the notes the window shows
+// when a command ends (what was read or written).
+bool IsRunStage(std::string_view text) {
+  for (int code : {status::kReady, status::kReading, status::kCalculating, status::kWriting,
+                   status::kSorting}) {
+    if (text == CBrkDoc::StatusMessage(code)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 void ConsolePlatform::SetStatusText(std::string_view text) {
   if (progressLines_) {
     // The program reading the lines has keys of its own; the hint is left to
-    // it. A new stage starts from nothing, as the bar does.
-    const std::string stage(text.substr(0, text.find("; ")));
+    // it. A new stage starts from nothing, as the bar does. A note (shown
+    // only when idle) is "Ready" to the reader.
+    const std::string_view shown = IsRunStage(text) ? text : CBrkDoc::StatusMessage(status::kReady);
+    const std::string stage(shown.substr(0, shown.find("; ")));
     if (stage != lineStage_) {
       lineStage_ = stage;
       WriteProgressLine(0);

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -84,7 +85,28 @@ std::string OptionTable() {
 
 }  // namespace
 
+std::string SameFileAsInput(const std::vector<std::string>& outputs,
+                            const std::vector<std::string>& inputs) {
+  for (const std::string& output : outputs) {
+    for (const std::string& input : inputs) {
+      std::error_code ec;
+      if (std::filesystem::equivalent(output, input, ec) && !ec) {
+        return output + " is the input file " + input + "; choose another output (nothing written).";
+      }
+    }
+  }
+  return {};
+}
+
 int RunExplode(const ExplodeSettings& settings) {
+  std::vector<std::string> inputs = settings.particles;
+  inputs.insert(inputs.begin(), settings.input);
+  std::vector<std::string> outputs = {settings.output};
+  if (!settings.gltf.empty()) outputs.push_back(settings.gltf);
+  if (const std::string refused = SameFileAsInput(outputs, inputs); !refused.empty()) {
+    Say(refused);
+    return kExitBadArguments;
+  }
   ConsolePlatform::CatchInterrupts();
   ConsolePlatform platform({settings.input, settings.output, settings.particles}, settings.quiet,
                            settings.progress_lines);

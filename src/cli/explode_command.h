@@ -49,6 +49,11 @@ struct ExplodeSettings {
   GltfOptions gltf_options;
 };
 
+// The message refusing the first of `outputs` that is the same file as one
+// of `inputs` (by identity: links and other spellings count), or empty.
+std::string SameFileAsInput(const std::vector<std::string>& outputs,
+                            const std::vector<std::string>& inputs);
+
 // Runs the window program's steps on the document: import, particles, the
 // options as the sheet leaves them, sorts and shuffles, export. Returns the
 // exit status.

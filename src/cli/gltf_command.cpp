@@ -78,6 +78,11 @@ int Convert(const std::string& input, const std::string& output, GltfOptions opt
 }  // namespace
 
 int RunGltfCommand(const GltfCommandSettings& settings) {
+  if (const std::string refused = SameFileAsInput({settings.output}, {settings.input});
+      !refused.empty()) {
+    Say(refused);
+    return kExitBadArguments;
+  }
   return Convert(settings.input, settings.output, settings.options, settings.input);
 }
 

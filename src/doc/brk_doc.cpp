@@ -36,6 +36,26 @@ std::string_view FileNameOf(std::string_view path) {
   return path.substr(at + 1);
 }
 
+// By identity, not spelling: a link or another spelling of the same file
+// counts. False when either does not exist.
+bool IsSameFile(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+// What the status bar says after an import: the form read and, for OBJ,
+// which up axis was taken, since the file itself does not say.
+std::string ImportNote(std::string_view path, MeshFormat format, const MeshImportSettings& settings) {
+  std::string note = "Imported " + std::string(FileNameOf(path)) + " (" + std::string(FormatLabel(format));
+  if (format == MeshFormat::Obj) note += settings.ObjUp == UpAxis::Z ? ", Z up" : ", Y up";
+  return note + ").";
+}
+
+std::string CountOf(std::size_t count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
 }  // namespace
 
 CBrkDoc::CBrkDoc(Platform& platform, std::uint32_t seed) : Random(seed), platform_(platform) {}
@@ -60,7 +80,7 @@ std::string CBrkDoc::TitleFor(std::string_view path) {
 
 void CBrkDoc::SetBusy(int busy, int status_code) {
   const bool stage_changed = busy != Busy || status_code != StatusCode;
-  if (busy) statusNote_ = {};
+  if (busy) SetNote({}, false);
   Busy = busy;
   StatusCode = status_code;
   platform_.EnableToolbar(busy == 0);
@@ -71,6 +91,17 @@ void CBrkDoc::SetBusy(int busy, int status_code) {
   // full bar would press Escape believing nothing is on disk yet.
   ProgressCallCount = 0;
   platform_.RepaintStatusBar();
+  ShowStatusText();
+}
+
+void CBrkDoc::SetNote(std::string note, bool fades) {
+  statusNote_ = std::move(note);
+  noteFades_ = fades;
+}
+
+void CBrkDoc::ClearFadingNote() {
+  if (Busy || !NoteFades()) return;
+  SetNote({}, false);
   ShowStatusText();
 }
 
@@ -133,6 +164,7 @@ bool CBrkDoc::IsCommandAvailable(int command_id) const {
 void CBrkDoc::DeleteImportedObject() {
   ImportedObject.reset();
   ObjectImages.clear();
+  importedFrom_.clear();
 }
 
 void CBrkDoc::DeleteParticles() {
@@ -159,17 +191,23 @@ bool CBrkDoc::ImportCommand() {
 bool CBrkDoc::ImportFile(const std::string& path) {
   if (Busy) return false;
   ClearCancel();
-  DeleteImportedObject();
   SetBusy(1, status::kReading);
   ImportPath = path;
-  MeshImportResult result = ImportAnyObject(ImportPath, ImportSettings);
+  // The file is read into an object of its own and only then takes the
+  // loaded one's place: a file that fails must not cost the user the object,
+  // title and options they had.
+  MeshImportResult result = ImportAnyObject(ImportPath, ImportSettings, *this);
   const bool ok = result.object != nullptr;
-  if (ok) {
+  if (result.kind == FailureKind::kCancelled) {
+    SetNote(ImportedObject ? "Import cancelled: the object loaded before is kept." : "Import cancelled.",
+            false);
+  } else if (ok) {
     ImportedObject = std::move(result.object);
     ObjectImages = std::move(result.images);
     importedFrom_ = path;
     CanReorderFaces = ImportedObject->HoleCount <= 0 ? 1 : 0;
     platform_.SetTitle(TitleFor(ImportPath));
+    SetNote(ImportNote(ImportPath, result.format, ImportSettings), true);
   } else {
     platform_.ShowMessage(result.error);
   }
@@ -224,7 +262,11 @@ void CBrkDoc::LoadParticleFiles(const std::vector<std::string>& paths, int fresh
   if (fresh == 1) DeleteParticles();
   SetBusy(1, status::kReading);
   for (const std::string& path : paths) {
-    MeshImportResult result = ImportAnyObject(path, ImportSettings);
+    MeshImportResult result = ImportAnyObject(path, ImportSettings, *this);
+    if (result.kind == FailureKind::kCancelled) {
+      SetNote(std::string(kImportCancelled), false);
+      break;
+    }
     if (result.object) {
       ParticleObjects.push_back(std::move(result.object));
       for (EmbeddedImage& image : result.images) ParticleImages.push_back(std::move(image));
@@ -241,14 +283,19 @@ ExportOutcome CBrkDoc::ExportCommand() {
   if (Busy || !ImportedObject) return ExportOutcome::NotRun;
   std::optional<std::string> path = platform_.ChooseSaveFile("Export", ExportPath);
   if (!path) return ExportOutcome::NotRun;
+  if (IsSameFile(*path, importedFrom_)) {
+    platform_.ShowMessage(kExportWouldReplaceSource);
+    return ExportOutcome::Failed;
+  }
 
   SetBusy(1, status::kCalculating);
   ExportPath = *path;
   const ExportOutcome outcome = ExplodeAndWrite();
-  if (outcome == ExportOutcome::CancelledWhileWriting) statusNote_ = kExportCutShort;
-  if (outcome == ExportOutcome::CancelledExplosion) statusNote_ = kExportNothingWritten;
-  if (outcome == ExportOutcome::CancelledGltf) statusNote_ = kGltfNotWritten;
-  if (outcome == ExportOutcome::Written && !shellNote_.empty()) statusNote_ = shellNote_;
+  if (outcome == ExportOutcome::CancelledWhileWriting) SetNote(std::string(kExportCutShort), false);
+  if (outcome == ExportOutcome::CancelledExplosion) SetNote(std::string(kExportNothingWritten), false);
+  if (outcome == ExportOutcome::Written) NoteWritten();
+  if (outcome == ExportOutcome::Written && !shellNote_.empty()) SetNote(statusNote_ + " " + shellNote_, false);
+  if (outcome == ExportOutcome::CancelledGltf) SetNote(std::string(kGltfNotWritten), false);
   platform_.Beep();
   SetBusy(0, status::kReady);
   ClearCancel();
@@ -257,7 +304,6 @@ ExportOutcome CBrkDoc::ExportCommand() {
 }
 
 GroupResult CBrkDoc::ExplodeImported(const MotionInputs& in) {
-  if (statusNote_.data() == shellNote_.data()) statusNote_ = {};
   shellNote_.clear();
   if (in.Options.PieceShape != 1) return ExplodeObject(*ImportedObject, in, ActiveOutputMode, *this);
   SolidMakerResult solid = MakeSolidCellMaker(*ImportedObject, in.Options, in.Random, *this);
@@ -267,6 +313,24 @@ GroupResult CBrkDoc::ExplodeImported(const MotionInputs& in) {
                  " shells are open: they were cut along the cells without inner faces.";
   }
   return ExplodeObject(*ImportedObject, *solid.maker, in, ActiveOutputMode, *this);
+}
+
+void CBrkDoc::NoteWritten() {
+  std::string note = "Wrote " + std::string(FileNameOf(ExportPath));
+  if (const std::string also = AlsoGltfPath(); !also.empty()) note += " and " + std::string(FileNameOf(also));
+  note += ": ";
+  if (ActiveOutputMode != 2) note += CountOf(writtenPieces_, "piece", "pieces");
+  if (ActiveOutputMode == 1 && CurrentParticle != nullptr) note += " and ";
+  if (ActiveOutputMode > 0 && CurrentParticle != nullptr) {
+    note += CountOf(writtenParticles_, "particle", "particles");
+  }
+  // Particles asked for with no particle object to throw: the file is the
+  // explosion alone, which the user should not learn only by opening it.
+  if (ActiveOutputMode > 0 && CurrentParticle == nullptr) {
+    SetNote(note + std::string(kNoParticleObjectNote), false);
+    return;
+  }
+  SetNote(note + ".", true);
 }
 
 CBrkDoc::Explosion CBrkDoc::Explode(const MotionInputs& in) {
@@ -319,6 +383,8 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
   Explosion explosion = Explode(MotionInputs{Motion, Options, Random});
   if (explosion.outcome != ExportOutcome::Written) return explosion.outcome;
 
+  writtenPieces_ = explosion.exploded.group.Objects.size();
+  writtenParticles_ = explosion.particles.group.Objects.size();
   SetBusy(1, status::kWriting);
   if (IsGltfName(ExportPath)) return WriteGltfFile(explosion, ExportPath);
   // A file that could not be written whole is removed by the export.
@@ -329,9 +395,16 @@ ExportOutcome CBrkDoc::ExplodeAndWrite() {
   }
   if (!WriteTextureImages()) return ExportOutcome::Failed;
   if (written.cancelled) return ExportOutcome::CancelledWhileWriting;
-  if (GltfAlsoPath.empty()) return ExportOutcome::Written;
+  const std::string also = AlsoGltfPath();
+  if (also.empty()) return ExportOutcome::Written;
   SetBusy(1, status::kWriting);  // a stage of its own: the bar starts again
-  return WriteGltfFile(explosion, GltfAlsoPath);
+  return WriteGltfFile(explosion, also);
+}
+
+std::string CBrkDoc::AlsoGltfPath() const {
+  if (IsGltfName(ExportPath)) return {};
+  if (!GltfAlsoPath.empty() || !GlbBesideCob) return GltfAlsoPath;
+  return std::filesystem::path(ExportPath).replace_extension(".glb").string();
 }
 
 ExportOutcome CBrkDoc::WriteGltfFile(Explosion& explosion, const std::string& path) {
@@ -399,7 +472,7 @@ std::optional<std::string> CBrkDoc::PreviewCommand() {
     }
     if (written.ok() && !written.cancelled) text = out.str();
   }
-  if (!text && CancelRequested()) statusNote_ = kPreviewCancelled;
+  if (!text && CancelRequested()) SetNote(std::string(kPreviewCancelled), false);
   SetBusy(0, status::kReady);
   ClearCancel();
   return text;

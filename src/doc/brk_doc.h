@@ -25,12 +25,21 @@ class Platform;
 inline constexpr std::string_view kNoParticlesToWrite =
     "There are no particles to write: load a particle object or choose another output option.";
 
+// Export refuses the file the loaded object was read from: replacing it
+// would lose the user's model.
+inline constexpr std::string_view kExportWouldReplaceSource =
+    "This is the file the object was imported from; Burstkin will not replace it. Choose another "
+    "file to export to.";
+
 // What the status bar says after an export stopped by the user, until the next
 // run starts: the user must know whether the file on disk is whole.
 inline constexpr std::string_view kExportCutShort = "Export cancelled: the file was cut short.";
 inline constexpr std::string_view kExportNothingWritten = "Export cancelled: nothing was written.";
 inline constexpr std::string_view kPreviewCancelled = "Preview cancelled.";
 inline constexpr std::string_view kGltfNotWritten = "Export cancelled: the glTF file was not written.";
+// Ends the note of an export made with Particles on but no particle object.
+inline constexpr std::string_view kNoParticleObjectNote =
+    "; no particles: Particles is on but no particle object is loaded.";
 
 // Command ids, as the menu and toolbar use them.
 namespace cmd {
@@ -140,8 +149,14 @@ class CBrkDoc : public ProgressSink {
   // A change of stage (or the end of a run) clears the bar and shows the new
   // stage's message at once; starting a run forgets the last run's note.
   void SetBusy(int busy, int status_code);
-  // The message for StatusCode, or when idle the note the last export left.
+  // The message for StatusCode, or when idle the note the last command left.
   void ShowStatusText();
+  // Whether the idle note only reports a success (what was read or written),
+  // which a front end may clear after a few seconds; notes of a cancelled or
+  // partial run stay until the next run.
+  bool NoteFades() const { return noteFades_ && !statusNote_.empty(); }
+  // Forgets a fading note and shows "Ready" (nothing while busy).
+  void ClearFadingNote();
   void ShowProgress(int done, int total, std::string_view text) override;
   bool CancelRequested() const override { return cancelRequested_ != 0; }
   void RequestCancel() { cancelRequested_ = 1; }
@@ -164,7 +179,7 @@ class CBrkDoc : public ProgressSink {
   MotionContext Motion;
   CRandom Random;
   int ProgressCallCount = 0;
-  std::string ImportPath = "*.cob";
+  std::string ImportPath = "*.cob";  // the last path Import was given, read or not
   std::string ExportPath = "*.cob";
   // How glTF and OBJ files are read (the front end's choice of OBJ's up axis).
   MeshImportSettings ImportSettings;
@@ -180,7 +195,11 @@ class CBrkDoc : public ProgressSink {
   // GltfSettings.TextureFolders, then beside the export.
   GltfOptions GltfSettings;
   std::string GltfAlsoPath;
-  // The file the object was imported from (empty before an import).
+  // The window's choice: with GltfAlsoPath empty, a .cob export also writes
+  // the same explosion beside it as .glb.
+  bool GlbBesideCob = false;
+  // The file the object was imported from (empty when none is loaded):
+  // Export refuses to replace it.
   const std::string& ImportedFrom() const { return importedFrom_; }
 
   // After an explosion into solid cells: which shells of the object were
@@ -209,12 +228,24 @@ class CBrkDoc : public ProgressSink {
   // Writes the embedded texture images of what was exported beside it; on a
   // failure shows its message and returns false.
   bool WriteTextureImages();
+  // The note saying what the Export just written holds.
+  void NoteWritten();
+  // The glTF file a .cob export also writes (empty: none).
+  std::string AlsoGltfPath() const;
 
   Platform& platform_;
   int cancelRequested_ = 0;
-  std::string_view statusNote_;
+  // Sets the note the idle status bar shows; a fading one is a report of
+  // success that the front end may clear after a while.
+  void SetNote(std::string note, bool fades);
+
+  std::string statusNote_;
   std::string importedFrom_;
   std::string shellNote_;
+  bool noteFades_ = false;
+  // What the last Export wrote, for its note.
+  std::size_t writtenPieces_ = 0;
+  std::size_t writtenParticles_ = 0;
 };
 
 }  // namespace bk

@@ -34,10 +34,18 @@ constexpr int kTriangleFan = 6;
 
 struct FolderAccess {
   fs::path folder;  // absolute and normal; empty: no file may be read
+  std::string missing;  // the first named file that could not be read
 };
 
+void NoteMissing(FolderAccess& access, const std::string& path) {
+  if (access.missing.empty()) access.missing = fs::path(path).filename().string();
+}
+
 bool FileExistsInFolder(const std::string& path, void* user) {
-  return IsFileWithin(static_cast<const FolderAccess*>(user)->folder, path);
+  auto& access = *static_cast<FolderAccess*>(user);
+  if (IsFileWithin(access.folder, path)) return true;
+  NoteMissing(access, path);
+  return false;
 }
 
 std::string SamePath(const std::string& path, void*) { return path; }
@@ -45,7 +53,9 @@ std::string SamePath(const std::string& path, void*) { return path; }
 bool ReadFileInFolder(std::vector<unsigned char>* out, std::string* err, const std::string& path,
                       void* user) {
   std::string bytes;
-  if (!ReadFileWithin(static_cast<const FolderAccess*>(user)->folder, path, bytes)) {
+  auto& access = *static_cast<FolderAccess*>(user);
+  if (!ReadFileWithin(access.folder, path, bytes)) {
+    NoteMissing(access, path);
     if (err != nullptr) *err += "not a readable file beside the document";
     return false;
   }
@@ -66,6 +76,17 @@ bool KeepDataUriImage(tinygltf::Image* image, const int, std::string*, std::stri
   return true;
 }
 
+// A document the parser refused may be of the first version, whose layout
+// differs: a binary one has version 1 in its header, a JSON one says
+// "version": "1.x" in its asset.
+bool IsGltfOne(std::string_view bytes) {
+  if (IsGlbMagic(bytes)) return bytes.size() >= 8 && bytes[4] == 1 && bytes.substr(5, 3) == std::string_view("\0\0\0", 3);
+  const std::size_t key = bytes.find("\"version\"");
+  if (key == std::string_view::npos) return false;
+  const std::size_t value = bytes.find_first_not_of(" \t\r\n:", key + 9);
+  return value != std::string_view::npos && bytes.substr(value).starts_with("\"1.");
+}
+
 tinygltf::Model Parse(std::string_view bytes, FolderAccess& access) {
   if (bytes.size() > std::numeric_limits<unsigned int>::max()) Refuse();
   tinygltf::TinyGLTF loader;
@@ -81,7 +102,12 @@ tinygltf::Model Parse(std::string_view bytes, FolderAccess& access) {
           ? loader.LoadBinaryFromMemory(&model, &err, &warn,
                                         reinterpret_cast<const unsigned char*>(bytes.data()), size, base)
           : loader.LoadASCIIFromString(&model, &err, &warn, bytes.data(), size, base);
-  if (!ok) Refuse();
+  if (!ok) {
+    if (IsGltfOne(bytes)) Refuse(messages::kGltfOne);
+    if (!access.missing.empty()) Refuse(messages::MissingLinkedFile(access.missing));
+    Refuse(messages::kNotValidGltf);
+  }
+  if (model.asset.version.starts_with("1")) Refuse(messages::kGltfOne);
   return model;
 }
 
@@ -91,7 +117,7 @@ void CheckRequiredExtensions(const tinygltf::Model& model) {
     if (name == "KHR_mesh_quantization" || name == "KHR_texture_transform" || name.starts_with("KHR_materials_")) {
       continue;
     }
-    Refuse("Burstkin could not recognize file: it needs the glTF extension " + name + ".");
+    Refuse(messages::NeedsGltfExtension(name));
   }
 }
 
@@ -142,18 +168,22 @@ struct AccessorData {
 };
 
 const tinygltf::Buffer& ViewBuffer(const tinygltf::Model& model, int view_index) {
-  if (view_index < 0 || static_cast<std::size_t>(view_index) >= model.bufferViews.size()) Refuse();
+  if (view_index < 0 || static_cast<std::size_t>(view_index) >= model.bufferViews.size()) {
+    Refuse(messages::kIndexOutOfRange);
+  }
   const tinygltf::BufferView& view = model.bufferViews[static_cast<std::size_t>(view_index)];
-  if (view.buffer < 0 || static_cast<std::size_t>(view.buffer) >= model.buffers.size()) Refuse();
+  if (view.buffer < 0 || static_cast<std::size_t>(view.buffer) >= model.buffers.size()) {
+    Refuse(messages::kIndexOutOfRange);
+  }
   const tinygltf::Buffer& buffer = model.buffers[static_cast<std::size_t>(view.buffer)];
   if (view.byteOffset > buffer.data.size() || view.byteLength > buffer.data.size() - view.byteOffset) {
-    Refuse();
+    Refuse(messages::kIndexOutOfRange);
   }
   return buffer;
 }
 
 AccessorData Access(const tinygltf::Model& model, int index, int components) {
-  if (index < 0 || static_cast<std::size_t>(index) >= model.accessors.size()) Refuse();
+  if (index < 0 || static_cast<std::size_t>(index) >= model.accessors.size()) Refuse(messages::kIndexOutOfRange);
   const tinygltf::Accessor& accessor = model.accessors[static_cast<std::size_t>(index)];
   const int size = tinygltf::GetComponentSizeInBytes(static_cast<std::uint32_t>(accessor.componentType));
   if (accessor.sparse.isSparse || size <= 0 ||
@@ -166,9 +196,11 @@ AccessorData Access(const tinygltf::Model& model, int index, int components) {
   const tinygltf::BufferView& view = model.bufferViews[static_cast<std::size_t>(accessor.bufferView)];
   const std::size_t element = static_cast<std::size_t>(size) * static_cast<std::size_t>(components);
   const std::size_t stride = view.byteStride == 0 ? element : view.byteStride;
-  if (stride < element || accessor.byteOffset > view.byteLength) Refuse();
+  if (stride < element || accessor.byteOffset > view.byteLength) Refuse(messages::kIndexOutOfRange);
   const std::size_t available = view.byteLength - accessor.byteOffset;
-  if (available < element || accessor.count - 1 > (available - element) / stride) Refuse();
+  if (available < element || accessor.count - 1 > (available - element) / stride) {
+    Refuse(messages::kIndexOutOfRange);
+  }
   data.base = buffer.data.data() + view.byteOffset + accessor.byteOffset;
   data.stride = stride;
   return data;
@@ -290,7 +322,7 @@ std::vector<std::uint32_t> CornerList(const tinygltf::Model& model, const tinygl
   corners.resize(indices.count);
   for (std::size_t i = 0; i < indices.count; ++i) {
     const double index = indices.Raw(i, 0);
-    if (index >= static_cast<double>(vertex_count)) Refuse();
+    if (index >= static_cast<double>(vertex_count)) Refuse(messages::kIndexOutOfRange);
     corners[i] = static_cast<std::uint32_t>(index);
   }
   return corners;
@@ -372,6 +404,8 @@ class GltfReader {
   }
 
   std::string ObjectName() const { return name_.empty() ? stem_ : name_; }
+  bool SkippedAny() const { return skipped_ > 0; }
+
   std::vector<std::string> Notes() const {
     std::vector<std::string> notes;
     if (skipped_ > 0) notes.push_back("left out " + std::to_string(skipped_) + " glTF primitive(s) of points or lines");
@@ -559,14 +593,14 @@ MeshImportResult ImportGltf(std::string_view bytes, const std::filesystem::path&
   MeshImportResult result;
   result.format = IsGlbMagic(bytes) ? MeshFormat::Glb : MeshFormat::Gltf;
   return GuardedImport(std::move(result), [&](MeshImportResult& out) {
-    FolderAccess access{folder};
+    FolderAccess access{folder, {}};
     const tinygltf::Model model = Parse(bytes, access);
     CheckRequiredExtensions(model);
     MeshBuilder builder;
     GltfReader reader(model, builder, stem);
     for (const PlacedMesh& placed : PlacedMeshes(model)) reader.AddPlacedMesh(placed);
     out.object = builder.Finish(reader.ObjectName());
-    if (!out.object) Refuse(messages::kNoMesh);
+    if (!out.object) Refuse(reader.SkippedAny() ? messages::kOnlyPointsOrLines : messages::kNoMesh);
     out.notes = reader.Notes();
     out.images = std::move(reader.Images());
   });

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 #include <system_error>
@@ -58,18 +59,57 @@ bool ReadStart(const std::string& path, std::string& start) {
   return !file.bad();
 }
 
-bool ReadAll(const std::string& path, std::string& bytes) {
+constexpr int kPerMille = 1000;
+// The share of the bar that reading the file takes; the loader has the rest.
+constexpr int kReadShare = 300;
+
+// Reads the whole file; with a sink, reports each block against the size the
+// file claims and stops (false, `stopped` set) when asked to.
+bool ReadAll(const std::string& path, std::string& bytes, ProgressSink* progress = nullptr,
+             bool* stopped = nullptr) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
+  std::error_code ec;
+  const std::uintmax_t claimed = fs::file_size(path, ec);
+  const double size = ec || claimed == 0 ? 1.0 : static_cast<double>(claimed);
   // Read to the end rather than trusting a size: pipes and special files have none.
-  char block[1 << 16];
-  while (file.read(block, sizeof block) || file.gcount() > 0) {
-    bytes.append(block, static_cast<std::size_t>(file.gcount()));
+  std::vector<char> block(std::size_t{1} << 20);
+  while (file.read(block.data(), static_cast<std::streamsize>(block.size())) || file.gcount() > 0) {
+    bytes.append(block.data(), static_cast<std::size_t>(file.gcount()));
+    if (progress == nullptr) continue;
+    const double share = std::min(1.0, static_cast<double>(bytes.size()) / size);
+    progress->ShowProgress(static_cast<int>(share * kReadShare), kPerMille, "");
+    if (progress->CancelRequested()) {
+      *stopped = true;
+      return false;
+    }
   }
   return !file.bad();
 }
 
 }  // namespace
+
+namespace messages {
+
+std::string NeedsGltfExtension(std::string_view extension) {
+  const std::string prefix = "Burstkin could not recognize file: ";
+  if (extension == "KHR_draco_mesh_compression") {
+    return prefix + "its meshes are compressed with Draco, which Burstkin does not read. Export "
+                    "it again without mesh compression.";
+  }
+  if (extension == "EXT_meshopt_compression" || extension == "KHR_meshopt_compression") {
+    return prefix + "its data is compressed with meshopt, which Burstkin does not read. Export it "
+                    "again without compression.";
+  }
+  return prefix + "it needs the glTF extension " + std::string(extension) + ".";
+}
+
+std::string MissingLinkedFile(std::string_view name) {
+  return "Burstkin could not recognize file: the file \"" + std::string(name) +
+         "\" that it refers to is missing or cannot be read (it must be in the same folder).";
+}
+
+}  // namespace messages
 
 std::string_view FormatKey(MeshFormat format) {
   switch (format) {
@@ -96,8 +136,36 @@ MeshImportResult ImportAnyObjectFromBytes(std::string_view bytes, const std::str
   if (bytes.starts_with(kCobStart)) return FromCob(ImportObjectFromText(bytes));
   if (IsGlbMagic(bytes) || IsJsonObject(bytes)) return ImportGltf(bytes, folder, stem);
   if (HasObjExtension(path_hint)) return ImportObj(bytes, folder, stem, settings.ObjUp);
-  // Neither: the .cob reader says what it expected.
-  return FromCob(ImportObjectFromText(bytes));
+  // Every .cob starts with "Caligari ": this file is none of the forms read
+  // here, and the user should be told so in those words.
+  return Failure(FailureKind::kNotRecognized, messages::kNotAModel);
+}
+
+MeshImportResult ImportAnyObject(const std::string& path, const MeshImportSettings& settings,
+                                 ProgressSink& progress) {
+  std::string bytes;
+  bool stopped = false;
+  try {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
+    if (!ReadAll(path, bytes, &progress, &stopped)) {
+      if (stopped) return Failure(FailureKind::kCancelled, kImportCancelled);
+      return Failure(FailureKind::kCannotOpen, messages::kCouldNotOpen);
+    }
+  } catch (const std::bad_alloc&) {
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
+  } catch (const std::length_error&) {
+    return Failure(FailureKind::kOutOfMemory, messages::kOutOfMemory);
+  }
+  MeshImportResult result;
+  if (!bytes.starts_with(kCobStart) && !IsGlbMagic(bytes) && !IsJsonObject(bytes) && HasObjExtension(path)) {
+    result = ImportObj(bytes, FolderOf(path), fs::path(path).stem().string(), settings.ObjUp, &progress,
+                       kReadShare);
+  } else {
+    result = ImportAnyObjectFromBytes(bytes, path, settings);
+  }
+  if (progress.CancelRequested()) return Failure(FailureKind::kCancelled, kImportCancelled);
+  return result;
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include "cob/cob_file.h"
 #include "cob/poly_chunk.h"
+#include "model/progress.h"
 
 namespace bk {
 
@@ -15,6 +16,23 @@ inline constexpr std::string_view kNoMesh = "Burstkin could not recognize file: 
 inline constexpr std::string_view kTooLarge =
     "Burstkin could not recognize file: the object has more than 1000000 vertices or texture "
     "vertices, or more than 2000000 faces.";
+// A file that starts like none of the forms read here.
+inline constexpr std::string_view kNotAModel =
+    "Burstkin could not recognize file: it is neither a trueSpace (*.cob), a glTF (*.glb, *.gltf) "
+    "nor an OBJ (*.obj) file.";
+inline constexpr std::string_view kGltfOne =
+    "Burstkin could not recognize file: it is glTF 1.0, which Burstkin does not read. Export it "
+    "again as glTF 2.0.";
+inline constexpr std::string_view kIndexOutOfRange =
+    "Burstkin could not recognize file: a face or accessor refers to data that is not in the file "
+    "(an index out of range).";
+inline constexpr std::string_view kOnlyPointsOrLines =
+    "Burstkin could not recognize file: it holds only points or lines, no faces.";
+inline constexpr std::string_view kNotValidGltf =
+    "Burstkin could not recognize file: it is not a valid glTF 2.0 file.";
+// The extension's user-facing name (Draco, meshopt) or the extension's own.
+std::string NeedsGltfExtension(std::string_view extension);
+std::string MissingLinkedFile(std::string_view name);
 }  // namespace messages
 
 // What a file turned out to be, decided by its content.
@@ -58,6 +76,12 @@ struct MeshImportResult : Status {
 // else goes to the .cob reader, which says what it lacks. Files a glTF or OBJ
 // names (buffers, materials) are read from `path`'s folder.
 MeshImportResult ImportAnyObject(const std::string& path, const MeshImportSettings& settings = {});
+// The same, reporting to `progress` (in thousandths: the reading of the file,
+// then for OBJ the loader's way through it) and stopping with a kCancelled
+// failure, the file's object unmade, when it asks to.
+MeshImportResult ImportAnyObject(const std::string& path, const MeshImportSettings& settings,
+                                 ProgressSink& progress);
+inline constexpr std::string_view kImportCancelled = "Import cancelled.";
 
 // The same for bytes already in memory; `path_hint` stands in for the file's
 // name (its extension and stem) and folder. With an empty hint no other

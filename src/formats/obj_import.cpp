@@ -2,7 +2,10 @@
 
 #include <tiny_obj_loader.h>
 
+#include <algorithm>
+#include <istream>
 #include <numeric>
+#include <streambuf>
 #include <sstream>
 
 #include "formats/foreign_support.h"
@@ -46,10 +49,42 @@ struct ObjData {
   std::vector<std::string> notes;
 };
 
-ObjData Load(std::string_view text, const fs::path& folder) {
+// Hands the text to the loader a block at a time, reporting each block and
+// ending the text early when the sink asks to stop: the loader has no such
+// hooks of its own, and a large file keeps it busy for seconds.
+class ReportingTextBuffer : public std::streambuf {
+ public:
+  ReportingTextBuffer(std::string_view text, ProgressSink* progress, int first)
+      : text_(text), progress_(progress), first_(first) {}
+
+ protected:
+  int_type underflow() override {
+    if (at_ >= text_.size()) return traits_type::eof();
+    if (progress_ != nullptr) {
+      const double share = static_cast<double>(at_) / static_cast<double>(text_.size());
+      progress_->ShowProgress(first_ + static_cast<int>(share * (kPerMille - first_)), kPerMille, "");
+      if (progress_->CancelRequested()) return traits_type::eof();
+    }
+    const std::size_t size = std::min(kBlock, text_.size() - at_);
+    char* begin = const_cast<char*>(text_.data() + at_);  // read only: the get area is never written
+    setg(begin, begin, begin + size);
+    at_ += size;
+    return traits_type::to_int_type(*begin);
+  }
+
+ private:
+  static constexpr std::size_t kBlock = std::size_t{1} << 20;
+  static constexpr int kPerMille = 1000;
+  std::string_view text_;
+  ProgressSink* progress_;
+  int first_;
+  std::size_t at_ = 0;
+};
+
+ObjData Load(std::string_view text, const fs::path& folder, ProgressSink* progress, int first) {
   ObjData data;
-  // The loader reads a stream; the text is copied once into one.
-  std::istringstream in{std::string(text)};
+  ReportingTextBuffer buffer(text, progress, first);
+  std::istream in(&buffer);
   FolderMaterialReader materials(folder);
   std::string warn;
   std::string err;
@@ -116,6 +151,8 @@ class ObjReader {
     }
   }
 
+  bool SkippedAny() const { return skipped_ > 0; }
+
   std::vector<std::string> Notes() const {
     if (skipped_ == 0) return {};
     return {"left out the lines and points of " + std::to_string(skipped_) + " OBJ group(s)"};
@@ -145,7 +182,7 @@ class ObjReader {
     for (std::size_t k = 0; k < count; ++k) {
       const tinyobj::index_t& index = mesh.indices[first + k];
       if (index.vertex_index < 0 || static_cast<std::size_t>(index.vertex_index) >= builder_.VertexCount()) {
-        Refuse();
+        Refuse(messages::kIndexOutOfRange);
       }
       corners_.push_back(static_cast<std::uint32_t>(index.vertex_index));
       uvs_.push_back(UvIndex(index.texcoord_index));
@@ -167,7 +204,9 @@ class ObjReader {
       if (!builder_.PlaceholderUv(placeholder)) Refuse(messages::kTooLarge);
       return placeholder;
     }
-    if (static_cast<std::size_t>(texcoord) >= data_.attrib.texcoords.size() / 2) Refuse();
+    if (static_cast<std::size_t>(texcoord) >= data_.attrib.texcoords.size() / 2) {
+      Refuse(messages::kIndexOutOfRange);
+    }
     return static_cast<std::uint32_t>(texcoord);
   }
 
@@ -188,17 +227,18 @@ std::string FirstShapeName(const ObjData& data) {
 
 }  // namespace
 
-MeshImportResult ImportObj(std::string_view text, const fs::path& folder, const std::string& stem, UpAxis up) {
+MeshImportResult ImportObj(std::string_view text, const fs::path& folder, const std::string& stem, UpAxis up,
+                           ProgressSink* progress, int first) {
   MeshImportResult result;
   result.format = MeshFormat::Obj;
   return GuardedImport(std::move(result), [&](MeshImportResult& out) {
-    const ObjData data = Load(text, folder);
+    const ObjData data = Load(text, folder, progress, first);
     MeshBuilder builder;
     ObjReader reader(data, builder, up);
     for (const tinyobj::shape_t& shape : data.shapes) reader.AddShape(shape);
     const std::string name = FirstShapeName(data);
     out.object = builder.Finish(name.empty() ? stem : name);
-    if (!out.object) Refuse(messages::kNoMesh);
+    if (!out.object) Refuse(reader.SkippedAny() ? messages::kOnlyPointsOrLines : messages::kNoMesh);
     out.notes = data.notes;
     for (std::string& note : reader.Notes()) out.notes.push_back(std::move(note));
   });

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "formats/mesh_import.h"
+#include "model/progress.h"
 
 namespace bk {
 
@@ -22,7 +23,12 @@ namespace bk {
 // MTL files are read from `folder` (absolute and normal, see FolderOf; never
 // from outside it); with an empty folder none is read and the faces keep a
 // default material.
+//
+// `progress`, when given, hears how much of the text the loader has taken
+// (from `first` to 1000 of 1000) and may stop it: the result of a stopped
+// read is then of no use, and the caller asks the sink whether it stopped.
 MeshImportResult ImportObj(std::string_view text, const std::filesystem::path& folder,
-                           const std::string& stem, UpAxis up);
+                           const std::string& stem, UpAxis up, ProgressSink* progress = nullptr,
+                           int first = 0);
 
 }  // namespace bk

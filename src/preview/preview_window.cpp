@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "preview/program_icon.h"
 #include "preview/render_worker.h"
 #include "preview/viewport.h"
 
@@ -43,6 +44,7 @@ QString LocalFileOf(const QMimeData* mime) {
 
 PreviewWindow::PreviewWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kTitle);
+  setWindowIcon(ProgramIcon());
   setAcceptDrops(true);
 
   viewport_ = new Viewport(this);
@@ -242,9 +244,14 @@ bool PreviewWindow::adoptScene(SceneLoadResult loaded, const QString& name, QStr
   scene_ = std::shared_ptr<const PreviewScene>(std::move(loaded.scene));
   fileName_ = name;
   setWindowTitle(QStringLiteral("%1 - %2").arg(fileName_, kTitle));
-  viewport_->setHint({});
+  // The picture on screen is of the scene before, and one still being drawn
+  // will be too: neither may be shown under the new scene's counts (a large
+  // scene's first picture can take many seconds).
+  ++ticket_;
+  viewport_->setImage(QImage());
+  viewport_->setHint(tr("Loading..."));
   frame_ = 0;
-  shownFrame_ = -1;  // the picture on screen is of the file before
+  shownFrame_ = -1;
   resetView();  // also asks for a picture
   updateControls();
   statusLabel_->setText(tr("%1: %2 objects, %3 triangles, frames 0 to %4%5")
@@ -360,7 +367,7 @@ void PreviewWindow::updateControls() {
   {
     const QSignalBlocker block(slider_);
     slider_->setRange(0, last);
-    slider_->setValue(frame_);
+    slider_->setValue(SliderFrame());
   }
   // The picture trails the controls while it is drawn: the label names the
   // frame on screen, not the one asked for.
@@ -375,6 +382,12 @@ void PreviewWindow::updateControls() {
   stepForwardAction_->setEnabled(canPlay);
   slider_->setEnabled(canPlay);
   resetViewAction_->setEnabled(scene_ != nullptr);
+}
+
+int PreviewWindow::SliderFrame() const {
+  // While playing, the slider follows the picture as the label does; the
+  // user's own moves (paused) show at once.
+  return playing_ && shownFrame_ >= 0 ? shownFrame_ : frame_;
 }
 
 void PreviewWindow::requestRender() {
@@ -402,8 +415,11 @@ void PreviewWindow::onRendered(const QImage& image, int frame, quint64 ticket, d
   renderBusy_ = false;
   if (ticket == ticket_) {
     viewport_->setImage(image);
+    viewport_->setHint({});
     shownFrame_ = frame;
     frameLabel_->setText(tr("Frame %1 / %2").arg(frame).arg(lastFrame()));
+    const QSignalBlocker block(slider_);
+    slider_->setValue(SliderFrame());
     timeLabel_->setText(tr("%1 ms").arg(milliseconds, 0, 'f', 1));
   }
   if (renderDirty_) requestRender();

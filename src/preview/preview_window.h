@@ -86,6 +86,7 @@ class PreviewWindow : public QMainWindow {
   void createStatusBar();
   void tick();
   void updateControls();
+  int SliderFrame() const;
   void requestRender();
   void onRendered(const QImage& image, int frame, quint64 ticket, double milliseconds);
   void chooseFile();

@@ -66,9 +66,10 @@ CBrkAdvPage::CBrkAdvPage(ExplosionOptions& options, WarningSink warn, QWidget* p
   FinishLayout();
 
   WhenClicked(stagger, [this] { UpdateStaggerControls(); });
-  // Every keystroke in the stagger field runs the whole rule, take included,
-  // so an emptied field is refused at once and its value put back.
-  WhenEdited(stagger_pieces, [this] { UpdateStaggerControls(); });
+  // The rule runs when the field is left, as for every other field: run at
+  // each keystroke, its limit to the pieces' count rewrote "3" of "32" before
+  // the "2" could follow, and an emptied field could not be typed into.
+  WhenLeft(stagger_pieces, [this] { UpdateStaggerControls(); });
   for (QLineEdit* edit : {scale_start, scale_end, start_frame, end_frame}) {
     WhenLeft(edit, [this] {
       Take();

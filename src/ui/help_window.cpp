@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
@@ -78,6 +79,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   if (file.open(QIODevice::ReadOnly)) html = QString::fromUtf8(file.readAll());
   browser_->setHtml(html);
   sections_ = SplitHelpSections(html);
+
+  // Closed from the keyboard as other viewer windows are.
+  for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QStringLiteral("Ctrl+W")),
+                                  QKeySequence(QKeySequence::Close)}) {
+    if (key.isEmpty()) continue;
+    connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+  }
 
   auto* search_button = new QPushButton(QStringLiteral("&Search..."), this);
   connect(search_button, &QPushButton::clicked, this, [this] { ShowSearch(QString()); });

@@ -10,8 +10,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Burstkin"));
+  QApplication::setOrganizationName(QStringLiteral("Burstkin"));
   // One optional argument, a file to import at start (as a file manager
-  // passes it); no settings are read.
+  // passes it). The remembered settings are the import and export choices.
   bk::CMainFrame frame(static_cast<std::uint32_t>(std::time(nullptr)));
   frame.show();
   if (bk::ScreenshotsRequested()) return bk::TakeScreenshots(frame);

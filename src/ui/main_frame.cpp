@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -19,6 +20,7 @@
 #include "doc/brk_doc.h"
 #include "ui/about_box.h"
 #include "ui/brk_view.h"
+#include "ui/gltf_settings.h"
 #include "preview/preview_window.h"
 #include "ui/help_window.h"
 #include "ui/qt_platform.h"
@@ -37,6 +39,7 @@ constexpr int kDocumentCommands[] = {
     cmd::kExplosionOptions, cmd::kPreview};
 
 constexpr int kRefreshMilliseconds = 250;
+constexpr const char* kObjUpKey = "import/objUp";
 
 // The toolbar's gaps are blank space between groups of buttons; most styles
 // draw a separator as a line, and runs of them read as rows of bars.
@@ -74,7 +77,7 @@ CMainFrame::CMainFrame(std::uint32_t seed, QWidget* parent) : QMainWindow(parent
 
   platform_->AttachBars(toolBar_, statusBar(), messagePane_, progressPane_);
   platform_->SetBusyChangedHandler([this] { UpdateCommandUI(); });
-  platform_->SetHelpHandler([this](const QString& key) { Help()->ShowSearch(key); });
+  platform_->SetHelpHandler([this](const QString& anchor) { Help()->ShowContents(anchor); });
 
   view_ = new CBrkView(doc_.get(), this);
   setCentralWidget(view_);
@@ -87,6 +90,14 @@ CMainFrame::CMainFrame(std::uint32_t seed, QWidget* parent) : QMainWindow(parent
   updateTimer_ = new QTimer(this);
   connect(updateTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
   updateTimer_->start(kRefreshMilliseconds);
+  noteTimer_ = new QTimer(this);
+  noteTimer_->setSingleShot(true);
+  noteTimer_->setInterval(kNoteMilliseconds);
+  connect(noteTimer_, &QTimer::timeout, this, [this] { doc_->ClearFadingNote(); });
+
+  if (QSettings().value(QString::fromLatin1(kObjUpKey)).toString() == QStringLiteral("z")) {
+    doc_->ImportSettings.ObjUp = UpAxis::Z;
+  }
 
   const QScreen* screen = QGuiApplication::primaryScreen();
   view_->FirstUpdate(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 740));
@@ -117,6 +128,17 @@ void CMainFrame::createActions() {
   NewAction(cmd::kImport, "&Import\tCtrl+I", "Import a Caligari *.cob object", "Ctrl+I");
   NewAction(cmd::kExport, "&Export\tCtrl+E", "Export exploded Caligari *.cob object", "Ctrl+E");
   NewAction(cmd::kExit, "E&xit\tCtrl+X", "Quit the application", "Ctrl+X");
+  // Ctrl+Q and the desktop's own Quit keys as well.
+  QList<QKeySequence> exit_keys = {QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Ctrl+Q"))};
+  for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Quit)) {
+    if (!exit_keys.contains(key)) exit_keys << key;
+  }
+  Action(cmd::kExit)->setShortcuts(exit_keys);
+  NewAction(shellcmd::kObjYUp, "&Y Up (most programs)", "Read OBJ files with Y as the up axis")
+      ->setCheckable(true);
+  NewAction(shellcmd::kObjZUp, "&Z Up", "Read OBJ files with Z as the up axis")->setCheckable(true);
+  NewAction(shellcmd::kGltfSettings, "glTF Export &Settings...",
+            "Set the frame rate, motion and textures of glTF exports");
 
   NewAction(cmd::kSortTopToBottom, "&Top to Bottom", "Sort objects faces top down");
   NewAction(cmd::kSortBottomToTop, "&Bottom to Top", "Sort objects faces bottom up");
@@ -155,7 +177,11 @@ void CMainFrame::createActions() {
 void CMainFrame::createMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->addAction(Action(cmd::kImport));
+  QMenu* obj_up = file->addMenu(QStringLiteral("OBJ &Up Axis"));
+  obj_up->addAction(Action(shellcmd::kObjYUp));
+  obj_up->addAction(Action(shellcmd::kObjZUp));
   file->addAction(Action(cmd::kExport));
+  file->addAction(Action(shellcmd::kGltfSettings));
   file->addSeparator();
   file->addAction(Action(cmd::kExit));
 
@@ -189,7 +215,7 @@ void CMainFrame::createMenus() {
   help->addSeparator();
   help->addAction(Action(shellcmd::kAbout));
 
-  for (QMenu* menu : {file, options, sort, shuffle, view, window, help}) {
+  for (QMenu* menu : {file, obj_up, options, sort, shuffle, view, window, help}) {
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
   }
 }
@@ -286,6 +312,7 @@ void CMainFrame::RunCommand(const std::function<void()>& work) {
   work();
   --commandDepth_;
   UpdateCommandUI();
+  if (doc_->NoteFades()) noteTimer_->start();
   // A close asked for during the work (or by Exit) happens once nothing of
   // the document is running any more.
   if (closePending_ && commandDepth_ == 0 && !doc_->Busy) {
@@ -342,7 +369,10 @@ void CMainFrame::Dispatch(int command_id) {
   }
   switch (command_id) {
     case cmd::kImport: doc_->ImportCommand(); break;
-    case cmd::kExport: doc_->ExportCommand(); break;
+    case cmd::kExport:
+      GltfChoices::Load().ApplyTo(*doc_);
+      doc_->ExportCommand();
+      break;
     case cmd::kExit: closePending_ = true; break;
     case cmd::kExplosionOptions: doc_->EditOptions(); break;
     case cmd::kPreview: RunPreview(); break;
@@ -351,6 +381,9 @@ void CMainFrame::Dispatch(int command_id) {
     case shellcmd::kNormalLayout: view_->UseNormalLayout(); break;
     case shellcmd::kMinimalLayout: view_->UseMinimalLayout(); break;
     case shellcmd::kAlwaysOnTop: view_->ToggleAlwaysOnTop(); break;
+    case shellcmd::kObjYUp: UseObjUp(false); break;
+    case shellcmd::kObjZUp: UseObjUp(true); break;
+    case shellcmd::kGltfSettings: EditGltfSettings(); break;
     case shellcmd::kHelpContents: Help()->ShowContents(); break;
     case shellcmd::kHelpSearch: Help()->ShowSearch(QString()); break;
     case shellcmd::kUsingHelp: Help()->ShowContents(QStringLiteral("using-help")); break;
@@ -363,6 +396,17 @@ void CMainFrame::Dispatch(int command_id) {
   }
 }
 
+void CMainFrame::UseObjUp(bool z_up) {
+  doc_->ImportSettings.ObjUp = z_up ? UpAxis::Z : UpAxis::Y;
+  QSettings().setValue(QString::fromLatin1(kObjUpKey), z_up ? QStringLiteral("z") : QStringLiteral("y"));
+  UpdateCommandUI();
+}
+
+void CMainFrame::EditGltfSettings() {
+  GltfSettingsDialog dialog(this, GltfChoices::Load());
+  if (dialog.exec() == QDialog::Accepted) dialog.Choices().Save();
+}
+
 void CMainFrame::UpdateCommandUI() {
   if (!doc_ || !view_) return;
   for (int id : kDocumentCommands) Action(id)->setEnabled(doc_->IsCommandAvailable(id));
@@ -371,6 +415,11 @@ void CMainFrame::UpdateCommandUI() {
   Action(shellcmd::kNormalLayout)->setChecked(view_->NormalLayout);
   Action(shellcmd::kMinimalLayout)->setChecked(!view_->NormalLayout);
   Action(shellcmd::kAlwaysOnTop)->setChecked(view_->AlwaysOnTop);
+  Action(shellcmd::kObjYUp)->setChecked(doc_->ImportSettings.ObjUp == UpAxis::Y);
+  Action(shellcmd::kObjZUp)->setChecked(doc_->ImportSettings.ObjUp == UpAxis::Z);
+  for (int id : {shellcmd::kObjYUp, shellcmd::kObjZUp, shellcmd::kGltfSettings}) {
+    Action(id)->setEnabled(doc_->Busy == 0);
+  }
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {

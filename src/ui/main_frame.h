@@ -33,7 +33,14 @@ inline constexpr int kHelpContents = 57666;
 inline constexpr int kHelpSearch = 32798;
 inline constexpr int kUsingHelp = 57668;
 inline constexpr int kAbout = 57664;
+// How OBJ files are read: which axis is up (OBJ files do not say).
+inline constexpr int kObjYUp = 32801;
+inline constexpr int kObjZUp = 32802;
+inline constexpr int kGltfSettings = 32803;
 }  // namespace shellcmd
+
+// How long the status bar keeps a note of what was read or written.
+inline constexpr int kNoteMilliseconds = 5000;
 
 // The main window: menu, toolbar and two-pane status bar around the view. It
 // owns the one document and the Qt platform the document talks through.
@@ -66,6 +73,9 @@ class CMainFrame : public QMainWindow {
   void UpdateCommandUI();
   // Whether a close was asked for while busy and waits for the work to end.
   bool ClosePending() const { return closePending_; }
+  // Clears the status bar's note of what was read or written once it has
+  // been shown for a while.
+  QTimer* NoteTimer() const { return noteTimer_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -84,6 +94,10 @@ class CMainFrame : public QMainWindow {
   void RunCommand(const std::function<void()>& work);
   void Dispatch(int command_id);
   void RunPreview();
+  // The OBJ up axis: the document's setting, the menu's check and the
+  // remembered choice.
+  void UseObjUp(bool z_up);
+  void EditGltfSettings();
   QAction* NewAction(int id, const char* text, const char* prompt, const char* shortcut = nullptr);
 
   // The platform is a child of this window, so Qt deletes it after the
@@ -97,6 +111,7 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<PreviewWindow> preview_;
   QTimer* updateTimer_ = nullptr;
+  QTimer* noteTimer_ = nullptr;
   std::map<int, QAction*> actions_;
   bool closePending_ = false;
   bool shownOnce_ = false;

@@ -36,7 +36,7 @@ CBrkPropSheet::CBrkPropSheet(QWidget* parent, ExplosionOptions& options, Warning
   connect(buttons_, &QDialogButtonBox::accepted, this, &CBrkPropSheet::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &CBrkPropSheet::reject);
   connect(buttons_, &QDialogButtonBox::helpRequested, this, [this] {
-    if (help_) help_(QString::fromLatin1(kHelpKey));
+    if (help_) help_(HelpAnchor(CurrentIndex()));
   });
 
   auto* layout = new QVBoxLayout(this);
@@ -50,6 +50,14 @@ CBrkPropSheet::CBrkPropSheet(QWidget* parent, ExplosionOptions& options, Warning
 CBrkPropSheet::~CBrkPropSheet() = default;
 
 int CBrkPropSheet::CurrentIndex() const { return tabs_->currentIndex(); }
+
+QString CBrkPropSheet::HelpAnchor(int index) {
+  switch (index) {
+    case 1: return QStringLiteral("advanced-page");
+    case 2: return QStringLiteral("gravity-page");
+    default: return QStringLiteral("general-page");
+  }
+}
 
 void CBrkPropSheet::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

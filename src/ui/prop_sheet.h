@@ -20,18 +20,19 @@ class CBrkPiecesPage;
 // "Burstkin Options": the General, Advanced, Gravity/Particles and Pieces pages over
 // one options record, with OK, Cancel and Help. OK takes the page in front
 // and closes only when that succeeds; Cancel closes without taking (values
-// taken earlier stay in the record). Help calls `help` with the key
-// "general dialog settings".
+// taken earlier stay in the record). Help calls `help` with the anchor of
+// the manual's section on the page in front.
 class CBrkPropSheet : public QDialog {
   Q_OBJECT
 
  public:
-  using HelpSink = std::function<void(const QString& key)>;
+  using HelpSink = std::function<void(const QString& anchor)>;
 
   CBrkPropSheet(QWidget* parent, ExplosionOptions& options, WarningSink warn, HelpSink help);
   ~CBrkPropSheet() override;
 
-  static constexpr const char* kHelpKey = "general dialog settings";
+  // The manual's section on each page, by the page's index.
+  static QString HelpAnchor(int index);
 
   CBrkGenPage* GeneralPage() const { return general_; }
   CBrkAdvPage* AdvancedPage() const { return advanced_; }

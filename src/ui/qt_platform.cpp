@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -89,32 +91,100 @@ void QtPlatform::AttachBars(QToolBar* toolbar, QStatusBar* status_bar, QLabel* m
 }
 
 QString QtPlatform::OpenFileFilter() {
-  return QStringLiteral("trueSpace Files, ASCII or binary (*.cob);;All Files (*.*)");
+  return QStringLiteral(
+      "All supported (*.cob *.glb *.gltf *.obj);;trueSpace Files, ASCII or binary (*.cob);;"
+      "glTF binary (*.glb);;glTF (*.gltf);;OBJ (*.obj);;All Files (*.*)");
 }
 
 QString QtPlatform::FileFilter() {
-  return QStringLiteral("Caligari COB Files (*.cob);;All Files (*.*)");
+  return QStringLiteral(
+      "Caligari COB Files (*.cob);;glTF binary (*.glb);;glTF (*.gltf);;All Files (*.*)");
+}
+
+void QtPlatform::SetUpExportTypes(QFileDialog& dialog, std::string_view initial_name) {
+  const QStringList filters = FileFilter().split(QStringLiteral(";;"));
+  dialog.setNameFilters(filters);
+  // The dialog starts on the type of the last export, and a name typed
+  // without an extension gets the chosen type's.
+  const auto suffix_of = [](const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(cob|glb|gltf)\\)$"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+  };
+  const QString initial = QFileInfo(ToQ(initial_name)).suffix().toLower();
+  QString suffix = QStringLiteral("cob");
+  for (const QString& filter : filters) {
+    if (suffix_of(filter) == initial) {
+      dialog.selectNameFilter(filter);
+      suffix = initial;
+    }
+  }
+  dialog.setDefaultSuffix(suffix);
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, suffix_of](const QString& filter) {
+    const QString chosen = suffix_of(filter);
+    if (!chosen.isEmpty()) dialog.setDefaultSuffix(chosen);
+  });
+}
+
+void QtPlatform::TakeFocusBack() {
+  // A dialog that closes may leave the keyboard focus with no window (a
+  // window manager need not give it back): Escape would go unheard through
+  // the long operation that often follows, and the shortcuts after it.
+  // Another modal dialog still open keeps it.
+  if (!window_->isVisible() || QApplication::activeModalWidget() != nullptr) return;
+  // The activation lands with the long operation's first pump of events,
+  // before any key pressed from then on.
+  window_->activateWindow();
+  window_->raise();
 }
 
 void QtPlatform::ShowMessage(std::string_view text) {
   if (hooks_.message) {
     hooks_.message(text);
-    return;
+  } else {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Burstkin"), ToQ(text), QMessageBox::Ok,
+                    QApplication::activeModalWidget() ? QApplication::activeModalWidget() : window_);
+    box.exec();
   }
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Burstkin"), ToQ(text), QMessageBox::Ok,
-                  QApplication::activeModalWidget() ? QApplication::activeModalWidget() : window_);
-  box.exec();
+  TakeFocusBack();
 }
 
 bool QtPlatform::AskYesNo(std::string_view text) {
-  if (hooks_.question) return hooks_.question(text);
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Burstkin"), ToQ(text),
-                  QMessageBox::Yes | QMessageBox::No, window_);
-  return box.exec() == QMessageBox::Yes;
+  bool yes = false;
+  if (hooks_.question) {
+    yes = hooks_.question(text);
+  } else {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Burstkin"), ToQ(text),
+                    QMessageBox::Yes | QMessageBox::No, window_);
+    yes = box.exec() == QMessageBox::Yes;
+  }
+  TakeFocusBack();
+  return yes;
 }
 
 std::optional<std::string> QtPlatform::ChooseOpenFile(std::string_view title,
                                                       std::string_view initial_name) {
+  std::optional<std::string> path = AskOpenFile(title, initial_name);
+  TakeFocusBack();
+  return path;
+}
+
+std::optional<std::vector<std::string>> QtPlatform::ChooseOpenFiles(
+    std::string_view title, std::string_view initial_name) {
+  std::optional<std::vector<std::string>> paths = AskOpenFiles(title, initial_name);
+  TakeFocusBack();
+  return paths;
+}
+
+std::optional<std::string> QtPlatform::ChooseSaveFile(std::string_view title,
+                                                      std::string_view initial_name) {
+  std::optional<std::string> path = AskSaveFile(title, initial_name);
+  TakeFocusBack();
+  return path;
+}
+
+std::optional<std::string> QtPlatform::AskOpenFile(std::string_view title,
+                                                   std::string_view initial_name) {
   if (hooks_.open_file) return hooks_.open_file(title, initial_name);
   QFileDialog dialog(window_, ToQ(title));
   dialog.setNameFilter(OpenFileFilter());
@@ -126,7 +196,7 @@ std::optional<std::string> QtPlatform::ChooseOpenFile(std::string_view title,
   return dialog.selectedFiles().front().toStdString();
 }
 
-std::optional<std::vector<std::string>> QtPlatform::ChooseOpenFiles(
+std::optional<std::vector<std::string>> QtPlatform::AskOpenFiles(
     std::string_view title, std::string_view initial_name) {
   if (hooks_.open_files) return hooks_.open_files(title, initial_name);
   QFileDialog dialog(window_, ToQ(title));
@@ -142,12 +212,11 @@ std::optional<std::vector<std::string>> QtPlatform::ChooseOpenFiles(
   return paths;
 }
 
-std::optional<std::string> QtPlatform::ChooseSaveFile(std::string_view title,
-                                                      std::string_view initial_name) {
+std::optional<std::string> QtPlatform::AskSaveFile(std::string_view title,
+                                                   std::string_view initial_name) {
   if (hooks_.save_file) return hooks_.save_file(title, initial_name);
   QFileDialog dialog(window_, ToQ(title));
-  dialog.setNameFilter(FileFilter());
-  dialog.setDefaultSuffix(QStringLiteral("cob"));
+  SetUpExportTypes(dialog, initial_name);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);  // ask before replacing
@@ -231,8 +300,9 @@ bool QtPlatform::RunOptionsSheet(ExplosionOptions& options) {
                       [this](const QString& key) {
                         if (help_) help_(key);
                       });
-  if (hooks_.options_sheet) return hooks_.options_sheet(sheet);
-  return sheet.exec() == QDialog::Accepted;
+  const bool ok = hooks_.options_sheet ? hooks_.options_sheet(sheet) : sheet.exec() == QDialog::Accepted;
+  TakeFocusBack();
+  return ok;
 }
 
 bool QtPlatform::IsBusy() const { return doc_ && doc_->Busy; }

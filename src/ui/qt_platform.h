@@ -11,6 +11,7 @@
 
 #include "doc/platform.h"
 
+class QFileDialog;
 class QLabel;
 class QMainWindow;
 class QStatusBar;
@@ -85,9 +86,13 @@ class QtPlatform : public QObject, public Platform {
   Hooks& hooks() { return hooks_; }
   int BeepCount() const { return beeps_; }
 
-  // The filter of the file dialogs: imports read both forms, exports write ASCII.
+  // The filters of the file dialogs: imports read every form Burstkin reads;
+  // exports write the form their type or extension names.
   static QString OpenFileFilter();
   static QString FileFilter();
+  // The Export dialog's file types (trueSpace, glTF binary, glTF), starting
+  // on the type of `initial_name`'s extension.
+  static void SetUpExportTypes(QFileDialog& dialog, std::string_view initial_name);
 
   // Platform
   void ShowMessage(std::string_view text) override;
@@ -116,6 +121,13 @@ class QtPlatform : public QObject, public Platform {
 
  private:
   bool IsBusy() const;
+  // Gives the main window the keyboard focus again once a dialog closed.
+  void TakeFocusBack();
+  // The file dialogs (or their hooks) themselves.
+  std::optional<std::string> AskOpenFile(std::string_view title, std::string_view initial_name);
+  std::optional<std::vector<std::string>> AskOpenFiles(std::string_view title,
+                                                       std::string_view initial_name);
+  std::optional<std::string> AskSaveFile(std::string_view title, std::string_view initial_name);
 
   QMainWindow* window_;
   CBrkDoc* doc_ = nullptr;

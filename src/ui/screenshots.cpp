@@ -12,6 +12,7 @@
 
 #include "doc/brk_doc.h"
 #include "preview/preview_window.h"
+#include "ui/gltf_settings.h"
 #include "ui/main_frame.h"
 #include "ui/prop_sheet.h"
 #include "ui/qt_platform.h"
@@ -85,6 +86,11 @@ int TakeScreenshots(CMainFrame& frame) {
   } else {
     frame.Platform().RunOptionsSheet(frame.Doc().Options);
   }
+  // The glTF choices at their defaults, whatever this machine remembers.
+  GltfSettingsDialog gltf(&frame, GltfChoices{});
+  gltf.show();
+  Settle(300);
+  ok = Save(gltf, dir, "gltf_settings.png") && ok;
   return ok ? 0 : 1;
 }
 

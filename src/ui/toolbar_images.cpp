@@ -119,32 +119,4 @@ QPixmap DrawToolbarImage(ToolbarImage image) {
   return pixmap;
 }
 
-// A burst: a ring of rays around a small cube, in the toolbar's colours.
-QIcon ProgramIcon() {
-  QIcon icon;
-  for (int size : {16, 32, 48}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPointF centre(size / 2.0, size / 2.0);
-    QPolygonF star;
-    for (int i = 0; i < 16; ++i) {
-      const double angle = i * 3.14159265358979 / 8.0;
-      const double radius = (i % 2 == 0) ? size * 0.48 : size * 0.22;
-      star << QPointF(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
-    }
-    p.setPen(QPen(kRed, size / 16.0));
-    p.setBrush(kYellow);
-    p.drawPolygon(star);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kNavy);
-    const double box = size * 0.26;
-    p.drawRect(QRectF(centre.x() - box / 2, centre.y() - box / 2, box, box));
-    p.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
-}
-
 }  // namespace bk

@@ -158,6 +158,32 @@ TEST_F(CliTest, ImportFailureExitsWithOneAndWritesNothing) {
   EXPECT_FALSE(fs::exists(Out()));
 }
 
+// Regression: `explode X.cob X.cob` replaced its own input without a word.
+TEST_F(CliTest, RefusesAnOutputThatIsAnInputUnderAnySpelling) {
+  const std::string input = Strip(8);
+  const std::string original = ReadFileBytes(input);
+  const fs::path linked = dir.path() / "linked.cob";
+  fs::create_symlink(input, linked);
+  const fs::path linked_gltf = dir.path() / "y.gltf";
+  fs::create_symlink(input, linked_gltf);
+  const std::string respelled = (dir.path() / "." / fs::path(input).filename()).string();
+  const std::vector<std::vector<std::string>> cases = {
+      {"explode", input, respelled},
+      {"explode", input, linked.string()},
+      {"explode", input, dir.Write("p.cob", StripObjectText(2)).string(), "--particle", Out("p.cob")},
+      {"explode", input, Out(), "--gltf", dir.Write("x.glb", "old").string(), "--particle",
+       Out("x.glb")},
+      {"gltf", input, linked_gltf.string()},
+  };
+  for (const auto& args : cases) {
+    const RunResult r = Run(args);
+    EXPECT_EQ(r.status, 2) << args[2];
+    EXPECT_NE(r.err.find("choose another output"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(ReadFileBytes(input), original);
+  EXPECT_FALSE(fs::exists(Out()));
+}
+
 TEST_F(CliTest, SortAndShuffleApplyInOrderAndAreRefusedOnHoles) {
   const std::string input = Strip(60);
   ASSERT_EQ(Run({"explode", input, Out("a.cob"), "--seed", "5", "--shuffle", "maximum", "--sort",

@@ -94,14 +94,19 @@ TEST_F(DocTest, TitleIsTheFileNameAfterTheLastSeparator) {
   EXPECT_EQ(platform.dialog_initial_names[0], "*.cob");
 }
 
-TEST_F(DocTest, CancelledImportKeepsTheObjectAndFailedImportDeletesIt) {
+// Regression: a failed import deleted the loaded object while the title
+// still named it.
+TEST_F(DocTest, CancelledOrFailedImportKeepsTheLoadedObject) {
   ASSERT_TRUE(Import(dir.Write("a.cob", StripObjectText(4))));
+  const CPolyChunk* loaded = doc.ImportedObject.get();
   platform.open_answers.push_back(std::nullopt);
   EXPECT_FALSE(doc.ImportCommand());
-  EXPECT_NE(doc.ImportedObject, nullptr);
+  EXPECT_EQ(doc.ImportedObject.get(), loaded);
 
   EXPECT_FALSE(Import(dir.path() / "missing.cob"));
-  EXPECT_EQ(doc.ImportedObject, nullptr);
+  EXPECT_EQ(doc.ImportedObject.get(), loaded);
+  EXPECT_EQ(doc.ImportedFrom(), (dir.path() / "a.cob").string());
+  EXPECT_TRUE(doc.IsCommandAvailable(cmd::kExport));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0], messages::kCouldNotOpen);
   EXPECT_EQ(platform.titles.size(), 1u);  // left as it was
@@ -119,6 +124,48 @@ TEST_F(DocTest, ImportOfAGivenPathAsksForNoFileAndIsRefusedWhileBusy) {
   EXPECT_NE(doc.ImportedObject, nullptr);
   EXPECT_TRUE(platform.dialog_titles.empty());
   EXPECT_EQ(platform.titles, std::vector<std::string>{CBrkDoc::TitleFor(path.string())});
+}
+
+// A grid of quads as OBJ text, a few megabytes for 200 rows.
+std::string GridObj(int rows) {
+  std::string text;
+  for (int y = 0; y <= rows; ++y) {
+    for (int x = 0; x <= rows; ++x) text += "v " + std::to_string(x) + " " + std::to_string(y) + " 0.125\n";
+  }
+  for (int y = 0; y < rows; ++y) {
+    for (int x = 0; x < rows; ++x) {
+      const int a = y * (rows + 1) + x + 1;
+      text += "f " + std::to_string(a) + " " + std::to_string(a + 1) + " " + std::to_string(a + rows + 2) +
+              " " + std::to_string(a + rows + 1) + "\n";
+    }
+  }
+  return text;
+}
+
+// Regression: a long import froze the window with "Ready" showing, and could
+// not be stopped.
+TEST_F(DocTest, ImportShowsReadingWithABarAndEscapeKeepsTheObjectBefore) {
+  const std::filesystem::path big = dir.Write("big.obj", GridObj(400));
+  ASSERT_GT(std::filesystem::file_size(big), 4u << 20);
+  ASSERT_TRUE(doc.ImportFile(big.string()));
+  EXPECT_NE(std::find(platform.status_texts.begin(), platform.status_texts.end(),
+                      CBrkDoc::StatusMessage(status::kReading)),
+            platform.status_texts.end());
+  EXPECT_GE(platform.bars.size(), 4u);
+  EXPECT_GT(platform.pumps, 4);
+  EXPECT_EQ(platform.status_texts.back(), "Imported big.obj (OBJ, Y up).");
+
+  const CPolyChunk* loaded = doc.ImportedObject.get();
+  for (int escape_at : {1, 11}) {  // while reading, then while the loader runs
+    SCOPED_TRACE(escape_at);
+    platform.escape_on_pumps = {platform.pumps + escape_at};
+    EXPECT_FALSE(doc.ImportFile(big.string()));
+    EXPECT_EQ(doc.ImportedObject.get(), loaded);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.status_texts.back(), "Import cancelled: the object loaded before is kept.");
+    EXPECT_EQ(doc.Busy, 0);
+    EXPECT_FALSE(doc.CancelRequested());
+  }
 }
 
 TEST_F(DocTest, ProgressBarGrowsWithTheWorkDone) {
@@ -260,6 +307,7 @@ class ExportTest : public DocTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(Import(dir.Write("in.cob", StripObjectText(40))));
+    platform.pumps = 0;  // the tests count the export's pumps
     doc.Options.ObjectFaces = 40;
     doc.Options.MinPieces = 8;
     doc.Options.UpdateDerivedValues();
@@ -318,6 +366,18 @@ TEST_F(ExportTest, ParticlesOnlyWithoutParticlesWritesNothing) {
   EXPECT_EQ(platform.beeps, 1);
 }
 
+// Regression: Export replaced the file the object was imported from, under
+// any spelling of its name, without a word.
+TEST_F(ExportTest, RefusesTheFileTheObjectWasImportedFrom) {
+  const std::string source = ReadFileBytes(dir.path() / "in.cob");
+  out = dir.path() / "." / "in.cob";
+  EXPECT_EQ(Export(), ExportOutcome::Failed);
+  EXPECT_EQ(ReadFileBytes(dir.path() / "in.cob"), source);
+  EXPECT_EQ(platform.messages, std::vector<std::string>{std::string(kExportWouldReplaceSource)});
+  out = dir.path() / "out.cob";
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+}
+
 TEST_F(ExportTest, EscapeDuringTheExplosionWritesNothingAndStillBeeps) {
   platform.escape_on_pumps = {1};
   EXPECT_EQ(Export(), ExportOutcome::CancelledExplosion);
@@ -353,7 +413,45 @@ TEST_F(ExportTest, WritingNamesItsStageAtOnceAndACutShortFileIsSaidSo) {
 
   platform.escape_when = nullptr;
   EXPECT_EQ(Export(), ExportOutcome::Written);  // the next run forgets the note
+  EXPECT_EQ(platform.status_texts.back(), "Wrote out.cob: 10 pieces and 42 particles.");
+  // Which goes once it has been read; "Ready" is left.
+  EXPECT_TRUE(doc.NoteFades());
+  doc.ClearFadingNote();
   EXPECT_EQ(platform.status_texts.back(), "Ready");
+}
+
+// Regression: an Export named out.glb wrote .cob text into it.
+TEST_F(ExportTest, WritesTheFormTheExtensionNamesAndLeavesNoFileOnAFailure) {
+  out = dir.path() / "out.glb";
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  EXPECT_EQ(ReadFileBytes(out).substr(0, 4), "glTF");
+  EXPECT_EQ(platform.status_texts.back(), "Wrote out.glb: 10 pieces.");
+  out = dir.path() / "out.GLTF";
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  EXPECT_EQ(ReadFileBytes(out).substr(0, 1), "{");
+
+  // Both at once, as explode --gltf writes them.
+  doc.GlbBesideCob = true;
+  out = dir.path() / "both.cob";
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  EXPECT_EQ(ReadFileBytes(out).substr(0, 9), "Caligari ");
+  EXPECT_EQ(ReadFileBytes(dir.path() / "both.glb").substr(0, 4), "glTF");
+  EXPECT_EQ(platform.status_texts.back(), "Wrote both.cob and both.glb: 10 pieces.");
+
+  doc.GltfSettings.Fps = 0;  // refused by the glTF writer
+  out = dir.path() / "refused.glb";
+  EXPECT_EQ(Export(), ExportOutcome::Failed);
+  EXPECT_FALSE(std::filesystem::exists(out));
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+// Regression: with Particles on and no particle object, the export went
+// ahead without a word that the particles were missing.
+TEST_F(ExportTest, ParticlesOnWithoutAParticleObjectSaysSoAndWritesThePieces) {
+  doc.ActiveOutputMode = 1;
+  EXPECT_EQ(Export(), ExportOutcome::Written);
+  EXPECT_EQ(platform.status_texts.back(), "Wrote out.cob: 10 pieces" + std::string(kNoParticleObjectNote));
+  EXPECT_FALSE(doc.NoteFades());
 }
 
 TEST_F(ExportTest, EscapeWhileWritingEndsTheFileWithItsEndLine) {

@@ -151,9 +151,15 @@ TEST(GltfImport, RefusesMalformedDocuments) {
     std::function<void(json&)> change;
     std::string_view error;
   } cases[] = {
-      {"accessor past its view", [](json& d) { d["accessors"][0]["count"] = 4; }, messages::kNotRecognized},
+      {"accessor past its view", [](json& d) { d["accessors"][0]["count"] = 4; }, messages::kIndexOutOfRange},
+      {"accessor index past the list",
+       [](json& d) { d["meshes"][0]["primitives"][0]["attributes"]["POSITION"] = 9; },
+       messages::kIndexOutOfRange},
       {"node cycle", [](json& d) { d["nodes"][1]["children"] = {0}; }, messages::kNotRecognized},
-      {"points only", [](json& d) { d["meshes"][0]["primitives"][0]["mode"] = 0; }, messages::kNoMesh},
+      {"points only", [](json& d) { d["meshes"][0]["primitives"][0]["mode"] = 0; }, messages::kOnlyPointsOrLines},
+      {"glTF 1.0", [](json& d) { d["asset"]["version"] = "1.0"; }, messages::kGltfOne},
+      {"glTF 1.0 layout", [](json& d) { d = json::parse(R"({"asset":{"version":"1.0"},"meshes":{"m":{}}})"); },
+       messages::kGltfOne},
       {"too many vertices",
        [](json& d) {
          d["accessors"][0].erase("bufferView");
@@ -161,9 +167,14 @@ TEST(GltfImport, RefusesMalformedDocuments) {
        },
        messages::kTooLarge},
       {"compressed", [](json& d) { d["extensionsRequired"] = {"KHR_draco_mesh_compression"}; },
-       "Burstkin could not recognize file: it needs the glTF extension KHR_draco_mesh_compression."},
+       "Burstkin could not recognize file: its meshes are compressed with Draco, which Burstkin does "
+       "not read. Export it again without mesh compression."},
+      {"meshopt", [](json& d) { d["extensionsRequired"] = {"EXT_meshopt_compression"}; },
+       messages::NeedsGltfExtension("EXT_meshopt_compression")},
+      {"unknown extension", [](json& d) { d["extensionsRequired"] = {"EXT_other"}; },
+       "Burstkin could not recognize file: it needs the glTF extension EXT_other."},
       {"external buffer outside the folder", [](json& d) { d["buffers"][0]["uri"] = "../x.bin"; },
-       messages::kNotRecognized},
+       messages::MissingLinkedFile("x.bin")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

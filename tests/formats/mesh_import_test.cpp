@@ -23,9 +23,13 @@ TEST(MeshImportDispatch, ChoosesTheReaderByContentBeforeName) {
   } cases[] = {
       {cob, "named.obj", MeshFormat::Cob, ""},
       {std::string(kTriangleObj), "mesh.OBJ", MeshFormat::Obj, ""},
-      {std::string(kTriangleObj), "mesh.txt", MeshFormat::Cob, messages::kAsciiOnly},
+      {std::string(kTriangleObj), "mesh.txt", MeshFormat::Cob, messages::kNotAModel},
+      {"\x89PNG\r\n\x1a\n", "picture.cob", MeshFormat::Cob, messages::kNotAModel},
+      {"", "empty.cob", MeshFormat::Cob, messages::kNotAModel},
+      {"Caligari V00.01CLH\n", "packed.cob", MeshFormat::Cob, messages::kAsciiOnly},
       {"\xEF\xBB\xBF  {\"asset\":{\"version\":\"2.0\"}}", "a.obj", MeshFormat::Gltf, messages::kNoMesh},
-      {std::string("glTF\x02\0\0\0", 8), "a.cob", MeshFormat::Glb, messages::kNotRecognized},
+      {std::string("glTF\x02\0\0\0", 8), "a.cob", MeshFormat::Glb, messages::kNotValidGltf},
+      {std::string("glTF\x01\0\0\0", 8), "old.glb", MeshFormat::Glb, messages::kGltfOne},
       {"", "empty.obj", MeshFormat::Obj, messages::kNoMesh},
   };
   for (const auto& c : cases) {

@@ -129,9 +129,9 @@ TEST(ObjImport, RefusesMalformedOrEmptyFiles) {
     std::string text;
     std::string_view error;
   } cases[] = {
-      {"v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 9\n", messages::kNotRecognized},
-      {"v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1/5 2/5 3/5\n", messages::kNotRecognized},
-      {"v 0 0 0\nv 1 0 0\nv 0 1 0\nl 1 2\n", messages::kNoMesh},
+      {"v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 9\n", messages::kIndexOutOfRange},
+      {"v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1/5 2/5 3/5\n", messages::kIndexOutOfRange},
+      {"v 0 0 0\nv 1 0 0\nv 0 1 0\nl 1 2\n", messages::kOnlyPointsOrLines},
       {"v 0 0 0\nv 1 0 0\nv 0 1 0\nv 1e300 0 0\nf 1 2 3\n", messages::kNotRecognized},
       {"v 0 0 0\nv 1 0 0\nv 0 1 0\n" + huge_face + "\n", messages::kNotRecognized},
   };

@@ -14,7 +14,8 @@ set(expected bin/burstkin-cli share/man/man1/burstkin-cli.1 share/doc/burstkin/h
 if(GUI)
   list(APPEND expected bin/burstkin bin/burstkin-preview
        share/applications/burstkin.desktop share/applications/burstkin-preview.desktop
-       share/icons/hicolor/scalable/apps/burstkin.svg share/mime/packages/burstkin.xml)
+       share/icons/hicolor/scalable/apps/burstkin.svg share/mime/packages/burstkin.xml
+       share/man/man1/burstkin.1 share/man/man1/burstkin-preview.1)
 endif()
 foreach(file IN LISTS expected)
   if(NOT EXISTS "${PREFIX}/${file}")
@@ -24,6 +25,31 @@ endforeach()
 file(READ "${PREFIX}/share/man/man1/burstkin-cli.1" page)
 if(NOT page MATCHES "\\.SH EXPLODE")
   message(FATAL_ERROR "the man page lacks the explode command")
+endif()
+# Every page reads in an 80-column terminal as it stands (lines kept by .nf
+# are not wrapped by man).
+file(GLOB pages "${PREFIX}/share/man/man1/*.1")
+foreach(page_file IN LISTS pages)
+  file(STRINGS "${page_file}" lines)
+  foreach(line IN LISTS lines)
+    # Measured as shown: an escape sequence is one character or none.
+    string(REPLACE "\\-" "-" line "${line}")
+    string(REPLACE "\\e" "\\" line "${line}")
+    string(REPLACE "\\&" "" line "${line}")
+    string(LENGTH "${line}" length)
+    if(length GREATER 80)
+      message(FATAL_ERROR "${page_file}: a line of ${length} columns: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(GUI)
+  file(READ "${PREFIX}/share/applications/burstkin.desktop" entry)
+  foreach(type model/gltf-binary model/gltf+json model/obj)
+    string(FIND "${entry}" "${type};" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "burstkin.desktop does not open ${type}")
+    endif()
+  endforeach()
 endif()
 
 if(GUI)

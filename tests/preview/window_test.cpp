@@ -7,6 +7,8 @@
 #include <QtTest>
 
 #include "preview/preview_window.h"
+#include "preview/program_icon.h"
+#include "preview/viewport.h"
 #include "preview_fixture.h"
 
 using namespace bk;
@@ -79,6 +81,7 @@ class WindowTest : public QObject {
       QTest::qWait(15);
       const int shown = std::max(0, window.shownFrame());
       QCOMPARE(window.frameLabel()->text(), QStringLiteral("Frame %1 / %2").arg(shown).arg(last));
+      QCOMPARE(window.frameSlider()->value(), shown);
     }
     QTRY_VERIFY(window.currentFrame() >= 3);
     window.playAction()->trigger();
@@ -113,6 +116,34 @@ class WindowTest : public QObject {
     QTRY_VERIFY(window.currentFrame() < last - 1);
     QVERIFY(window.isPlaying());
     window.pause();
+  }
+
+  // Regression: a new scene first showed the previous scene's picture (for
+  // seconds on a heavy one) beside the new scene's counts.
+  void newSceneShowsNoOldPictureUntilItsOwnIsDrawn() {
+    PreviewWindow window;
+    window.resize(320, 240);
+    window.show();
+    QString error;
+    QVERIFY(window.loadFile(file_, error));
+    auto* viewport = window.findChild<Viewport*>();
+    QVERIFY(viewport);
+    QTRY_VERIFY(!viewport->image().isNull());
+    window.setFrame(9);
+    QVERIFY(window.loadFile(file_, error));
+    QVERIFY(viewport->image().isNull());
+    QCOMPARE(window.shownFrame(), -1);
+    QTRY_COMPARE(window.shownFrame(), 0);
+    QVERIFY(!viewport->image().isNull());
+  }
+
+  // The installed icon is the drawing the windows show.
+  void installedIconIsTheWindowsIcon() {
+    QFile file(QStringLiteral(BURSTKIN_SOURCE_DIR "/data/burstkin.svg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().toStdString(), ProgramIconSvg());
+    PreviewWindow window;
+    QCOMPARE(window.windowIcon().pixmap(32, 32).toImage(), ProgramIcon().pixmap(32, 32).toImage());
   }
 
   // A failed open tells why and leaves the loaded file playing as it was.

@@ -1,16 +1,20 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include "cob/cob_file.h"
 #include "doc/brk_doc.h"
 #include "preview/preview_window.h"
+#include "ui/gltf_settings.h"
 #include "ui/main_frame.h"
 #include "ui/prop_sheet.h"
 #include "ui/qt_platform.h"
@@ -33,6 +37,9 @@ class ExportRunTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Remembered choices go to a test folder, never the user's.
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
   void ImportOptionsAndExportARealObject() {
     const QString source = uitest::RealFile("molecule_ascii.cob");
     if (source.isEmpty()) QSKIP("real test file molecule_ascii.cob not found");
@@ -76,8 +83,63 @@ class ExportRunTest : public QObject {
     QVERIFY(!frame.Doc().Busy);
     QVERIFY(frame.ToolBar()->isEnabled());
     QVERIFY(frame.Action(cmd::kExport)->isEnabled());
-    QTest::qWait(50);  // the repaint after the run shows the idle message
-    QCOMPARE(frame.MessagePane()->text(), QStringLiteral("Ready"));
+    // The status bar says what was written for a while, then "Ready".
+    QVERIFY(frame.MessagePane()->text().startsWith(QStringLiteral("Wrote exploded.cob: ")));
+    QVERIFY(frame.MessagePane()->text().endsWith(QStringLiteral(" pieces.")));
+    QVERIFY(frame.NoteTimer()->isActive());
+    frame.NoteTimer()->setInterval(1);
+    frame.NoteTimer()->start();
+    QTRY_COMPARE(frame.MessagePane()->text(), QStringLiteral("Ready"));
+  }
+
+  // Regression: the Export dialog offered only .cob, and out.glb got .cob text.
+  void ExportOffersGltfAndWritesItWithTheRememberedSettings() {
+    QFileDialog dialog;
+    QtPlatform::SetUpExportTypes(dialog, "last.glb");
+    QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("glTF binary (*.glb)"));
+    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("glb"));
+    QtPlatform::SetUpExportTypes(dialog, "*.cob");
+    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("cob"));
+    QVERIFY(QtPlatform::FileFilter().contains(QStringLiteral("glTF (*.gltf)")));
+
+    GltfChoices choices;
+    choices.fps = 24;
+    choices.key_sampling = true;
+    choices.texture_folders = {QStringLiteral("/tmp/textures")};
+    GltfSettingsDialog settings(nullptr, choices);
+    settings.Choices().Save();
+    const GltfChoices kept = GltfChoices::Load();
+    QCOMPARE(kept.fps, 24.0);
+    QVERIFY(kept.key_sampling);
+    QCOMPARE(kept.texture_folders, choices.texture_folders);
+
+    QTemporaryDir dir;
+    CMainFrame frame(3);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.ImportPath(uitest::ExampleFile("crate.cob"));
+    dialogs.save_answer = dir.filePath(QStringLiteral("crate.glb")).toStdString();
+    frame.Action(cmd::kExport)->trigger();
+    QVERIFY(dialogs.messages.empty());
+    QVERIFY(ReadAll(dir.filePath(QStringLiteral("crate.glb"))).startsWith("glTF"));
+    QCOMPARE(frame.Doc().GltfSettings.Fps, 24.0);
+    QVERIFY(frame.MessagePane()->text().startsWith(QStringLiteral("Wrote crate.glb: ")));
+  }
+
+  // Regression: Export replaced the file the object was imported from.
+  void ExportRefusesTheImportedFile() {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("crate.cob"));
+    QVERIFY(QFile::copy(uitest::ExampleFile("crate.cob"), source));
+    const QByteArray before = ReadAll(source);
+    CMainFrame frame(3);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.ImportPath(source);
+    dialogs.save_answer = (dir.path() + QStringLiteral("/./crate.cob")).toStdString();
+    frame.Action(cmd::kExport)->trigger();
+    QCOMPARE(dialogs.messages, std::vector<std::string>{std::string(kExportWouldReplaceSource)});
+    QCOMPARE(ReadAll(source), before);
   }
 
   void ParticlesChosenInTheSheetAreLoadedAndWritten() {

@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -12,9 +13,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QImage>
+#include <QTimer>
 #include <QToolBar>
 
 #include "cob/cob_file.h"
@@ -41,7 +45,10 @@ struct Item {
 // What the menu must hold, written out independently of the frame's code.
 const Item kMenuTable[] = {
     {"&File/&Import\tCtrl+I", 32771, "Import a Caligari *.cob object", "Ctrl+I"},
+    {"&File/OBJ &Up Axis/&Y Up (most programs)", 32801, "Read OBJ files with Y as the up axis", ""},
+    {"&File/OBJ &Up Axis/&Z Up", 32802, "Read OBJ files with Z as the up axis", ""},
     {"&File/&Export\tCtrl+E", 32773, "Export exploded Caligari *.cob object", "Ctrl+E"},
+    {"&File/glTF Export &Settings...", 32803, "Set the frame rate, motion and textures of glTF exports", ""},
     {"&File/-", 0, "", ""},
     {"&File/E&xit\tCtrl+X", 57665, "Quit the application", "Ctrl+X"},
     {"&Options/&Sort Faces/&Top to Bottom", 32774, "Sort objects faces top down", ""},
@@ -95,6 +102,9 @@ class MainFrameTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Remembered choices go to a test folder, never the user's.
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
   void MenuTreeMatchesTheCommandTable() {
     CMainFrame frame(1);
     QList<Item> found;
@@ -274,7 +284,7 @@ class MainFrameTest : public QObject {
     QVERIFY(enabled(32773));
     for (int id : SortAndShuffle()) QVERIFY(!enabled(id));
 
-    // A file that fails leaves no object.
+    // A file that fails keeps the object, its title and its commands.
     QTemporaryDir dir;
     const QString bad = dir.filePath(QStringLiteral("bad.cob"));
     QFile file(bad);
@@ -284,8 +294,93 @@ class MainFrameTest : public QObject {
     dialogs.open_answer = bad.toStdString();
     frame.Action(32771)->trigger();
     QCOMPARE(dialogs.messages.size(), static_cast<std::size_t>(1));
-    QVERIFY(!enabled(32773));
-    QVERIFY(!enabled(32785));
+    QCOMPARE(frame.windowTitle(), QStringLiteral("ring.cob - Burstkin for Windows"));
+    QVERIFY(enabled(32773));
+    QVERIFY(enabled(32785));
+    QVERIFY(enabled(32800));
+  }
+
+  // Regression: Ctrl+Q, the desktop's Quit key, did nothing; help could not
+  // be closed from the keyboard.
+  void QuitKeyClosesAndHelpClosesWithEscapeOrCtrlW() {
+    CMainFrame frame(1);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    for (const char* key : {"Escape", "Ctrl+W"}) {
+      HelpWindow* help = frame.Help();
+      help->ShowContents();
+      QVERIFY(QTest::qWaitForWindowActive(help));
+      QTest::keySequence(help->windowHandle(), QKeySequence(QString::fromLatin1(key)));
+      QVERIFY2(!help->isVisible(), key);
+    }
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(frame.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+    uitest::Flush();
+    QVERIFY(!frame.isVisible());
+  }
+
+  // Regression: OBJ files were always read Y-up, and nothing said so.
+  void ObjUpAxisIsChosenRememberedAndReported() {
+    QTemporaryDir dir;
+    const QString obj = dir.filePath(QStringLiteral("tri.obj"));
+    QFile file(obj);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+    file.close();
+    {
+      CMainFrame frame(1);
+      uitest::ScriptedDialogs dialogs;
+      dialogs.Install(frame.Platform());
+      frame.ImportPath(obj);
+      QCOMPARE(frame.MessagePane()->text(), QStringLiteral("Imported tri.obj (OBJ, Y up)."));
+      const float y_up_z = frame.Doc().ImportedObject->Vertices[2]->z;
+      frame.Action(32802)->trigger();
+      QVERIFY(frame.Action(32802)->isChecked());
+      QVERIFY(!frame.Action(32801)->isChecked());
+      frame.ImportPath(obj);
+      QCOMPARE(frame.MessagePane()->text(), QStringLiteral("Imported tri.obj (OBJ, Z up)."));
+      QVERIFY(frame.Doc().ImportedObject->Vertices[2]->z != y_up_z);
+      // The note of what was read goes after a while.
+      frame.NoteTimer()->setInterval(1);
+      frame.Action(32791)->trigger();
+      QTRY_COMPARE(frame.MessagePane()->text(), QStringLiteral("Ready"));
+    }
+    CMainFrame again(1);
+    QCOMPARE(again.Doc().ImportSettings.ObjUp, UpAxis::Z);
+    again.Action(32801)->trigger();
+    QCOMPARE(QSettings().value(QStringLiteral("import/objUp")).toString(), QStringLiteral("y"));
+  }
+
+  void ImportOffersEveryFormItReads() {
+    const QStringList filters = QtPlatform::OpenFileFilter().split(QStringLiteral(";;"));
+    QCOMPARE(filters.front(), QStringLiteral("All supported (*.cob *.glb *.gltf *.obj)"));
+    for (const char* one : {"(*.cob)", "(*.glb)", "(*.gltf)", "(*.obj)"}) {
+      QVERIFY(std::any_of(filters.begin(), filters.end(),
+                          [&](const QString& f) { return f.endsWith(QString::fromLatin1(one)); }));
+    }
+  }
+
+  // Regression: a dialog that closed left the focus with no window, so the
+  // Escape of the export that followed went unheard.
+  void TheWindowHasTheFocusBackBeforeTheWorkStarts() {
+    CMainFrame frame(1);
+    uitest::ScriptedDialogs dialogs;
+    dialogs.Install(frame.Platform());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QWidget elsewhere;  // where the closed dialog left the focus
+    frame.Platform().hooks().open_file = [&](std::string_view, std::string_view) {
+      elsewhere.show();
+      elsewhere.activateWindow();
+      [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&elsewhere);
+      elsewhere.hide();
+      return std::optional<std::string>(uitest::ExampleFile("crate.cob").toStdString());
+    };
+    frame.Action(32771)->trigger();
+    QVERIFY(frame.Doc().ImportedObject);
+    QVERIFY(frame.isActiveWindow());
+    QCOMPARE(QGuiApplication::focusWindow(), frame.windowHandle());
   }
 
   void LayoutsOfA1024By740Screen() {

@@ -189,7 +189,9 @@ class OptionsSheetTest : public QObject {
     QVERIFY(!s.sheet.Page(1)->Control(1023)->isEnabled());
   }
 
-  void StaggerFieldRefusesEmptyAndZeroAtEachKeystroke() {
+  // Regression: the stagger rule ran at every keystroke, so typing "32"
+  // became "3", then the pieces' limit, and an emptied field was refilled.
+  void StaggerFieldKeepsWhatIsTypedUntilItIsLeft() {
     ShownSheet s(1000);
     QVERIFY(QTest::qWaitForWindowActive(&s.sheet));
     QVERIFY(s.sheet.SelectPage(1));
@@ -203,18 +205,25 @@ class OptionsSheetTest : public QObject {
     stagger->setFocus();
     stagger->selectAll();
     QTest::keyClick(stagger, Qt::Key_Backspace);
+    QTest::keyClicks(stagger, QStringLiteral("32"));
+    uitest::Flush();
+    QVERIFY(s.messages.empty());
+    QCOMPARE(stagger->text(), QStringLiteral("32"));
+    QCOMPARE(s.options.StaggerPieces, 5);
+    QTest::keyClick(stagger, Qt::Key_Tab);
+    uitest::Flush();
+    QCOMPARE(s.options.StaggerPieces, 32);
+
+    stagger->setFocus();
+    stagger->selectAll();
+    QTest::keyClick(stagger, Qt::Key_Backspace);
+    QTest::keyClick(stagger, Qt::Key_Tab);
     uitest::Flush();
     QCOMPARE(s.messages, std::vector<std::string>{"Please enter an integer."});
-    QCOMPARE(stagger->text(), QStringLiteral("5"));
-
     s.messages.clear();
-    stagger->selectAll();
-    QTest::keyClicks(stagger, QStringLiteral("0"));
-    uitest::Flush();
+    s.TypeAndLeave(1, 1002, "0");
     QCOMPARE(s.messages,
              std::vector<std::string>{"Please enter an integer between 1 and 32767."});
-    QCOMPARE(stagger->text(), QStringLiteral("5"));
-    QCOMPARE(s.options.StaggerPieces, 5);
     QCOMPARE(QApplication::focusWidget(), stagger);
   }
 
@@ -291,10 +300,13 @@ class OptionsSheetTest : public QObject {
     QCOMPARE(s.options.FrameCount, 45);
   }
 
-  void HelpSearchesTheGeneralDialogSettings() {
+  // Regression: Help always opened the General page's section.
+  void HelpOpensTheSectionOfThePageInFront() {
     ShownSheet s(100);
     s.sheet.Buttons()->button(QDialogButtonBox::Help)->click();
-    QCOMPARE(s.help_keys, QStringList{QStringLiteral("general dialog settings")});
+    QVERIFY(s.sheet.SelectPage(2));
+    s.sheet.Buttons()->button(QDialogButtonBox::Help)->click();
+    QCOMPARE(s.help_keys, (QStringList{QStringLiteral("general-page"), QStringLiteral("gravity-page")}));
   }
 };
 
