@@ -98,6 +98,53 @@ std::string SameFileAsInput(const std::vector<std::string>& outputs,
   return {};
 }
 
+std::uint32_t SeedOrNow(const std::optional<std::uint32_t>& seed) {
+  return seed ? *seed : static_cast<std::uint32_t>(std::time(nullptr));
+}
+
+bool ApplyOptionSettings(CBrkDoc& doc, std::span<const OptionSetting> sets) {
+  // The options as the sheet leaves them when opened, filled in and closed with OK.
+  ExplosionOptions& options = doc.Options;
+  options.ObjectFaces = doc.ImportedObject->FaceTotal;
+  options.OutputMode = doc.ActiveOutputMode;
+  options.ParticleScaleGlobal = doc.ActiveGlobalScale;
+  if (TakeError error = ApplySheetAsCommandLine(options, sets)) {
+    Say(*error);
+    return false;
+  }
+  doc.ActiveOutputMode = options.OutputMode;
+  doc.ActiveGlobalScale = options.ParticleScaleGlobal;
+  return true;
+}
+
+void AddSeedAndSetOptions(CLI::App& command, std::optional<std::uint32_t>& seed,
+                          std::vector<OptionSetting>& sets) {
+  command
+      .add_option_function<std::uint64_t>(
+          "--seed", [&seed](std::uint64_t n) { seed = static_cast<std::uint32_t>(n); },
+          "the random generator's state, 0 to 4294967295 (default: the current time in seconds)")
+      ->check(CLI::Range(std::uint64_t{0}, std::uint64_t{4294967295u}));
+  auto* set = command.add_option_function<std::vector<std::string>>(
+      "--set",
+      [&sets](const std::vector<std::string>& items) {
+        for (const std::string& item : items) {
+          const std::size_t eq = item.find('=');
+          sets.push_back({item.substr(0, eq), item.substr(eq + 1)});
+        }
+      },
+      "set one option field, NAME=VALUE (repeatable, applied in order; explode --help lists the names)");
+  set->allow_extra_args(false)->check(
+      [](const std::string& item) -> std::string {
+        const std::size_t eq = item.find('=');
+        if (eq == std::string::npos) return "expected NAME=VALUE, got \"" + item + "\"";
+        if (FindOptionField(item.substr(0, eq)) == nullptr) {
+          return "unknown option field \"" + item.substr(0, eq) + "\" (see explode --help)";
+        }
+        return {};
+      },
+      "NAME=VALUE");
+}
+
 int RunExplode(const ExplodeSettings& settings) {
   std::vector<std::string> inputs = settings.particles;
   inputs.insert(inputs.begin(), settings.input);
@@ -110,8 +157,7 @@ int RunExplode(const ExplodeSettings& settings) {
   ConsolePlatform::CatchInterrupts();
   ConsolePlatform platform({settings.input, settings.output, settings.particles}, settings.quiet,
                            settings.progress_lines);
-  const std::uint32_t seed =
-      settings.seed ? *settings.seed : static_cast<std::uint32_t>(std::time(nullptr));
+  const std::uint32_t seed = SeedOrNow(settings.seed);
   // The document is large (it carries the motion context); keep it off the stack.
   auto doc = std::make_unique<CBrkDoc>(platform, seed);
   doc->ImportSettings = settings.import;
@@ -121,17 +167,7 @@ int RunExplode(const ExplodeSettings& settings) {
   if (!doc->ImportCommand()) return kExitFailed;
   if (!settings.particles.empty()) doc->LoadParticleFiles(settings.particles, 1);
 
-  // The options as the sheet leaves them when opened, filled in and closed with OK.
-  ExplosionOptions& options = doc->Options;
-  options.ObjectFaces = doc->ImportedObject->FaceTotal;
-  options.OutputMode = doc->ActiveOutputMode;
-  options.ParticleScaleGlobal = doc->ActiveGlobalScale;
-  if (TakeError error = ApplySheetAsCommandLine(options, settings.sets)) {
-    Say(*error);
-    return kExitBadArguments;
-  }
-  doc->ActiveOutputMode = options.OutputMode;
-  doc->ActiveGlobalScale = options.ParticleScaleGlobal;
+  if (!ApplyOptionSettings(*doc, settings.sets)) return kExitBadArguments;
 
   if (!settings.face_order.empty() && doc->CanReorderFaces == 0) {
     Say(settings.input + " has holes in its faces: it cannot be sorted or shuffled.");
@@ -187,30 +223,7 @@ CLI::App* AddExplodeCommand(CLI::App& app, ExplodeSettings& settings, std::funct
       ->required();
   explode->add_option("OUTPUT", settings.output, "the file to write (an existing file is replaced)")
       ->required();
-  explode
-      ->add_option_function<std::uint64_t>(
-          "--seed", [&settings](std::uint64_t n) { settings.seed = static_cast<std::uint32_t>(n); },
-          "the random generator's state, 0 to 4294967295 (default: the current time in seconds)")
-      ->check(CLI::Range(std::uint64_t{0}, std::uint64_t{4294967295u}));
-  auto* sets = explode->add_option_function<std::vector<std::string>>(
-      "--set",
-      [&settings](const std::vector<std::string>& items) {
-        for (const std::string& item : items) {
-          const std::size_t eq = item.find('=');
-          settings.sets.push_back({item.substr(0, eq), item.substr(eq + 1)});
-        }
-      },
-      "set one option field, NAME=VALUE (repeatable, applied in order; names below)");
-  sets->allow_extra_args(false)->check(
-      [](const std::string& item) -> std::string {
-        const std::size_t eq = item.find('=');
-        if (eq == std::string::npos) return "expected NAME=VALUE, got \"" + item + "\"";
-        if (FindOptionField(item.substr(0, eq)) == nullptr) {
-          return "unknown option field \"" + item.substr(0, eq) + "\" (see --help)";
-        }
-        return {};
-      },
-      "NAME=VALUE");
+  AddSeedAndSetOptions(*explode, settings.seed, settings.sets);
   explode->add_flag("--quiet", settings.quiet, "no progress bar");
   explode->add_flag("--progress-lines", settings.progress_lines,
                     "instead of the bar, write progress as lines \"progress PERCENT STAGE\" on "

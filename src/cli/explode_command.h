@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,18 @@ struct ExplodeSettings {
 // of `inputs` (by identity: links and other spellings count), or empty.
 std::string SameFileAsInput(const std::vector<std::string>& outputs,
                             const std::vector<std::string>& inputs);
+
+// The seed given, or else the current time in seconds.
+std::uint32_t SeedOrNow(const std::optional<std::uint32_t>& seed);
+
+// Sets the document's options as the sheet leaves them when it is opened on
+// the imported object, `sets` are typed into it in order and it is closed
+// with OK. Says why and returns false when the sheet refuses a value.
+bool ApplyOptionSettings(CBrkDoc& doc, std::span<const OptionSetting> sets);
+
+// Adds --seed N and the repeatable --set NAME=VALUE to a command.
+void AddSeedAndSetOptions(CLI::App& command, std::optional<std::uint32_t>& seed,
+                          std::vector<OptionSetting>& sets);
 
 // Runs the window program's steps on the document: import, particles, the
 // options as the sheet leaves them, sorts and shuffles, export. Returns the

@@ -6,15 +6,27 @@
 #include <algorithm>
 #include <charconv>
 #include <iostream>
+#include <memory>
+#include <optional>
+#include <variant>
 
+#include "cli/console_platform.h"
+#include "cli/explode_command.h"
 #include "cob/cob_file.h"
 #include "cob/pr_material.h"
 #include "formats/mesh_import.h"
 #include "cob/unit.h"
+#include "doc/brk_doc.h"
 
 namespace bk::cli {
 
 namespace {
+
+// What `explode` with the same options and seed makes of the object.
+struct PieceCount {
+  std::size_t pieces = 0;
+  std::uint32_t seed = 0;
+};
 
 struct Box {
   bool empty = true;
@@ -76,7 +88,7 @@ std::string SkippedList(const MeshImportResult& result) {
   return text.empty() ? "none" : text;
 }
 
-void PrintText(const MeshImportResult& imported, const Box& box) {
+void PrintText(const MeshImportResult& imported, const Box& box, const PieceCount& count) {
   const CPolyChunk& object = *imported.object;
   std::cout << "Format: " << FormatLabel(imported.format) << '\n';
   if (imported.format == MeshFormat::Cob) {
@@ -117,10 +129,11 @@ void PrintText(const MeshImportResult& imported, const Box& box) {
     std::cout << "(" << box.min.x << ", " << box.min.y << ", " << box.min.z << ") to (" << box.max.x
               << ", " << box.max.y << ", " << box.max.z << ")\n";
   }
+  std::cout << "Pieces: " << count.pieces << " (seed " << count.seed << ")\n";
   for (const std::string& note : imported.notes) std::cout << "Note: " << note << '\n';
 }
 
-void PrintJson(const MeshImportResult& imported, const Box& box) {
+void PrintJson(const MeshImportResult& imported, const Box& box, const PieceCount& count) {
   const CPolyChunk& object = *imported.object;
   nlohmann::json materials = nlohmann::json::array();
   for (const auto& material : object.Materials) {
@@ -148,39 +161,69 @@ void PrintJson(const MeshImportResult& imported, const Box& box) {
   } else {
     out["bbox"] = {{"min", JsonPoint(box.min)}, {"max", JsonPoint(box.max)}};
   }
+  out["pieces"] = count.pieces;
+  out["seed"] = count.seed;
   out["notes"] = imported.notes;
   // A name is file bytes, not necessarily UTF-8: replace what JSON cannot hold
   // rather than fail.
   std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
+// Counts the pieces by exploding the document's object as `explode` would.
+// 1, 2 or 130 for the exit status when there is no count (the reason said).
+std::variant<std::size_t, int> CountPieces(CBrkDoc& doc, ConsolePlatform& platform, const InfoSettings& settings) {
+  if (!ApplyOptionSettings(doc, settings.sets)) return kExitBadArguments;
+  const std::optional<std::size_t> pieces = doc.CountPieces();
+  platform.ClearProgressLine();
+  if (ConsolePlatform::Interrupted()) {
+    std::cerr << "burstkin-cli: Interrupted.\n";
+    return kExitInterrupted;
+  }
+  if (!pieces) return kExitFailed;
+  return *pieces;
+}
+
 }  // namespace
 
 int RunInfo(const InfoSettings& settings) {
-  const MeshImportResult result = ImportAnyObject(settings.path, settings.import);
+  MeshImportResult result = ImportAnyObject(settings.path, settings.import);
   if (!result.object) {
     std::cerr << "burstkin-cli: " << result.error << '\n';
-    return 1;
+    return kExitFailed;
   }
   const Box box = BoundingBox(*result.object);
+  ConsolePlatform::CatchInterrupts();
+  ConsolePlatform platform({settings.path, {}, {}}, false);
+  // The document is large (it carries the motion context); keep it off the stack.
+  const std::uint32_t seed = SeedOrNow(settings.seed);
+  auto doc = std::make_unique<CBrkDoc>(platform, seed);
+  doc->ImportedObject = std::move(result.object);  // lent for the count
+  const std::variant<std::size_t, int> pieces = CountPieces(*doc, platform, settings);
+  result.object = std::move(doc->ImportedObject);
+  if (const int* status = std::get_if<int>(&pieces)) return *status;
+  if (!doc->ShellNote().empty()) result.notes.push_back(doc->ShellNote());
+  const PieceCount count{std::get<std::size_t>(pieces), seed};
   if (settings.json) {
-    PrintJson(result, box);
+    PrintJson(result, box, count);
   } else {
-    PrintText(result, box);
+    PrintText(result, box, count);
   }
-  return 0;
+  return kExitWritten;
 }
 
 void AddInfoCommand(CLI::App& app, InfoSettings& settings, std::function<int()>& run) {
   CLI::App* info = app.add_subcommand(
-      "info", "Import FILE as the Import command does and print a summary of the object.");
+      "info", "Import FILE as the Import command does and print a summary of the object, with the "
+      "number of pieces explode makes of it with the same --seed and --set.");
   info->add_option("FILE", settings.path,
                    "an object file: trueSpace *.cob (ASCII or binary), glTF *.glb/*.gltf or *.obj")
       ->required();
   info->add_flag("--json", settings.json,
                  "print one JSON object: format, form and skipped (.cob), name, vertices, uvs, "
-                 "faces, holes, materials, unit, bbox, notes");
+                 "faces, holes, materials, unit, bbox, pieces, seed, notes");
   AddUpOption(*info, settings.import);
+  // The piece count is the one `explode` gives with the same options and seed.
+  AddSeedAndSetOptions(*info, settings.seed, settings.sets);
   info->callback([&settings, &run] { run = [&settings] { return RunInfo(settings); }; });
 }
 

@@ -449,14 +449,22 @@ bool CBrkDoc::WriteTextureImages() {
   return false;
 }
 
+namespace {
+
+// Puts the chunk id counter back on leaving a trial run, so the export after
+// it numbers its chunks as if the trial had never run.
+struct KeepIdCounter {
+  std::int32_t saved = ChunkIdCounter::Current();
+  ~KeepIdCounter() { ChunkIdCounter::Reset(saved); }
+};
+
+}  // namespace
+
 std::optional<std::string> CBrkDoc::PreviewCommand() {
   if (Busy || !ImportedObject) return std::nullopt;
   // Everything an explosion draws from or moves is copied or put back, so
   // the export after a preview is the one the preview showed.
-  struct KeepIdCounter {
-    std::int32_t saved = ChunkIdCounter::Current();
-    ~KeepIdCounter() { ChunkIdCounter::Reset(saved); }
-  } keep_ids;
+  KeepIdCounter keep_ids;
   MotionContext motion = Motion;
   CRandom random = Random;
 
@@ -476,6 +484,27 @@ std::optional<std::string> CBrkDoc::PreviewCommand() {
   SetBusy(0, status::kReady);
   ClearCancel();
   return text;
+}
+
+std::optional<std::size_t> CBrkDoc::CountPieces() {
+  if (Busy || !ImportedObject) return std::nullopt;
+  KeepIdCounter keep_ids;
+  MotionContext motion = Motion;
+  CRandom random = Random;
+
+  SetBusy(1, status::kCalculating);
+  // The pieces' motion is drawn too: runs of faces draw their sizes between
+  // the pieces' motions, so only the whole explosion tells their number.
+  const GroupResult exploded = ExplodeImported(MotionInputs{motion, Options, random});
+  std::optional<std::size_t> count;
+  if (exploded.ok()) {
+    count = exploded.group.Objects.size();
+  } else if (exploded.kind != FailureKind::kCancelled) {
+    platform_.ShowMessage(exploded.error);
+  }
+  SetBusy(0, status::kReady);
+  ClearCancel();
+  return count;
 }
 
 void CBrkDoc::SortCommand(int descending, int axis) {

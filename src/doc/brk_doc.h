@@ -124,6 +124,11 @@ class CBrkDoc : public ProgressSink {
   // an Export that follows writes exactly what was previewed. nullopt when it
   // cannot run, fails (its message shown) or is cancelled.
   std::optional<std::string> PreviewCommand();
+  // Explodes the object as Export would now and returns how many pieces the
+  // object gives (particles aside), as untouched as PreviewCommand leaves
+  // things. nullopt when it cannot run, fails (its message shown) or is
+  // cancelled.
+  std::optional<std::size_t> CountPieces();
   void EditOptions();
   void SortCommand(int descending, int axis);
   void ShuffleCommand(int level);

@@ -262,8 +262,8 @@ TEST_F(CliTest, InfoPrintsTheSummaryAsJson) {
   const nlohmann::json j = nlohmann::json::parse(r.out);
   std::set<std::string> keys;
   for (const auto& item : j.items()) keys.insert(item.key());
-  EXPECT_EQ(keys, (std::set<std::string>{"format", "form", "name", "vertices", "uvs", "faces",
-                                         "holes", "materials", "unit", "bbox", "notes"}));
+  EXPECT_EQ(keys, (std::set<std::string>{"format", "form", "name", "vertices", "uvs", "faces", "holes",
+                                         "materials", "unit", "bbox", "pieces", "seed", "notes"}));
   EXPECT_EQ(j["format"], "cob");
   EXPECT_EQ(j["form"], "ascii");
   EXPECT_EQ(j["name"], "Strip");
@@ -278,6 +278,28 @@ TEST_F(CliTest, InfoPrintsTheSummaryAsJson) {
   const RunResult missing = Run({"info", Out("missing.cob")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find(messages::kCouldNotOpen), std::string::npos);
+}
+
+TEST_F(CliTest, InfoCountsThePiecesExplodeWritesWithTheSameOptions) {
+  const std::string cube = dir.Write("cube.obj",
+                                     "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nv 0 0 1\nv 1 0 1\nv 1 1 1\nv 0 1 1\n"
+                                     "f 1 4 3 2\nf 5 6 7 8\nf 1 2 6 5\nf 2 3 7 6\nf 3 4 8 7\nf 4 1 5 8\n")
+                                 .string();
+  const std::vector<std::vector<std::string>> option_sets = {
+      {}, {"--set", "PieceShape=solid", "--set", "Cells=40"}};
+  for (const std::vector<std::string>& options : option_sets) {
+    std::vector<std::string> info = {"info", cube, "--json", "--seed", "4"};
+    std::vector<std::string> explode = {"explode", cube, Out(), "--seed", "4"};
+    info.insert(info.end(), options.begin(), options.end());
+    explode.insert(explode.end(), options.begin(), options.end());
+    const RunResult counted = Run(info);
+    ASSERT_EQ(counted.status, 0) << counted.err;
+    ASSERT_EQ(Run(explode).status, 0);
+    const nlohmann::json j = nlohmann::json::parse(counted.out);
+    EXPECT_EQ(j["seed"], 4);
+    EXPECT_EQ(j["pieces"], Count(ReadFileBytes(Out()), "\nPolH ")) << options.size();
+  }
+  EXPECT_EQ(Run({"info", cube, "--set", "Cells=0"}).status, 2);
 }
 
 TEST_F(CliTest, BinaryFilesImportExplodeAndSayWhatWasSkipped) {
