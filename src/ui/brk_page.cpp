@@ -348,6 +348,13 @@ void CBrkPage::WhenClicked(QCheckBox* box, std::function<void()> rule) {
   });
 }
 
+void CBrkPage::WhenClicked(QButtonGroup* group, std::function<void()> rule) {
+  connect(group, &QButtonGroup::buttonClicked, this, [this, rule = std::move(rule)] {
+    if (inRule_) return;
+    Queue(rule);
+  });
+}
+
 void CBrkPage::WhenEdited(QLineEdit* edit, std::function<void()> rule) {
   // textEdited fires for the user's changes only, never for Show's.
   connect(edit, &QLineEdit::textEdited, this, [this, rule = std::move(rule)] {

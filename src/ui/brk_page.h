@@ -94,6 +94,8 @@ class CBrkPage : public QWidget {
   // Event rules.
   void WhenLeft(QLineEdit* edit, std::function<void()> rule);
   void WhenClicked(QCheckBox* box, std::function<void()> rule);
+  // A click on any of the group's radio buttons.
+  void WhenClicked(QButtonGroup* group, std::function<void()> rule);
   void WhenEdited(QLineEdit* edit, std::function<void()> rule);
 
   // Enables or disables a set of controls by id.

@@ -5,6 +5,18 @@
 
 namespace bk {
 
+const std::vector<int>& CBrkPiecesPage::SolidControls() {
+  static const std::vector<int> ids = {1103, 1104, 1105, 1106, 1107, 1108, 1109, 1110, 1111, 1112, 1113,
+                                       1114, 1115, 1116, 1117, 1118, 1119, 1120, 1121, 1122, 1123, 1124,
+                                       1125, 1126, 1127};
+  return ids;
+}
+
+const std::vector<int>& CBrkPiecesPage::ImpactControls() {
+  static const std::vector<int> ids = {1108, 1109, 1110, 1111, 1112, 1113, 1114, 1115};
+  return ids;
+}
+
 CBrkPiecesPage::CBrkPiecesPage(ExplosionOptions& options, WarningSink warn, QWidget* parent)
     : CBrkPage(options, std::move(warn), parent) {
   ExplosionOptions& o = this->options();
@@ -56,6 +68,32 @@ CBrkPiecesPage::CBrkPiecesPage(ExplosionOptions& options, WarningSink warn, QWid
   ExchangeRadio(shader, &o.InnerShader);
   ExchangeReal(texture_scale, &o.InnerTextureScale, "InnerTextureScale");
   FinishLayout();
+
+  WhenClicked(shape, [this] { UpdateControls(); });
+  WhenClicked(layout, [this] { UpdateControls(); });
+}
+
+void CBrkPiecesPage::OnFirstDisplay() {
+  Show();
+  EnableControlsThatApply();
+}
+
+void CBrkPiecesPage::OnSetActive() {
+  Show();
+  EnableControlsThatApply();
+}
+
+void CBrkPiecesPage::UpdateControls() {
+  Take();
+  EnableControlsThatApply();
+  Show();
+}
+
+void CBrkPiecesPage::EnableControlsThatApply() {
+  // Runs of faces use nothing of the cells; a uniform layout has no impact.
+  const bool solid = options().PieceShape == 1;
+  EnableControls(SolidControls(), solid);
+  EnableControls(ImpactControls(), solid && options().SiteLayout == 1);
 }
 
 }  // namespace bk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "ui/brk_page.h"
 
 namespace bk {
@@ -13,8 +15,17 @@ class CBrkPiecesPage : public CBrkPage {
   CBrkPiecesPage(ExplosionOptions& options, WarningSink warn, QWidget* parent = nullptr);
 
   QString Title() const override { return QStringLiteral("Pieces"); }
-  void OnFirstDisplay() override { Show(); }
-  void OnSetActive() override { Show(); }
+  void OnFirstDisplay() override;
+  void OnSetActive() override;
+
+  // The controls that only solid cells use, and of those the ones only an
+  // impact layout of the sites uses.
+  static const std::vector<int>& SolidControls();
+  static const std::vector<int>& ImpactControls();
+
+ private:
+  void UpdateControls();
+  void EnableControlsThatApply();
 };
 
 }  // namespace bk

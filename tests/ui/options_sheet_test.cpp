@@ -15,6 +15,7 @@
 #include "ui/adv_page.h"
 #include "ui/bounce_page.h"
 #include "ui/gen_page.h"
+#include "ui/pieces_page.h"
 #include "ui/prop_sheet.h"
 #include "ui_test_support.h"
 
@@ -252,6 +253,37 @@ class OptionsSheetTest : public QObject {
     QVERIFY(s.Button(2, 1031)->isChecked());
     QCOMPARE(s.options.OutputMode, 0);
     QVERIFY(!s.Edit(2, 1030)->isEnabled());
+    QVERIFY(s.messages.empty());
+  }
+
+  void PiecesPageGreysWhatTheShapeAndLayoutDoNotUse() {
+    ShownSheet s(1000);
+    QVERIFY(QTest::qWaitForWindowActive(&s.sheet));
+    QVERIFY(s.sheet.SelectPage(3));
+    CBrkPage* page = s.sheet.Page(3);
+    const auto enabled = [&](const std::vector<int>& ids) {
+      int on = 0;
+      for (int id : ids) on += page->Control(id)->isEnabled() ? 1 : 0;
+      return on;
+    };
+    QCOMPARE(enabled(CBrkPiecesPage::SolidControls()), 0);  // runs of faces
+    QVERIFY(s.Button(3, 1101)->isEnabled());
+
+    QTest::mouseClick(s.Button(3, 1102), Qt::LeftButton);  // Solid cells
+    uitest::Flush();
+    QCOMPARE(s.options.PieceShape, 1);
+    const int impact = static_cast<int>(CBrkPiecesPage::ImpactControls().size());
+    QCOMPARE(enabled(CBrkPiecesPage::SolidControls()),
+             static_cast<int>(CBrkPiecesPage::SolidControls().size()) - impact);
+    QCOMPARE(enabled(CBrkPiecesPage::ImpactControls()), 0);  // uniform sites
+
+    QTest::mouseClick(s.Button(3, 1107), Qt::LeftButton);  // Impact
+    uitest::Flush();
+    QCOMPARE(enabled(CBrkPiecesPage::ImpactControls()), impact);
+
+    QTest::mouseClick(s.Button(3, 1101), Qt::LeftButton);  // back to runs of faces
+    uitest::Flush();
+    QCOMPARE(enabled(CBrkPiecesPage::SolidControls()), 0);
     QVERIFY(s.messages.empty());
   }
 
