@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +14,7 @@
 
 #include "doc/brk_doc.h"
 #include "preview/preview_window.h"
+#include "ui/brk_page.h"
 #include "ui/gltf_settings.h"
 #include "ui/main_frame.h"
 #include "ui/prop_sheet.h"
@@ -35,6 +38,15 @@ bool Save(QWidget& widget, const QDir& dir, const char* name) {
   const bool ok = widget.grab().save(path, "PNG");
   std::fprintf(stderr, "%s %s\n", ok ? "saved" : "could not save", qPrintable(path));
   return ok;
+}
+
+// Clicks radio buttons of a page by id, as the user would, and lets the
+// page's rules run.
+void Click(CBrkPage& page, std::initializer_list<int> ids) {
+  for (int id : ids) {
+    if (auto* button = qobject_cast<QAbstractButton*>(page.Control(id))) button->click();
+    Settle(100);
+  }
 }
 
 }  // namespace
@@ -70,7 +82,11 @@ int TakeScreenshots(CMainFrame& frame) {
     for (int page = 0; page < 4; ++page) {
       sheet.SelectPage(page);
       Settle(300);
+      // The Pieces page with everything it offers in use (Solid cells,
+      // Impact), then put back so the preview below is the default one.
+      if (page == 3) Click(*sheet.Page(page), {1102, 1107});
       ok = Save(sheet, dir, kPageFiles[page]) && ok;
+      if (page == 3) Click(*sheet.Page(page), {1106, 1101});
     }
     return false;
   };
