@@ -127,6 +127,17 @@ class AddonTest(unittest.TestCase):
         self.assertEqual(len(bpy.data.meshes), 1 + pieces)
         self.assertEqual((len(bpy.data.materials), len(bpy.data.images)), data_before[1:])
 
+    def test_solid_cells_come_back_one_object_a_piece(self):
+        self.add_monkey(1)
+        settings = bpy.context.scene.burstkin
+        settings.piece_shape, settings.cells = 'SOLID', 12
+        self.assertEqual(settings.cli_settings(), [("PieceShape", "1"), ("Cells", "12")])
+        self.assertEqual(bpy.ops.object.burstkin_explode(), {'FINISHED'})
+        [result] = results()
+        pieces = [o for o in result.all_objects if o.type == 'MESH']
+        self.assertGreater(len(pieces), 1)
+        self.assertEqual(len(pieces), result["burstkin_pieces"])  # the .cob's PolH count
+
     def test_two_objects_explode_together(self):
         bpy.ops.mesh.primitive_cube_add(location=(-3, 0, 0))
         cube = bpy.context.active_object

@@ -37,8 +37,8 @@ class BurstkinPreferences(bpy.types.AddonPreferences):
 # passed, so a preset or an options file keeps what the panel leaves alone.
 FIELDS = (
     ("min_pieces", "MinPieces"),
-    # Piece shape and cells go here (PieceShape, Cells) once burstkin-cli has them;
-    # until then they can be given under "More options".
+    ("piece_shape", "PieceShape"),
+    ("cells", "Cells"),
     ("explosion_distance", "ExplosionDistance"),
     ("frame_count", "FrameCount"),
     ("path_type", "PathType"),
@@ -51,7 +51,14 @@ FIELDS = (
 )
 
 
-def _cli_value(value):
+# Choices passed by their index rather than their name: burstkin-cli's labels
+# for them are not one word.
+INDEXED_CHOICES = {"piece_shape"}
+
+
+def _cli_value(value, rna):
+    if rna.type == 'ENUM' and rna.identifier in INDEXED_CHOICES:
+        return str(rna.enum_items[value].value)
     if isinstance(value, bool):
         return "1" if value else "0"
     if isinstance(value, float):
@@ -64,6 +71,13 @@ class BurstkinSettings(bpy.types.PropertyGroup):
         "min_pieces": IntProperty(
             name="Pieces", default=20, min=1, max=32000,
             description="Least number of pieces; 20 means a fifth of the object's faces"),
+        "piece_shape": EnumProperty(
+            name="Shape", default='FACES', description="What the object is cut into",
+            items=(('FACES', "Runs of Faces", "Open shells of the object's own faces", 0),
+                   ('SOLID', "Solid Cells", "Closed chunks with capped inner faces", 1))),
+        "cells": IntProperty(
+            name="Cells", default=32, min=1, max=100000,
+            description="How many solid cells the object is cut into"),
         "explosion_distance": FloatProperty(
             name="Distance", default=2.5, min=0.1, max=10000.0,
             description="How far the pieces fly, in object sizes"),
@@ -100,8 +114,9 @@ class BurstkinSettings(bpy.types.PropertyGroup):
         pairs = []
         for prop, field in FIELDS:
             value = getattr(self, prop)
-            if value != self.bl_rna.properties[prop].default:
-                pairs.append((field, _cli_value(value)))
+            rna = self.bl_rna.properties[prop]
+            if value != rna.default:
+                pairs.append((field, _cli_value(value, rna)))
         for item in shlex.split(self.more_options):
             name, equals, value = item.partition("=")
             if not equals or not name:
@@ -123,8 +138,15 @@ class BURSTKIN_PT_panel(bpy.types.Panel):
         layout.use_property_split = True
         layout.use_property_decorate = False
         column = layout.column()
-        for prop in ("min_pieces", "explosion_distance", "frame_count", "path_type",
-                     "percent_rotation", "gravity"):
+        column.prop(settings, "piece_shape")
+        solid = settings.piece_shape == 'SOLID'
+        sub = column.column()
+        sub.active = not solid
+        sub.prop(settings, "min_pieces")
+        sub = column.column()
+        sub.active = solid
+        sub.prop(settings, "cells")
+        for prop in ("explosion_distance", "frame_count", "path_type", "percent_rotation", "gravity"):
             column.prop(settings, prop)
         sub = column.column()
         sub.active = settings.gravity
