@@ -194,8 +194,8 @@ int RunInfo(const InfoSettings& settings) {
   const Box box = BoundingBox(*result.object);
   ConsolePlatform::CatchInterrupts();
   ConsolePlatform platform({settings.path, {}, {}}, false);
-  // The document is large (it carries the motion context); keep it off the stack.
   const std::uint32_t seed = SeedOrNow(settings.seed);
+  // The document is large (it carries the motion context); keep it off the stack.
   auto doc = std::make_unique<CBrkDoc>(platform, seed);
   doc->ImportedObject = std::move(result.object);  // lent for the count
   const std::variant<std::size_t, int> pieces = CountPieces(*doc, platform, settings);
@@ -208,7 +208,7 @@ int RunInfo(const InfoSettings& settings) {
   } else {
     PrintText(result, box, count);
   }
-  return kExitWritten;
+  return 0;
 }
 
 void AddInfoCommand(CLI::App& app, InfoSettings& settings, std::function<int()>& run) {
