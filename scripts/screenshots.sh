@@ -27,5 +27,6 @@ ls -l "$out"
 sheet_run=$(mktemp -d)
 scripts/readme-examples.sh "$build_dir" "$sheet_run" >/dev/null
 cp "$sheet_run/docs/preview_crate.png" docs/preview_crate.png
+cp "$sheet_run/docs/preview_crate_shell.png" "$sheet_run/docs/preview_crate_solid.png" docs/
 rm -rf "$sheet_run"
 ls -l docs/preview_crate.png
