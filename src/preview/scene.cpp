@@ -157,17 +157,24 @@ std::unique_ptr<PreviewScene> PreviewScene::FromExplodedFile(ExplodedFile file) 
 }
 
 std::unique_ptr<PreviewScene> PreviewScene::FromGroup(const ExplodedGroup& group) {
+  const ExplodedGroup* const groups[] = {&group};
+  return FromGroups(groups);
+}
+
+std::unique_ptr<PreviewScene> PreviewScene::FromGroups(std::span<const ExplodedGroup* const> groups) {
   auto scene = std::make_unique<PreviewScene>();
   CPolyChunk work{WorkingCopy{}};
-  for (const ExplodedObject& object : group.Objects) {
-    std::unique_ptr<CAnimChunkEx> channel;
-    if (object.Channel) {
-      channel = std::make_unique<CAnimChunkEx>();
-      channel->Keys = object.Channel->Keys;
-      channel->PositionKeys = object.Channel->PositionKeys;
-      channel->SizeKeys = object.Channel->SizeKeys;
+  for (const ExplodedGroup* group : groups) {
+    for (const ExplodedObject& object : group->Objects) {
+      std::unique_ptr<CAnimChunkEx> channel;
+      if (object.Channel) {
+        channel = std::make_unique<CAnimChunkEx>();
+        channel->Keys = object.Channel->Keys;
+        channel->PositionKeys = object.Channel->PositionKeys;
+        channel->SizeKeys = object.Channel->SizeKeys;
+      }
+      scene->AddObject(ListsOf(object, work), std::move(channel));
     }
-    scene->AddObject(ListsOf(object, work), std::move(channel));
   }
   return scene;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,8 @@ class PreviewScene {
   static std::unique_ptr<PreviewScene> FromExplodedFile(ExplodedFile file);
   // Builds the scene of a group made by the engine; the channels are copied.
   static std::unique_ptr<PreviewScene> FromGroup(const ExplodedGroup& group);
+  // The same for several groups (an explosion and its particles), in order.
+  static std::unique_ptr<PreviewScene> FromGroups(std::span<const ExplodedGroup* const> groups);
   // One object shown at rest, without a channel.
   static std::unique_ptr<PreviewScene> FromObject(const CPolyChunk& object);
 
