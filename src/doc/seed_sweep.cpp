@@ -157,6 +157,7 @@ Status SweepSeeds(const SeedSweepInputs& inputs, std::span<const std::uint32_t> 
   const int total = static_cast<int>(seeds.size());
   progress.ShowProgress(0, total, "");
   for (;;) {
+    if (progress.CancelRequested()) state.stop = true;
     std::size_t done = 0;
     {
       std::unique_lock lock(state.mutex);
@@ -166,7 +167,6 @@ Status SweepSeeds(const SeedSweepInputs& inputs, std::span<const std::uint32_t> 
     }
     // Reported outside the lock: the window's sink pumps events.
     progress.ShowProgress(static_cast<int>(done), total, "");
-    if (progress.CancelRequested()) state.stop = true;
   }
   for (std::thread& worker : workers) worker.join();
   if (!state.failure.ok()) return state.failure;

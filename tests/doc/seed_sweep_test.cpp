@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <chrono>
 #include <mutex>
+#include <thread>
 #include <sstream>
 
 #include "cob/cob_file.h"
@@ -106,6 +108,7 @@ TEST_F(SweepTest, CancelStopsTheSweep) {
   CancelAtOnce progress;
   const Status status = SweepSeeds(SeedSweepInputs::FromDocument(doc), seeds, 2,
                                    [&](std::size_t, const SeedExplosion&) {
+                                     std::this_thread::sleep_for(std::chrono::milliseconds(2));
                                      std::lock_guard lock(mutex);
                                      ++taken;
                                    },
