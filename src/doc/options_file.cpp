@@ -1,17 +1,20 @@
 #include "doc/options_file.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
-#include <system_error>
 
 #include <nlohmann/json.hpp>
 
 #include "cob/scan.h"
+#include "model/replacing_file.h"
 
 namespace bk {
 
@@ -380,30 +383,21 @@ std::string OptionsFileText(const ExplosionOptions& options, std::optional<std::
 
 Status WriteOptionsFile(const std::string& path, std::string_view text) {
   Status status;
-  const std::filesystem::path target(path);
-  std::filesystem::path temporary = target;
-  temporary += ".part";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      status.Fail(FailureKind::kCannotWrite, path + ": could not be opened for writing.");
+  ReplacingFile file(path);
+  if (std::string error = file.Open(); !error.empty()) {
+    status.Fail(FailureKind::kCannotWrite, error);
+    return status;
+  }
+  for (std::size_t written = 0; written < text.size();) {
+    const ssize_t n = ::write(file.Descriptor(), text.data() + written, text.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      status.Fail(FailureKind::kCannotWrite, "could not write \"" + path + "\": " + std::strerror(errno));
       return status;
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      status.Fail(FailureKind::kCannotWrite, path + ": could not be written.");
-      return status;
-    }
+    written += static_cast<std::size_t>(n);
   }
-  std::error_code error;
-  std::filesystem::rename(temporary, target, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    status.Fail(FailureKind::kCannotWrite, path + ": could not be written.");
-  }
+  if (std::string error = file.Commit(); !error.empty()) status.Fail(FailureKind::kCannotWrite, error);
   return status;
 }
 

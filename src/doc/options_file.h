@@ -61,7 +61,7 @@ std::string OptionsFileText(const ExplosionOptions& options, std::optional<std::
                             std::span<const FaceOrderChoice* const> face_order,
                             std::string_view description = {});
 // Writes `text` to `path` whole or not at all (a temporary file beside it,
-// renamed into place).
+// renamed into place; see ReplacingFile).
 Status WriteOptionsFile(const std::string& path, std::string_view text);
 
 // Puts a file into the document as the window program's Load Options does:
