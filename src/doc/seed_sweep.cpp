@@ -7,6 +7,7 @@
 #include <exception>
 #include <mutex>
 #include <new>
+#include <system_error>
 #include <thread>
 
 #include "cob/poly_chunk.h"
@@ -14,6 +15,7 @@
 #include "engine/particles.h"
 #include "model/chunk_id.h"
 #include "model/random.h"
+#include "model/threads.h"
 
 namespace bk {
 
@@ -148,11 +150,25 @@ Status SweepSeeds(const SeedSweepInputs& inputs, std::span<const std::uint32_t> 
   const std::size_t count =
       std::min<std::size_t>(seeds.size(), threads > 0 ? static_cast<std::size_t>(threads) : cores);
   SweepState state;
-  state.running = static_cast<int>(count);
   std::vector<std::thread> workers;
   workers.reserve(count);
-  for (std::size_t t = 0; t < count; ++t) {
-    workers.emplace_back([&] { RunWorker(inputs, seeds, take, state); });
+  try {
+    for (std::size_t t = 0; t < count; ++t) {
+      {
+        std::lock_guard lock(state.mutex);
+        ++state.running;
+      }
+      workers.push_back(StartThread<std::thread>([&] { RunWorker(inputs, seeds, take, state); }));
+    }
+  } catch (const std::system_error&) {
+    // Fewer threads than asked for: the ones that started share the seeds,
+    // and with none this thread explodes them all (without reports).
+    std::lock_guard lock(state.mutex);
+    --state.running;
+  }
+  if (workers.empty()) {
+    state.running = 1;
+    RunWorker(inputs, seeds, take, state);
   }
   const int total = static_cast<int>(seeds.size());
   progress.ShowProgress(0, total, "");

@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <new>
+#include <system_error>
 #include <thread>
 
 #include <QFont>
@@ -14,6 +15,7 @@
 #include <QSaveFile>
 
 #include "cob/cob_file.h"
+#include "model/threads.h"
 #include "preview/renderer.h"
 #include "preview/scene.h"
 
@@ -47,12 +49,17 @@ void ParallelFor(std::size_t count, int threads, const Work& work) {
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   const std::size_t used = std::min<std::size_t>(count, threads > 0 ? std::size_t(threads) : cores);
   std::atomic<std::size_t> next{0};
+  const auto run = [&] {
+    for (std::size_t i = next++; i < count; i = next++) work(i);
+  };
+  // This thread takes its share too, so the work is done even when no
+  // helper thread can be started.
   std::vector<std::thread> workers;
-  for (std::size_t t = 0; t < used; ++t) {
-    workers.emplace_back([&] {
-      for (std::size_t i = next++; i < count; i = next++) work(i);
-    });
+  try {
+    for (std::size_t t = 1; t < used; ++t) workers.push_back(StartThread<std::thread>(run));
+  } catch (const std::system_error&) {
   }
+  run();
   for (std::thread& worker : workers) worker.join();
 }
 

@@ -12,6 +12,7 @@
 #include "cob/cob_writer.h"
 #include "doc/options_file.h"
 #include "model/chunk_id.h"
+#include "model/threads.h"
 #include "support/fake_platform.h"
 
 namespace bk {
@@ -86,6 +87,10 @@ TEST_F(SweepTest, SeedsAreTheSameWhateverTheThreadsAndTheCounterIsPutBack) {
   EXPECT_EQ(ChunkIdCounter::Current(), ids);
   EXPECT_EQ(Sweep(inputs, seeds, 2), alone);
   EXPECT_EQ(Sweep(inputs, seeds, 4), alone);
+  // Out of threads: the sweep still runs, on the calling thread.
+  RefuseThreadStartsForTesting(true);
+  EXPECT_EQ(Sweep(inputs, seeds, 2), alone);
+  RefuseThreadStartsForTesting(false);
   EXPECT_NE(alone[0], alone[1]);
   // The document's own object keeps its order.
   EXPECT_EQ(Sweep(SeedSweepInputs::FromDocument(doc), {5}, 1),
