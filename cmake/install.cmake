@@ -19,3 +19,13 @@ if(TARGET burstkin AND TARGET burstkin-preview)
   install(FILES ${PROJECT_SOURCE_DIR}/data/burstkin-mime.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME burstkin.xml)
 endif()
+
+# The shipped presets: installed beside the programs' share folder, and
+# copied into the build tree's share/burstkin/presets so programs run from
+# build/src/<part>/ find them before any install.
+file(GLOB BURSTKIN_PRESETS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/presets/*.json)
+foreach(preset IN LISTS BURSTKIN_PRESETS)
+  get_filename_component(name ${preset} NAME)
+  configure_file(${preset} ${PROJECT_BINARY_DIR}/share/burstkin/presets/${name} COPYONLY)
+endforeach()
+install(FILES ${BURSTKIN_PRESETS} DESTINATION ${CMAKE_INSTALL_DATADIR}/burstkin/presets)

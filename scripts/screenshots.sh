@@ -3,7 +3,8 @@
 # saves PNGs of the main window, of the three pages of the options sheet and
 # of the glTF export settings
 # (with examples/crate.cob imported) into docs/screenshots/, and the contact
-# sheet docs/preview_crate.png with the README's own commands.
+# sheet docs/preview_crate.png and the seed sweep docs/sweep_crate.png with the
+# README's own commands.
 #   scripts/screenshots.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,5 +29,6 @@ sheet_run=$(mktemp -d)
 scripts/readme-examples.sh "$build_dir" "$sheet_run" >/dev/null
 cp "$sheet_run/docs/preview_crate.png" docs/preview_crate.png
 cp "$sheet_run/docs/preview_crate_shell.png" "$sheet_run/docs/preview_crate_solid.png" docs/
+cp "$sheet_run/docs/sweep_crate.png" docs/sweep_crate.png
 rm -rf "$sheet_run"
-ls -l docs/preview_crate.png
+ls -l docs/preview_crate.png docs/sweep_crate.png

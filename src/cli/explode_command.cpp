@@ -10,6 +10,7 @@
 
 #include "cli/console_platform.h"
 #include "cli/info_command.h"
+#include "cli/options_sources.h"
 #include "doc/brk_doc.h"
 #include "doc/option_fields.h"
 
@@ -145,11 +146,14 @@ void AddSeedAndSetOptions(CLI::App& command, std::optional<std::uint32_t>& seed,
       "NAME=VALUE");
 }
 
-int RunExplode(const ExplodeSettings& settings) {
+int RunExplode(const ExplodeSettings& given) {
+  ExplodeSettings settings = given;
+  if (const int refused = MergeOptionSources(settings); refused != 0) return refused;
   std::vector<std::string> inputs = settings.particles;
   inputs.insert(inputs.begin(), settings.input);
   std::vector<std::string> outputs = {settings.output};
   if (!settings.gltf.empty()) outputs.push_back(settings.gltf);
+  if (!settings.sources.save_options.empty()) outputs.push_back(settings.sources.save_options);
   if (const std::string refused = SameFileAsInput(outputs, inputs); !refused.empty()) {
     Say(refused);
     return kExitBadArguments;
@@ -208,6 +212,7 @@ int RunExplode(const ExplodeSettings& settings) {
     case ExportOutcome::Failed:
       return kExitFailed;
   }
+  if (const int status = SaveRunOptions(settings, doc->Options, seed); status != 0) return status;
   return kExitWritten;
 }
 

@@ -33,6 +33,13 @@ struct FaceOrderStep {
   std::string value;  // an ORDER ("top-to-bottom", ...) or a LEVEL ("minimum", ...)
 };
 
+// Options files named on the command line (cli/options_sources.h).
+struct OptionSources {
+  std::string preset;
+  std::string options_file;
+  std::string save_options;
+};
+
 // What `burstkin-cli explode` was asked for.
 struct ExplodeSettings {
   std::string input;
@@ -48,6 +55,7 @@ struct ExplodeSettings {
   // export, from the explosion in memory.
   std::string gltf;
   GltfOptions gltf_options;
+  OptionSources sources;
 };
 
 // The message refusing the first of `outputs` that is the same file as one

@@ -8,6 +8,10 @@
 #include "cli/explode_command.h"
 #include "cli/info_command.h"
 #include "cli/gltf_command.h"
+#include "cli/options_sources.h"
+#ifdef BURSTKIN_HAVE_SWEEP
+#include "cli/sweep_command.h"
+#endif
 
 int main(int argc, char** argv) {
   CLI::App app{"Burstkin: explode trueSpace objects into animated pieces."};
@@ -20,6 +24,12 @@ int main(int argc, char** argv) {
   bk::cli::ExplodeSettings explode;
   CLI::App* explode_command = bk::cli::AddExplodeCommand(app, explode, run);
   bk::cli::AddGltfExplodeOptions(*explode_command, explode);
+  bk::cli::AddOptionSourceFlags(*explode_command, explode, true);
+  bk::cli::AddPresetsCommand(app, run);
+#ifdef BURSTKIN_HAVE_SWEEP
+  bk::cli::SweepSettings sweep;
+  bk::cli::AddSweepCommand(app, sweep, run);
+#endif
   bk::cli::GltfCommandSettings gltf;
   bk::cli::AddGltfCommand(app, gltf, run);
 

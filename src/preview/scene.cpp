@@ -32,11 +32,11 @@ bool UsableCorners(const CPolyChunk& mesh, const CFace& face) {
   return true;
 }
 
-SceneTriangle FaceColour(const CPolyChunk& mesh, const CFace& face) {
+SceneTriangle FaceColour(const std::vector<std::unique_ptr<CMaterial>>& materials, const CFace& face) {
   SceneTriangle colour;
   const std::int32_t mi = face.MaterialIndex;
-  if (mi >= 0 && static_cast<std::size_t>(mi) < mesh.Materials.size() && mesh.Materials[mi]) {
-    const CVector c = mesh.Materials[mi]->Colour;
+  if (mi >= 0 && static_cast<std::size_t>(mi) < materials.size() && materials[mi]) {
+    const CVector c = materials[mi]->Colour;
     colour.red = ToByte(c.x);
     colour.green = ToByte(c.y);
     colour.blue = ToByte(c.z);
@@ -87,7 +87,7 @@ std::uint64_t PreviewScene::NextSerial() {
   return ++counter;
 }
 
-void PreviewScene::AddObject(const CPolyChunk& mesh, std::unique_ptr<CAnimChunkEx> channel) {
+void PreviewScene::AddObject(const CPolyChunk& chunk, const CPolyChunk& mesh, std::unique_ptr<CAnimChunkEx> channel) {
   SceneObject object;
   object.FirstVertex = static_cast<std::uint32_t>(rest_.size());
   object.Center = mesh.Axis.Center;
@@ -126,7 +126,7 @@ void PreviewScene::AddObject(const CPolyChunk& mesh, std::unique_ptr<CAnimChunkE
     }
     tris.clear();
     TriangulateFace(points, outer, holes, tris);
-    const SceneTriangle colour = FaceColour(mesh, *face);
+    const SceneTriangle colour = FaceColour(chunk.Materials, *face);
     for (std::size_t t = 0; t + 2 < tris.size(); t += 3) {
       SceneTriangle tri = colour;
       tri.a = sceneIndex[tris[t]];
@@ -150,31 +150,38 @@ std::unique_ptr<PreviewScene> PreviewScene::FromExplodedFile(ExplodedFile file) 
   CPolyChunk work{WorkingCopy{}};
   for (ExplodedGroup& group : file.Groups) {
     for (ExplodedObject& object : group.Objects) {
-      if (object.Mesh) scene->AddObject(ListsOf(object, work), std::move(object.Channel));
+      if (object.Mesh) scene->AddObject(*object.Mesh, ListsOf(object, work), std::move(object.Channel));
     }
   }
   return scene;
 }
 
 std::unique_ptr<PreviewScene> PreviewScene::FromGroup(const ExplodedGroup& group) {
+  const ExplodedGroup* const groups[] = {&group};
+  return FromGroups(groups);
+}
+
+std::unique_ptr<PreviewScene> PreviewScene::FromGroups(std::span<const ExplodedGroup* const> groups) {
   auto scene = std::make_unique<PreviewScene>();
   CPolyChunk work{WorkingCopy{}};
-  for (const ExplodedObject& object : group.Objects) {
-    std::unique_ptr<CAnimChunkEx> channel;
-    if (object.Channel) {
-      channel = std::make_unique<CAnimChunkEx>();
-      channel->Keys = object.Channel->Keys;
-      channel->PositionKeys = object.Channel->PositionKeys;
-      channel->SizeKeys = object.Channel->SizeKeys;
+  for (const ExplodedGroup* group : groups) {
+    for (const ExplodedObject& object : group->Objects) {
+      std::unique_ptr<CAnimChunkEx> channel;
+      if (object.Channel) {
+        channel = std::make_unique<CAnimChunkEx>();
+        channel->Keys = object.Channel->Keys;
+        channel->PositionKeys = object.Channel->PositionKeys;
+        channel->SizeKeys = object.Channel->SizeKeys;
+      }
+      scene->AddObject(*object.Mesh, ListsOf(object, work), std::move(channel));
     }
-    scene->AddObject(ListsOf(object, work), std::move(channel));
   }
   return scene;
 }
 
 std::unique_ptr<PreviewScene> PreviewScene::FromObject(const CPolyChunk& object) {
   auto scene = std::make_unique<PreviewScene>();
-  scene->AddObject(object, nullptr);
+  scene->AddObject(object, object, nullptr);
   return scene;
 }
 

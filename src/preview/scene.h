@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,8 @@ class PreviewScene {
   static std::unique_ptr<PreviewScene> FromExplodedFile(ExplodedFile file);
   // Builds the scene of a group made by the engine; the channels are copied.
   static std::unique_ptr<PreviewScene> FromGroup(const ExplodedGroup& group);
+  // The same for several groups (an explosion and its particles), in order.
+  static std::unique_ptr<PreviewScene> FromGroups(std::span<const ExplodedGroup* const> groups);
   // One object shown at rest, without a channel.
   static std::unique_ptr<PreviewScene> FromObject(const CPolyChunk& object);
 
@@ -84,7 +87,9 @@ class PreviewScene {
   // Appends one mesh: its usable faces are triangulated (holes and faces with
   // bad indices are left out), the vertices they use are taken through the
   // mesh's transform and stored once each. `channel` may be null.
-  void AddObject(const CPolyChunk& mesh, std::unique_ptr<CAnimChunkEx> channel);
+  // `mesh`'s lists (placed by its axis) in the colours of `chunk`'s materials
+  // (the object's chunk, or the same mesh).
+  void AddObject(const CPolyChunk& chunk, const CPolyChunk& mesh, std::unique_ptr<CAnimChunkEx> channel);
 
  private:
   std::vector<CVector> rest_;

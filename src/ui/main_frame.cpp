@@ -22,6 +22,7 @@
 #include "ui/brk_view.h"
 #include "ui/gltf_settings.h"
 #include "preview/preview_window.h"
+#include "ui/options_files_menu.h"
 #include "ui/help_window.h"
 #include "ui/qt_platform.h"
 #include "ui/toolbar_images.h"
@@ -198,6 +199,7 @@ void CMainFrame::createMenus() {
   options->addSeparator();
   options->addAction(Action(cmd::kExplosionOptions));
   options->addAction(Action(cmd::kPreview));
+  optionsFiles_ = new OptionsFilesMenu(*this, *options);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->addAction(Action(shellcmd::kToolbar));

@@ -18,6 +18,7 @@ namespace bk {
 class CBrkDoc;
 class CBrkView;
 class HelpWindow;
+class OptionsFilesMenu;
 class PreviewWindow;
 class ProgressPane;
 class QtPlatform;
@@ -76,6 +77,10 @@ class CMainFrame : public QMainWindow {
   // Clears the status bar's note of what was read or written once it has
   // been shown for a while.
   QTimer* NoteTimer() const { return noteTimer_; }
+  // Runs one command's work, then greys the commands and carries out a close
+  // asked for meanwhile.
+  void RunCommand(const std::function<void()>& work);
+  OptionsFilesMenu* OptionsFiles() const { return optionsFiles_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -89,9 +94,6 @@ class CMainFrame : public QMainWindow {
   void createMenus();
   void createToolBar();
   void createStatusBar();
-  // Runs one command's work, then greys the commands and carries out a close
-  // asked for meanwhile.
-  void RunCommand(const std::function<void()>& work);
   void Dispatch(int command_id);
   void RunPreview();
   // The OBJ up axis: the document's setting, the menu's check and the
@@ -110,6 +112,7 @@ class CMainFrame : public QMainWindow {
   ProgressPane* progressPane_ = nullptr;
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<PreviewWindow> preview_;
+  OptionsFilesMenu* optionsFiles_ = nullptr;  // a child of this window
   QTimer* updateTimer_ = nullptr;
   QTimer* noteTimer_ = nullptr;
   std::map<int, QAction*> actions_;

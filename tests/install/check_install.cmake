@@ -10,7 +10,8 @@ if(NOT status EQUAL 0)
 endif()
 
 set(expected bin/burstkin-cli share/man/man1/burstkin-cli.1 share/doc/burstkin/help/burstkin.html
-    share/burstkin/blender/burstkin-blender.zip)
+    share/burstkin/blender/burstkin-blender.zip
+    share/burstkin/presets/shatter.json)
 if(GUI)
   list(APPEND expected bin/burstkin bin/burstkin-preview
        share/applications/burstkin.desktop share/applications/burstkin-preview.desktop
@@ -50,6 +51,12 @@ if(GUI)
       message(FATAL_ERROR "burstkin.desktop does not open ${type}")
     endif()
   endforeach()
+endif()
+
+# The installed program finds its presets beside its bin folder.
+execute_process(COMMAND "${PREFIX}/bin/burstkin-cli" presets OUTPUT_VARIABLE listed RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT listed MATCHES "shatter")
+  message(FATAL_ERROR "the installed burstkin-cli does not list its presets:\n${listed}")
 endif()
 
 if(GUI)

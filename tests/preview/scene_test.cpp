@@ -2,13 +2,17 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <sstream>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "cob/cob_file.h"
+#include "cob/cob_writer.h"
 #include "cob/exploded_file.h"
+#include "engine/explosion.h"
 #include "cob/poly_chunk.h"
 #include "preview/renderer.h"
 #include "preview/scene.h"
@@ -111,6 +115,36 @@ class SceneTest : public QObject {
         });
         QVERIFY2(finite, (name + " at frame " + std::to_string(frame)).c_str());
       }
+    }
+  }
+
+  // Regression: pieces that keep only their runs of faces were drawn with
+  // the cut lists' (absent) materials, grey instead of their colours.
+  void groupInMemoryLooksLikeItsFileReadBack() {
+    const auto crate = ImportObject((std::filesystem::path(BURSTKIN_EXAMPLES_DIR) / "crate.cob").string());
+    QVERIFY(crate.object);
+    ExplosionOptions options;
+    options.ObjectFaces = crate.object->FaceTotal;
+    MotionContext motion;
+    CRandom random(3);
+    NoProgress progress;
+    GroupResult run = ExplodeObject(*crate.object, MotionInputs{motion, options, random}, 0, progress);
+    QVERIFY(run.ok());
+    const ExplodedGroup* groups[] = {&run.group};
+    std::ostringstream text;
+    {
+      CobWriter writer(text);
+      QVERIFY(WriteGroups(writer, groups, progress).ok());
+    }
+    ExplodedReadResult read = ReadExplodedFile(text.str());
+    QVERIFY(read.ok());
+    const auto memory = PreviewScene::FromGroup(run.group);
+    const auto file = PreviewScene::FromExplodedFile(std::move(read.File));
+    QCOMPARE(memory->Triangles().size(), file->Triangles().size());
+    for (std::size_t t = 0; t < file->Triangles().size(); ++t) {
+      const SceneTriangle& m = memory->Triangles()[t];
+      const SceneTriangle& f = file->Triangles()[t];
+      QVERIFY(m.red == f.red && m.green == f.green && m.blue == f.blue);
     }
   }
 
