@@ -118,13 +118,7 @@ bool ApplyOptionSettings(CBrkDoc& doc, std::span<const OptionSetting> sets) {
   return true;
 }
 
-void AddSeedAndSetOptions(CLI::App& command, std::optional<std::uint32_t>& seed,
-                          std::vector<OptionSetting>& sets) {
-  command
-      .add_option_function<std::uint64_t>(
-          "--seed", [&seed](std::uint64_t n) { seed = static_cast<std::uint32_t>(n); },
-          "the random generator's state, 0 to 4294967295 (default: the current time in seconds)")
-      ->check(CLI::Range(std::uint64_t{0}, std::uint64_t{4294967295u}));
+void AddSetOption(CLI::App& command, std::vector<OptionSetting>& sets) {
   auto* set = command.add_option_function<std::vector<std::string>>(
       "--set",
       [&sets](const std::vector<std::string>& items) {
@@ -144,6 +138,16 @@ void AddSeedAndSetOptions(CLI::App& command, std::optional<std::uint32_t>& seed,
         return {};
       },
       "NAME=VALUE");
+}
+
+void AddSeedAndSetOptions(CLI::App& command, std::optional<std::uint32_t>& seed,
+                          std::vector<OptionSetting>& sets) {
+  command
+      .add_option_function<std::uint64_t>(
+          "--seed", [&seed](std::uint64_t n) { seed = static_cast<std::uint32_t>(n); },
+          "the random generator's state, 0 to 4294967295 (default: the current time in seconds)")
+      ->check(CLI::Range(std::uint64_t{0}, std::uint64_t{4294967295u}));
+  AddSetOption(command, sets);
 }
 
 int RunExplode(const ExplodeSettings& given) {

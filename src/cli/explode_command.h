@@ -72,6 +72,9 @@ std::uint32_t SeedOrNow(const std::optional<std::uint32_t>& seed);
 bool ApplyOptionSettings(CBrkDoc& doc, std::span<const OptionSetting> sets);
 
 // Adds --seed N and the repeatable --set NAME=VALUE to a command.
+// The `--set NAME=VALUE` option (repeatable, checked against the option
+// fields), appending to `sets`.
+void AddSetOption(CLI::App& command, std::vector<OptionSetting>& sets);
 void AddSeedAndSetOptions(CLI::App& command, std::optional<std::uint32_t>& seed,
                           std::vector<OptionSetting>& sets);
 

@@ -90,26 +90,7 @@ int ExitStatusOf(const Status& status) {
 }
 
 void AddExplosionFlags(CLI::App& sweep, ExplodeSettings& settings) {
-  sweep.add_option_function<std::vector<std::string>>(
-           "--set",
-           [&settings](const std::vector<std::string>& items) {
-             for (const std::string& item : items) {
-               const std::size_t eq = item.find('=');
-               settings.sets.push_back({item.substr(0, eq), item.substr(eq + 1)});
-             }
-           },
-           "set one option field, NAME=VALUE, as for explode (repeatable)")
-      ->allow_extra_args(false)
-      ->check(
-          [](const std::string& item) -> std::string {
-            const std::size_t eq = item.find('=');
-            if (eq == std::string::npos) return "expected NAME=VALUE, got \"" + item + "\"";
-            if (FindOptionField(item.substr(0, eq)) == nullptr) {
-              return "unknown option field \"" + item.substr(0, eq) + "\" (see explode --help)";
-            }
-            return {};
-          },
-          "NAME=VALUE");
+  AddSetOption(sweep, settings.sets);
   for (const bool shuffle : {false, true}) {
     std::vector<std::string> names;
     for (const FaceOrderChoice& choice : kFaceOrderChoices) {
