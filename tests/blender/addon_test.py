@@ -138,6 +138,21 @@ class AddonTest(unittest.TestCase):
         self.assertGreater(len(pieces), 1)
         self.assertEqual(len(pieces), result["burstkin_pieces"])  # the .cob's PolH count
 
+    def test_a_preset_goes_to_the_command_and_the_pieces_come_back(self):
+        from burstkin import explode
+        self.add_monkey(0)
+        settings = bpy.context.scene.burstkin
+        self.assertEqual(settings.preset, 'NONE')
+        settings.preset, settings.min_pieces = 'shatter', 150
+        run = explode.ExplodeRun(bpy.context, settings, explode.program(bpy.context))
+        command = " ".join(run.job.command)
+        self.assertIn("--preset shatter --set MinPieces=150", command)
+        run.finish(bpy.context)
+        [result] = results()
+        pieces = [o for o in result.all_objects if o.type == 'MESH']
+        self.assertEqual(len(pieces), result["burstkin_pieces"])
+        self.assertGreaterEqual(bpy.context.scene.frame_end, 45)  # the preset's FrameCount
+
     def test_two_objects_explode_together(self):
         bpy.ops.mesh.primitive_cube_add(location=(-3, 0, 0))
         cube = bpy.context.active_object
@@ -170,11 +185,14 @@ class AddonTest(unittest.TestCase):
             ("/nowhere/burstkin-cli", path, "not found at /nowhere/burstkin-cli"),
             ("", "/nowhere", "burstkin-cli was not found on PATH"),
             ("", path, 'unknown option field "NoSuchField"'),
+            ("", path, "/nowhere/look.json: could not be opened"),
         ]
-        bpy.context.scene.burstkin.more_options = "NoSuchField=1"
+        settings = bpy.context.scene.burstkin
         try:
             for cli_path, search_path, message in cases:
                 preferences.cli_path, os.environ["PATH"] = cli_path, search_path
+                settings.more_options = "NoSuchField=1" if "NoSuchField" in message else ""
+                settings.options_file = "/nowhere/look.json" if "look.json" in message else ""
                 before = scene_state()
                 with self.assertRaises(RuntimeError) as failure:
                     bpy.ops.object.burstkin_explode()

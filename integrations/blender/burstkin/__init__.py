@@ -6,7 +6,7 @@ import shlex
 import bpy
 from bpy.props import BoolProperty, EnumProperty, FloatProperty, IntProperty, StringProperty
 
-from . import explode
+from . import cli_job, explode
 
 bl_info = {
     "name": "Burstkin",
@@ -66,8 +66,37 @@ def _cli_value(value, rna):
     return str(value).lower()
 
 
+NO_PRESET = ('NONE', "None", "No preset: burstkin-cli's defaults", 0)
+
+# Enum items by program path. Asking burstkin-cli once per path keeps drawing
+# the panel from starting a process each time; Blender also needs the items'
+# strings kept alive while the enum is shown.
+_preset_items = {}
+
+
+def _presets(self, context):
+    try:
+        program = explode.program(bpy.context)
+    except cli_job.CliMissing:
+        return [NO_PRESET]
+    if program not in _preset_items:
+        listed = [(name, name.capitalize(), description, i + 1)
+                  for i, (name, description) in enumerate(cli_job.list_presets(program))
+                  if name != NO_PRESET[0]]
+        _preset_items[program] = [NO_PRESET] + listed
+    return _preset_items[program]
+
+
 class BurstkinSettings(bpy.types.PropertyGroup):
     __annotations__ = {
+        "preset": EnumProperty(
+            name="Preset", items=_presets,
+            description="A named look to start from; the fields below that differ from their "
+                        "defaults win over it"),
+        "options_file": StringProperty(
+            name="Options File", subtype='FILE_PATH',
+            description="A burstkin-cli options file (JSON, as --save-options writes) to read "
+                        "after the preset; the fields below that differ from their defaults win"),
         "min_pieces": IntProperty(
             name="Pieces", default=20, min=1, max=32000,
             description="Least number of pieces; 20 means a fifth of the object's faces"),
@@ -105,8 +134,17 @@ class BurstkinSettings(bpy.types.PropertyGroup):
             name="More Options",
             description="Further burstkin-cli option fields as NAME=VALUE, separated by spaces "
                         "(burstkin-cli explode --help lists them); they win over the fields above"),
-        # A preset or options-file field goes here once burstkin-cli has one.
     }
+
+    def cli_sources(self):
+        """burstkin-cli's --preset and --options flags for the chosen preset
+        and options file; they go before the --set flags, which win."""
+        flags = []
+        if self.preset != NO_PRESET[0]:
+            flags += ["--preset", self.preset]
+        if self.options_file:
+            flags += ["--options", bpy.path.abspath(self.options_file)]
+        return flags
 
     def cli_settings(self):
         """(NAME, VALUE) pairs for burstkin-cli's --set. Raises ValueError
@@ -138,6 +176,8 @@ class BURSTKIN_PT_panel(bpy.types.Panel):
         layout.use_property_split = True
         layout.use_property_decorate = False
         column = layout.column()
+        column.prop(settings, "preset")
+        column.prop(settings, "options_file")
         column.prop(settings, "piece_shape")
         solid = settings.piece_shape == 'SOLID'
         sub = column.column()
@@ -169,6 +209,7 @@ CLASSES = (BurstkinPreferences, BurstkinSettings, explode.BURSTKIN_OT_explode, B
 
 
 def register():
+    _preset_items.clear()
     for cls in CLASSES:
         bpy.utils.register_class(cls)
     bpy.types.Scene.burstkin = bpy.props.PointerProperty(type=BurstkinSettings)

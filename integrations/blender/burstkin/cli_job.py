@@ -35,6 +35,7 @@ class CliJob:
     def __init__(self, command):
         self.stage = "Starting"
         self.percent = 0
+        self.command = command
         self._messages = []
         self._process = subprocess.Popen(
             command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
@@ -78,3 +79,21 @@ class CliJob:
             self._process.kill()
             self._process.wait()
         self._reader.join()
+
+
+def list_presets(program):
+    """(name, description) of each preset `burstkin-cli presets` lists; none
+    when it cannot be run. Unreadable presets are left out: they would only fail."""
+    try:
+        listing = subprocess.run([program, "presets"], stdin=subprocess.DEVNULL, capture_output=True,
+                                 text=True, errors="replace", timeout=10, check=True).stdout
+    except (OSError, subprocess.SubprocessError):
+        return []
+    presets = []
+    # Every line but the closing note about the user's preset folder names one.
+    for line in listing.splitlines()[:-1]:
+        name, _, description = line.partition(" ")
+        description = description.strip().removeprefix("(yours) ")
+        if name and not description.startswith("(cannot be used)"):
+            presets.append((name, description))
+    return presets

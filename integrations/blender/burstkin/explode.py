@@ -28,7 +28,7 @@ class ExplodeRun:
             # fps_base), so this rate puts explosion frame k on scene frame k.
             command = [program, "explode", self.input, self.cob, "--gltf", self.glb,
                        "--seed", str(self.seed), "--fps", str(context.scene.render.fps),
-                       "--progress-lines"]
+                       "--progress-lines"] + settings.cli_sources()
             for name, value in settings.cli_settings():
                 command += ["--set", f"{name}={value}"]
             self.job = cli_job.CliJob(command)
@@ -86,7 +86,7 @@ class ExplodeRun:
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
-def _program(context):
+def program(context):
     preferences = context.preferences.addons[__package__].preferences
     return cli_job.find_program(bpy.path.abspath(preferences.cli_path))
 
@@ -106,7 +106,7 @@ class BURSTKIN_OT_explode(bpy.types.Operator):
 
     def _start(self, context):
         try:
-            return ExplodeRun(context, context.scene.burstkin, _program(context))
+            return ExplodeRun(context, context.scene.burstkin, program(context))
         except (cli_job.CliMissing, ValueError, OSError, RuntimeError) as error:
             self.report({'ERROR'}, str(error))
             return None
