@@ -212,7 +212,10 @@ class FileReader {
     if (!value.is_array()) return Fault{"faceOrder", "faceOrder", expected};
     for (const Json& step : value) {
       if (!step.is_object() || step.size() != 1) return Fault{"faceOrder", "faceOrder", expected};
-      const auto& [kind, name] = *step.items().begin();
+      // The one member, by its iterator (a binding to items() would outlive it).
+      const auto member = step.begin();
+      const std::string& kind = member.key();
+      const Json& name = member.value();
       const bool shuffle = kind == "shuffle";
       const FaceOrderChoice* choice =
           (shuffle || kind == "sort") && name.is_string() ? FindFaceOrder(name.get<std::string>(), shuffle)

@@ -146,6 +146,9 @@ TEST(GltfImport, PrimitiveModesMirrorsAndNormalsShapeTheFaces) {
 }
 
 TEST(GltfImport, RefusesMalformedDocuments) {
+  // Made messages outlive the table that views them.
+  const std::string needs_meshopt = messages::NeedsGltfExtension("EXT_meshopt_compression");
+  const std::string missing_buffer = messages::MissingLinkedFile("x.bin");
   const struct {
     const char* what;
     std::function<void(json&)> change;
@@ -170,11 +173,11 @@ TEST(GltfImport, RefusesMalformedDocuments) {
        "Burstkin could not recognize file: its meshes are compressed with Draco, which Burstkin does "
        "not read. Export it again without mesh compression."},
       {"meshopt", [](json& d) { d["extensionsRequired"] = {"EXT_meshopt_compression"}; },
-       messages::NeedsGltfExtension("EXT_meshopt_compression")},
+       needs_meshopt},
       {"unknown extension", [](json& d) { d["extensionsRequired"] = {"EXT_other"}; },
        "Burstkin could not recognize file: it needs the glTF extension EXT_other."},
       {"external buffer outside the folder", [](json& d) { d["buffers"][0]["uri"] = "../x.bin"; },
-       messages::MissingLinkedFile("x.bin")},
+       missing_buffer},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
