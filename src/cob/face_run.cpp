@@ -175,7 +175,7 @@ void ShareLists(const CPolyChunk& mesh, CPolyChunk& work) {
 // Gives `work` copies of its vertex and texture-vertex values, each as the
 // element lists of a .cob file hold it (fixed notation, six decimals).
 void OwnValuesAsWritten(CPolyChunk& work) {
-  constexpr CobWriter::Format kListFormat{CobWriter::Notation::Fixed, 6};
+  static constexpr CobWriter::Format kListFormat{CobWriter::Notation::Fixed, 6};
   auto written = [](float v) { return AsWritten(kListFormat, v); };
   std::vector<CVector*> vertices;
   std::vector<CUvPoint*> uv_points;
