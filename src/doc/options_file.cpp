@@ -69,8 +69,10 @@ class KeyLines : public nlohmann::json_sax<Json> {
   std::string errorText;
 
   bool key(string_t& name) override {
+    // Keys inside arrays (and so inside a top level that is an array) have
+    // no path of their own.
+    if (inArray_ > 0 || path_.empty()) return true;
     path_.back() = name;
-    if (inArray_ > 0) return true;
     std::string joined;
     for (const std::string& part : path_) joined += (joined.empty() ? "" : ".") + part;
     if (!lines.emplace(joined, line_).second && duplicate.empty()) {
