@@ -1,18 +1,15 @@
-#include "model/threads.h"
 #include "cob/chunk_sequence.h"
 
 #include <algorithm>
-#include <condition_variable>
-#include <array>
-#include <optional>
 #include <memory>
 #include <mutex>
-#include <stop_token>
-#include <thread>
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "cob/cob_base.h"
 #include "cob/cob_writer.h"
+#include "model/parallel_map.h"
 #include "model/progress.h"
 
 namespace bk {
@@ -49,92 +46,38 @@ class SequenceWriter {
  public:
   SequenceWriter(CobWriter& out, std::size_t items, const ChunkWriter& write, ProgressSink& progress,
                  ProgressCount count)
-      : out_(out), items_(items), write_(write), progress_(progress), count_(count), latest_(out.GetFormat()) {
-    batches_ = items <= kFirstBatch ? 1 : 1 + (items - kFirstBatch + kBatch - 1) / kBatch;
-  }
+      : out_(out), items_(items), write_(write), progress_(progress), count_(count) {}
 
   std::size_t Run() {
-    if (batches_ == 1) {
-      WriteDirect(0);
-      return written_;
-    }
-    // Stopped and joined on the way out, also when a chunk's Write throws.
-    std::jthread helper = StartThread([this](std::stop_token stop) { FormatAhead(stop); });
-    for (std::size_t b = 0; b < batches_ && WriteBatch(b); ++b) {
-    }
+    // The first batch is written before any other is formatted, so that the
+    // others start from the number format the file has by then.
+    if (!WriteDirect(0, std::min(items_, kFirstBatch))) return written_;
+    latest_ = out_.GetFormat();
+    const std::size_t batches = items_ <= kFirstBatch ? 0 : (items_ - kFirstBatch + kBatch - 1) / kBatch;
+    MapInOrder<FormattedBatch>(
+        batches, MapThreads{2, kAhead}, [this](std::size_t b, const MapStop&) { return Format(b); },
+        [this](std::size_t b, FormattedBatch&& batch) { return Write(b, std::move(batch)); });
     return written_;
   }
 
  private:
-  // The items of batch b: [first, last).
+  // The items of batch b (of those after the first): [first, last).
   std::pair<std::size_t, std::size_t> BatchItems(std::size_t b) const {
-    const std::size_t first = b == 0 ? 0 : kFirstBatch + (b - 1) * kBatch;
-    const std::size_t last = b == 0 ? kFirstBatch : first + kBatch;
-    return {first, std::min(last, items_)};
+    const std::size_t first = kFirstBatch + b * kBatch;
+    return {first, std::min(first + kBatch, items_)};
   }
 
-  // Gets batch b written: takes it formatted when it is, writes it directly
-  // when nobody has taken it up, and otherwise formats a later batch (or
-  // waits) until it is ready. False when cancelled.
-  bool WriteBatch(std::size_t b) {
-    std::unique_lock lock(mutex_);
-    while (true) {
-      if (std::optional<FormattedBatch>& found = Ready(b); found) {
-        FormattedBatch batch = std::move(*found);
-        found.reset();
-        lock.unlock();
-        // A batch formatted from another format than the file has now is
-        // formatted again, directly.
-        const bool usable = batch.text != nullptr && batch.start == out_.GetFormat();
-        const bool go_on = usable ? WriteFormatted(batch) : WriteDirect(b);
-        Recycle(std::move(batch.text));
-        return Finish(b, go_on);
-      }
-      if (nextClaim_ == b) {
-        ++nextClaim_;
-        lock.unlock();
-        return Finish(b, WriteDirect(b));
-      }
-      if (MayFormatAhead()) {
-        FormatNext(lock);
-        continue;
-      }
-      changed_.wait(lock);
-    }
-  }
-
-  // After batch b: the next may be written, and later ones formatted from
-  // the format the file has now.
-  bool Finish(std::size_t b, bool go_on) {
+  // Writes batch b as it was formatted ahead, or directly when it could not
+  // be or was formatted from another format than the file has now. False
+  // when cancelled.
+  bool Write(std::size_t b, FormattedBatch&& batch) {
+    const bool usable = batch.text != nullptr && batch.start == out_.GetFormat();
+    const auto [first, last] = BatchItems(b);
+    const bool go_on = usable ? WriteFormatted(batch) : WriteDirect(first, last);
+    Recycle(std::move(batch.text));
     const std::lock_guard lock(mutex_);
-    nextWrite_ = b + 1;
     latest_ = out_.GetFormat();
-    changed_.notify_all();
     return go_on;
-  }
-
-  // The helper thread: formats batches ahead while there are any and room
-  // for them.
-  void FormatAhead(std::stop_token stop) {
-    std::unique_lock lock(mutex_);
-    while (changed_.wait(lock, stop, [this] { return MayFormatAhead(); })) FormatNext(lock);
-  }
-
-  // Guarded by mutex_.
-  bool MayFormatAhead() const {
-    return nextWrite_ >= 1 && nextClaim_ < batches_ && nextClaim_ < nextWrite_ + kAhead;
-  }
-
-  // Takes up the next batch, formats it with the lock released, and leaves it
-  // ready (the lock held again).
-  void FormatNext(std::unique_lock<std::mutex>& lock) {
-    const std::size_t b = nextClaim_++;
-    const CobWriter::Format start = latest_;
-    lock.unlock();
-    FormattedBatch batch = Format(b, start);
-    lock.lock();
-    Ready(b).emplace(std::move(batch));
-    changed_.notify_all();
   }
 
   // A writer in memory for a batch: one whose batch has been written, so
@@ -158,11 +101,15 @@ class SequenceWriter {
     spare_.push_back(std::move(writer));
   }
 
-  FormattedBatch Format(std::size_t b, CobWriter::Format start) {
+  // Batch b formatted into memory from the format of the last batch written.
+  FormattedBatch Format(std::size_t b) {
     FormattedBatch batch;
-    batch.start = start;
+    {
+      const std::lock_guard lock(mutex_);
+      batch.start = latest_;
+    }
     try {
-      std::unique_ptr<CobWriter> text = MemoryWriter(start);
+      std::unique_ptr<CobWriter> text = MemoryWriter(batch.start);
       const auto [first, last] = BatchItems(b);
       for (std::size_t i = first; i < last; ++i) {
         write_(i, *text);
@@ -193,8 +140,7 @@ class SequenceWriter {
     return true;
   }
 
-  bool WriteDirect(std::size_t b) {
-    const auto [first, last] = BatchItems(b);
+  bool WriteDirect(std::size_t first, std::size_t last) {
     for (std::size_t i = first; i < last; ++i) {
       if (progress_.CancelRequested()) return false;
       write_(i, out_);
@@ -213,20 +159,11 @@ class SequenceWriter {
   const ChunkWriter& write_;
   ProgressSink& progress_;
   const ProgressCount count_;
-  std::size_t batches_ = 1;
   std::size_t written_ = 0;
 
   std::mutex mutex_;
-  std::condition_variable_any changed_;
   // Guarded by mutex_:
-  std::size_t nextClaim_ = 0;  // the first batch nobody has taken up
-  std::size_t nextWrite_ = 0;  // the first batch not yet written
-  CobWriter::Format latest_;   // the format after the last batch written
-  // Batch b's place is b % size: no more than kAhead are claimed beyond the
-  // one being written, so places never clash, and keeping a batch needs no
-  // memory that could run out on the helper thread.
-  std::array<std::optional<FormattedBatch>, kAhead + 2> ready_;
-  std::optional<FormattedBatch>& Ready(std::size_t b) { return ready_[b % ready_.size()]; }
+  CobWriter::Format latest_;  // the format after the last batch written
   std::vector<std::unique_ptr<CobWriter>> spare_;
 };
 

@@ -2,12 +2,9 @@
 
 #include <atomic>
 #include <cstddef>
-#include <exception>
-#include <stop_token>
-#include <thread>
 #include <vector>
 
-#include "model/threads.h"
+#include "model/parallel_map.h"
 #include "cob/line_reader.h"
 
 namespace bk {
@@ -25,9 +22,9 @@ namespace element_lines_detail {
 
 template <typename T, typename ReadOne, typename Keep>
 bool ReadInOrder(LineReader& in, std::size_t count, const ReadOne& read_one, const Keep& keep,
-                 std::stop_token stop = {}) {
+                 const MapStop* stop = nullptr) {
   for (std::size_t i = 0; i < count; ++i) {
-    if (stop.stop_requested()) return false;
+    if (stop != nullptr && stop->load(std::memory_order_relaxed)) return false;
     T element{};
     if (!read_one(in, element)) return false;
     keep(std::move(element));
@@ -35,30 +32,10 @@ bool ReadInOrder(LineReader& in, std::size_t count, const ReadOne& read_one, con
   return true;
 }
 
-// How the calling thread's half went, as the helper thread waits to hear it.
-enum class FirstHalf { kReading, kRead, kFailed };
-
-// Tells the helper how the first half went; if nothing else did, at the end
-// of the scope that it failed (an exception), so the helper never waits in vain.
-class FirstHalfSignal {
- public:
-  explicit FirstHalfSignal(std::atomic<FirstHalf>& state) : state_(state) {}
-  ~FirstHalfSignal() { Send(FirstHalf::kFailed); }
-  FirstHalfSignal(const FirstHalfSignal&) = delete;
-  FirstHalfSignal& operator=(const FirstHalfSignal&) = delete;
-  void Send(FirstHalf outcome) {
-    FirstHalf expected = FirstHalf::kReading;
-    if (state_.compare_exchange_strong(expected, outcome)) state_.notify_one();
-  }
-
- private:
-  std::atomic<FirstHalf>& state_;
-};
-
-// The second half's elements until they are kept. Blocks of a size the heap
-// carves from itself, each given back as soon as its elements are kept: one
-// freed block is room for many small allocations, where a freed node
-// between two live small ones would be room for nothing.
+// Elements read ahead until they are kept. Blocks of a size the heap carves
+// from itself, each given back as soon as its elements are kept: one freed
+// block is room for many small allocations, where a freed node between two
+// live small ones would be room for nothing.
 template <typename T>
 class ElementBlocks {
  public:
@@ -80,65 +57,56 @@ class ElementBlocks {
   std::vector<std::vector<T>> blocks_;
 };
 
+// One half of a list as read: its elements, whether all of them read, and
+// the reader where it stopped.
+template <typename T>
+struct ReadHalf {
+  ElementBlocks<T> Elements;
+  bool Ok = false;
+  LineReader End;
+};
+
 }  // namespace element_lines_detail
 
 // Reads `count` elements of `lines` lines each with read_one(LineReader&, T&),
 // which must read exactly `lines` lines when it succeeds and may be called
 // on two threads at once, and hands each to keep(T&&) in order, one at a
-// time (those of a second half on the helper thread, while the calling
-// thread waits for it). False when an element does not read. Whatever the outcome, the
-// elements kept and where the reader ends are what reading the elements one
-// by one gives: every element before the first that fails, and the reader
-// on the last line of the last element or where the failing one stopped.
+// time, on the calling thread. False when an element does not read.
+// Whatever the outcome, the elements kept and where the reader ends are what
+// reading the elements one by one gives: every element before the first
+// that fails, and the reader on the last line of the last element or where
+// the failing one stopped.
 //
-// A long list is read in two halves at once: a second thread counts its way
-// to the middle by line ends alone and reads the second half from there. As
+// A long list is read in two halves at once: the second half's reader
+// counts its way to the middle by line ends alone and reads from there. As
 // every element is read from its own lines only, the halves give the
 // elements a single pass would.
 template <typename T, typename ReadOne, typename Keep>
 bool ReadElementLines(LineReader& in, std::size_t count, std::size_t lines, const ReadOne& read_one,
                       const Keep& keep, std::size_t min_lines_for_two_threads = kMinLinesForTwoThreads) {
-  using element_lines_detail::ElementBlocks;
-  using element_lines_detail::FirstHalf;
-  using element_lines_detail::FirstHalfSignal;
+  using element_lines_detail::ReadHalf;
   using element_lines_detail::ReadInOrder;
   // Every line takes at least one byte: too few bytes cannot hold the list.
   if (count < 2 || count * lines < min_lines_for_two_threads || in.BytesLeft() < count * lines) {
     return ReadInOrder<T>(in, count, read_one, keep);
   }
   const std::size_t half = count / 2;
-  LineReader second = in;
-  bool second_ok = false;
-  std::exception_ptr failure;
-  std::atomic<FirstHalf> first_half{FirstHalf::kReading};
-  {
-    // The helper also keeps the second half, once the first is kept, while
-    // this thread waits: the memory its list gives back as it is emptied is
-    // then where the kept elements go (a thread's heap is its own).
-    std::jthread helper = StartThread([&](std::stop_token stop) {
-      try {
-        ElementBlocks<T> tail;
-        second_ok = second.SkipLines(half * lines) &&
-                    ReadInOrder<T>(second, count - half, read_one,
-                                   [&tail](T&& element) { tail.Add(std::move(element)); }, stop);
-        first_half.wait(FirstHalf::kReading);
-        if (first_half.load() == FirstHalf::kRead) tail.MoveOut(keep);
-      } catch (...) {
-        failure = std::current_exception();
-      }
-    });
-    FirstHalfSignal signal(first_half);
-    // A failure in the first half is where a single pass stops: the second
-    // half no longer matters (the helper is stopped and joined on return).
-    if (!ReadInOrder<T>(in, half, read_one, keep)) return false;
-    signal.Send(FirstHalf::kRead);
-    helper.join();  // unlike the destructor, lets the second half finish
-  }
-  if (failure) std::rethrow_exception(failure);
-  // The first half read all its lines, so the second half started right
-  // after them and stopped where a single pass would stop.
-  in = second;
-  return second_ok;
+  const LineReader start = in;  // `in` moves on as the halves are kept
+  const auto read_half = [&](std::size_t which, const MapStop& stop) {
+    ReadHalf<T> part{{}, false, start};
+    const auto add = [&part](T&& element) { part.Elements.Add(std::move(element)); };
+    part.Ok = which == 0 ? ReadInOrder<T>(part.End, half, read_one, add, &stop)
+                         : part.End.SkipLines(half * lines) &&
+                               ReadInOrder<T>(part.End, count - half, read_one, add, &stop);
+    return part;
+  };
+  // A failure in the first half is where a single pass stops: the second
+  // half no longer matters.
+  return MapInOrder<ReadHalf<T>>(2, MapThreads{2, 1}, read_half, [&](std::size_t, ReadHalf<T>&& part) {
+    part.Elements.MoveOut(keep);
+    in = part.End;
+    return part.Ok;
+  });
 }
 
 }  // namespace bk

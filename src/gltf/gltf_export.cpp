@@ -1,4 +1,3 @@
-#include "model/threads.h"
 #include "gltf/gltf_export.h"
 
 #include <rapidjson/encodedstream.h>
@@ -7,7 +6,6 @@
 #include <rapidjson/writer.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -16,7 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <future>
 #include <map>
 #include <unordered_map>
 #include <sstream>
@@ -28,14 +25,12 @@
 #include "cob/face_run.h"
 #include "cob/material.h"
 #include "engine/keyframes.h"
-#include "gltf/early_writeback.h"
 #include "gltf/gltf_material.h"
 #include "gltf/gltf_mesh.h"
 #include "gltf/gltf_motion.h"
 #include "gltf/gltf_output.h"
 #include "gltf/gltf_texture.h"
 #include "gltf/json_writer.h"
-#include "gltf/motion_pieces.h"
 #include "gltf/object_prefetch.h"
 #include "gltf/spill_buffer.h"
 #include "model/progress.h"
@@ -138,7 +133,7 @@ struct Section {
   JsonWriter writer{bytes};
   std::size_t count = 0;
 
-  explicit Section(SpillWriter& spill) : bytes(kSpillMemory, &spill) { writer.StartArray(); }
+  Section() : bytes(kSpillMemory) { writer.StartArray(); }
   JsonWriter& Next() {
     ++count;
     return writer;
@@ -147,15 +142,10 @@ struct Section {
 
 std::size_t Aligned(std::size_t n) { return (n + 3) / 4 * 4; }
 
-// The file header and the JSON chunk's header of a .glb, and how its JSON
-// begins when there are accessors.
-constexpr std::size_t kGlbHeaders = 12 + 8;
-
 // Beside the bits of an object's motion paths: what its first preparation
 // found that spares work when it is prepared again (ObjectMotion::Shortcuts).
 constexpr std::uint8_t kTwoKeyTurn = 1u << kMotionPaths;
 constexpr std::uint8_t kEveryFrameMove = 1u << (kMotionPaths + 1);
-constexpr std::string_view kAccessorsKey = R"({"accessors":)";
 
 // FNV-1a over the frames: per-frame lists share long runs, so ordering them
 // in a tree would compare most of each list at every step.
@@ -167,45 +157,6 @@ struct FrameListHash {
   }
 };
 
-// Writes the pieces it is given, handing each run of adjacent ones on to
-// the early writeback once it is large enough (a start per piece would be
-// thousands of calls).
-class PieceWriter {
- public:
-  PieceWriter(int fd, EarlyWriteback& writeback) : fd_(fd), writeback_(writeback) {}
-  ~PieceWriter() { Flush(); }
-  PieceWriter(const PieceWriter&) = delete;
-  PieceWriter& operator=(const PieceWriter&) = delete;
-
-  // Writes a piece taken from `pieces` and gives its buffer back.
-  void Write(MotionPieces::Piece& piece, MotionPieces& pieces) {
-    Write(piece.At, piece.Values);
-    pieces.GiveBack(std::move(piece.Values));
-  }
-  // Writes `values` from `at` in the file; gives back where they end.
-  std::int64_t Write(std::int64_t at, std::span<const float> values) {
-    std::int64_t to = at;
-    WriteAll(fd_, reinterpret_cast<const char*>(values.data()), values.size_bytes(), &to);
-    if (at != end_) Flush();
-    if (start_ < 0) start_ = at;
-    end_ = to;
-    if (end_ - start_ >= kRun) Flush();
-    return to;
-  }
-  void Flush() {
-    if (start_ >= 0) writeback_.Finished(start_, end_ - start_);
-    start_ = -1;
-    end_ = -1;
-  }
-
- private:
-  static constexpr std::int64_t kRun = std::int64_t{4} << 20;
-  int fd_;
-  EarlyWriteback& writeback_;
-  std::int64_t start_ = -1;
-  std::int64_t end_ = -1;
-};
-
 // Turns the groups into glTF: while building, the mesh data and the growing
 // JSON arrays are streamed into spill buffers and the animation data is
 // only counted; Write* then assembles the file from them, making the
@@ -214,27 +165,11 @@ class PieceWriter {
 class Builder {
  public:
   Builder(const GltfOptions& options, GltfResult& result, ProgressSink& progress)
-      : options_(options),
-        result_(result),
-        progress_(progress),
-        nodes_(spill_),
-        meshes_(spill_),
-        accessors_(spill_),
-        samplers_(spill_),
-        channels_(spill_) {}
+      : options_(options), result_(result), progress_(progress) {}
 
   void Build(std::span<const GltfGroup> groups);
   void WriteGlb(OutputSink& sink);
-  void WriteJsonChunk(OutputSink& sink, std::size_t binary);
-  void WriteGlbFile(OutputSink& sink, std::size_t binary_at);
   void WriteEmbedded(OutputSink& sink);
-  // A .glb written to the open file `fd` (from its start) begins with the
-  // accessors, the largest part of the JSON: those that do not fit in
-  // memory go straight to their place there rather than to a temporary
-  // file, and are not copied once more.
-  void KeepAccessorsInPlace(int fd) {
-    accessors_.bytes.KeepInPlace(fd, static_cast<std::int64_t>(kGlbHeaders + kAccessorsKey.size()));
-  }
 
  private:
   struct ViewSource {
@@ -256,8 +191,6 @@ class Builder {
     std::size_t offset = 0;
   };
   static constexpr std::size_t kMotionStride = 2048;
-  // Animation pieces (64 KiB each) made ahead of their writing.
-  static constexpr std::size_t kWaitingPieces = 16;
 
   int View(ViewKind kind);
   std::size_t ViewBytes(ViewKind kind) const { return kind == kAnimation ? animationBytes_ : data_[kind].Size(); }
@@ -297,11 +230,6 @@ class Builder {
   void ForEachMotionPiece(std::size_t mark, Piece piece) const;
   template <typename Spilled, typename Bytes>
   void ForEachBinaryPart(Spilled spilled, Bytes bytes) const;
-  std::size_t AnimationStart() const;
-  void MakeMotionPieces(std::int64_t at, std::atomic<std::size_t>& next, MotionPieces& pieces) const;
-  void WriteMotionRuns(std::int64_t at, std::atomic<std::size_t>& next, PieceWriter& writer,
-                       const std::function<void()>& between) const;
-  void WriteBinaryParts(int fd, std::size_t at, EarlyWriteback& writeback, const std::function<void()>& between) const;
   std::size_t BinaryLength() const;
 
   const GltfOptions& options_;
@@ -320,12 +248,10 @@ class Builder {
   // A step of the writing that follows the making: the bar stays at its
   // last step, and the report is what lets a front end see a cancel.
   void WritingStep() { ReportProgress(progressTotal_ - 1); }
-  // Declared before every buffer that spills through it, so it outlives them.
-  SpillWriter spill_;
   // The mesh views; the animation view is only counted here and made while
   // the file is written (it is most of the data, and quick to make again).
-  SpillBuffer data_[kAnimation] = {SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_),
-                                   SpillBuffer(kSpillMemory, &spill_), SpillBuffer(kSpillMemory, &spill_)};
+  SpillBuffer data_[kAnimation] = {SpillBuffer(kSpillMemory), SpillBuffer(kSpillMemory),
+                                   SpillBuffer(kSpillMemory), SpillBuffer(kSpillMemory)};
   std::size_t animationBytes_ = 0;
   std::span<const GltfGroup> groups_;
   std::vector<MotionMark> marks_;
@@ -706,20 +632,26 @@ void Builder::Build(std::span<const GltfGroup> groups) {
           return &ListsOf(*object.Mesh, object.Run, work, ListValues::kAsWritten);
         });
   }
-  ObjectPrefetch prefetch(groups, options_.Sampling, corners);
   // Making the objects is most of the work: they count for the bar, and the
   // writing that follows is its last step.
   progressTotal_ = 1;
   for (const GltfGroup& group : groups) progressTotal_ += group.ObjectCount();
   std::size_t made = 0;
-  for (std::size_t g = 0; g < groups.size(); ++g) {
-    AddGroupNode(groups[g], first[g], child_groups[g]);
-    for (std::size_t k = 0; k < groups[g].ObjectCount(); ++k) {
-      if (newTimes_.size() % kMotionStride == 0) marks_.push_back({g, k, newTimes_.size(), animationBytes_});
-      AddObject(groups[g].Object(k), first[g] + 1 + static_cast<int>(k), prefetch.Next(), corners[g], k);
-      if (++made % 64 == 0) ReportProgress(made);
+  // A group's node goes before its objects' nodes, those of groups without
+  // objects included.
+  std::size_t nodes_added = 0;
+  const auto add_group_nodes_to = [&](std::size_t end) {
+    for (; nodes_added < end; ++nodes_added) {
+      AddGroupNode(groups[nodes_added], first[nodes_added], child_groups[nodes_added]);
     }
-  }
+  };
+  ObjectPrefetch(groups, options_.Sampling, corners).ForEach([&](std::size_t g, std::size_t k, ObjectPrefetch::Work& work) {
+    add_group_nodes_to(g + 1);
+    if (newTimes_.size() % kMotionStride == 0) marks_.push_back({g, k, newTimes_.size(), animationBytes_});
+    AddObject(groups[g].Object(k), first[g] + 1 + static_cast<int>(k), work, corners[g], k);
+    if (++made % 64 == 0) ReportProgress(made);
+  });
+  add_group_nodes_to(groups.size());
   ReportProgress(made);
   for (Section* section : {&nodes_, &meshes_, &accessors_, &samplers_, &channels_}) section->writer.EndArray();
 }
@@ -903,62 +835,6 @@ void Builder::ForEachBinaryPart(Spilled spilled, Bytes bytes) const {
   }
 }
 
-// Where the animation view starts in the binary chunk.
-std::size_t Builder::AnimationStart() const {
-  std::size_t offset = 0;
-  for (const ViewSource& view : views_) {
-    if (view.kind == kAnimation) break;
-    offset = Aligned(offset + ViewBytes(view));
-  }
-  return offset;
-}
-
-// On the maker's thread: the runs of the animation view not yet taken
-// (from `next` on), from `at` in the file, made piece by piece and handed to
-// `pieces` for the writing thread, until they are all taken or the writer
-// gives up.
-void Builder::MakeMotionPieces(std::int64_t at, std::atomic<std::size_t>& next, MotionPieces& pieces) const {
-  try {
-    for (std::size_t m = next++; m < marks_.size(); m = next++) {
-      std::int64_t to = at + static_cast<std::int64_t>(marks_[m].offset);
-      ForEachMotionPiece(m, [&](FloatBuffer& values) {
-        const auto size = static_cast<std::int64_t>(values.size() * sizeof(float));
-        values = pieces.Hand({to, std::move(values)});
-        to += size;
-      });
-    }
-  } catch (const MotionPieces::Stopped&) {
-    return;
-  } catch (...) {
-    pieces.Close();
-    throw;
-  }
-  pieces.Close();
-}
-
-// The binary chunk, starting at `at` in the file, but for the animation
-// view, which `pieces` brings; after each step, `between` writes the pieces
-// that have come.
-void Builder::WriteBinaryParts(int fd, std::size_t at, EarlyWriteback& writeback,
-                               const std::function<void()>& between) const {
-  static constexpr char kZeros[4] = {0, 0, 0, 0};
-  for (const ViewSource& view : views_) {
-    auto to = static_cast<std::int64_t>(at);
-    if (view.kind >= 0 && view.kind != kAnimation) {
-      data_[view.kind].CopyTo(fd, &to, between);
-      writeback.Finished(static_cast<std::int64_t>(at), to - static_cast<std::int64_t>(at));
-    } else if (view.kind < 0) {
-      const std::vector<unsigned char>& bytes = images_[static_cast<std::size_t>(view.image)].Bytes;
-      WriteAll(fd, reinterpret_cast<const char*>(bytes.data()), bytes.size(), &to);
-    }
-    const std::size_t size = ViewBytes(view);
-    to = static_cast<std::int64_t>(at + size);
-    if (Aligned(size) > size) WriteAll(fd, kZeros, Aligned(size) - size, &to);
-    at += Aligned(size);
-    between();
-  }
-}
-
 template <typename Sink>
 void Builder::WriteJson(Sink& sink, bool embedded) {
   rapidjson::Writer<Sink> w(sink);
@@ -968,7 +844,7 @@ void Builder::WriteJson(Sink& sink, bool embedded) {
     sink.Splice(section.bytes);
   };
   w.StartObject();
-  // First, so that in a .glb file its place is known from the start.
+  // First, as in every file written so far.
   if (accessors_.count > 0) splice("accessors", accessors_);
   w.Key("asset");
   w.StartObject();
@@ -1046,9 +922,6 @@ void PutUint32(OutputSink& sink, std::uint32_t value) {
 
 // A .glb: header, the JSON chunk (padded with spaces), the binary chunk. The
 // JSON is written twice, first only to count its length for the headers.
-// Into a file, the binary chunk's place is then known: a second thread
-// makes the animation view while this one writes the JSON and the rest,
-// and this one writes the animation's pieces as they come, in between.
 void Builder::WriteGlb(OutputSink& sink) {
   OutputSink counter(nullptr);
   WriteJson(counter, false);
@@ -1061,71 +934,19 @@ void Builder::WriteGlb(OutputSink& sink) {
   PutUint32(sink, static_cast<std::uint32_t>(total));
   PutUint32(sink, static_cast<std::uint32_t>(json));
   sink.Write("JSON", 4);
-  if (sink.File() >= 0 && binary > 0) return WriteGlbFile(sink, total - binary);
-  WriteJsonChunk(sink, binary);
-  ForEachBinaryPart([&sink](const SpillBuffer& data) { sink.Splice(data); },
-                    [&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
-}
-
-// The JSON chunk, padded with spaces, and the binary chunk's head.
-void Builder::WriteJsonChunk(OutputSink& sink, std::size_t binary) {
+  // Each block written is a step of the bar's last part, where a cancel is seen.
+  struct WritingSteps {
+    OutputSink& sink;
+    ~WritingSteps() { sink.SetBetween({}); }
+  } steps{sink};
+  sink.SetBetween([this] { WritingStep(); });
   WriteJson(sink, false);
   while (sink.Count() % 4 != 0) sink.Put(' ');
   if (binary == 0) return;
   PutUint32(sink, static_cast<std::uint32_t>(binary));
   sink.Write("BIN\0", 4);
-}
-
-// The rest of a .glb file whose binary chunk starts at `binary_at`.
-void Builder::WriteGlbFile(OutputSink& sink, std::size_t binary_at) {
-  const int fd = sink.File();
-  EarlyWriteback writeback(fd);
-  MotionPieces pieces(kWaitingPieces);
-  const auto animation_at = static_cast<std::int64_t>(binary_at + AnimationStart());
-  std::atomic<std::size_t> next_run{0};
-  ThrowIfThreadsMayNotStart();
-  std::future<void> maker = std::async(std::launch::async, [&] { MakeMotionPieces(animation_at, next_run, pieces); });
-  // Should anything here fail, the maker stops before the pieces go away.
-  struct StopOnExit {
-    MotionPieces& pieces;
-    OutputSink& sink;
-    ~StopOnExit() {
-      pieces.Stop();
-      sink.SetBetween({});
-    }
-  } stop{pieces, sink};
-  PieceWriter writer(fd, writeback);
-  const std::function<void()> between = [&] {
-    WritingStep();
-    MotionPieces::Piece piece;
-    while (pieces.TryTake(piece)) writer.Write(piece, pieces);
-  };
-  sink.SetBetween(between);
-  WriteJsonChunk(sink, BinaryLength());
-  if (!sink.Finish()) throw std::runtime_error("could not write the file (is the disk full?)");
-  sink.SetBetween({});
-  writeback.Finished(0, static_cast<std::int64_t>(binary_at));
-  WriteBinaryParts(fd, binary_at, writeback, between);
-  WriteMotionRuns(animation_at, next_run, writer, between);
-  MotionPieces::Piece piece;
-  while (pieces.Take(piece)) writer.Write(piece, pieces);
-  writer.Flush();
-  maker.get();
-}
-
-// The runs of the animation view nobody has started on (from `next` on),
-// made here and written straight away, and the other thread's pieces in
-// between.
-void Builder::WriteMotionRuns(std::int64_t at, std::atomic<std::size_t>& next, PieceWriter& writer,
-                              const std::function<void()>& between) const {
-  for (std::size_t m = next++; m < marks_.size(); m = next++) {
-    std::int64_t to = at + static_cast<std::int64_t>(marks_[m].offset);
-    ForEachMotionPiece(m, [&](FloatBuffer& values) {
-      to = writer.Write(to, values);
-      values.clear();
-      between();
-    });
-  }
+  ForEachBinaryPart([&sink](const SpillBuffer& data) { sink.Splice(data); },
+                    [&sink](const char* bytes, std::size_t size) { sink.Write(bytes, size); });
 }
 
 void Builder::WriteEmbedded(OutputSink& sink) { WriteJson(sink, true); }
@@ -1180,7 +1001,6 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
     Builder builder(options, result, progress);
-    if (binary && out.File() >= 0) builder.KeepAccessorsInPlace(out.File());
     builder.Build(groups);
     const Clock::time_point built = Clock::now();
     if (binary) {
@@ -1189,7 +1009,7 @@ GltfResult Serialize(std::span<const GltfGroup> groups, const GltfOptions& optio
       builder.WriteEmbedded(out);
     }
     if (!out.Finish()) {
-      result.Fail(FailureKind::kCannotWrite, "the glTF document could not be written");
+      result.Fail(FailureKind::kCannotWrite, "could not write the file (is the disk full?)");
       return result;
     }
     result.build_seconds = std::chrono::duration<double>(built - start).count();
@@ -1260,7 +1080,7 @@ GltfResult WriteGltf(std::span<const GltfGroup> groups, const std::string& path,
     result = Serialize(groups, options, binary, out, progress);
   }
   if (!result.ok()) return result;
-  if (std::string error = file.Commit(RenameOver); !error.empty()) result.Fail(FailureKind::kCannotWrite, error);
+  if (std::string error = file.Commit(); !error.empty()) result.Fail(FailureKind::kCannotWrite, error);
   return result;
 }
 

@@ -63,7 +63,7 @@ void OutputSink::Splice(const SpillBuffer& bytes) {
   }
   if (fd_ >= 0) {
     Drain();
-    if (!failed_) bytes.CopyTo(fd_, nullptr, between_);
+    if (!failed_) bytes.CopyTo(fd_, between_);
     count_ += bytes.Size();
     return;
   }

@@ -1,9 +1,9 @@
-#include "model/threads.h"
 #include "gltf/object_prefetch.h"
 
-#include <limits>
+#include <algorithm>
 
 #include "gltf/gltf_material.h"
+#include "model/parallel_map.h"
 
 namespace bk {
 namespace {
@@ -19,74 +19,67 @@ bool MayShowTexture(const CPolyChunk& mesh) {
 
 ObjectPrefetch::ObjectPrefetch(std::span<const GltfGroup> groups, GltfSampling sampling,
                                std::span<const GltfCornerTable> corners)
-    : groups_(groups), corners_(corners), sampling_(sampling), slots_(kSlots), errors_(kSlots) {
-  for (const GltfGroup& group : groups) total_ += group.ObjectCount();
-  thread_ = StartThread<std::thread>([this] { Run(); });
-}
-
-ObjectPrefetch::~ObjectPrefetch() {
-  stop_ = true;
-  // Frees every slot, so that a thread waiting for one wakes and sees stop_.
-  Publish(released_, std::numeric_limits<std::size_t>::max() / 2);
-  thread_.join();
-}
-
-void ObjectPrefetch::Publish(std::atomic<std::size_t>& count, std::size_t value) {
-  count.store(value, std::memory_order_release);
-  count.notify_one();
-}
-
-std::size_t ObjectPrefetch::AwaitAtLeast(std::atomic<std::size_t>& count, std::size_t value,
-                                         const std::atomic<bool>& stop) {
-  std::size_t seen = count.load(std::memory_order_acquire);
-  while (seen < value && !stop) {
-    count.wait(seen, std::memory_order_acquire);
-    seen = count.load(std::memory_order_acquire);
+    : groups_(groups), corners_(corners), sampling_(sampling) {
+  for (const GltfGroup& group : groups) {
+    firstOf_.push_back(total_);
+    total_ += group.ObjectCount();
   }
-  return seen;
 }
 
-ObjectPrefetch::Work& ObjectPrefetch::Next() {
-  if (next_ % kBatch == 0 && next_ > 0) Publish(released_, next_);
-  if (made_.load(std::memory_order_acquire) <= next_) {
-    // Everything before this object is released before waiting, so that
-    // the other thread can never be waiting for a slot at the same time.
-    Publish(released_, next_);
-    AwaitAtLeast(made_, std::min(total_, (next_ / kBatch + 1) * kBatch), stop_);
-  }
-  const std::size_t slot = next_++ % kSlots;
-  if (errors_[slot]) std::rethrow_exception(errors_[slot]);
-  return slots_[slot];
+void ObjectPrefetch::ForEach(const Use& use) {
+  MapInOrder<BatchPtr>(
+      (total_ + kBatch - 1) / kBatch, MapThreads{2, kAhead}, [this](std::size_t b, const MapStop&) { return Make(b); },
+      [&](std::size_t, BatchPtr&& batch) {
+        std::size_t g = batch->Group;
+        std::size_t k = batch->Object;
+        for (Work& work : batch->Works) {
+          while (k >= groups_[g].ObjectCount()) {
+            ++g;
+            k = 0;
+          }
+          if (work.Failure) std::rethrow_exception(work.Failure);
+          use(g, k++, work);
+        }
+        Recycle(std::move(batch));
+        return true;
+      });
 }
 
-void ObjectPrefetch::Run() {
-  std::size_t index = 0;
-  std::size_t released = 0;
-  for (std::size_t g = 0; g < groups_.size(); ++g) {
-    const GltfGroup& group = groups_[g];
-    for (std::size_t k = 0; k < group.ObjectCount(); ++k) {
-      const GltfObject object = group.Object(k);
-      if (index >= released + kSlots) {
-        Publish(made_, index);  // likewise, before waiting
-        released = AwaitAtLeast(released_, index + 1 - kSlots, stop_);
-      }
-      if (stop_) return;
-      const std::size_t slot = index % kSlots;
-      try {
-        Make(object, corners_[g], k, slots_[slot]);
-      } catch (...) {
-        errors_[slot] = std::current_exception();
-      }
-      ++index;
-      // After a failure nothing more is made; whatever the other thread
-      // waits for, it may go on up to the failed object, which rethrows.
-      if (errors_[slot]) return Publish(made_, total_);
-      if (index % kBatch == 0 || index == total_) Publish(made_, index);
+ObjectPrefetch::BatchPtr ObjectPrefetch::Make(std::size_t b) {
+  BatchPtr batch;
+  {
+    const std::lock_guard lock(mutex_);
+    if (!spare_.empty()) {
+      batch = std::move(spare_.back());
+      spare_.pop_back();
     }
   }
+  if (!batch) batch = std::make_unique<Batch>();
+  const std::size_t first = b * kBatch;
+  const std::size_t count = std::min(kBatch, total_ - first);
+  // The group of the batch's first object: the last that starts at or before it.
+  std::size_t g = static_cast<std::size_t>(std::upper_bound(firstOf_.begin(), firstOf_.end(), first) - firstOf_.begin()) - 1;
+  std::size_t k = first - firstOf_[g];
+  batch->Group = g;
+  batch->Object = k;
+  batch->Works.resize(count);
+  for (Work& work : batch->Works) {
+    while (k >= groups_[g].ObjectCount()) {
+      ++g;
+      k = 0;
+    }
+    try {
+      work.Failure = nullptr;
+      Make(groups_[g].Object(k), corners_[g], k, *batch, work);
+    } catch (...) {
+      work.Failure = std::current_exception();
+    }
+    ++k;
+  }
+  return batch;
 }
 
-void ObjectPrefetch::Make(const GltfObject& object, const GltfCornerTable& corners, std::size_t index,
+void ObjectPrefetch::Make(const GltfObject& object, const GltfCornerTable& corners, std::size_t index, Batch& batch,
                           Work& work) {
   work.MeshBuilt = false;
   work.MotionPrepared = false;
@@ -94,14 +87,19 @@ void ObjectPrefetch::Make(const GltfObject& object, const GltfCornerTable& corne
   const CPolyChunk& mesh = *object.Mesh;
   const std::size_t faces = object.Run.Source != nullptr ? object.Run.Count : mesh.Faces.size();
   if (faces <= kMaxFaces && !MayShowTexture(mesh)) {
-    work.MeshError = meshBuilder_.Build(mesh, ListsOf(mesh, object.Run, lists_, ListValues::kAsWritten), false,
-                                        work.Mesh, &corners, index);
+    work.MeshError = batch.MeshBuilder.Build(mesh, ListsOf(mesh, object.Run, batch.Lists, ListValues::kAsWritten),
+                                             false, work.Mesh, &corners, index);
     work.MeshBuilt = true;
   }
   if (KeysAreSound(object.Channel)) {
     work.Motion.Prepare(object.Channel, sampling_);
     work.MotionPrepared = true;
   }
+}
+
+void ObjectPrefetch::Recycle(BatchPtr batch) {
+  const std::lock_guard lock(mutex_);
+  spare_.push_back(std::move(batch));
 }
 
 }  // namespace bk

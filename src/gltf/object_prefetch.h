@@ -1,11 +1,12 @@
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <exception>
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <span>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "gltf/gltf_export.h"
@@ -14,10 +15,9 @@
 
 namespace bk {
 
-// Makes, on a second thread, what each object's part of the document needs
+// Makes ahead, on both cores, what each object's part of the document needs
 // and depends on that object alone: its mesh and its prepared and planned
-// motion. It runs a bounded number of objects ahead of the one being
-// written, which takes them in order with Next.
+// motion. The objects are handed over in order, a batch at a time.
 class ObjectPrefetch {
  public:
   struct Work {
@@ -30,50 +30,53 @@ class ObjectPrefetch {
     // False when a key of the channel has a fault; the caller reports it.
     bool MotionPrepared = false;
     ObjectMotion Motion;
+    // What stopped the making: thrown again when the object's turn comes,
+    // so that the objects before it go first, as in a single pass.
+    std::exception_ptr Failure;
   };
+  // use(group, object, work) for an object, in order.
+  using Use = std::function<void(std::size_t, std::size_t, Work&)>;
 
-  // `corners` holds a table per group (borrowed; it outlives the prefetch).
+  // `corners` holds a table per group (borrowed, as the groups are).
   ObjectPrefetch(std::span<const GltfGroup> groups, GltfSampling sampling,
                  std::span<const GltfCornerTable> corners);
-  ~ObjectPrefetch();
-  ObjectPrefetch(const ObjectPrefetch&) = delete;
-  ObjectPrefetch& operator=(const ObjectPrefetch&) = delete;
 
-  // The work of the next object (groups in order, their objects in order),
-  // valid until the following call. Rethrows what stopped the thread there.
-  Work& Next();
+  // Calls `use` for every object (groups in order, their objects in order)
+  // on this thread; what it throws passes through once the making stops.
+  void ForEach(const Use& use);
 
  private:
-  // How far ahead the second thread may run. Either thread now and then
-  // takes longer over an object (a spill hand-over, a larger piece); with
-  // only a few dozen objects between them, each such moment made the other
-  // wait, and the two waited for each other about a third of the time. The
-  // slots keep their storage, a few kilobytes each.
-  static constexpr std::size_t kSlots = 512;
-  // Objects are handed over in batches: one wake-up for several, rather
-  // than the two threads taking turns object by object.
+  // Objects are made in batches: one hand-over for many, rather than the
+  // two threads taking turns object by object. With a few batches allowed to
+  // wait, either thread's slower moments (a larger piece, say) do not stall
+  // the other.
   static constexpr std::size_t kBatch = 128;
-  // Larger meshes are made by the caller, so that the slots stay small.
+  static constexpr std::size_t kAhead = 3;
+  // Larger meshes are made by the caller, so that the batches stay small.
   static constexpr std::size_t kMaxFaces = 256;
 
-  void Run();
-  void Make(const GltfObject& object, const GltfCornerTable& corners, std::size_t index, Work& work);
-  static void Publish(std::atomic<std::size_t>& count, std::size_t value);
-  static std::size_t AwaitAtLeast(std::atomic<std::size_t>& count, std::size_t value, const std::atomic<bool>& stop);
+  // A batch with the scratch storage its making needs; batches are used
+  // again, so that their storage serves from one to the next.
+  struct Batch {
+    std::size_t Group = 0;  // where its first object stands
+    std::size_t Object = 0;
+    std::vector<Work> Works;
+    GltfMeshBuilder MeshBuilder;
+    CPolyChunk Lists{WorkingCopy{}};  // a piece's lists, as ListsOf gives them
+  };
+  using BatchPtr = std::unique_ptr<Batch>;
+
+  BatchPtr Make(std::size_t b);
+  void Make(const GltfObject& object, const GltfCornerTable& corners, std::size_t index, Batch& batch, Work& work);
+  void Recycle(BatchPtr batch);
 
   std::span<const GltfGroup> groups_;
   std::span<const GltfCornerTable> corners_;
   GltfSampling sampling_;
-  GltfMeshBuilder meshBuilder_;
-  CPolyChunk lists_{WorkingCopy{}};  // a piece's lists, as ListsOf gives them
-  std::vector<Work> slots_;
-  std::vector<std::exception_ptr> errors_;  // per slot
+  std::vector<std::size_t> firstOf_;  // per group: the index of its first object among all
   std::size_t total_ = 0;
-  std::size_t next_ = 0;                    // the object Next hands out next
-  std::atomic<std::size_t> made_{0};        // objects made so far
-  std::atomic<std::size_t> released_{0};    // objects the caller is done with
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
+  std::mutex mutex_;
+  std::vector<BatchPtr> spare_;  // guarded by mutex_
 };
 
 }  // namespace bk

@@ -340,8 +340,7 @@ TEST(GltfExport, ManyObjectsWriteTheSameBytesToAFileAsToMemory) {
 }
 
 // A write that fails partway (here the file-size limit, as a full disk
-// would) fails the export: the thread making animation data is stopped,
-// and neither the file nor a temporary is left.
+// would) fails the export, and neither the file nor a temporary is left.
 TEST(GltfExport, AWriteFailingPartwayLeavesNoFile) {
   auto group = MakeGroup(3000);
   const ExplodedGroup* groups[] = {group.get()};

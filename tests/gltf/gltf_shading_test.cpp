@@ -290,35 +290,31 @@ TEST(GltfShading, TextureMapsAreEmbeddedAsPngWithTheirPlacement) {
 }
 
 TEST(SpillBuffer, GivesBackEveryByteInOrderPastItsMemory) {
-  SpillWriter writer;
-  for (SpillWriter* thread : {static_cast<SpillWriter*>(nullptr), &writer}) {
-    SpillBuffer buffer(64, thread);
-    SpillBuffer other(64, thread);  // interleaved on the same thread
-    std::string want;
-    for (int i = 0; i < 1000; ++i) {
-      const std::string piece = std::to_string(i) + ",";
-      buffer.Append(piece.data(), piece.size());
-      buffer.Put(';');
-      other.Append("0123456789", 10);
-      want += piece + ";";
-    }
-    std::string got;
-    buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
-    EXPECT_EQ(buffer.Size(), want.size());
-    EXPECT_EQ(got, want);
-    buffer.Put('!');  // still appendable after reading back
-    got.clear();
-    buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
-    EXPECT_EQ(got, want + "!");
-    EXPECT_EQ(other.Size(), 10000u);
+  SpillBuffer buffer(64);
+  SpillBuffer other(64);  // interleaved
+  std::string want;
+  for (int i = 0; i < 1000; ++i) {
+    const std::string piece = std::to_string(i) + ",";
+    buffer.Append(piece.data(), piece.size());
+    buffer.Put(';');
+    other.Append("0123456789", 10);
+    want += piece + ";";
   }
+  std::string got;
+  buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
+  EXPECT_EQ(buffer.Size(), want.size());
+  EXPECT_EQ(got, want);
+  buffer.Put('!');  // still appendable after reading back
+  got.clear();
+  buffer.ForEachPiece([&](const char* data, std::size_t size) { got.append(data, size); });
+  EXPECT_EQ(got, want + "!");
+  EXPECT_EQ(other.Size(), 10000u);
 }
 
-// Into a file the spilled part is copied inside the kernel, at the file's
-// position or at a given offset; into a pipe, where the kernel cannot, by hand.
+// Into a file the spilled part is copied inside the kernel; into a pipe,
+// where the kernel cannot, by hand.
 TEST(SpillBuffer, CopiesEveryByteIntoAFileOrAPipe) {
-  SpillWriter writer;
-  SpillBuffer buffer(64, &writer);
+  SpillBuffer buffer(64);
   std::string want;
   for (int i = 0; i < 1000; ++i) want += std::to_string(i) + ",";
   buffer.Append(want.data(), want.size());
@@ -328,9 +324,7 @@ TEST(SpillBuffer, CopiesEveryByteIntoAFileOrAPipe) {
   const int fd = fileno(file);
   WriteAll(fd, "<", 1);
   buffer.CopyTo(fd);
-  std::int64_t at = 1 + static_cast<std::int64_t>(want.size());
-  buffer.CopyTo(fd, &at);
-  EXPECT_EQ(at, 1 + 2 * static_cast<std::int64_t>(want.size()));
+  buffer.CopyTo(fd);
   std::string got(1 + 2 * want.size(), '\0');
   EXPECT_EQ(::pread(fd, got.data(), got.size() + 1, 0), static_cast<ssize_t>(got.size()));
   EXPECT_EQ(got, "<" + want + want);
@@ -345,35 +339,6 @@ TEST(SpillBuffer, CopiesEveryByteIntoAFileOrAPipe) {
   for (ssize_t n; (n = ::read(pipe_ends[0], chunk, sizeof chunk)) > 0;) piped.append(chunk, static_cast<std::size_t>(n));
   ::close(pipe_ends[0]);
   EXPECT_EQ(piped, want);
-}
-
-// Bytes kept in place go straight to their spot in the file as they spill,
-// with or without the writer's thread; finishing writes only the rest, and
-// only where they stand. Read back, they are all there in order.
-TEST(SpillBuffer, BytesKeptInPlaceAreWrittenWhereTheyBelong) {
-  SpillWriter writer;
-  for (SpillWriter* thread : {static_cast<SpillWriter*>(nullptr), &writer}) {
-    std::FILE* file = std::tmpfile();
-    ASSERT_NE(file, nullptr);
-    const int fd = fileno(file);
-    SpillBuffer buffer(64, thread);
-    buffer.KeepInPlace(fd, 3);
-    std::string want;
-    for (int i = 0; i < 1000; ++i) want += std::to_string(i) + ",";
-    buffer.Append(want.data(), want.size());
-    std::string back;
-    buffer.ForEachPiece([&](const char* data, std::size_t size) { back.append(data, size); });
-    EXPECT_EQ(back, want);
-    std::int64_t elsewhere = 4;
-    EXPECT_THROW(buffer.CopyTo(fd, &elsewhere), std::runtime_error);
-    WriteAll(fd, "<<<", 3);
-    buffer.CopyTo(fd);
-    WriteAll(fd, ">", 1);
-    std::string got(want.size() + 4, '\0');
-    EXPECT_EQ(::pread(fd, got.data(), got.size() + 1, 0), static_cast<ssize_t>(got.size()));
-    EXPECT_EQ(got, "<<<" + want + ">");
-    std::fclose(file);
-  }
 }
 
 // The JSON writer puts whole tokens into its buffer's memory; through a
