@@ -35,13 +35,19 @@ bool ReadInOrder(LineReader& in, std::size_t count, const ReadOne& read_one, con
 // Elements read ahead until they are kept. Blocks of a size the heap carves
 // from itself, each given back as soon as its elements are kept: one freed
 // block is room for many small allocations, where a freed node between two
-// live small ones would be room for nothing.
+// live small ones would be room for nothing. The blocks for the elements
+// expected are taken up front, on the thread that will keep them: a thread's
+// heap is its own, so only then is what it frees room for what it keeps.
 template <typename T>
 class ElementBlocks {
  public:
+  explicit ElementBlocks(std::size_t expected = 0) : blocks_((expected + kBlock - 1) / kBlock) {
+    for (std::vector<T>& block : blocks_) block.reserve(kBlock);
+  }
   void Add(T&& element) {
-    if (blocks_.empty() || blocks_.back().size() == kBlock) blocks_.emplace_back().reserve(kBlock);
-    blocks_.back().push_back(std::move(element));
+    if (filled_ < blocks_.size() && blocks_[filled_].size() == kBlock) ++filled_;
+    if (filled_ == blocks_.size()) blocks_.emplace_back().reserve(kBlock);
+    blocks_[filled_].push_back(std::move(element));
   }
   template <typename Keep>
   void MoveOut(const Keep& keep) {
@@ -50,11 +56,13 @@ class ElementBlocks {
       std::vector<T>().swap(block);
     }
     blocks_.clear();
+    filled_ = 0;
   }
 
  private:
   static constexpr std::size_t kBlock = (std::size_t{64} << 10) / sizeof(T);
   std::vector<std::vector<T>> blocks_;
+  std::size_t filled_ = 0;
 };
 
 // One half of a list as read: its elements, whether all of them read, and
@@ -84,6 +92,7 @@ struct ReadHalf {
 template <typename T, typename ReadOne, typename Keep>
 bool ReadElementLines(LineReader& in, std::size_t count, std::size_t lines, const ReadOne& read_one,
                       const Keep& keep, std::size_t min_lines_for_two_threads = kMinLinesForTwoThreads) {
+  using element_lines_detail::ElementBlocks;
   using element_lines_detail::ReadHalf;
   using element_lines_detail::ReadInOrder;
   // Every line takes at least one byte: too few bytes cannot hold the list.
@@ -92,10 +101,13 @@ bool ReadElementLines(LineReader& in, std::size_t count, std::size_t lines, cons
   }
   const std::size_t half = count / 2;
   const LineReader start = in;  // `in` moves on as the halves are kept
+  // The first half is kept as it is read (the map makes it first, on this
+  // thread); the second is held until then, in blocks taken here.
+  ElementBlocks<T> second_half(count - half);
   const auto read_half = [&](std::size_t which, const MapStop& stop) {
-    ReadHalf<T> part{{}, false, start};
+    ReadHalf<T> part{which == 0 ? ElementBlocks<T>() : std::move(second_half), false, start};
     const auto add = [&part](T&& element) { part.Elements.Add(std::move(element)); };
-    part.Ok = which == 0 ? ReadInOrder<T>(part.End, half, read_one, add, &stop)
+    part.Ok = which == 0 ? ReadInOrder<T>(part.End, half, read_one, keep)
                          : part.End.SkipLines(half * lines) &&
                                ReadInOrder<T>(part.End, count - half, read_one, add, &stop);
     return part;

@@ -77,6 +77,9 @@ class Shared {
     }
   }
 
+  // Item 0 is the calling thread's, before any helper starts.
+  void ClaimFirst() { claimed_ = 1; }
+
   // Item i has been used: its slot is free for a later one.
   void Used(std::size_t i) {
     {
@@ -167,12 +170,17 @@ bool MapInOrder(std::size_t count, MapThreads threads, const Make& make, const U
       threads.clear();
     }
   } started{shared, {}};
+  if (count == 0) return true;
+  shared.ClaimFirst();
   try {
     for (std::size_t h = 0; h < helpers; ++h) started.threads.push_back(StartThread([&shared] { shared.Help(); }));
   } catch (const std::system_error&) {
     // Fewer helpers, or none: the work is still done, here.
   }
-  for (std::size_t i = 0; i < count; ++i) {
+  MapStop first_stop{false};
+  if (!use(0, make(0, first_stop))) return false;
+  shared.Used(0);
+  for (std::size_t i = 1; i < count; ++i) {
     if (!use(i, shared.Take(i))) return false;
     shared.Used(i);
   }

@@ -73,7 +73,11 @@ TEST(ParallelMap, EndsWhereUseStopsOrMakeFailsAsASinglePassWould) {
   }
 }
 
-TEST(ParallelMap, NeverRunsFarAheadAndStopsMakingAtTheStop) {
+TEST(ParallelMap, MakesTheFirstItemHereFirstNeverRunsFarAheadAndStops) {
+  const std::thread::id caller = std::this_thread::get_id();
+  std::thread::id first_maker;
+  std::atomic<std::size_t> uses{0};
+  std::size_t uses_before_first = 1;
   std::atomic<std::size_t> last_used{0};
   std::mutex mutex;
   std::size_t farthest = 0;  // how far beyond the last item used one was made
@@ -82,15 +86,22 @@ TEST(ParallelMap, NeverRunsFarAheadAndStopsMakingAtTheStop) {
       10000, MapThreads{2, 3},
       [&](std::size_t i, const MapStop&) {
         const std::lock_guard lock(mutex);
+        if (i == 0) {
+          first_maker = std::this_thread::get_id();
+          uses_before_first = uses;
+        }
         ++made;
         farthest = std::max(farthest, i - std::min(i, last_used.load()));
         return 0;
       },
       [&](std::size_t i, int&&) {
+        ++uses;
         last_used = i;
         return i < 500;
       });
   EXPECT_FALSE(finished);
+  EXPECT_EQ(first_maker, caller);
+  EXPECT_EQ(uses_before_first, 0u);
   // Ahead waiting, and one more for each thread that makes.
   EXPECT_LE(farthest, 3u + 1u);
   EXPECT_LE(made, 501u + 3u + 1u);
