@@ -1,13 +1,7 @@
 #include "doc/seed_sweep.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <exception>
-#include <mutex>
 #include <new>
-#include <system_error>
 #include <thread>
 
 #include "cob/poly_chunk.h"
@@ -15,65 +9,41 @@
 #include "engine/particles.h"
 #include "model/chunk_id.h"
 #include "model/random.h"
-#include "model/threads.h"
+#include "model/parallel_map.h"
 
 namespace bk {
 
 namespace {
 
-// A worker's sink: no display, and the sweep's shared stop flag.
-class WorkerProgress final : public ProgressSink {
+// A sink for exploding one seed: no display; it stops when the sweep
+// stops, and on the calling thread also when the user asks.
+class SeedProgress final : public ProgressSink {
  public:
-  explicit WorkerProgress(const std::atomic<bool>& stop) : stop_(stop) {}
+  SeedProgress(const MapStop& stop, const ProgressSink* user) : stop_(stop), user_(user) {}
   void ShowProgress(int, int, std::string_view) override {}
-  bool CancelRequested() const override { return stop_.load(std::memory_order_relaxed); }
+  bool CancelRequested() const override {
+    return stop_.load(std::memory_order_relaxed) || (user_ != nullptr && user_->CancelRequested());
+  }
 
  private:
-  const std::atomic<bool>& stop_;
+  const MapStop& stop_;
+  const ProgressSink* user_;
 };
 
-// What the workers share besides the inputs.
-struct SweepState {
-  std::atomic<std::size_t> next{0};
-  std::atomic<bool> stop{false};
-  std::mutex mutex;
-  std::condition_variable changed;
-  std::size_t done = 0;
-  int running = 0;
-  Status failure;
-};
-
-void RunWorker(const SeedSweepInputs& inputs, std::span<const std::uint32_t> seeds,
-               const SeedConsumer& take, SweepState& state) {
-  WorkerProgress progress(state.stop);
-  Status failure;
-  for (std::size_t i = state.next++; i < seeds.size() && !state.stop; i = state.next++) {
-    try {
-      const SeedExplosion explosion = ExplodeSeed(inputs, seeds[i], progress);
-      if (!explosion.ok()) {
-        failure = explosion;
-        break;
-      }
-      take(i, explosion);
-    } catch (const std::bad_alloc&) {
-      failure.Fail(FailureKind::kOutOfMemory, "Out of memory: try fewer seeds or a smaller object.");
-      break;
-    } catch (const std::exception& error) {
-      failure.Fail(FailureKind::kBadData, error.what());
-      break;
-    }
-    std::lock_guard lock(state.mutex);
-    ++state.done;
-    state.changed.notify_all();
+// Explodes seed i and hands it to `take`; every failure comes back as the result.
+Status ExplodeAndTake(const SeedSweepInputs& inputs, std::uint32_t seed, std::size_t i, const SeedConsumer& take,
+                      ProgressSink& progress) {
+  Status result;
+  try {
+    const SeedExplosion explosion = ExplodeSeed(inputs, seed, progress);
+    if (!explosion.ok()) return explosion;
+    take(i, explosion);
+  } catch (const std::bad_alloc&) {
+    result.Fail(FailureKind::kOutOfMemory, "Out of memory: try fewer seeds or a smaller object.");
+  } catch (const std::exception& error) {
+    result.Fail(FailureKind::kBadData, error.what());
   }
-  std::lock_guard lock(state.mutex);
-  // A cancel makes the workers fail as cancelled too; the first real fault wins.
-  if (!failure.ok() && (state.failure.ok() || state.failure.kind == FailureKind::kCancelled)) {
-    state.failure = failure;
-  }
-  if (!failure.ok()) state.stop = true;
-  --state.running;
-  state.changed.notify_all();
+  return result;
 }
 
 }  // namespace
@@ -146,49 +116,27 @@ Status SweepSeeds(const SeedSweepInputs& inputs, std::span<const std::uint32_t> 
     std::int32_t saved = ChunkIdCounter::Current();
     ~KeepIdCounter() { ChunkIdCounter::Reset(saved); }
   } keep_ids;
-  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-  const std::size_t count =
-      std::min<std::size_t>(seeds.size(), threads > 0 ? static_cast<std::size_t>(threads) : cores);
-  SweepState state;
-  std::vector<std::thread> workers;
-  workers.reserve(count);
-  try {
-    for (std::size_t t = 0; t < count; ++t) {
-      {
-        std::lock_guard lock(state.mutex);
-        ++state.running;
-      }
-      workers.push_back(StartThread<std::thread>([&] { RunWorker(inputs, seeds, take, state); }));
-    }
-  } catch (const std::system_error&) {
-    // Fewer threads than asked for: the ones that started share the seeds,
-    // and with none this thread explodes them all (without reports).
-    std::lock_guard lock(state.mutex);
-    --state.running;
-  }
-  if (workers.empty()) {
-    state.running = 1;
-    RunWorker(inputs, seeds, take, state);
-  }
   const int total = static_cast<int>(seeds.size());
   progress.ShowProgress(0, total, "");
-  for (;;) {
-    if (progress.CancelRequested()) state.stop = true;
-    std::size_t done = 0;
-    {
-      std::unique_lock lock(state.mutex);
-      state.changed.wait_for(lock, std::chrono::milliseconds(50));
-      if (state.running == 0) break;
-      done = state.done;
-    }
-    // Reported outside the lock: the window's sink pumps events.
-    progress.ShowProgress(static_cast<int>(done), total, "");
-  }
-  for (std::thread& worker : workers) worker.join();
-  if (!state.failure.ok()) return state.failure;
+  const std::thread::id caller = std::this_thread::get_id();
+  Status failure;
+  const bool finished = MapInOrder<Status>(
+      seeds.size(), MapThreads{threads > 0 ? static_cast<unsigned>(threads) : 0u, 4},
+      [&](std::size_t i, const MapStop& stop) {
+        SeedProgress seed_progress(stop, std::this_thread::get_id() == caller ? &progress : nullptr);
+        return ExplodeAndTake(inputs, seeds[i], i, take, seed_progress);
+      },
+      [&](std::size_t i, Status&& seed) {
+        if (!seed.ok()) {
+          failure = std::move(seed);
+          return false;
+        }
+        progress.ShowProgress(static_cast<int>(i) + 1, total, "");
+        return !progress.CancelRequested();
+      });
+  if (!failure.ok()) return failure;
   Status result;
-  if (state.done < seeds.size()) result.Fail(FailureKind::kCancelled, "Cancelled.");
-  else progress.ShowProgress(total, total, "");
+  if (!finished) result.Fail(FailureKind::kCancelled, "Cancelled.");
   return result;
 }
 

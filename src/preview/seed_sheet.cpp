@@ -15,7 +15,7 @@
 #include <QSaveFile>
 
 #include "cob/cob_file.h"
-#include "model/threads.h"
+#include "model/parallel_map.h"
 #include "preview/renderer.h"
 #include "preview/scene.h"
 
@@ -43,24 +43,17 @@ bool ParseSeed(const QString& text, std::uint32_t& seed) {
   return true;
 }
 
-// Runs work(0..count-1) on up to `threads` threads; every index once.
+// Runs work(0..count-1) on up to `threads` threads (0: one per core).
 template <typename Work>
 void ParallelFor(std::size_t count, int threads, const Work& work) {
-  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-  const std::size_t used = std::min<std::size_t>(count, threads > 0 ? std::size_t(threads) : cores);
-  std::atomic<std::size_t> next{0};
-  const auto run = [&] {
-    for (std::size_t i = next++; i < count; i = next++) work(i);
-  };
-  // This thread takes its share too, so the work is done even when no
-  // helper thread can be started.
-  std::vector<std::thread> workers;
-  try {
-    for (std::size_t t = 1; t < used; ++t) workers.push_back(StartThread<std::thread>(run));
-  } catch (const std::system_error&) {
-  }
-  run();
-  for (std::thread& worker : workers) worker.join();
+  const auto count_threads = threads > 0 ? static_cast<unsigned>(threads) : 0u;
+  MapInOrder<bool>(
+      count, MapThreads{count_threads, std::max(1u, count_threads)},
+      [&work](std::size_t i, const MapStop&) {
+        work(i);
+        return true;
+      },
+      [](std::size_t, bool&&) { return true; });
 }
 
 // What the framing pass keeps of each seed.
