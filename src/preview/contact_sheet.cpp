@@ -28,6 +28,36 @@ int SheetColumns(int tiles) {
 
 }  // namespace
 
+SheetGrid::SheetGrid(int count, int columns, QSize tile)
+    : columns_(std::max(1, columns)), rows_((count + columns_ - 1) / columns_), tile_(tile) {}
+
+QImage SheetGrid::NewImage() const {
+  const long long width = static_cast<long long>(columns_) * tile_.width() + (columns_ + 1) * kGap;
+  const long long height = static_cast<long long>(rows_) * tile_.height() + (rows_ + 1) * kGap;
+  if (width * height > kMaxSheetPixels) return {};
+  QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+  image.fill(QColor(18, 19, 22));
+  return image;
+}
+
+QRect SheetGrid::Tile(int i) const {
+  return {kGap + (i % columns_) * (tile_.width() + kGap), kGap + (i / columns_) * (tile_.height() + kGap),
+          tile_.width(), tile_.height()};
+}
+
+void SheetGrid::Label(QPainter& painter, int i, const QString& label) const {
+  QFont font = painter.font();
+  font.setPixelSize(std::clamp(tile_.height() / 12, 10, 48));
+  font.setBold(true);
+  painter.setFont(font);
+  const int margin = std::max(4, tile_.height() / 40);
+  const QRect box = Tile(i).adjusted(margin, margin, -margin, -margin);
+  painter.setPen(QColor(0, 0, 0, 200));
+  painter.drawText(box.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, label);
+  painter.setPen(QColor(255, 236, 160));
+  painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
+}
+
 std::optional<FrameRange> ParseFrameRange(const QString& text, QString& error) {
   const QStringList parts = text.split(':');
   FrameRange range;
@@ -137,35 +167,17 @@ QImage RenderContactSheet(const PreviewScene& scene, const std::vector<int>& fra
                           ViewKind view, bool ghost) {
   const int count = static_cast<int>(frames.size());
   if (count == 0 || tile.isEmpty()) return {};
-  const int columns = SheetColumns(count);
-  const int rows = (count + columns - 1) / columns;
-  const long long width = static_cast<long long>(columns) * tile.width() + (columns + 1) * kGap;
-  const long long height = static_cast<long long>(rows) * tile.height() + (rows + 1) * kGap;
-  if (width * height > kMaxSheetPixels) return {};
-
-  QImage sheet(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
-  sheet.fill(QColor(18, 19, 22));
+  const SheetGrid grid(count, SheetColumns(count), tile);
+  QImage sheet = grid.NewImage();
+  if (sheet.isNull()) return {};
   const Camera camera = SheetCamera(scene, frames, view);
   RenderOptions options;
   options.Ghost = ghost;
   SceneRenderer renderer;
-
   QPainter painter(&sheet);
-  QFont font = painter.font();
-  font.setPixelSize(std::clamp(tile.height() / 12, 10, 48));
-  font.setBold(true);
-  painter.setFont(font);
-  const int margin = std::max(4, tile.height() / 40);
   for (int i = 0; i < count; ++i) {
-    const int x = kGap + (i % columns) * (tile.width() + kGap);
-    const int y = kGap + (i / columns) * (tile.height() + kGap);
-    painter.drawImage(x, y, RenderTile(renderer, scene, frames[i], camera, tile, options));
-    const QString label = QStringLiteral("frame %1").arg(frames[i]);
-    const QRect box(x + margin, y + margin, tile.width() - 2 * margin, tile.height() - 2 * margin);
-    painter.setPen(QColor(0, 0, 0, 200));
-    painter.drawText(box.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, label);
-    painter.setPen(QColor(255, 236, 160));
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
+    painter.drawImage(grid.Tile(i).topLeft(), RenderTile(renderer, scene, frames[i], camera, tile, options));
+    grid.Label(painter, i, QStringLiteral("frame %1").arg(frames[i]));
   }
   return sheet;
 }

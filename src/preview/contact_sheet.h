@@ -5,6 +5,8 @@
 #include <vector>
 
 #include <QImage>
+#include <QPainter>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -26,6 +28,24 @@ inline constexpr int kMaxSheetTiles = 1000;
 inline constexpr int kMinTileSide = 32;
 inline constexpr int kMaxTileSide = 4096;
 inline constexpr long long kMaxSheetPixels = 64LL * 1024 * 1024;
+
+// The grid of a sheet: `count` tiles of `tile` pixels in `columns` columns,
+// with gaps around them, on a dark ground.
+class SheetGrid {
+ public:
+  SheetGrid(int count, int columns, QSize tile);
+  // The sheet's image, or a null image when it would be too large.
+  QImage NewImage() const;
+  QRect Tile(int i) const;
+  // Sets `painter` up for labels and draws `label` in tile i's corner,
+  // shadowed so that it reads on any picture.
+  void Label(QPainter& painter, int i, const QString& label) const;
+
+ private:
+  int columns_;
+  int rows_;
+  QSize tile_;
+};
 
 // What a contact sheet is made from: the settings of the command line.
 struct SheetSettings {

@@ -23,7 +23,6 @@ namespace bk {
 
 namespace {
 
-constexpr int kGap = 4;
 // Scenes kept between framing and drawing; seeds beyond it are exploded a
 // second time instead, so a sweep of a big object stays within memory.
 constexpr std::size_t kKeptSceneBytes = std::size_t{512} << 20;
@@ -149,41 +148,23 @@ class SweepRenderer {
   std::size_t keptBytes_ = 0;
 };
 
-void DrawLabel(QPainter& painter, const QRect& box, const QString& label) {
-  painter.setPen(QColor(0, 0, 0, 200));
-  painter.drawText(box.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, label);
-  painter.setPen(QColor(255, 236, 160));
-  painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label);
-}
-
 // Lays the tiles out (a row per seed with several frames, else a square
 // grid) and labels them; a null image when the sheet would be too large.
 void Compose(const std::vector<QImage>& tiles, const SweepSheetSettings& settings, SweepSheet& sheet) {
   const int frames = static_cast<int>(sheet.Frames.size());
   const int count = static_cast<int>(tiles.size());
-  const QSize tile = settings.TileSize;
-  const int columns = frames > 1 ? frames : std::max(1, static_cast<int>(std::ceil(std::sqrt(double(count)))));
-  const int rows = (count + columns - 1) / columns;
-  const long long width = static_cast<long long>(columns) * tile.width() + (columns + 1) * kGap;
-  const long long height = static_cast<long long>(rows) * tile.height() + (rows + 1) * kGap;
-  if (width * height > kMaxSheetPixels) return;
-
-  sheet.Image = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
-  sheet.Image.fill(QColor(18, 19, 22));
+  const int columns = frames > 1 ? frames : static_cast<int>(std::ceil(std::sqrt(double(count))));
+  const SheetGrid grid(count, columns, settings.TileSize);
+  sheet.Image = grid.NewImage();
+  if (sheet.Image.isNull()) return;
   QPainter painter(&sheet.Image);
-  QFont font = painter.font();
-  font.setPixelSize(std::clamp(tile.height() / 12, 10, 48));
-  font.setBold(true);
-  painter.setFont(font);
-  const int margin = std::max(4, tile.height() / 40);
   for (int i = 0; i < count; ++i) {
-    const QRect rect(kGap + (i % columns) * (tile.width() + kGap), kGap + (i / columns) * (tile.height() + kGap),
-                     tile.width(), tile.height());
+    const QRect rect = grid.Tile(i);
     painter.drawImage(rect.topLeft(), tiles[static_cast<std::size_t>(i)]);
     const std::uint32_t seed = settings.Seeds[static_cast<std::size_t>(i / frames)];
     QString label = QStringLiteral("seed %1").arg(seed);
     if (frames > 1) label += QStringLiteral("  frame %1").arg(sheet.Frames[static_cast<std::size_t>(i % frames)]);
-    DrawLabel(painter, rect.adjusted(margin, margin, -margin, -margin), label);
+    grid.Label(painter, i, label);
     sheet.Tiles.push_back(rect);
     sheet.TileSeeds.push_back(seed);
   }
