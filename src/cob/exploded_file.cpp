@@ -223,10 +223,7 @@ ExplodedReadResult ReadExplodedFile(std::string_view text) {
   // The objects read take their ids from the file; constructing them must
   // not move the program-wide id counter, or the ids of the next export
   // would depend on whether a file was converted before it.
-  struct KeepIdCounter {
-    std::int32_t saved = ChunkIdCounter::Current();
-    ~KeepIdCounter() { ChunkIdCounter::Reset(saved); }
-  } keep;
+  const KeepChunkIds keep;
   ExplodedReadResult result;
   try {
     result.File = Parser(text).Run();

@@ -449,62 +449,54 @@ bool CBrkDoc::WriteTextureImages() {
   return false;
 }
 
-namespace {
-
-// Puts the chunk id counter back on leaving a trial run, so the export after
-// it numbers its chunks as if the trial had never run.
-struct KeepIdCounter {
-  std::int32_t saved = ChunkIdCounter::Current();
-  ~KeepIdCounter() { ChunkIdCounter::Reset(saved); }
-};
-
-}  // namespace
+// Runs `trial` with copies of everything an explosion draws from or moves
+// (the motion state, the random generator, the chunk id counter), the
+// document busy meanwhile, so that the export after it is the one it showed.
+template <typename Trial>
+auto CBrkDoc::TrialRun(const Trial& trial) {
+  const KeepChunkIds keep_ids;
+  MotionContext motion = Motion;
+  CRandom random = Random;
+  SetBusy(1, status::kCalculating);
+  auto result = trial(MotionInputs{motion, Options, random});
+  SetBusy(0, status::kReady);
+  ClearCancel();
+  return result;
+}
 
 std::optional<std::string> CBrkDoc::PreviewCommand() {
   if (Busy || !ImportedObject) return std::nullopt;
-  // Everything an explosion draws from or moves is copied or put back, so
-  // the export after a preview is the one the preview showed.
-  KeepIdCounter keep_ids;
-  MotionContext motion = Motion;
-  CRandom random = Random;
-
-  SetBusy(1, status::kCalculating);
-  std::optional<std::string> text;
-  const Explosion explosion = Explode(MotionInputs{motion, Options, random});
-  if (explosion.outcome == ExportOutcome::Written) {
-    std::ostringstream out;
-    ExportResult written;
-    {
-      CobWriter writer(out);
-      written = WriteGroups(writer, explosion.groups, *this);
+  return TrialRun([this](const MotionInputs& in) {
+    std::optional<std::string> text;
+    const Explosion explosion = Explode(in);
+    if (explosion.outcome == ExportOutcome::Written) {
+      std::ostringstream out;
+      ExportResult written;
+      {
+        CobWriter writer(out);
+        written = WriteGroups(writer, explosion.groups, *this);
+      }
+      if (written.ok() && !written.cancelled) text = out.str();
     }
-    if (written.ok() && !written.cancelled) text = out.str();
-  }
-  if (!text && CancelRequested()) SetNote(std::string(kPreviewCancelled), false);
-  SetBusy(0, status::kReady);
-  ClearCancel();
-  return text;
+    if (!text && CancelRequested()) SetNote(std::string(kPreviewCancelled), false);
+    return text;
+  });
 }
 
 std::optional<std::size_t> CBrkDoc::CountPieces() {
   if (Busy || !ImportedObject) return std::nullopt;
-  KeepIdCounter keep_ids;
-  MotionContext motion = Motion;
-  CRandom random = Random;
-
-  SetBusy(1, status::kCalculating);
-  // The pieces' motion is drawn too: runs of faces draw their sizes between
-  // the pieces' motions, so only the whole explosion tells their number.
-  const GroupResult exploded = ExplodeImported(MotionInputs{motion, Options, random});
-  std::optional<std::size_t> count;
-  if (exploded.ok()) {
-    count = exploded.group.Objects.size();
-  } else if (exploded.kind != FailureKind::kCancelled) {
-    platform_.ShowMessage(exploded.error);
-  }
-  SetBusy(0, status::kReady);
-  ClearCancel();
-  return count;
+  return TrialRun([this](const MotionInputs& in) {
+    // The pieces' motion is drawn too: runs of faces draw their sizes between
+    // the pieces' motions, so only the whole explosion tells their number.
+    const GroupResult exploded = ExplodeImported(in);
+    std::optional<std::size_t> count;
+    if (exploded.ok()) {
+      count = exploded.group.Objects.size();
+    } else if (exploded.kind != FailureKind::kCancelled) {
+      platform_.ShowMessage(exploded.error);
+    }
+    return count;
+  });
 }
 
 void CBrkDoc::SortCommand(int descending, int axis) {

@@ -224,6 +224,8 @@ class CBrkDoc : public ProgressSink {
   Explosion Explode(const MotionInputs& in);
   // The imported object's pieces, made as the options' PieceShape says.
   GroupResult ExplodeImported(const MotionInputs& in);
+  template <typename Trial>
+  auto TrialRun(const Trial& trial);
   // The export once the file is chosen and the run is busy: explodes,
   // writes, and writes the texture images beside the file.
   ExportOutcome ExplodeAndWrite();

@@ -112,10 +112,7 @@ Status SweepSeeds(const SeedSweepInputs& inputs, std::span<const std::uint32_t> 
   if (seeds.empty()) return {};
   // Ids taken here are never written; the next export must number its
   // chunks as if no sweep had run.
-  struct KeepIdCounter {
-    std::int32_t saved = ChunkIdCounter::Current();
-    ~KeepIdCounter() { ChunkIdCounter::Reset(saved); }
-  } keep_ids;
+  const KeepChunkIds keep_ids;
   const int total = static_cast<int>(seeds.size());
   progress.ShowProgress(0, total, "");
   const std::thread::id caller = std::this_thread::get_id();

@@ -17,4 +17,18 @@ class ChunkIdCounter {
   static void Reset(std::int32_t value = kStart);
 };
 
+// Puts the counter back, when it goes, where it stood when it was made: for
+// work whose chunks are never written (a trial run, a sweep, reading a file),
+// so that the next export numbers its chunks as if that work had not run.
+class KeepChunkIds {
+ public:
+  KeepChunkIds() : saved_(ChunkIdCounter::Current()) {}
+  ~KeepChunkIds() { ChunkIdCounter::Reset(saved_); }
+  KeepChunkIds(const KeepChunkIds&) = delete;
+  KeepChunkIds& operator=(const KeepChunkIds&) = delete;
+
+ private:
+  std::int32_t saved_;
+};
+
 }  // namespace bk
