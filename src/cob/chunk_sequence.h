@@ -26,10 +26,10 @@ using ChunkWriter = std::function<void(std::size_t, CobWriter&)>;
 // count.total, "") with done counting on from count.done. Returns how many
 // items were written.
 //
-// A long sequence is formatted ahead in batches by a second thread besides
-// this one, into memory that stays a few batches long whatever the length of
-// the sequence; only this thread writes to `out`, asks for a cancel and
-// reports progress. `write` must therefore be safe to run for two items at
+// A long sequence is formatted ahead in batches, on this thread and a
+// helper (MapInOrder), into memory that stays a few batches long whatever
+// the length of the sequence; only this thread writes to `out`, asks for a
+// cancel and reports progress. `write` must therefore be safe to run for two items at
 // once on two threads (it reads only data that nothing changes meanwhile)
 // and take fresh ids only through CobWriter::WriteFreshId. What it throws
 // while formatting ahead is thrown again when the item is written directly.
