@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <vector>
@@ -103,7 +104,11 @@ bool ReadElementLines(LineReader& in, std::size_t count, std::size_t lines, cons
   const LineReader start = in;  // `in` moves on as the halves are kept
   // The first half is kept as it is read (the map makes it first, on this
   // thread); the second is held until then, in blocks taken here.
-  ElementBlocks<T> second_half(count - half);
+  // Room for what a sound file's lines could hold (an element's lines take
+  // some 30 bytes and more): a bogus count in a file of empty lines takes no
+  // more than that up front, and whatever does come is still kept.
+  constexpr std::size_t kBytesPerElementAtLeast = 32;
+  ElementBlocks<T> second_half(std::min(count - half, in.BytesLeft() / kBytesPerElementAtLeast));
   const auto read_half = [&](std::size_t which, const MapStop& stop) {
     ReadHalf<T> part{which == 0 ? ElementBlocks<T>() : std::move(second_half), false, start};
     const auto add = [&part](T&& element) { part.Elements.Add(std::move(element)); };
