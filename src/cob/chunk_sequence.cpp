@@ -74,31 +74,19 @@ class SequenceWriter {
     const bool usable = batch.text != nullptr && batch.start == out_.GetFormat();
     const auto [first, last] = BatchItems(b);
     const bool go_on = usable ? WriteFormatted(batch) : WriteDirect(first, last);
-    Recycle(std::move(batch.text));
+    spares_.Give(std::move(batch.text));
     const std::lock_guard lock(mutex_);
     latest_ = out_.GetFormat();
     return go_on;
   }
 
-  // A writer in memory for a batch: one whose batch has been written, so
-  // that its memory, grown to the size of a batch, serves again.
+  // A writer in memory for a batch: one whose batch has been written when
+  // there is one, so that its memory, grown to the size of a batch, serves again.
   std::unique_ptr<CobWriter> MemoryWriter(CobWriter::Format start) {
-    {
-      const std::lock_guard lock(mutex_);
-      if (!spare_.empty()) {
-        std::unique_ptr<CobWriter> writer = std::move(spare_.back());
-        spare_.pop_back();
-        writer->Restart(start);
-        return writer;
-      }
-    }
-    return std::make_unique<CobWriter>(start, kBatchTextLimit);
-  }
-
-  void Recycle(std::unique_ptr<CobWriter> writer) {
-    if (writer == nullptr) return;
-    const std::lock_guard lock(mutex_);
-    spare_.push_back(std::move(writer));
+    std::unique_ptr<CobWriter> writer = spares_.Take();
+    if (writer == nullptr) return std::make_unique<CobWriter>(start, kBatchTextLimit);
+    writer->Restart(start);
+    return writer;
   }
 
   // Batch b formatted into memory from the format of the last batch written.
@@ -162,9 +150,8 @@ class SequenceWriter {
   std::size_t written_ = 0;
 
   std::mutex mutex_;
-  // Guarded by mutex_:
-  CobWriter::Format latest_;  // the format after the last batch written
-  std::vector<std::unique_ptr<CobWriter>> spare_;
+  CobWriter::Format latest_;  // the format after the last batch written; guarded by mutex_
+  Spares<CobWriter> spares_;
 };
 
 }  // namespace

@@ -30,44 +30,31 @@ void ObjectPrefetch::ForEach(const Use& use) {
   MapInOrder<BatchPtr>(
       (total_ + kBatch - 1) / kBatch, MapThreads{2, kAhead}, [this](std::size_t b, const MapStop&) { return Make(b); },
       [&](std::size_t, BatchPtr&& batch) {
-        std::size_t g = batch->Group;
-        std::size_t k = batch->Object;
         for (Work& work : batch->Works) {
-          while (k >= groups_[g].ObjectCount()) {
-            ++g;
-            k = 0;
-          }
           if (work.Failure) std::rethrow_exception(work.Failure);
-          use(g, k++, work);
+          use(work.Group, work.Object, work);
         }
-        Recycle(std::move(batch));
+        spares_.Give(std::move(batch));
         return true;
       });
 }
 
 ObjectPrefetch::BatchPtr ObjectPrefetch::Make(std::size_t b) {
-  BatchPtr batch;
-  {
-    const std::lock_guard lock(mutex_);
-    if (!spare_.empty()) {
-      batch = std::move(spare_.back());
-      spare_.pop_back();
-    }
-  }
+  BatchPtr batch = spares_.Take();
   if (!batch) batch = std::make_unique<Batch>();
   const std::size_t first = b * kBatch;
   const std::size_t count = std::min(kBatch, total_ - first);
   // The group of the batch's first object: the last that starts at or before it.
   std::size_t g = static_cast<std::size_t>(std::upper_bound(firstOf_.begin(), firstOf_.end(), first) - firstOf_.begin()) - 1;
   std::size_t k = first - firstOf_[g];
-  batch->Group = g;
-  batch->Object = k;
   batch->Works.resize(count);
   for (Work& work : batch->Works) {
     while (k >= groups_[g].ObjectCount()) {
       ++g;
       k = 0;
     }
+    work.Group = g;
+    work.Object = k;
     try {
       work.Failure = nullptr;
       Make(groups_[g].Object(k), corners_[g], k, *batch, work);
@@ -95,11 +82,6 @@ void ObjectPrefetch::Make(const GltfObject& object, const GltfCornerTable& corne
     work.Motion.Prepare(object.Channel, sampling_);
     work.MotionPrepared = true;
   }
-}
-
-void ObjectPrefetch::Recycle(BatchPtr batch) {
-  const std::lock_guard lock(mutex_);
-  spare_.push_back(std::move(batch));
 }
 
 }  // namespace bk

@@ -4,7 +4,6 @@
 #include <exception>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "gltf/gltf_export.h"
 #include "gltf/gltf_mesh.h"
 #include "gltf/gltf_motion.h"
+#include "model/parallel_map.h"
 
 namespace bk {
 
@@ -21,6 +21,8 @@ namespace bk {
 class ObjectPrefetch {
  public:
   struct Work {
+    std::size_t Group = 0;  // where the object stands
+    std::size_t Object = 0;
     // False when the mesh is left to the caller: it may show a texture map,
     // whose image is only looked for in order, or it is too large to keep
     // several of at a time.
@@ -58,8 +60,6 @@ class ObjectPrefetch {
   // A batch with the scratch storage its making needs; batches are used
   // again, so that their storage serves from one to the next.
   struct Batch {
-    std::size_t Group = 0;  // where its first object stands
-    std::size_t Object = 0;
     std::vector<Work> Works;
     GltfMeshBuilder MeshBuilder;
     CPolyChunk Lists{WorkingCopy{}};  // a piece's lists, as ListsOf gives them
@@ -68,15 +68,13 @@ class ObjectPrefetch {
 
   BatchPtr Make(std::size_t b);
   void Make(const GltfObject& object, const GltfCornerTable& corners, std::size_t index, Batch& batch, Work& work);
-  void Recycle(BatchPtr batch);
 
   std::span<const GltfGroup> groups_;
   std::span<const GltfCornerTable> corners_;
   GltfSampling sampling_;
   std::vector<std::size_t> firstOf_;  // per group: the index of its first object among all
   std::size_t total_ = 0;
-  std::mutex mutex_;
-  std::vector<BatchPtr> spare_;  // guarded by mutex_
+  Spares<Batch> spares_;
 };
 
 }  // namespace bk

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <system_error>
@@ -138,6 +139,31 @@ class Shared {
 };
 
 }  // namespace parallel_map_detail
+
+// Objects with storage worth keeping (a batch's text, its meshes) that the
+// items of a MapInOrder take and give back from any thread, so that the
+// storage, grown to an item's size, serves the next one.
+template <typename T>
+class Spares {
+ public:
+  // One given back earlier, or null.
+  std::unique_ptr<T> Take() {
+    const std::lock_guard lock(mutex_);
+    if (spares_.empty()) return nullptr;
+    std::unique_ptr<T> spare = std::move(spares_.back());
+    spares_.pop_back();
+    return spare;
+  }
+  void Give(std::unique_ptr<T> spare) {
+    if (spare == nullptr) return;
+    const std::lock_guard lock(mutex_);
+    spares_.push_back(std::move(spare));
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::unique_ptr<T>> spares_;
+};
 
 // The one way work is shared between threads. Makes items 0 to count - 1
 // with make(i, stop), which returns a T, and hands each to use(i, T&&) in
