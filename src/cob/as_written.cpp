@@ -81,15 +81,17 @@ void RoundAsWritten(std::span<ExplodedGroup* const> groups) {
   // the first object's chunk writes right after its frame.
   CobWriter::Format format{CobWriter::Notation::General, 6};
   MaterialRounder materials;
+  const auto round_materials = [&materials](MaterialList& list) {
+    for (std::size_t slot = 0; slot < list.size(); ++slot) list[slot] = materials.Rounded(slot, *list[slot]);
+  };
   for (ExplodedGroup* group : groups) {
     Round(format, group->Group->Axis);
+    if (group->Shared) round_materials(group->Shared->Materials);
     for (ExplodedObject& object : group->Objects) {
       CPolyChunk& mesh = *object.Mesh;
       Round(format, mesh.Axis);
       format = kFixedSix;
-      for (std::size_t slot = 0; slot < mesh.Materials.size(); ++slot) {
-        mesh.Materials[slot] = materials.Rounded(slot, *mesh.Materials[slot]);
-      }
+      round_materials(mesh.Materials);
       if (object.Channel) Round(*object.Channel);
     }
   }

@@ -203,6 +203,17 @@ ExportResult ExportTo(const std::string& path, WriteFn write) {
 
 }  // namespace
 
+void WriteObjectChunks(CobWriter& out, const ExplodedGroup& group, const ExplodedObject& object,
+                       const CPolyChunk& lists) {
+  const CPolyChunk& mesh = *object.Mesh;
+  if (object.SharedIds == 0 || !group.Shared) return mesh.Write(out, lists);
+  mesh.WriteBody(out, lists);
+  const SharedParts& shared = *group.Shared;
+  std::int32_t id = object.SharedIds + (shared.Unit ? 1 : 0);
+  for (const auto& material : shared.Materials) material->WriteAs(out, id++, mesh.Id);
+  if (shared.Unit) shared.Unit->WriteAs(out, object.SharedIds, mesh.Id);
+}
+
 ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
                           ProgressSink& /*progress*/) {
   out << kOutputSignature;
@@ -228,14 +239,16 @@ ExportResult WriteGroups(CobWriter& out, std::span<const ExplodedGroup* const> g
     bool channel;
   };
   std::vector<Item> items;
-  const ChunkWriter write = [&items](std::size_t i, CobWriter& to) {
+  const ExplodedGroup* group = nullptr;
+  const ChunkWriter write = [&items, &group](std::size_t i, CobWriter& to) {
     const Item& item = items[i];
     if (item.channel) return item.object->Channel->Write(to);
     // Items may be written on more than one thread at once.
     thread_local CPolyChunk work{WorkingCopy{}};
-    item.object->Mesh->Write(to, ListsOf(*item.object, work));
+    WriteObjectChunks(to, *group, *item.object, ListsOf(*item.object, work));
   };
-  for (const ExplodedGroup* group : groups) {
+  for (const ExplodedGroup* next : groups) {
+    group = next;
     // The group's own chunk is written also after a cancel, so every group
     // that was asked for stands in the file; only its objects are cut short.
     group->Group->WriteGroup(out, false);

@@ -113,7 +113,7 @@ class Parser {
     }
     if (groupIndex_.contains(group->Id)) FailAt(header_line, "a second group with the same id");
     groupIndex_[group->Id] = file_.Groups.size();
-    file_.Groups.push_back(ExplodedGroup{std::move(group), {}});
+    file_.Groups.push_back(ExplodedGroup{std::move(group), {}, nullptr});
   }
 
   // A piece or particle: its PolH chunk, then what the writer puts after the

@@ -14,14 +14,28 @@ namespace bk {
 // that moves it (the channel's ParentId is the mesh's Id).
 //
 // A piece is one of two shapes: a run of the source's faces (Run.Source set;
-// Mesh then holds the chunk's name, frame, totals, materials and unit but no
-// lists, so that a big explosion holds a fraction of the memory), or a mesh
-// of its own (Run.Source null; Mesh holds its lists too). Whoever reads a
-// piece's geometry goes through ListsOf, so no reader can miss a kind.
+// Mesh then holds the chunk's name, frame and totals but no lists, so that a
+// big explosion holds a fraction of the memory), or a mesh of its own
+// (Run.Source null; Mesh holds its lists too). Whoever reads a piece's
+// geometry goes through ListsOf, so no reader can miss a kind.
+//
+// The pieces the engine makes carry their group's shared materials and unit
+// (see MaterialsOf) under chunk ids of their own: the unit's is SharedIds,
+// the materials' follow it one by one. An object with SharedIds 0 carries its
+// own, in Mesh (as the reader of exploded files gives them back).
 struct ExplodedObject {
   std::unique_ptr<CPolyChunk> Mesh;
   std::unique_ptr<CAnimChunkEx> Channel;
   FaceRun Run;
+  std::int32_t SharedIds = 0;
+};
+
+// What every piece cut from one object carries alike: the object's materials
+// (and the piece maker's extra ones) and its unit, held once for the group
+// rather than copied into each of what can be a quarter of a million pieces.
+struct SharedParts {
+  MaterialList Materials;
+  std::unique_ptr<CUnit> Unit;
 };
 
 // How ListsOf hands over the vertex and texture-vertex values.
@@ -49,6 +63,17 @@ inline const CPolyChunk& ListsOf(const ExplodedObject& object, CPolyChunk& work,
 struct ExplodedGroup {
   std::unique_ptr<CGroup> Group;
   std::vector<ExplodedObject> Objects;
+  std::unique_ptr<SharedParts> Shared;  // null when every object carries its own
 };
+
+// The materials of an object of `group`: its own or the group's shared ones.
+inline const MaterialList& MaterialsOf(const ExplodedGroup& group, const ExplodedObject& object) {
+  return object.SharedIds != 0 && group.Shared ? group.Shared->Materials : object.Mesh->Materials;
+}
+
+// Writes the object's chunk with `lists` (see ListsOf), then its materials
+// and unit.
+void WriteObjectChunks(CobWriter& out, const ExplodedGroup& group, const ExplodedObject& object,
+                       const CPolyChunk& lists);
 
 }  // namespace bk

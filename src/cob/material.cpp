@@ -171,9 +171,9 @@ void CMaterial::ReadBumpMap(LineReader& in) {
   BumpFlags = cut.RestAsInt();
 }
 
-void CMaterial::Write(CobWriter& out) const {
+void CMaterial::WriteAs(CobWriter& out, std::int32_t id, std::int32_t parent) const {
   out.SetFixed(6);
-  out << "Mat1 V0.05 Id " << Id << " Parent " << ParentId << " Size -1";
+  out << "Mat1 V0.05 Id " << id << " Parent " << parent << " Size -1";
   out.EndLine();
   WriteShadingSection(out);
   if (TextureFlags != kNoMap) {
@@ -269,8 +269,8 @@ void CMaterial::CopyFrom(const CMaterial& source) {
   CopyBumpFrom(source);
 }
 
-std::unique_ptr<CMaterial> CMaterial::MakeCopy() const {
-  auto copy = std::make_unique<CMaterial>();
+std::unique_ptr<CMaterial> CMaterial::CopyOfKind(bool numbered) const {
+  auto copy = numbered ? std::make_unique<CMaterial>() : std::make_unique<CMaterial>(WorkingCopy{});
   copy->CopyFrom(*this);
   copy->Name = Name;  // a piece's material is still the one the user named
   return copy;

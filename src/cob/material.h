@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cob/cob_base.h"
 #include "model/vector.h"
@@ -17,14 +18,22 @@ class CMaterial : public CCobBase {
  public:
   static constexpr std::int32_t kNoMap = 2147483647;
 
+  CMaterial() = default;
+  explicit CMaterial(WorkingCopy tag) : CCobBase(tag) {}
+
   bool Read(LineReader& in, std::string_view header) override;
-  void Write(CobWriter& out) const override;
+  void Write(CobWriter& out) const override { WriteAs(out, Id, ParentId); }
+  // Writes this material as the chunk `id` of the object `parent`: pieces
+  // that share one material each write it under ids of their own.
+  virtual void WriteAs(CobWriter& out, std::int32_t id, std::int32_t parent) const;
 
   // Copies everything but Id and Name (ParentId included); shares the names.
   void CopyFrom(const CMaterial& source);
   // A new material of the same class (CMaterial or CPrMaterial), with a fresh
-  // Id, copied from this one.
-  virtual std::unique_ptr<CMaterial> MakeCopy() const;
+  // Id, copied from this one. A working copy takes no Id (0): it is written
+  // under the ids of the objects that share it.
+  std::unique_ptr<CMaterial> MakeCopy() const { return CopyOfKind(true); }
+  std::unique_ptr<CMaterial> MakeCopy(WorkingCopy) const { return CopyOfKind(false); }
 
   std::uint8_t MaterialNumber = 0;
   int OwnsMapNames = 0;
@@ -50,6 +59,7 @@ class CMaterial : public CCobBase {
   std::shared_ptr<const std::string> EnvironmentName;
 
  protected:
+  virtual std::unique_ptr<CMaterial> CopyOfKind(bool numbered) const;
   // Header, "mat#", "shader:", "rgb" and "alpha" lines (shared with PrTx).
   void ReadShadingSection(LineReader& in, std::string_view header);
   // Writes "mat#" to the environment map; leaves two decimals in force.
@@ -61,5 +71,8 @@ class CMaterial : public CCobBase {
   void CopyShadingFrom(const CMaterial& source);
   void CopyBumpFrom(const CMaterial& source);
 };
+
+// An object's materials, in slot order (a face's material index counts from 0).
+using MaterialList = std::vector<std::unique_ptr<CMaterial>>;
 
 }  // namespace bk

@@ -401,7 +401,6 @@ void CPolyChunk::CopyFrom(const CPolyChunk& source) {
   Materials.clear();
   Materials.reserve(source.Materials.size());
   for (const auto& material : source.Materials) Materials.push_back(material->MakeCopy());
-  OwnsMaterials = 1;
 
   Unit.reset();
   if (source.Unit) {

@@ -97,13 +97,12 @@ class CPolyChunk : public CCobBase {
   std::int32_t FaceTotal = 0;
   std::int32_t HoleCount = 0;
   std::vector<CFace*> Faces;
-  std::vector<std::unique_ptr<CMaterial>> Materials;
+  MaterialList Materials;
   std::unique_ptr<CUnit> Unit;
   CVector Centroid;
   int OwnsVertices = 1;
   int OwnsUvPoints = 1;
   int OwnsFaces = 1;
-  int OwnsMaterials = 1;  // always 1: materials are never shared
 
  private:
   bool ReadVertices(LineReader& in);

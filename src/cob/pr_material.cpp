@@ -188,9 +188,9 @@ bool CPrMaterial::Read(LineReader& in, std::string_view header) {
   return true;
 }
 
-void CPrMaterial::Write(CobWriter& out) const {
+void CPrMaterial::WriteAs(CobWriter& out, std::int32_t id, std::int32_t parent) const {
   out.SetFixed(6);
-  out << "PrTx V0.01 Id " << Id << " Parent " << ParentId << " Size -1";
+  out << "PrTx V0.01 Id " << id << " Parent " << parent << " Size -1";
   out.EndLine();
   WriteShadingSection(out);
   if (const auto* granite = std::get_if<GraniteParams>(&TextureParams)) {
@@ -211,8 +211,8 @@ void CPrMaterial::CopyFrom(const CPrMaterial& source) {
   CopyBumpFrom(source);
 }
 
-std::unique_ptr<CMaterial> CPrMaterial::MakeCopy() const {
-  auto copy = std::make_unique<CPrMaterial>();
+std::unique_ptr<CMaterial> CPrMaterial::CopyOfKind(bool numbered) const {
+  auto copy = numbered ? std::make_unique<CPrMaterial>() : std::make_unique<CPrMaterial>(WorkingCopy{});
   copy->CopyFrom(*this);
   return copy;
 }

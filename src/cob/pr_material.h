@@ -39,15 +39,20 @@ class CPrMaterial : public CMaterial {
  public:
   using Params = std::variant<std::monostate, GraniteParams, MarbleParams, WoodParams>;
 
+  CPrMaterial() = default;
+  explicit CPrMaterial(WorkingCopy tag) : CMaterial(tag) {}
+
   bool Read(LineReader& in, std::string_view header) override;
-  void Write(CobWriter& out) const override;
+  void WriteAs(CobWriter& out, std::int32_t id, std::int32_t parent) const override;
   void CopyFrom(const CPrMaterial& source);
-  std::unique_ptr<CMaterial> MakeCopy() const override;
 
   // 0 granite, 1 marble, 2 wood, -1 when the chunk had no procedural section.
   int TextureKind() const { return static_cast<int>(TextureParams.index()) - 1; }
 
   Params TextureParams;
+
+ protected:
+  std::unique_ptr<CMaterial> CopyOfKind(bool numbered) const override;
 };
 
 }  // namespace bk

@@ -18,8 +18,8 @@ bool CUnit::Read(LineReader& in, std::string_view header) {
   return true;
 }
 
-void CUnit::Write(CobWriter& out) const {
-  out << "Unit V0.01 Id " << Id << " Parent " << ParentId << " Size -1";
+void CUnit::WriteAs(CobWriter& out, std::int32_t id, std::int32_t parent) const {
+  out << "Unit V0.01 Id " << id << " Parent " << parent << " Size -1";
   out.EndLine();
   out << "Units " << Units;
   out.EndLine();

@@ -12,6 +12,7 @@
 #include "cob/poly_chunk.h"
 #include "cob/unit.h"
 #include "engine/piece_maker.h"
+#include "model/chunk_id.h"
 #include "model/progress.h"
 #include "model/random.h"
 #include "model/saturate.h"
@@ -20,10 +21,34 @@ namespace bk {
 
 namespace {
 
-// Piece k's chunk with its name, axis, unit and materials, which take their
-// ids in that order, but no faces yet.
+// The unit and materials every piece carries: the source's, then the
+// maker's extra ones, so material indices keep their meaning. They are held
+// once; the copies take no chunk ids, since each piece writes them under
+// ids of its own.
+std::unique_ptr<SharedParts> PartsOfEveryPiece(const CPolyChunk& source,
+                                               std::span<const std::unique_ptr<CMaterial>> extra_materials) {
+  auto shared = std::make_unique<SharedParts>();
+  if (source.Unit) {
+    shared->Unit = std::make_unique<CUnit>(WorkingCopy{});
+    shared->Unit->CopyFrom(*source.Unit);
+  }
+  shared->Materials.reserve(source.Materials.size() + extra_materials.size());
+  auto add_copies = [&](std::span<const std::unique_ptr<CMaterial>> materials) {
+    for (const auto& material : materials) {
+      if (!material) throw BadObjectData("missing material");
+      shared->Materials.push_back(material->MakeCopy(WorkingCopy{}));
+    }
+  };
+  add_copies(source.Materials);
+  add_copies(extra_materials);
+  return shared;
+}
+
+// Piece k's chunk with its name and axis, but no faces yet, and the ids of
+// its unit and materials (see ExplodedObject::SharedIds), which are drawn
+// right after the chunk's own as when each piece held copies of them.
 std::unique_ptr<CPolyChunk> NewPiece(const CPolyChunk& source, const CGroup& group, std::int32_t k,
-                                     std::span<const std::unique_ptr<CMaterial>> extra_materials) {
+                                     const SharedParts& shared, std::int32_t& shared_ids) {
   auto piece = std::make_unique<CPolyChunk>();
   piece->ParentId = group.Id;
   piece->Name = "Bk," + std::to_string(static_cast<std::int64_t>(k) + 1);
@@ -31,26 +56,7 @@ std::unique_ptr<CPolyChunk> NewPiece(const CPolyChunk& source, const CGroup& gro
   // The piece points at the source's vertices and texture vertices.
   piece->OwnsVertices = 0;
   piece->OwnsUvPoints = 0;
-
-  if (source.Unit) {
-    auto unit = std::make_unique<CUnit>();
-    unit->CopyFrom(*source.Unit);
-    unit->ParentId = piece->Id;
-    piece->Unit = std::move(unit);
-  }
-
-  // Every piece gets every material, so material indices keep their meaning.
-  piece->Materials.reserve(source.Materials.size() + extra_materials.size());
-  auto add_copies = [&](std::span<const std::unique_ptr<CMaterial>> materials) {
-    for (const auto& material : materials) {
-      if (!material) throw BadObjectData("missing material");
-      auto copy = material->MakeCopy();
-      copy->ParentId = piece->Id;
-      piece->Materials.push_back(std::move(copy));
-    }
-  };
-  add_copies(source.Materials);
-  add_copies(extra_materials);
+  shared_ids = ChunkIdCounter::Take((shared.Unit ? 1 : 0) + static_cast<std::int32_t>(shared.Materials.size()));
   return piece;
 }
 
@@ -135,10 +141,13 @@ GroupResult ExplodeObject(const CPolyChunk& source, PieceMaker& maker, MotionInp
     MadePiece made;
     progress.ShowProgress(0, 1, "Calculating; press Esc to cancel");
     for (std::int32_t k = 1; !progress.CancelRequested() && maker.Next(k, in.Random, made); ++k) {
-      auto piece = NewPiece(source, *exploded.Group, k, maker.ExtraMaterials());
+      if (!exploded.Shared) exploded.Shared = PartsOfEveryPiece(source, maker.ExtraMaterials());
+      std::int32_t shared_ids = 0;
+      auto piece = NewPiece(source, *exploded.Group, k, *exploded.Shared, shared_ids);
       const CPolyChunk& shape = ShapePiece(made, *piece, work);
       ExplodedObject object = AnimatePiece(in, shape, std::move(piece), maker.StaggerOrdinal(k));
       object.Run = made.Run;
+      object.SharedIds = shared_ids;
       exploded.Objects.push_back(std::move(object));
       progress.ShowProgress(ClampToCount(maker.ProgressDone()), ClampToCount(total), "");
     }

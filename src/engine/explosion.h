@@ -43,9 +43,9 @@ inline constexpr const char* kCouldNotExplodeParticles = "Could not explode Part
 
 class PieceMaker;
 
-// Cuts `source` into pieces under a new "Burstkin" group, each piece with its
-// copied materials (and the maker's extra ones) and unit and an animation
-// channel. Pieces are pulled from `maker` one at a time (the default: runs of
+// Cuts `source` into pieces under a new "Burstkin" group, each piece with an
+// animation channel and the group's shared copies of the source's materials
+// (and the maker's extra ones) and unit. Pieces are pulled from `maker` one at a time (the default: runs of
 // consecutive faces, about in.Options.MinPieces of them). Reports progress
 // (total: the maker's, plus vertices when active_output_mode > 0) and stops
 // when progress.CancelRequested(). A piece made of a run of faces keeps only

@@ -35,7 +35,7 @@ class SolidCellMaker final : public PieceMaker {
 
  private:
   std::vector<CellPiece> pieces_;
-  std::vector<std::unique_ptr<CMaterial>> extra_;
+  MaterialList extra_;
   std::int32_t made_ = 0;
 };
 

@@ -210,7 +210,7 @@ class Builder {
   bool AddMotionChannel(int node, MotionPath path, const Vec3d& center, const ObjectMotion& motion);
   int Texture(const std::string& name);
   int Material(GltfLook look);
-  bool PrepareLooks(const CPolyChunk& mesh);
+  bool PrepareLooks(const MaterialList& materials);
   int AddMesh(const GltfObject& object, ObjectPrefetch::Work& work, const GltfCornerTable& corners,
               std::size_t index);
   void AddNode(const CPolyChunk& mesh, int mesh_index, const Vec3d& center, const ObjectMotion& motion);
@@ -446,14 +446,14 @@ int Builder::Material(GltfLook look) {
 
 // The looks of the mesh's material slots (slot 0: no material), with
 // textures resolved; true when any of them shows an image.
-bool Builder::PrepareLooks(const CPolyChunk& mesh) {
-  const std::size_t slots = mesh.Materials.size() + 1;
+bool Builder::PrepareLooks(const MaterialList& materials) {
+  const std::size_t slots = materials.size() + 1;
   slotLooks_.resize(slots);
   slotMaterial_.assign(slots, -1);
   bool textured = false;
   for (std::size_t s = 0; s < slots; ++s) {
     GltfLook& look = slotLooks_[s];
-    look = LookOf(s == 0 ? nullptr : mesh.Materials[s - 1].get());
+    look = LookOf(s == 0 ? nullptr : materials[s - 1].get());
     if (look.TextureName.empty()) continue;
     if (Texture(look.TextureName) >= 0) {
       // The image carries the colour; the factor keeps only the alpha.
@@ -473,11 +473,11 @@ bool Builder::PrepareLooks(const CPolyChunk& mesh) {
 int Builder::AddMesh(const GltfObject& object, ObjectPrefetch::Work& work, const GltfCornerTable& corners,
                      std::size_t index) {
   const CPolyChunk& mesh = *object.Mesh;
-  const bool textured = PrepareLooks(mesh);
+  const bool textured = PrepareLooks(object.Materials());
   const std::string error =
       work.MeshBuilt ? work.MeshError
-                     : meshBuilder_.Build(mesh, ListsOf(mesh, object.Run, lists_, ListValues::kAsWritten), textured,
-                                          meshData_, &corners, index);
+                     : meshBuilder_.Build(object.Materials(), ListsOf(mesh, object.Run, lists_, ListValues::kAsWritten),
+                                          textured, meshData_, &corners, index);
   if (!error.empty()) Fail(mesh, error);
   const GltfMeshData& data = work.MeshBuilt ? work.Mesh : meshData_;
   if (data.PartCount == 0) return -1;
@@ -625,7 +625,12 @@ void Builder::Build(std::span<const GltfGroup> groups) {
   for (std::size_t g = 0; g < groups.size(); ++g) {
     const GltfGroup& group = groups[g];
     corners[g].Build(
-        group.ObjectCount(), [&](std::size_t k) { return group.Object(k).Mesh; },
+        group.ObjectCount(),
+        [&](std::size_t k) -> GltfCornerTable::ChunkFacts {
+          const GltfObject object = group.Object(k);
+          if (object.Mesh == nullptr) return {};
+          return {object.Mesh, &object.Materials()};
+        },
         [&](std::size_t k, CPolyChunk& work) -> const CPolyChunk* {
           const GltfObject object = group.Object(k);
           if (object.Mesh == nullptr) return nullptr;
@@ -980,6 +985,7 @@ std::vector<GltfGroup> GltfGroupsOf(std::span<const ExplodedGroup* const> groups
     GltfGroup out;
     out.Group = group->Group.get();
     out.Exploded = group->Objects;
+    out.Shared = group->Shared.get();
     result.push_back(std::move(out));
   }
   return result;

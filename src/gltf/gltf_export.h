@@ -25,6 +25,9 @@ struct GltfObject {
   const CPolyChunk* Mesh = nullptr;
   const CAnimChunkEx* Channel = nullptr;
   FaceRun Run;  // a piece's run of faces, read through ListsOf
+  const MaterialList* Shared = nullptr;  // the materials it shares with its group; null: the mesh's own
+
+  const MaterialList& Materials() const { return Shared != nullptr ? *Shared : Mesh->Materials; }
 };
 
 // One group node and the objects under it: those listed in Objects, then
@@ -35,12 +38,14 @@ struct GltfGroup {
   const CGroup* Group = nullptr;
   std::vector<GltfObject> Objects;
   std::span<const ExplodedObject> Exploded;
+  const SharedParts* Shared = nullptr;  // what the Exploded objects may share
 
   std::size_t ObjectCount() const { return Objects.size() + Exploded.size(); }
   GltfObject Object(std::size_t k) const {
     if (k < Objects.size()) return Objects[k];
     const ExplodedObject& object = Exploded[k - Objects.size()];
-    return {object.Mesh.get(), object.Channel.get(), object.Run};
+    const bool shares = object.SharedIds != 0 && Shared != nullptr;
+    return {object.Mesh.get(), object.Channel.get(), object.Run, shares ? &Shared->Materials : nullptr};
   }
 };
 

@@ -42,7 +42,7 @@ Vec FaceNormal(std::span<const CVector> points, std::span<const std::uint32_t> r
 }
 
 // The facet mode and the cosine of the facet angle of the material in `slot`.
-std::pair<char, double> Smoothing(const std::vector<std::unique_ptr<CMaterial>>& materials, std::size_t slot) {
+std::pair<char, double> Smoothing(const MaterialList& materials, std::size_t slot) {
   const CMaterial* material = slot > 0 ? materials[slot - 1].get() : nullptr;
   if (material == nullptr) return {'a', std::cos(40.0 * M_PI / 180.0)};
   const double angle = std::clamp(static_cast<double>(material->FacetAngle), 0.0, 180.0);
@@ -73,9 +73,9 @@ std::size_t PositionHash(const CVector& p) {
   return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
-bool SharesNormals(const CPolyChunk& chunk) {
-  if (chunk.Materials.empty()) return true;  // the default material is auto
-  return std::any_of(chunk.Materials.begin(), chunk.Materials.end(),
+bool SharesNormals(const MaterialList& materials) {
+  if (materials.empty()) return true;  // the default material is auto
+  return std::any_of(materials.begin(), materials.end(),
                      [](const auto& material) { return material && material->Facet != 'f'; });
 }
 
@@ -86,9 +86,9 @@ void GltfCornerTable::Build(std::size_t count, const ChunkOf& chunk_of, const Li
   bool shares = false;
   std::size_t vertex_total = 0;
   for (std::size_t k = 0; k < count; ++k) {
-    const CPolyChunk* chunk = chunk_of(k);
+    const auto [chunk, materials] = chunk_of(k);
     if (chunk == nullptr) continue;
-    shares = shares || SharesNormals(*chunk);
+    shares = shares || SharesNormals(*materials);
     vertex_total += static_cast<std::size_t>(std::max(chunk->VertexTotal, 0));
   }
   if (!shares) return;
@@ -98,7 +98,7 @@ void GltfCornerTable::Build(std::size_t count, const ChunkOf& chunk_of, const Li
   points_.reserve(vertex_total);
   slots_.assign(std::bit_ceil(std::max<std::size_t>(vertex_total, 1024)), kNone);
   std::vector<std::uint32_t> corners;
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> owners;
+  std::vector<std::uint32_t> corner_ends;
   CPolyChunk work{WorkingCopy{}};
   for (std::size_t k = 0; k < count; ++k) {
     vertexBase_.push_back(static_cast<std::uint32_t>(positionOf_.size()));
@@ -109,7 +109,7 @@ void GltfCornerTable::Build(std::size_t count, const ChunkOf& chunk_of, const Li
     } catch (const std::exception&) {
       lists = nullptr;  // the mesh builder meets the same fault and reports it
     }
-    if (lists != nullptr) AddObject(*lists, corners, owners);
+    if (lists != nullptr) AddObject(*lists, corners, corner_ends);
     if (positionOf_.size() >= kNone || normals_.size() >= kNone || corners.size() >= kNone) {
       *this = GltfCornerTable();
       return;
@@ -124,15 +124,15 @@ void GltfCornerTable::Build(std::size_t count, const ChunkOf& chunk_of, const Li
   std::vector<CVector>().swap(points_);
   slots_.assign(facesAtStart_.begin(), facesAtStart_.end() - 1);
   std::uint32_t begin = 0;
-  for (const auto& [face, end] : owners) {
-    for (std::uint32_t c = begin; c < end; ++c) facesAt_[slots_[corners[c]]++] = face;
-    begin = end;
+  for (std::uint32_t face = 0; face < corner_ends.size(); ++face) {
+    for (std::uint32_t c = begin; c < corner_ends[face]; ++c) facesAt_[slots_[corners[c]]++] = face;
+    begin = corner_ends[face];
   }
   std::vector<std::uint32_t>().swap(slots_);
 }
 
 void GltfCornerTable::AddObject(const CPolyChunk& lists, std::vector<std::uint32_t>& corners,
-                                std::vector<std::pair<std::uint32_t, std::uint32_t>>& owners) {
+                                std::vector<std::uint32_t>& corner_ends) {
   const std::size_t first = positionOf_.size();
   world_.assign(lists.Vertices.size(), CVector{0, 0, 0});
   for (std::size_t i = 0; i < lists.Vertices.size(); ++i) {
@@ -143,18 +143,19 @@ void GltfCornerTable::AddObject(const CPolyChunk& lists, std::vector<std::uint32
   const auto face_base = static_cast<std::uint32_t>(normals_.size());
   normals_.resize(normals_.size() + lists.Faces.size(), {0, 0, 0});
   inverseLengths_.resize(normals_.size(), 0.0);
-  bool owned = false;  // whether a hole here cuts a face (one before it, with no gap)
+  corner_ends.resize(normals_.size(), static_cast<std::uint32_t>(corners.size()));
+  std::size_t owner = kNone;  // the face a hole here cuts (one before it, with no gap)
   for (std::size_t i = 0; i < lists.Faces.size(); ++i) {
     const CFace* face = lists.Faces[i];
-    if (face == nullptr || (face->IsHole() && !owned)) {
-      owned = false;
+    corner_ends[face_base + i] = static_cast<std::uint32_t>(corners.size());
+    if (face == nullptr || (face->IsHole() && owner == kNone)) {
+      owner = kNone;
       continue;
     }
     const auto& ring = face->VertexIndices;
     const bool sound = std::all_of(ring.begin(), ring.end(), [&](std::uint32_t v) { return v < world_.size(); });
     if (!face->IsHole()) {
-      owned = true;
-      owners.push_back({face_base + static_cast<std::uint32_t>(i), 0});
+      owner = i;
       if (sound) {
         const Vec n = FaceNormal(world_, ring);
         const double length = std::sqrt(Dot3(n, n));
@@ -165,7 +166,9 @@ void GltfCornerTable::AddObject(const CPolyChunk& lists, std::vector<std::uint32
     for (const std::uint32_t v : ring) {
       if (v < world_.size() && positionOf_[first + v] != kNone) corners.push_back(positionOf_[first + v]);
     }
-    owners.back().second = static_cast<std::uint32_t>(corners.size());
+    // A hole's corners count for the face it cuts: the face's run of corners
+    // ends after them, and the holes' own runs are empty.
+    for (std::size_t f = owner; f <= i; ++f) corner_ends[face_base + f] = static_cast<std::uint32_t>(corners.size());
   }
 }
 
@@ -194,9 +197,9 @@ void GltfCornerTable::Grow() {
   }
 }
 
-std::string GltfMeshBuilder::Build(const CPolyChunk& chunk, const CPolyChunk& mesh, bool with_texcoords,
+std::string GltfMeshBuilder::Build(const MaterialList& materials, const CPolyChunk& mesh, bool with_texcoords,
                                    GltfMeshData& out, const GltfCornerTable* corners, std::size_t object) {
-  materials_ = &chunk.Materials;
+  materials_ = &materials;
   out.Positions.clear();
   out.Normals.clear();
   out.TexCoords.clear();

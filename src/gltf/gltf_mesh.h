@@ -36,8 +36,12 @@ class GltfCornerTable {
  public:
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
-  // The chunk of object k (its materials and totals; null: none), cheaply.
-  using ChunkOf = std::function<const CPolyChunk*(std::size_t k)>;
+  // The chunk of object k (its totals; null: none) and its materials, cheaply.
+  struct ChunkFacts {
+    const CPolyChunk* Chunk = nullptr;
+    const MaterialList* Materials = nullptr;
+  };
+  using ChunkOf = std::function<ChunkFacts(std::size_t k)>;
   // The lists of object k as GltfMeshBuilder is given them, made in `work`
   // where they must be cut; null, or an exception, for none.
   using ListsOf = std::function<const CPolyChunk*(std::size_t k, CPolyChunk& work)>;
@@ -78,10 +82,10 @@ class GltfCornerTable {
 
  private:
   // Notes one object's positions and face normals, and its corners in
-  // `corners` (position per corner) and `owners` (face id, end of its
-  // corners; a hole's corners count for the face it cuts).
+  // `corners` (position per corner) and `corner_ends` (per face id, the end
+  // of its corners; a hole's corners count for the face it cuts).
   void AddObject(const CPolyChunk& lists, std::vector<std::uint32_t>& corners,
-                 std::vector<std::pair<std::uint32_t, std::uint32_t>>& owners);
+                 std::vector<std::uint32_t>& corner_ends);
   std::uint32_t PositionId(const CVector& p);
   void Grow();
 
@@ -105,13 +109,13 @@ class GltfCornerTable {
 class GltfMeshBuilder {
  public:
   // Fills `out` from the lists of `mesh` (placed by its axis) under the
-  // materials of `chunk` (the object's chunk, or the same mesh); returns a
+  // object's `materials`; returns a
   // message (empty on success) for a mesh that names vertices or texture
   // vertices it does not have or is not finite.
   // With a non-empty `corners` table, `mesh` is the lists of its object
   // `object` and the normals take in the faces of the group's other objects
   // at each corner.
-  std::string Build(const CPolyChunk& chunk, const CPolyChunk& mesh, bool with_texcoords, GltfMeshData& out,
+  std::string Build(const MaterialList& materials, const CPolyChunk& mesh, bool with_texcoords, GltfMeshData& out,
                     const GltfCornerTable* corners = nullptr, std::size_t object = 0);
 
  private:
@@ -138,7 +142,7 @@ class GltfMeshBuilder {
   bool withTexcoords_ = false;
   const GltfCornerTable* corners_ = nullptr;  // borrowed for one Build; null: this mesh alone
   std::size_t object_ = 0;
-  const std::vector<std::unique_ptr<CMaterial>>* materials_ = nullptr;
+  const MaterialList* materials_ = nullptr;  // borrowed for one Build
   std::vector<CVector> world_;
   std::vector<FaceRecord> faces_;
   std::vector<std::uint32_t> triangles_;

@@ -8,8 +8,8 @@
 namespace bk {
 namespace {
 
-bool MayShowTexture(const CPolyChunk& mesh) {
-  for (const auto& material : mesh.Materials) {
+bool MayShowTexture(const MaterialList& materials) {
+  for (const auto& material : materials) {
     if (NamesTextureMap(material.get())) return true;
   }
   return false;
@@ -73,9 +73,10 @@ void ObjectPrefetch::Make(const GltfObject& object, const GltfCornerTable& corne
   if (object.Mesh == nullptr) return;
   const CPolyChunk& mesh = *object.Mesh;
   const std::size_t faces = object.Run.Source != nullptr ? object.Run.Count : mesh.Faces.size();
-  if (faces <= kMaxFaces && !MayShowTexture(mesh)) {
-    work.MeshError = batch.MeshBuilder.Build(mesh, ListsOf(mesh, object.Run, batch.Lists, ListValues::kAsWritten),
-                                             false, work.Mesh, &corners, index);
+  if (faces <= kMaxFaces && !MayShowTexture(object.Materials())) {
+    work.MeshError = batch.MeshBuilder.Build(object.Materials(),
+                                             ListsOf(mesh, object.Run, batch.Lists, ListValues::kAsWritten), false,
+                                             work.Mesh, &corners, index);
     work.MeshBuilt = true;
   }
   if (KeysAreSound(object.Channel)) {

@@ -12,6 +12,7 @@ class ChunkIdCounter {
   static constexpr std::int32_t kStart = 1000000;
 
   static std::int32_t Next();     // increments, then returns the new value
+  static std::int32_t Take(std::int32_t count);  // takes `count` values at once; returns the first
   static std::int32_t Current();  // the last value handed out
   // Program start sets the counter once; tests use it to start from a known value.
   static void Reset(std::int32_t value = kStart);

@@ -48,7 +48,7 @@ std::unique_ptr<bk::PreviewScene> ExplodingSphere(int rings, int segments, int p
     channel->Keys.emplace_back(bk::CAnimLineSRT::kOrientation, 0, shape, CVector(), 1.0f);
     channel->Keys.emplace_back(bk::CAnimLineSRT::kOrientation, 30, shape,
                                CVector(0.3f, 0.2f, 0.1f), 0.9f);
-    scene->AddObject(*piece, *piece, std::move(channel));
+    scene->AddObject(piece->Materials, *piece, std::move(channel));
     piece.reset();
   };
   for (int r = 0; r < rings; ++r) {

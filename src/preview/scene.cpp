@@ -32,7 +32,7 @@ bool UsableCorners(const CPolyChunk& mesh, const CFace& face) {
   return true;
 }
 
-SceneTriangle FaceColour(const std::vector<std::unique_ptr<CMaterial>>& materials, const CFace& face) {
+SceneTriangle FaceColour(const MaterialList& materials, const CFace& face) {
   SceneTriangle colour;
   const std::int32_t mi = face.MaterialIndex;
   if (mi >= 0 && static_cast<std::size_t>(mi) < materials.size() && materials[mi]) {
@@ -87,7 +87,8 @@ std::uint64_t PreviewScene::NextSerial() {
   return ++counter;
 }
 
-void PreviewScene::AddObject(const CPolyChunk& chunk, const CPolyChunk& mesh, std::unique_ptr<CAnimChunkEx> channel) {
+void PreviewScene::AddObject(const MaterialList& materials, const CPolyChunk& mesh,
+                             std::unique_ptr<CAnimChunkEx> channel) {
   SceneObject object;
   object.FirstVertex = static_cast<std::uint32_t>(rest_.size());
   object.Center = mesh.Axis.Center;
@@ -126,7 +127,7 @@ void PreviewScene::AddObject(const CPolyChunk& chunk, const CPolyChunk& mesh, st
     }
     tris.clear();
     TriangulateFace(points, outer, holes, tris);
-    const SceneTriangle colour = FaceColour(chunk.Materials, *face);
+    const SceneTriangle colour = FaceColour(materials, *face);
     for (std::size_t t = 0; t + 2 < tris.size(); t += 3) {
       SceneTriangle tri = colour;
       tri.a = sceneIndex[tris[t]];
@@ -150,7 +151,7 @@ std::unique_ptr<PreviewScene> PreviewScene::FromExplodedFile(ExplodedFile file) 
   CPolyChunk work{WorkingCopy{}};
   for (ExplodedGroup& group : file.Groups) {
     for (ExplodedObject& object : group.Objects) {
-      if (object.Mesh) scene->AddObject(*object.Mesh, ListsOf(object, work), std::move(object.Channel));
+      if (object.Mesh) scene->AddObject(MaterialsOf(group, object), ListsOf(object, work), std::move(object.Channel));
     }
   }
   return scene;
@@ -173,7 +174,7 @@ std::unique_ptr<PreviewScene> PreviewScene::FromGroups(std::span<const ExplodedG
         channel->PositionKeys = object.Channel->PositionKeys;
         channel->SizeKeys = object.Channel->SizeKeys;
       }
-      scene->AddObject(*object.Mesh, ListsOf(object, work), std::move(channel));
+      scene->AddObject(MaterialsOf(*group, object), ListsOf(object, work), std::move(channel));
     }
   }
   return scene;
@@ -181,7 +182,7 @@ std::unique_ptr<PreviewScene> PreviewScene::FromGroups(std::span<const ExplodedG
 
 std::unique_ptr<PreviewScene> PreviewScene::FromObject(const CPolyChunk& object) {
   auto scene = std::make_unique<PreviewScene>();
-  scene->AddObject(object, object, nullptr);
+  scene->AddObject(object.Materials, object, nullptr);
   return scene;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cob/anim_chunk.h"
+#include "cob/material.h"
 #include "model/status.h"
 #include "model/vector.h"
 
@@ -87,9 +88,9 @@ class PreviewScene {
   // Appends one mesh: its usable faces are triangulated (holes and faces with
   // bad indices are left out), the vertices they use are taken through the
   // mesh's transform and stored once each. `channel` may be null.
-  // `mesh`'s lists (placed by its axis) in the colours of `chunk`'s materials
-  // (the object's chunk, or the same mesh).
-  void AddObject(const CPolyChunk& chunk, const CPolyChunk& mesh, std::unique_ptr<CAnimChunkEx> channel);
+  // `mesh`'s lists (placed by its axis) in the colours of the object's
+  // `materials`.
+  void AddObject(const MaterialList& materials, const CPolyChunk& mesh, std::unique_ptr<CAnimChunkEx> channel);
 
  private:
   std::vector<CVector> rest_;

@@ -11,6 +11,7 @@
 #include "cob/anim_chunk.h"
 #include "cob/cob_file.h"
 #include "cob/cob_writer.h"
+#include "cob/exploded_file.h"
 #include "cob/material.h"
 #include "cob/poly_chunk.h"
 #include "cob/pr_material.h"
@@ -229,7 +230,9 @@ TEST_F(ExplosionTest, ObjectWithoutFacesGivesAnEmptyGroup) {
   EXPECT_TRUE(result.group.Objects.empty());
 }
 
-TEST_F(ExplosionTest, MaterialsAndUnitAreCopiedUnderEachPiece) {
+// Pieces share one copy of the source's materials and unit, and each writes
+// them as chunks of its own: ids taken right after the piece's, unit first.
+TEST_F(ExplosionTest, EveryPieceWritesTheMaterialsAndUnitUnderIdsOfItsOwn) {
   auto object = MakeObject(4);
   object->Unit = std::make_unique<CUnit>();
   object->Unit->ParentId = object->Id;
@@ -240,17 +243,30 @@ TEST_F(ExplosionTest, MaterialsAndUnitAreCopiedUnderEachPiece) {
 
   GroupResult result = Explode(*object, 2);
   ASSERT_EQ(result.outcome(), RunOutcome::Done);
-  for (const CPolyChunk* piece : Pieces(result.group)) {
-    ASSERT_TRUE(piece->Unit);
-    EXPECT_EQ(piece->Unit->ParentId, piece->Id);
-    EXPECT_EQ(piece->Unit->Units, 3);
-    EXPECT_NE(piece->Unit->Id, object->Unit->Id);
-    ASSERT_EQ(piece->Materials.size(), 2u);
-    EXPECT_EQ(piece->Materials[0]->ParentId, piece->Id);
-    EXPECT_EQ(piece->Materials[0]->Alpha, 0.5f);
-    EXPECT_EQ(dynamic_cast<const CPrMaterial*>(piece->Materials[0].get()), nullptr);
-    EXPECT_NE(dynamic_cast<const CPrMaterial*>(piece->Materials[1].get()), nullptr);
-    EXPECT_EQ(piece->Materials[1]->ParentId, piece->Id);
+  ASSERT_EQ(result.group.Objects.size(), 2u);
+  std::ostringstream text;
+  {
+    CobWriter out(text);
+    NoProgress progress;
+    const ExplodedGroup* groups[] = {&result.group};
+    ASSERT_TRUE(WriteGroups(out, groups, progress).ok());
+  }
+  const ExplodedReadResult read = ReadExplodedFile(text.str());
+  ASSERT_TRUE(read.ok()) << read.error;
+  for (const ExplodedObject& piece : read.File.Groups.at(0).Objects) {
+    const CPolyChunk& mesh = *piece.Mesh;
+    ASSERT_TRUE(mesh.Unit);
+    EXPECT_EQ(mesh.Unit->Units, 3);
+    EXPECT_EQ(mesh.Unit->Id, mesh.Id + 1);
+    EXPECT_EQ(mesh.Unit->ParentId, mesh.Id);
+    ASSERT_EQ(mesh.Materials.size(), 2u);
+    EXPECT_EQ(mesh.Materials[0]->Alpha, 0.5f);
+    EXPECT_EQ(dynamic_cast<const CPrMaterial*>(mesh.Materials[0].get()), nullptr);
+    EXPECT_NE(dynamic_cast<const CPrMaterial*>(mesh.Materials[1].get()), nullptr);
+    for (int m = 0; m < 2; ++m) {
+      EXPECT_EQ(mesh.Materials[m]->Id, mesh.Id + 2 + m);
+      EXPECT_EQ(mesh.Materials[m]->ParentId, mesh.Id);
+    }
   }
   // The source keeps its own.
   EXPECT_EQ(object->Unit->ParentId, object->Id);

@@ -490,7 +490,7 @@ TEST(SolidCells, TheSolidMakerExplodesIntoClosedPieces) {
   ASSERT_EQ(result.outcome(), RunOutcome::Done);
   ASSERT_EQ(result.group.Objects.size(), 9u);
   for (const ExplodedObject& object : result.group.Objects) {
-    ASSERT_EQ(object.Mesh->Materials.size(), ring->Materials.size() + 1);
+    ASSERT_EQ(MaterialsOf(result.group, object).size(), ring->Materials.size() + 1);
     CPolyChunk work{WorkingCopy{}};
     const CPolyChunk& lists = ListsOf(object, work);
     CellPiece piece;
