@@ -162,7 +162,7 @@ TEST(GltfShading, PiecesAtRestCarryTheNormalsOfTheWholeObject) {
     ASSERT_EQ(exploded.outcome(), RunOutcome::Done);
     ASSERT_GE(exploded.group.Objects.size(), 20u);
     std::string bytes;
-    const GltfGroup whole{nullptr, {{sphere.get(), nullptr}}, {}};
+    const GltfGroup whole{nullptr, {{sphere.get(), nullptr, {}, nullptr}}, {}};
     ASSERT_TRUE(BuildGltf({&whole, 1}, {}, true, bytes).ok());
     const auto reference = CornersAtRest(testing::Load(bytes, true));
     const ExplodedGroup* groups[] = {&exploded.group};
@@ -205,7 +205,7 @@ TEST(GltfShading, PiecesFacingAwayAreNotSmoothedTogether) {
   auto material = std::make_unique<CMaterial>();
   material->Facet = 's';
   cap->Materials.push_back(std::move(material));
-  together->Objects.push_back({std::move(cap), nullptr});
+  together->Objects.push_back({std::move(cap), nullptr, {}, 0});
   const tinygltf::Model a = Export(*alone);
   const tinygltf::Model b = Export(*together);
   EXPECT_EQ(testing::Floats(b, b.meshes[0].primitives[0].attributes.at("NORMAL")),
