@@ -229,6 +229,9 @@ void CPolyChunk::TakeGeometry(CPolyChunk& other) {
   uvStore_ = std::move(other.uvStore_);
   faceStore_ = std::move(other.faceStore_);
   other.ClearGeometry();
+  OwnsVertices = other.OwnsVertices;
+  OwnsUvPoints = other.OwnsUvPoints;
+  OwnsFaces = other.OwnsFaces;
 }
 
 void CPolyChunk::ReserveOwnedFaces(std::size_t count) {
@@ -386,14 +389,19 @@ void CPolyChunk::CopyFrom(const CPolyChunk& source) {
   UvTotal = source.UvTotal;
   FaceTotal = source.FaceTotal;
   HoleCount = source.HoleCount;
+  Centroid = source.Centroid;
 
   Vertices = source.Vertices;
   UvPoints = source.UvPoints;
   Faces = source.Faces;
+  OwnsVertices = 0;
+  OwnsUvPoints = 0;
+  OwnsFaces = 0;
 
   Materials.clear();
   Materials.reserve(source.Materials.size());
   for (const auto& material : source.Materials) Materials.push_back(material->MakeCopy());
+  OwnsMaterials = 1;
 
   Unit.reset();
   if (source.Unit) {
@@ -403,12 +411,67 @@ void CPolyChunk::CopyFrom(const CPolyChunk& source) {
   }
 }
 
+CVector CPolyChunk::ComputeCentroid() {
+  if (Vertices.empty()) {
+    Centroid = CVector();
+    return Centroid;
+  }
+  CVector sum;
+  for (const CVector* v : Vertices) sum = Add(sum, *v);
+  Centroid = Divide(sum, static_cast<float>(Vertices.size()));
+  return Centroid;
+}
+
+CVector CPolyChunk::FaceMidpointCenter() const {
+  CVector c;
+  CVector a;
+  bool first_face = true;
+  for (const CFace* face : Faces) {
+    bool first_corner = true;
+    for (std::uint32_t index : face->VertexIndices) {
+      if (index >= Vertices.size()) continue;
+      const CVector& v = *Vertices[index];
+      c = first_corner ? v : Divide(Add(c, v), 2.0f);
+      first_corner = false;
+    }
+    a = first_face ? c : Divide(Add(c, a), 2.0f);
+    first_face = false;
+  }
+  return a;
+}
+
+CVector CPolyChunk::LowerCorner() const {
+  CVector lowest;
+  for (const CFace* face : Faces) {
+    for (std::uint32_t index : face->VertexIndices) {
+      if (index < Vertices.size()) lowest = Min(lowest, *Vertices[index]);
+    }
+  }
+  return lowest;
+}
+
 void CPolyChunk::BakeTransform() {
   for (CVector* v : Vertices) *v = TransformPoint(*v);
   Axis.Row0 = CVector(1.0f, 0.0f, 0.0f);
   Axis.Row1 = CVector(0.0f, 1.0f, 0.0f);
   Axis.Row2 = CVector(0.0f, 0.0f, 1.0f);
   Axis.Translation = CVector();
+}
+
+std::uint32_t CPolyChunk::FindVertex(CVector v) const {
+  for (std::size_t i = 0; i < Vertices.size(); ++i) {
+    if (Vertices[i] == nullptr) break;
+    if (*Vertices[i] == v) return static_cast<std::uint32_t>(i);
+  }
+  return kNotFound;
+}
+
+std::uint32_t CPolyChunk::FindUvPoint(CUvPoint t) const {
+  for (std::size_t i = 0; i < UvPoints.size(); ++i) {
+    if (UvPoints[i] == nullptr) break;
+    if (*UvPoints[i] == t) return static_cast<std::uint32_t>(i);
+  }
+  return kNotFound;
 }
 
 }  // namespace bk

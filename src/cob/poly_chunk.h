@@ -27,9 +27,12 @@ class CRandom;
 // from another chunk point into that chunk's storage, which must outlive this
 // one (pieces share the imported object's vertices and texture vertices;
 // particles share their template's vertices, texture vertices and faces).
-// Materials and the unit are always this chunk's own.
+// The Owns flags record which lists are this chunk's own for whoever reads
+// the object; nothing is freed by them. Materials and the unit are always
+// this chunk's own.
 class CPolyChunk : public CCobBase {
  public:
+  static constexpr std::uint32_t kNotFound = 0xFFFFFFFFu;
   // Vertex and texture-vertex counts above this are refused as malformed,
   // whatever the file format.
   static constexpr std::int32_t kMaxPointCount = 1000000;
@@ -56,10 +59,11 @@ class CPolyChunk : public CCobBase {
   void WriteBody(CobWriter& out, const CPolyChunk& lists) const;
   void WriteBody(CobWriter& out) const { WriteBody(out, *this); }
 
-  // On a newly made chunk: copies the axis, the totals and HoleCount; shares
-  // source's vertices, texture vertices and faces; makes its own copies of
-  // the materials and of the unit (whose ParentId becomes this chunk's Id).
-  // Id, ParentId and Name are not copied.
+  // On a newly made chunk: copies the axis, the totals, HoleCount and Centroid;
+  // shares source's vertices, texture vertices and faces (Owns flags become
+  // 0); makes its own copies of the materials and
+  // of the unit (whose ParentId becomes this chunk's Id). Id, ParentId and
+  // Name are not copied.
   void CopyFrom(const CPolyChunk& source);
 
   // Appends to the chunk's own storage and to the list; returns the element.
@@ -70,14 +74,20 @@ class CPolyChunk : public CCobBase {
   // this chunk owns; the lists keep their room.
   void ClearGeometry();
   // Takes over other's lists with the elements it owns (other is left with
-  // none).
+  // none); the Owns flags become other's.
   void TakeGeometry(CPolyChunk& other);
   // Room for `count` more owned faces with nothing to spare, for a chunk
   // whose face count is known before its faces are added.
   void ReserveOwnedFaces(std::size_t count);
 
+  // Geometric operations (they change nothing unless they say so).
+  CVector ComputeCentroid();        // mean of Vertices; stores it in Centroid; (0,0,0) when empty
+  CVector FaceMidpointCenter() const;  // running halving over corners and faces
+  CVector LowerCorner() const;      // component-wise min of (0,0,0) and every corner's vertex
   CVector TransformPoint(CVector p) const { return Axis.TransformPoint(p); }
-  void BakeTransform();  // applies the transform to every vertex, then makes it the identity
+  void BakeTransform();             // applies the transform to every vertex, then makes it the identity
+  std::uint32_t FindVertex(CVector v) const;     // first exact match or kNotFound
+  std::uint32_t FindUvPoint(CUvPoint t) const;   // first exact match or kNotFound
 
   CAxis Axis;
   std::int32_t VertexTotal = 0;
@@ -89,6 +99,13 @@ class CPolyChunk : public CCobBase {
   std::vector<CFace*> Faces;
   MaterialList Materials;
   std::unique_ptr<CUnit> Unit;
+  CVector Centroid;
+  int OwnsVertices = 1;
+  int OwnsUvPoints = 1;
+  int OwnsFaces = 1;
+  // Always 1: Materials are this chunk's own. (The pieces of an explosion
+  // hold none and carry their group's shared ones; see ExplodedObject.)
+  int OwnsMaterials = 1;
 
  private:
   bool ReadVertices(LineReader& in);

@@ -11,7 +11,6 @@
 #include "cob/face_run.h"
 #include "cob/poly_chunk.h"
 #include "cob/unit.h"
-#include "engine/mesh_measures.h"
 #include "engine/piece_maker.h"
 #include "model/chunk_id.h"
 #include "model/progress.h"
@@ -54,6 +53,9 @@ std::unique_ptr<CPolyChunk> NewPiece(const CPolyChunk& source, const CGroup& gro
   piece->ParentId = group.Id;
   piece->Name = "Bk," + std::to_string(static_cast<std::int64_t>(k) + 1);
   piece->Axis = source.Axis;
+  // The piece points at the source's vertices and texture vertices.
+  piece->OwnsVertices = 0;
+  piece->OwnsUvPoints = 0;
   shared_ids = ChunkIdCounter::Take((shared.Unit ? 1 : 0) + static_cast<std::int32_t>(shared.Materials.size()));
   return piece;
 }
@@ -68,7 +70,8 @@ const CPolyChunk& ShapePiece(MadePiece& made, CPolyChunk& piece, CPolyChunk& wor
   if (made.Own == nullptr) {
     CutFaces(made.Run, work);
     work.Axis = piece.Axis;
-    piece.Axis.Center = VertexMean(work);
+    piece.Axis.Center = work.ComputeCentroid();
+    piece.Centroid = work.Centroid;
     // The motion reads the piece's frame and centre from its shape.
     work.Axis = piece.Axis;
     lists = &work;
@@ -76,6 +79,7 @@ const CPolyChunk& ShapePiece(MadePiece& made, CPolyChunk& piece, CPolyChunk& wor
     piece.TakeGeometry(*made.Own);
     piece.HoleCount = made.Own->HoleCount;
     piece.Axis.Center = made.Own->Axis.Center;
+    piece.Centroid = piece.Axis.Center;
   }
   piece.VertexTotal = static_cast<std::int32_t>(lists->Vertices.size());
   piece.UvTotal = static_cast<std::int32_t>(lists->UvPoints.size());

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "cob/poly_chunk.h"
-#include "engine/mesh_measures.h"
 #include "model/random.h"
 #include "model/saturate.h"
 
@@ -98,7 +97,7 @@ void AddGravity(const MotionInputs& in, PieceMotion& motion, CAnimChunkEx& chann
 
   // The ground the piece's origin reaches when its lowest point touches it.
   if (motion.Piece != nullptr) {
-    const CVector low = LowerCorner(*motion.Piece);
+    const CVector low = motion.Piece->LowerCorner();
     motion.GroundZ = ToFloat(static_cast<double>(motion.GroundZ) +
                              std::fabs(static_cast<double>(low.z)) * static_cast<double>(motion.Piece->Axis.Row2.z));
   }

@@ -7,7 +7,6 @@
 #include "cob/anim_chunk.h"
 #include "cob/material.h"
 #include "cob/poly_chunk.h"
-#include "engine/mesh_measures.h"
 #include "model/progress.h"
 #include "model/random.h"
 #include "model/saturate.h"
@@ -21,7 +20,7 @@ namespace {
 // at different sizes come out comparable.
 CVector ParticleScale(const CPolyChunk& particle, bool auto_scale, float global_scale) {
   if (!auto_scale) return CVector(global_scale, global_scale, global_scale);
-  const CVector p = Abs(FaceMidpointCenter(particle));
+  const CVector p = Abs(particle.FaceMidpointCenter());
   const float lo = std::min({p.x, p.y, p.z});
   const float hi = std::max({p.x, p.y, p.z});
   // Formed in double and rounded once.

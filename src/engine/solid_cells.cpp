@@ -532,6 +532,8 @@ void FillPieceChunk(const CellPiece& piece, CPolyChunk& chunk) {
   chunk.UvTotal = static_cast<std::int32_t>(piece.UvPoints.size());
   chunk.FaceTotal = static_cast<std::int32_t>(piece.Faces.size());
   chunk.HoleCount = holes;
+  chunk.OwnsVertices = chunk.OwnsUvPoints = chunk.OwnsFaces = 1;
+  chunk.Centroid = piece.VolumeCentroid;
   chunk.Axis.Center = piece.VolumeCentroid;
 }
 

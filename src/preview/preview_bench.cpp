@@ -15,7 +15,6 @@
 
 #include "cob/material.h"
 #include "cob/poly_chunk.h"
-#include "engine/mesh_measures.h"
 #include "preview/camera.h"
 #include "preview/renderer.h"
 #include "preview/scene.h"
@@ -39,7 +38,7 @@ std::unique_ptr<bk::PreviewScene> ExplodingSphere(int rings, int segments, int p
   std::unique_ptr<bk::CPolyChunk> piece;
   auto flush = [&] {
     if (!piece) return;
-    const CVector c = bk::VertexMean(*piece);
+    const CVector c = piece->ComputeCentroid();
     piece->Axis.Center = c;
     auto channel = std::make_unique<bk::CAnimChunkEx>();
     const CVector shape(0.0f, -1.0f, 0.0f);

@@ -278,6 +278,8 @@ TEST(PolyChunkCopy, SharesGeometryAndOwnsItsMaterialsAndUnit) {
   EXPECT_EQ(copy.Name, "");
   EXPECT_EQ(copy.Vertices, source->Vertices);
   EXPECT_EQ(copy.Faces, source->Faces);
+  EXPECT_EQ(copy.OwnsVertices, 0);
+  EXPECT_EQ(copy.OwnsFaces, 0);
   EXPECT_EQ(copy.FaceTotal, 1);
   ASSERT_EQ(copy.Materials.size(), 2u);
   EXPECT_NE(copy.Materials[0].get(), source->Materials[0].get());
@@ -292,6 +294,43 @@ TEST(PolyChunkCopy, SharesGeometryAndOwnsItsMaterialsAndUnit) {
   copy.DeleteContents();
   EXPECT_EQ(*source->Vertices[0], first);
   EXPECT_EQ(source->Faces[0]->VertexIndices.size(), 3u);
+}
+
+TEST(PolyChunkGeometry, CentroidMidpointLowerCornerAndFind) {
+  CPolyChunk chunk;
+  EXPECT_EQ(chunk.ComputeCentroid(), CVector());  // no vertices: the origin
+  chunk.AddOwnedVertex({0, 0, 0});
+  chunk.AddOwnedVertex({4, -2, 0});
+  chunk.AddOwnedVertex({2, 2, -6});
+  chunk.AddOwnedVertex({1, 2, 3.001f});
+  EXPECT_EQ(chunk.ComputeCentroid(), CVector(7.0f / 4, 0.5f, (3.001f - 6.0f) / 4));
+  EXPECT_EQ(chunk.Centroid, chunk.ComputeCentroid());
+
+  CFace first;
+  first.VertexIndices = {0, 1, 2};
+  first.UvIndices = {0, 0, 0};
+  first.VertexCount = 3;
+  CFace empty;
+  CFace last;
+  last.VertexIndices = {1};
+  last.UvIndices = {0};
+  last.VertexCount = 1;
+  chunk.AddOwnedFace(first);
+  chunk.AddOwnedFace(empty);
+  chunk.AddOwnedFace(last);
+  // Face 1: c = ((0 + 4) / 2 + 2) / 2 ... per axis; the empty face keeps c.
+  const CVector c1 = Divide(Add(Divide(Add(CVector(0, 0, 0), CVector(4, -2, 0)), 2), CVector(2, 2, -6)), 2);
+  CVector a = c1;
+  a = Divide(Add(c1, a), 2);
+  a = Divide(Add(CVector(4, -2, 0), a), 2);
+  EXPECT_EQ(chunk.FaceMidpointCenter(), a);
+  EXPECT_EQ(chunk.LowerCorner(), CVector(0, -2, -6));
+
+  EXPECT_EQ(chunk.FindVertex({2, 2, -6}), 2u);
+  EXPECT_EQ(chunk.FindVertex({1, 2, 3}), CPolyChunk::kNotFound);
+  chunk.AddOwnedUvPoint({0.5f, 0.25f});
+  EXPECT_EQ(chunk.FindUvPoint({0.5f, 0.25f}), 0u);
+  EXPECT_EQ(chunk.FindUvPoint({0.25f, 0.5f}), CPolyChunk::kNotFound);
 }
 
 }  // namespace

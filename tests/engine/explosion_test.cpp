@@ -131,6 +131,8 @@ TEST_F(ExplosionTest, FourFacesInTwoPiecesMakeANamedAlternatingGroup) {
     ASSERT_NE(channel, nullptr);
     EXPECT_EQ(piece.ParentId, group.Id);
     EXPECT_EQ(channel->ParentId, piece.Id);
+    EXPECT_EQ(piece.OwnsVertices, 0);
+    EXPECT_EQ(piece.OwnsUvPoints, 0);
     ASSERT_EQ(piece.FaceTotal, 2);
     // Faces 2p and 2p+1 of the source, pointing at the source's own vertices.
     for (std::size_t f = 0; f < 2; ++f) {
@@ -308,14 +310,6 @@ TEST_F(ExplosionTest, CorruptCornerIndexFailsWithoutAGroup) {
 }
 
 
-// The index of the first element of `list` equal to `value`.
-template <typename T>
-std::uint32_t FirstMatch(const std::vector<T*>& list, const T& value) {
-  std::uint32_t i = 0;
-  while (i < list.size() && !(*list[i] == value)) ++i;
-  return i;
-}
-
 // Every corner of every piece names the same position as in the source, and
 // the index names the first entry with that position, as a linear search of
 // the piece's list finds it.
@@ -331,10 +325,10 @@ void ExpectFaithfulPieces(const CPolyChunk& source, const ExplodedGroup& group) 
       for (std::size_t c = 0; c < face->VertexIndices.size(); ++c) {
         const CVector& v = *piece->Vertices[face->VertexIndices[c]];
         ASSERT_EQ(v, *source.Vertices[original.VertexIndices[c]]);
-        ASSERT_EQ(FirstMatch(piece->Vertices, v), face->VertexIndices[c]);
+        ASSERT_EQ(piece->FindVertex(v), face->VertexIndices[c]);
         const CUvPoint& t = *piece->UvPoints[face->UvIndices[c]];
         ASSERT_EQ(t, *source.UvPoints[original.UvIndices[c]]);
-        ASSERT_EQ(FirstMatch(piece->UvPoints, t), face->UvIndices[c]);
+        ASSERT_EQ(piece->FindUvPoint(t), face->UvIndices[c]);
       }
     }
   }

@@ -114,6 +114,7 @@ TEST(ExplodeParticles, MakesOneNamedParticleAndChannelPerVertexSharingGeometry) 
     EXPECT_EQ(channel->ParentId, particle->Id);
     EXPECT_EQ(particle->Faces, run.particle->Faces);
     EXPECT_EQ(particle->Vertices, run.particle->Vertices);
+    EXPECT_EQ(particle->OwnsFaces, 0);
     EXPECT_EQ(particle->FaceTotal, 1);
     // From the object's surface: each particle sits at its vertex.
     EXPECT_EQ(particle->Axis.Center, *run.imported->Vertices[vi]);
