@@ -201,8 +201,7 @@ ExportResult ExportTo(const std::string& path, WriteFn write) {
   return result;
 }
 
-}  // namespace
-
+// The object's chunk with `lists` (see ListsOf), then its materials and unit.
 void WriteObjectChunks(CobWriter& out, const ExplodedGroup& group, const ExplodedObject& object,
                        const CPolyChunk& lists) {
   const CPolyChunk& mesh = *object.Mesh;
@@ -213,6 +212,8 @@ void WriteObjectChunks(CobWriter& out, const ExplodedGroup& group, const Explode
   for (const auto& material : shared.Materials) material->WriteAs(out, id++, mesh.Id);
   if (shared.Unit) shared.Unit->WriteAs(out, object.SharedIds, mesh.Id);
 }
+
+}  // namespace
 
 ExportResult WriteObjects(CobWriter& out, std::span<const CCobBase* const> objects,
                           ProgressSink& /*progress*/) {

@@ -66,14 +66,13 @@ struct ExplodedGroup {
   std::unique_ptr<SharedParts> Shared;  // null when every object carries its own
 };
 
-// The materials of an object of `group`: its own or the group's shared ones.
-inline const MaterialList& MaterialsOf(const ExplodedGroup& group, const ExplodedObject& object) {
-  return object.SharedIds != 0 && group.Shared ? group.Shared->Materials : object.Mesh->Materials;
+// The materials of an object of a group that holds `shared`: its own or the
+// group's shared ones.
+inline const MaterialList& MaterialsOf(const SharedParts* shared, const ExplodedObject& object) {
+  return object.SharedIds != 0 && shared != nullptr ? shared->Materials : object.Mesh->Materials;
 }
-
-// Writes the object's chunk with `lists` (see ListsOf), then its materials
-// and unit.
-void WriteObjectChunks(CobWriter& out, const ExplodedGroup& group, const ExplodedObject& object,
-                       const CPolyChunk& lists);
+inline const MaterialList& MaterialsOf(const ExplodedGroup& group, const ExplodedObject& object) {
+  return MaterialsOf(group.Shared.get(), object);
+}
 
 }  // namespace bk

@@ -25,9 +25,9 @@ struct GltfObject {
   const CPolyChunk* Mesh = nullptr;
   const CAnimChunkEx* Channel = nullptr;
   FaceRun Run;  // a piece's run of faces, read through ListsOf
-  const MaterialList* Shared = nullptr;  // the materials it shares with its group; null: the mesh's own
+  const MaterialList* MaterialsIn = nullptr;  // where its materials are (see MaterialsOf); null: the mesh
 
-  const MaterialList& Materials() const { return Shared != nullptr ? *Shared : Mesh->Materials; }
+  const MaterialList& Materials() const { return MaterialsIn != nullptr ? *MaterialsIn : Mesh->Materials; }
 };
 
 // One group node and the objects under it: those listed in Objects, then
@@ -44,8 +44,7 @@ struct GltfGroup {
   GltfObject Object(std::size_t k) const {
     if (k < Objects.size()) return Objects[k];
     const ExplodedObject& object = Exploded[k - Objects.size()];
-    const bool shares = object.SharedIds != 0 && Shared != nullptr;
-    return {object.Mesh.get(), object.Channel.get(), object.Run, shares ? &Shared->Materials : nullptr};
+    return {object.Mesh.get(), object.Channel.get(), object.Run, &MaterialsOf(Shared, object)};
   }
 };
 
