@@ -240,6 +240,8 @@ ExportResult WriteGroups(CobWriter& out, std::span<const ExplodedGroup* const> g
     bool channel;
   };
   std::vector<Item> items;
+  // The group whose items are being written; WriteChunks is done with its
+  // helper before the loop moves on to the next group.
   const ExplodedGroup* group = nullptr;
   const ChunkWriter write = [&items, &group](std::size_t i, CobWriter& to) {
     const Item& item = items[i];
